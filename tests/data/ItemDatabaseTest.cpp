@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+
+#include "data/ItemDatabase.h"
+
+namespace tessark {
+namespace {
+
+ItemType MakeType(int32_t serverId, std::string name)
+{
+    ItemType type;
+    type.serverId = serverId;
+    type.name = std::move(name);
+    return type;
+}
+
+TEST(ItemDatabaseTest, LookupsFallBackWithoutFailing)
+{
+    ItemDatabase database;
+    database.SetClientType(5, MakeType(105, "client only"));
+    database.SetServerType(7, MakeType(107, "server"));
+    database.SetClientType(7, MakeType(107, "client of server"));
+
+    // GetType prefers the server type and falls back to the client type.
+    ASSERT_NE(database.GetType(7), nullptr);
+    EXPECT_EQ(database.GetType(7)->name, "server");
+    ASSERT_NE(database.GetType(5), nullptr);
+    EXPECT_EQ(database.GetType(5)->name, "client only");
+    EXPECT_EQ(database.GetType(6), nullptr);
+
+    // GetServerType never fails, also for keys outside the fast index.
+    EXPECT_EQ(database.GetServerType(5).serverId, 100);
+    EXPECT_TRUE(database.GetServerType(5).spriteIds[0] == 0);
+    EXPECT_EQ(database.GetServerType(-100).name, "");
+    EXPECT_EQ(database.GetServerType(1 << 20).name, "");
+    database.SetServerType(-3, MakeType(97, "negative"));
+    EXPECT_EQ(database.GetServerType(-3).name, "negative");
+}
+
+TEST(ItemDatabaseTest, AddServerTypeKeepsTheFirstAndSetReplaces)
+{
+    ItemDatabase database;
+    database.AddServerType(3001, MakeType(3101, "first"));
+    database.AddServerType(3001, MakeType(3101, "second"));
+    EXPECT_EQ(database.GetServerType(3001).name, "first");
+    database.SetServerType(3001, MakeType(3101, "replaced"));
+    EXPECT_EQ(database.GetServerType(3001).name, "replaced");
+    EXPECT_EQ(database.ServerTypes().size(), 1u);
+}
+
+TEST(ItemDatabaseTest, ClientToServerAndUniqueIds)
+{
+    ItemDatabase database;
+    EXPECT_EQ(database.ClientToServer(10), 0);
+    database.MapClientToServer(10, 20);
+    EXPECT_EQ(database.ClientToServer(10), 20);
+
+    database.AddUsedUniqueId(4000);
+    database.AddUsedUniqueId(4000);
+    database.RemoveUsedUniqueId(4000);
+    EXPECT_TRUE(database.IsUniqueIdUsed(4000));
+    database.RemoveUsedUniqueId(4000);
+    EXPECT_FALSE(database.IsUniqueIdUsed(4000));
+}
+
+}  // namespace
+}  // namespace tessark
