@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "data/ItemType.h"
+
+namespace tessark {
+
+// Writes an item database file (items.qzb) in the node-file container: a root with flags and
+// one version attribute (major, minor, then 132 zero bytes), and one child node per type with
+// node type = group (0..13), the flags, and the attributes serverId, clientId, name, speed,
+// capacity, weight, attack/defence, armor, magicLevel, decay, minimapColor and topOrder where
+// they differ from the defaults. The previous file stays intact when writing fails.
+bool WriteItemsFile(const std::string& path, uint32_t majorVersion, uint32_t minorVersion,
+                    std::span<const ItemType> types);
+
+}  // namespace tessark

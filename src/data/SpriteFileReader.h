@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace tessark {
+
+class ItemDatabase;
+
+// Fills the sprite table of the database from a sprite file: only sprites that a client type
+// listed are decoded. Also installs the two synthetic sprites 0xF000 and 0xF001 as the first
+// sprites of the types with keys 360 and 359.
+class SpriteFileReader {
+public:
+    explicit SpriteFileReader(ItemDatabase& database) : database_(database) {}
+    // False only when the file cannot be opened.
+    bool Read(const std::string& path);
+
+private:
+    ItemDatabase& database_;
+};
+
+// Decodes run-encoded sprite bytes into 1024 pixel values 0x00RRGGBB, bottom row first, with
+// magenta where no coloured run wrote. Writing stops at pixel 1023.
+std::vector<uint32_t> DecodeSpritePixels(std::span<const uint8_t> encoded);
+
+}  // namespace tessark
