@@ -36,7 +36,12 @@ const CachedImage* ImageCache::Find(uint32_t spriteId, uint32_t zoomClass, Color
     return nullptr;
 }
 
-const CachedImage& ImageCache::Store(uint32_t spriteId, CachedImage image)
+CachedImage* ImageCache::Find(uint32_t spriteId, uint32_t zoomClass, ColorRef tint)
+{
+    return const_cast<CachedImage*>(static_cast<const ImageCache*>(this)->Find(spriteId, zoomClass, tint));
+}
+
+CachedImage& ImageCache::Store(uint32_t spriteId, CachedImage image)
 {
     Entry& entry = EntryFor(spriteId);
     entry.variants.push_back(std::move(image));

@@ -4,6 +4,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/KeyedImage.h"
 #include "platform/Surface.h"
 #include "render/Colors.h"
 
@@ -15,6 +16,8 @@ struct CachedImage {
     uint32_t zoomClass = 0;
     Surface image;
     bool hasOpaquePixels = false;
+    // The image at the size it was last drawn in pixels, ready for keyed copies.
+    KeyedImage drawn;
 };
 
 // Images of sprites by (sprite id, zoom class, tint). The scale itself is not part of the key,
@@ -24,7 +27,8 @@ class ImageCache {
 public:
     // Valid until the next Store or Clear.
     const CachedImage* Find(uint32_t spriteId, uint32_t zoomClass, ColorRef tint) const;
-    const CachedImage& Store(uint32_t spriteId, CachedImage image);
+    CachedImage* Find(uint32_t spriteId, uint32_t zoomClass, ColorRef tint);
+    CachedImage& Store(uint32_t spriteId, CachedImage image);
 
     bool IsKnownAbsent(uint32_t spriteId) const;
     void MarkAbsent(uint32_t spriteId);

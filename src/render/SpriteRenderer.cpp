@@ -116,9 +116,9 @@ CachedImage SpriteRenderer::MakeImage(const Sprite& sprite, uint32_t zoomClass, 
     return result;
 }
 
-const CachedImage* SpriteRenderer::ImageFor(uint32_t spriteId, uint32_t zoomClass, ColorRef tint, bool scaled)
+CachedImage* SpriteRenderer::ImageFor(uint32_t spriteId, uint32_t zoomClass, ColorRef tint, bool scaled)
 {
-    if (const CachedImage* hit = cache_.Find(spriteId, zoomClass, tint)) {
+    if (CachedImage* hit = cache_.Find(spriteId, zoomClass, tint)) {
         return hit;
     }
     if (cache_.IsKnownAbsent(spriteId)) {
@@ -169,14 +169,27 @@ int32_t SpriteRenderer::BaseIndex(const ItemType& type, int32_t count, int x, in
     return static_cast<int32_t>(base);
 }
 
-void SpriteRenderer::Copy(Surface& surface, const ImageView& image, int x, int y)
+void SpriteRenderer::Copy(Surface& surface, CachedImage& cached, const Surface* recoloured, int x, int y)
 {
-    if (fastTransparentCopy) {
-        surface.TransparentCopy(surface.ToDevice(Rect{x, y, x + image.width, y + image.height}), image,
-                                kTransparentPixel);
-    } else {
-        maskedCopy_.Draw(surface, image, x, y, kTransparentKey);
+    const Surface& image = recoloured ? *recoloured : cached.image;
+    if (!fastTransparentCopy) {
+        maskedCopy_.Draw(surface, image.View(), x, y, kTransparentKey);
+        return;
     }
+    const Rect area = surface.ToDevice(Rect{x, y, x + image.Width(), y + image.Height()});
+    if (area.IsEmpty() || !surface.IsVisible(area)) {
+        return;
+    }
+    // The keyed copy of the cached image at the size it is drawn; built once per zoom.
+    KeyedImage& keyed = recoloured ? outfitKeyed_ : cached.drawn;
+    if (recoloured || keyed.Width() != area.Width() || keyed.Height() != area.Height()) {
+        if (area.Width() == image.Width() && area.Height() == image.Height()) {
+            keyed.Build(image.View(), kTransparentPixel);
+        } else {
+            keyed.BuildScaled(image.View(), area.Width(), area.Height(), kTransparentPixel);
+        }
+    }
+    CopyKeyed(surface, {area.left, area.top}, keyed);
 }
 
 bool SpriteRenderer::DrawItem(Surface& surface, int32_t typeKey, int32_t countOrSubtype, int x, int y,
@@ -194,21 +207,22 @@ bool SpriteRenderer::DrawItem(Surface& surface, int32_t typeKey, int32_t countOr
             for (int cx = 0; cx < type.width; ++cx) {
                 const auto index = static_cast<uint16_t>((int64_t{type.height} * layer + cy) * type.width + cx + base);
                 const uint32_t spriteId = index < spriteCount ? type.spriteIds[index] : 0;
-                const CachedImage* cached = ImageFor(spriteId, zoomClass, tint, scaled);
+                CachedImage* cached = ImageFor(spriteId, zoomClass, tint, scaled);
                 if (!cached || !cached->hasOpaquePixels) {
                     continue;
                 }
-                const Surface* image = &cached->image;
+                const int dx = originX - cached->image.Width() * cx;
+                const int dy = originY - cached->image.Height() * cy;
+                if (dx < 0 || dy < 0) {
+                    continue;
+                }
+                const Surface* recoloured = nullptr;
                 if (outfit) {
                     outfitImage_ = cached->image;
                     ApplyOutfit(outfitImage_, type);
-                    image = &outfitImage_;
+                    recoloured = &outfitImage_;
                 }
-                const int dx = originX - image->Width() * cx;
-                const int dy = originY - image->Height() * cy;
-                if (dx >= 0 && dy >= 0) {
-                    Copy(surface, image->View(), dx, dy);
-                }
+                Copy(surface, *cached, recoloured, dx, dy);
             }
         }
     }

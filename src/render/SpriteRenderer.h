@@ -51,16 +51,18 @@ public:
     static int StackPatternIndex(int32_t count);
 
 private:
-    const CachedImage* ImageFor(uint32_t spriteId, uint32_t zoomClass, ColorRef tint, bool scaled);
+    CachedImage* ImageFor(uint32_t spriteId, uint32_t zoomClass, ColorRef tint, bool scaled);
     CachedImage MakeImage(const Sprite& sprite, uint32_t zoomClass, ColorRef tint, bool scaled) const;
     int32_t BaseIndex(const ItemType& type, int32_t count, int x, int y, bool animated) const;
-    void Copy(Surface& surface, const ImageView& image, int x, int y);
+    // recoloured: the outfit-coloured copy of the cached image, or null.
+    void Copy(Surface& surface, CachedImage& cached, const Surface* recoloured, int x, int y);
 
     ItemDatabase& database_;
     double zoom_ = 1.0;
     uint16_t animationCounter_ = 0;
     ImageCache cache_;
     Surface outfitImage_;
+    KeyedImage outfitKeyed_;
     TransparentBitmapDrawer maskedCopy_;
 };
 

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <vector>
 
+#include "platform/KeyedImage.h"
 #include "platform/Surface.h"
 
 namespace tessark {
@@ -144,6 +146,38 @@ TEST(SurfaceTest, MappingScalesThenShiftsAndRoundsHalvesAway)
     EXPECT_EQ(surface.ToDevice(Rect{0, 0, 24, 24}), (Rect{-3, 2, 15, 20}));
     surface.SetMapping(25, {0, 0});
     EXPECT_EQ(surface.ToLogical(Rect{0, 0, 1920, 1080}), (Rect{0, 0, 7680, 4320}));
+}
+
+TEST(SurfaceTest, KeyedImagesCopyExactlyAsTheKeyedCopy)
+{
+    std::mt19937 random(11);
+    Pixels source{9, 7, {}};
+    for (int i = 0; i < 9 * 7; ++i) {
+        source.values.push_back(random() % 3 == 0 ? kKey : random() & 0xFFFFFF);
+    }
+    struct Case {
+        Rect area;
+        Rect clip;
+    };
+    for (const Case& c : {Case{{2, 3, 11, 10}, {0, 0, 20, 16}}, Case{{-4, -2, 5, 5}, {0, 0, 20, 16}},
+                          Case{{14, 12, 23, 19}, {1, 1, 18, 15}}, Case{{3, 3, 9, 7}, {4, 0, 20, 6}},
+                          Case{{0, 0, 18, 14}, {2, 2, 17, 13}}}) {
+        Surface expected(20, 16, 0x00345678);
+        Surface actual(20, 16, 0x00345678);
+        expected.SetClip(c.clip);
+        actual.SetClip(c.clip);
+        expected.TransparentCopy(c.area, source.View(), kKey);
+        KeyedImage keyed;
+        keyed.BuildScaled(source.View(), c.area.Width(), c.area.Height(), kKey);
+        CopyKeyed(actual, {c.area.left, c.area.top}, keyed);
+        for (int i = 0; i < 20 * 16; ++i) {
+            ASSERT_EQ(actual.Pixels()[i], expected.Pixels()[i]) << "area " << c.area.left << " pixel " << i;
+        }
+    }
+    KeyedImage allKey;
+    Pixels blank{2, 2, {kKey, kKey, kKey, kKey}};
+    allKey.Build(blank.View(), kKey);
+    EXPECT_FALSE(allKey.HasOpaquePixels());
 }
 
 }  // namespace
