@@ -146,21 +146,22 @@ Surface SpriteRenderer::GetImage(const Sprite* sprite, uint32_t zoomClass, Color
 
 int32_t SpriteRenderer::BaseIndex(const ItemType& type, int32_t count, int x, int y, bool animated) const
 {
-    // Zero fields in damaged client data must not divide by zero.
-    const int64_t patternX = std::max<int>(type.patternX, 1);
-    const int64_t patternY = std::max<int>(type.patternY, 1);
-    const int64_t phases = std::max<int>(type.animationPhases, 1);
+    // Zero fields in damaged client data must not divide by zero. Divisions stay 32-bit (this
+    // runs for every sprite drawn); products may not fit and are taken in 64 bits.
+    const int32_t patternX = std::max<int32_t>(type.patternX, 1);
+    const int32_t patternY = std::max<int32_t>(type.patternY, 1);
+    const int32_t phases = std::max<int32_t>(type.animationPhases, 1);
     const int64_t cellsPerPattern = int64_t{type.width} * type.height * type.layers;
-    const int64_t animation = animated ? (animationCounter_ % phases) * patternX * patternY : 0;
+    const int64_t animation = animated ? int64_t{animationCounter_ % phases} * patternX * patternY : 0;
 
     int64_t base = 0;
     if (type.stackable) {
-        base = std::min<int64_t>(StackPatternIndex(count), patternX * patternY - 1);
+        base = std::min<int64_t>(StackPatternIndex(count), int64_t{patternX} * patternY - 1);
     } else if (type.group == ItemGroup::Ground) {
-        const int tile = std::max(static_cast<int>(Sprite::kSize * zoom_), 1);
-        const int64_t px = (x / tile) % patternX;
-        const int64_t py = (y / tile) % patternY;
-        base = (py * patternX + animation + px) * cellsPerPattern;
+        const int32_t tile = std::max(static_cast<int32_t>(Sprite::kSize * zoom_), 1);
+        const int32_t px = (x / tile) % patternX;
+        const int32_t py = (y / tile) % patternY;
+        base = (int64_t{py} * patternX + animation + px) * cellsPerPattern;
     } else if (type.group == ItemGroup::Splash || type.group == ItemGroup::FluidContainer) {
         base = count % 8 + animation;
     } else {
