@@ -1,0 +1,46 @@
+#include "render/MinimapPainter.h"
+
+#include "model/MinimapPalette.h"
+#include "model/TessarkDoc.h"
+#include "model/Tile.h"
+
+namespace tessark {
+
+void MinimapPainter::Recenter(const TileSpan& viewSpan, int viewFloor, int clientWidth, int clientHeight)
+{
+    originX = (viewSpan.firstColumn + viewSpan.lastColumn) / 2 - clientWidth / 2;
+    originY = (viewSpan.firstRow + viewSpan.lastRow) / 2 - clientHeight / 2;
+    floor = viewFloor;
+}
+
+uint32_t MinimapPainter::TilePixel(const CTessarkDoc& document, int x, int y) const
+{
+    if (x < 0 || y < 0) {
+        return 0;
+    }
+    const CTile* tile = document.GetTile(x, y, floor);
+    // The tile answers a colour reference; the surface takes pixel values.
+    return tile ? SwapRedBlue(tile->GetMinimapColor(document.Database())) : 0;
+}
+
+void MinimapPainter::Paint(Surface& surface, const CTessarkDoc& document) const
+{
+    const Rect& clip = surface.Clip();
+    for (int x = clip.left; x < clip.right; ++x) {
+        for (int y = clip.top; y < clip.bottom; ++y) {
+            surface.Row(y)[x] = TilePixel(document, originX + x, originY + y);
+        }
+    }
+}
+
+std::optional<Position> MinimapPainter::TileAt(Point pixel) const
+{
+    const int x = originX + pixel.x;
+    const int y = originY + pixel.y;
+    if (x < 0 || y < 0) {
+        return std::nullopt;
+    }
+    return Position{x, y, floor};
+}
+
+}  // namespace tessark
