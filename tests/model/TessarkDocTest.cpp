@@ -2,11 +2,14 @@
 
 #include "model/LoadError.h"
 #include "model/MapFormat.h"
+#include "model/MapPath.h"
 #include "model/ModelTestWorld.h"
 #include "model/TessarkDoc.h"
 #include "platform/ArchiveReader.h"
 #include "platform/ArchiveWriter.h"
 #include "platform/MessageSink.h"
+#include "support/ScratchDirectory.h"
+#include "xml/XmlTextFile.h"
 
 namespace tessark {
 namespace {
@@ -24,6 +27,9 @@ public:
     bool Load(CTessarkDoc& document, const std::string& path) override
     {
         calls_.push_back("load" + extension_ + " " + path);
+        document.mapDirectory = DirectoryPart(path);
+        document.SetSpawnFile(spawnFile);
+        document.SetHouseFile(houseFile);
         document.StoreTile(std::make_unique<CTile>(), 50, 50, 7);
         document.errorKind = loadSucceeds ? 0 : 4;
         document.errorCode = loadSucceeds ? 0 : 321;
@@ -37,6 +43,8 @@ public:
 
     bool loadSucceeds = true;
     bool saveSucceeds = true;
+    std::string spawnFile;
+    std::string houseFile;
 
 private:
     std::string extension_;
@@ -388,6 +396,41 @@ TEST_F(TessarkDocTest, OpenPicksTheReaderByExtension)
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].text, "Could not open the file.\nCode: 0");
     EXPECT_EQ(document.Tiles().Size(), 0u);
+}
+
+TEST_F(TessarkDocTest, OpenReadsTheSideFilesAndForgetsTheOnesThatFail)
+{
+    RegisterFormats();
+    test::ScratchDirectory directory;
+    ASSERT_TRUE(WriteXmlTextFile(directory.File("w-spawn.xml"),
+                                 "<spawns><spawn centerx=\"100\" centery=\"100\" centerz=\"7\" "
+                                 "radius=\"3\"><monster name=\"Rat\"/></spawn></spawns>"));
+    ASSERT_TRUE(WriteXmlTextFile(directory.File("w-house.xml"),
+                                 "<houses><house houseid=\"6\" name=\"Six\"/></houses>"));
+    binaryFormat->spawnFile = "w-spawn.xml";
+    binaryFormat->houseFile = "w-house.xml";
+    document.OpenDocument(directory.File("w.qzbm"));
+    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_EQ(document.Spawns().Size(), 1u);
+    ASSERT_NE(document.Houses().FindHouse(6), nullptr);
+    EXPECT_EQ(document.Houses().FindHouse(6)->name, "Six");
+    EXPECT_EQ(document.GetSpawnFile(), "w-spawn.xml");
+
+    // Opening again starts from an empty map; side files that cannot be read lose their names.
+    binaryFormat->spawnFile = "gone-spawn.xml";
+    document.OpenDocument(directory.File("w.qzbm"));
+    EXPECT_TRUE(document.Spawns().Empty());
+    EXPECT_EQ(document.GetSpawnFile(), "");
+    EXPECT_EQ(document.GetHouseFile(), "w-house.xml");
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, "Could not to open gone-spawn.xml.");
+
+    // A failed read does not look at the side files.
+    messages.messages.clear();
+    binaryFormat->loadSucceeds = false;
+    document.OpenDocument(directory.File("w.qzbm"));
+    EXPECT_TRUE(document.Houses().Empty());
+    ASSERT_EQ(messages.messages.size(), 1u);
 }
 
 TEST_F(TessarkDocTest, SavePicksTheWriterByExtension)
