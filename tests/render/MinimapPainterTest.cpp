@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "data/ItemDatabase.h"
 #include "model/Item.h"
 #include "model/TessarkDoc.h"
 #include "model/Tile.h"
@@ -70,8 +71,8 @@ TEST_F(MinimapPainterTest, TilesShowTheirTopItemOrGroundColour)
     EXPECT_EQ(surface.Pixel(1, 1), 0u);  // no tile on floor 7 there
 
     painter.floor = 6;
-    surface.SetClip({1, 1, 2, 2});
     surface.Fill(surface.Bounds(), 0x00123456);
+    surface.SetClip({1, 1, 2, 2});
     painter.Paint(surface, document);
     EXPECT_EQ(surface.Pixel(1, 1), 0x33CC00u);
     EXPECT_EQ(surface.Pixel(2, 1), 0x123456u);  // outside the clip: untouched
