@@ -172,7 +172,8 @@ bool MapDrawer::DrawAtItemRect(Surface& surface, const MapViewState& view, const
     if (!rect || (testVisible && !surface.IsVisible(surface.ToDevice(*rect)))) {
         return false;
     }
-    DrawThing(surface, thing, rect->right, rect->bottom, static_cast<uint32_t>(view.geometry.ZoomClass()), tint);
+    renderer_.DrawThing(surface, thing, rect->right, rect->bottom, static_cast<uint32_t>(view.geometry.ZoomClass()),
+                        tint);
     return true;
 }
 
@@ -222,18 +223,6 @@ void MapDrawer::DrawTileWith(Surface& surface, const MapViewState& view, const P
             }
         }
     }
-}
-
-void MapDrawer::DrawThing(Surface& surface, const CThing& thing, int x, int y, uint32_t zoomClass, ColorRef tint)
-{
-    const CItem* item = AsItem(thing);
-    if (!item) {
-        return;
-    }
-    const int32_t count = thing.Kind() == ThingKind::Creature
-                              ? static_cast<int32_t>(static_cast<const CCreature&>(thing).GetDirection())
-                              : item->GetCount();
-    renderer_.DrawItem(surface, item->GetTypeKey(), count, x, y, zoomClass, tint, true, true);
 }
 
 void MapDrawer::DrawBrushPreview(Surface& surface, const MapViewState& view)

@@ -34,8 +34,6 @@ public:
     // The paint brush's preview and the inverted frame around the cursor tiles.
     void DrawBrushPreview(Surface& surface, const MapViewState& view);
     void DrawCursorFrame(Surface& surface, const MapViewState& view);
-    // A placed thing: its type key with the creature's facing or the item's count.
-    void DrawThing(Surface& surface, const CThing& thing, int x, int y, uint32_t zoomClass, ColorRef tint);
 
     // The most things a tile shows at a zoom class, its ground included.
     static int ThingLimit(int zoomClass);
