@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,6 +35,8 @@ public:
     bool SetAttribute(std::string_view name, int value);
 
 private:
+    friend struct MarkupTableAccess;  // lets tests compare the table with a fresh parse
+
     struct ElemPos {
         int startTagBegin = 0;
         int startTagEnd = 0;
@@ -43,7 +46,35 @@ private:
         int firstChild = 0;
         int nextSibling = 0;
     };
-    // The implementation adds its private helpers here.
+    // Offsets are stored as int; no document may grow past what they can address.
+    static constexpr size_t kMaxDocumentLength = 0x7FFFFF00;
+
+    struct AttributeValue {
+        size_t begin = 0;
+        size_t end = 0;
+        bool isClosed = true;
+    };
+
+    void ResetNavigation();
+    int TakeRecord();
+    bool ParseDocument();
+    int ParseElementStart(int parent);
+    bool ParseEndTag(int record);
+    bool Fail(std::string message);
+    std::string_view NameOf(int record) const;
+    bool IsEmptyElement(int record) const;
+    bool HasNoContent(int record) const;
+    int FindSibling(int candidate, std::string_view name) const;
+    // False when absent; `stop` then holds where the walk ended (npos at the end of the text).
+    bool FindAttribute(int record, std::string_view name, AttributeValue& value,
+                       size_t* stop = nullptr) const;
+    std::string ReadAttribute(int record, std::string_view name) const;
+    bool ReplaceText(size_t at, size_t length, std::string_view replacement);
+    void ShiftOffsets(int record, int shift);
+    void ShiftSubtree(int top, int shift);
+    void ShiftDescendants(int record, int shift);
+    void ShiftFollowing(int record, int shift);
+
     std::string documentText_;
     std::string errorText_;
     std::vector<ElemPos> positions_;

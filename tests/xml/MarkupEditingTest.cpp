@@ -1,0 +1,212 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/MarkupTableAccess.h"
+#include "xml/Markup.h"
+
+namespace tessark {
+namespace {
+
+constexpr const char* kDeclaration = "<?xml version=\"1.0\"?>\r\n";
+
+// The patched table must be exactly what a fresh parse of the text gives.
+void ExpectTableMatchesText(const CMarkup& markup)
+{
+    EXPECT_EQ(MarkupTableAccess::CheckOffsets(markup), "");
+    CMarkup reparsed;
+    ASSERT_TRUE(reparsed.SetDocument(markup.GetDocument())) << reparsed.GetParseError();
+    EXPECT_EQ(MarkupTableAccess::Flatten(markup), MarkupTableAccess::Flatten(reparsed));
+}
+
+TEST(MarkupEditingTest, RootAfterDeclarationThenChildOfEmptyRoot)
+{
+    CMarkup markup(kDeclaration);
+    EXPECT_EQ(markup.GetParseError(), "Element tag not found");
+    ASSERT_TRUE(markup.AddElement("spawns"));
+    EXPECT_EQ(markup.GetDocument(), std::string(kDeclaration) + "<spawns/>\r\n");
+    EXPECT_FALSE(markup.AddElement("other"));  // one root only
+    ExpectTableMatchesText(markup);
+
+    ASSERT_TRUE(markup.IntoElement());
+    ASSERT_TRUE(markup.AddElement("spawn"));
+    EXPECT_EQ(markup.GetDocument(),
+              std::string(kDeclaration) + "<spawns>\r\n<spawn/>\r\n</spawns>\r\n");
+    ExpectTableMatchesText(markup);
+
+    // The same on a parsed empty root with attributes, and on one without content.
+    CMarkup parsed("<spawns a=\"1\" />\r\n");
+    ASSERT_TRUE(parsed.FindElement());
+    ASSERT_TRUE(parsed.IntoElement());
+    ASSERT_TRUE(parsed.AddElement("spawn"));
+    EXPECT_EQ(parsed.GetDocument(), "<spawns a=\"1\" >\r\n<spawn/>\r\n</spawns>\r\n");
+    ExpectTableMatchesText(parsed);
+
+    CMarkup noContent("<r></r>");
+    ASSERT_TRUE(noContent.FindElement());
+    ASSERT_TRUE(noContent.IntoElement());
+    ASSERT_TRUE(noContent.AddElement("c"));
+    ASSERT_TRUE(noContent.SetAttribute("k", 3));
+    EXPECT_EQ(noContent.GetDocument(), "<r>\r\n<c k=\"3\"/>\r\n</r>");
+    ExpectTableMatchesText(noContent);
+}
+
+TEST(MarkupEditingTest, SetAttributeAddsThenReplacesOnlyTheValue)
+{
+    CMarkup markup("<spawns>\r\n<spawn/>\r\n<spawn/>\r\n</spawns>\r\n");
+    ASSERT_TRUE(markup.FindElement());
+    ASSERT_TRUE(markup.IntoElement());
+    EXPECT_FALSE(markup.SetAttribute("centerx", 1));  // no current element
+    ASSERT_TRUE(markup.FindElement("spawn"));
+    ASSERT_TRUE(markup.SetAttribute("centerx", 1));
+    EXPECT_EQ(markup.GetDocument(),
+              "<spawns>\r\n<spawn centerx=\"1\"/>\r\n<spawn/>\r\n</spawns>\r\n");
+    ASSERT_TRUE(markup.SetAttribute("centery", -25));
+    ASSERT_TRUE(markup.SetAttribute("centerx", "1000"));
+    EXPECT_EQ(markup.GetDocument(),
+              "<spawns>\r\n<spawn centerx=\"1000\" centery=\"-25\"/>\r\n<spawn/>\r\n</spawns>\r\n");
+    ASSERT_TRUE(markup.SetAttribute("centerx", ""));
+    EXPECT_EQ(markup.GetAttribute("centerx"), "");
+    EXPECT_EQ(markup.GetAttribute("centery"), "-25");
+    // A single-quoted value keeps its quote characters.
+    CMarkup quoted("<a v='old'></a>");
+    ASSERT_TRUE(quoted.FindElement());
+    ASSERT_TRUE(quoted.SetAttribute("v", "new"));
+    EXPECT_EQ(quoted.GetDocument(), "<a v='new'></a>");
+
+    // The following sibling moved with the edits.
+    ASSERT_TRUE(markup.FindElement("spawn"));
+    ASSERT_TRUE(markup.SetAttribute("radius", 3));
+    EXPECT_EQ(markup.GetAttribute("radius"), "3");
+    ExpectTableMatchesText(markup);
+
+    EXPECT_FALSE(markup.SetAttribute("", "x"));
+    EXPECT_FALSE(markup.SetAttribute("bad name", "x"));
+    EXPECT_FALSE(markup.AddElement(""));
+    EXPECT_FALSE(markup.AddElement("a/b"));
+}
+
+TEST(MarkupEditingTest, EntitiesRoundTrip)
+{
+    CMarkup markup("<a/>");
+    ASSERT_TRUE(markup.FindElement());
+    ASSERT_TRUE(markup.SetAttribute("text", "a<b&\"c'>&amp;"));
+    EXPECT_EQ(markup.GetDocument(), "<a text=\"a&lt;b&amp;&quot;c&apos;&gt;&amp;amp;\"/>");
+    EXPECT_EQ(markup.GetAttribute("text"), "a<b&\"c'>&amp;");
+    CMarkup reread(markup.GetDocument());
+    ASSERT_TRUE(reread.FindElement("a"));
+    EXPECT_EQ(reread.GetAttribute("text"), "a<b&\"c'>&amp;");
+}
+
+TEST(MarkupEditingTest, WriterBuildsExactNestedText)
+{
+    CMarkup writer(kDeclaration);
+    ASSERT_TRUE(writer.AddElement("spawns"));
+    ASSERT_TRUE(writer.IntoElement());
+    for (int spawn = 0; spawn < 2; ++spawn) {
+        ASSERT_TRUE(writer.AddElement("spawn"));
+        ASSERT_TRUE(writer.SetAttribute("centerx", 100 + spawn));
+        ASSERT_TRUE(writer.SetAttribute("radius", 2));
+        ASSERT_TRUE(writer.IntoElement());
+        for (int monster = 0; monster <= spawn; ++monster) {
+            ASSERT_TRUE(writer.AddElement("monster"));
+            ASSERT_TRUE(writer.SetAttribute("name", monster == 0 ? "Rat" : "Cave \"Rat\""));
+            ASSERT_TRUE(writer.SetAttribute("x", -monster));
+        }
+        ASSERT_TRUE(writer.OutOfElement());
+    }
+    // Setting an attribute on an element that already has children moves the children too.
+    ASSERT_TRUE(writer.SetAttribute("note", "last"));
+    const std::string expected = std::string(kDeclaration) +
+        "<spawns>\r\n"
+        "<spawn centerx=\"100\" radius=\"2\">\r\n"
+        "<monster name=\"Rat\" x=\"0\"/>\r\n"
+        "</spawn>\r\n"
+        "<spawn centerx=\"101\" radius=\"2\" note=\"last\">\r\n"
+        "<monster name=\"Rat\" x=\"0\"/>\r\n"
+        "<monster name=\"Cave &quot;Rat&quot;\" x=\"-1\"/>\r\n"
+        "</spawn>\r\n"
+        "</spawns>\r\n";
+    EXPECT_EQ(writer.GetDocument(), expected);
+    ExpectTableMatchesText(writer);
+
+    // Back into the spawn: the monster written last is current again.
+    ASSERT_TRUE(writer.IntoElement());
+    EXPECT_EQ(writer.GetAttribute("name"), "Cave \"Rat\"");
+    EXPECT_EQ(ReadXmlNumber(writer.GetAttribute("x")), -1);
+
+    // Reading it back the way the readers do.
+    CMarkup reader(writer.GetDocument());
+    ASSERT_TRUE(reader.FindElement("spawns"));
+    int centerSum = 0;
+    int spawns = 0;
+    while (reader.FindChildElement("spawn")) {
+        centerSum += ReadXmlNumber(reader.GetChildAttribute("centerx"));
+        ++spawns;
+    }
+    EXPECT_EQ(spawns, 2);
+    EXPECT_EQ(centerSum, 201);
+}
+
+TEST(MarkupEditingTest, InsertsBetweenParsedElements)
+{
+    CMarkup markup("<r>\r\n  <a/>  \r\n  <!-- note -->\r\n  <c id=\"1\"><d/>tail</c>\r\n</r>");
+    ASSERT_TRUE(markup.FindChildElement("a"));
+    ASSERT_TRUE(markup.IntoElement());
+    ASSERT_TRUE(markup.AddElement("b"));
+    ASSERT_TRUE(markup.SetAttribute("id", 2));
+    EXPECT_EQ(markup.GetDocument(),
+              "<r>\r\n  <a/>  \r\n  <b id=\"2\"/>\r\n<!-- note -->\r\n  <c id=\"1\"><d/>tail</c>\r\n</r>");
+    ExpectTableMatchesText(markup);
+    ASSERT_TRUE(markup.FindElement());
+    EXPECT_EQ(markup.GetAttribute("id"), "1");
+    // Non-whitespace text after the current element keeps the new element right behind it.
+    ASSERT_TRUE(markup.IntoElement());
+    ASSERT_TRUE(markup.FindElement("d"));
+    ASSERT_TRUE(markup.OutOfElement());
+    ASSERT_TRUE(markup.IntoElement());  // the current child (d) is current again
+    ASSERT_TRUE(markup.AddElement("e"));
+    EXPECT_EQ(markup.GetDocument(), "<r>\r\n  <a/>  \r\n  <b id=\"2\"/>\r\n<!-- note -->\r\n"
+                                    "  <c id=\"1\"><d/><e/>\r\ntail</c>\r\n</r>");
+    ExpectTableMatchesText(markup);
+
+    // With no current element a new child goes last, before the end tag.
+    CMarkup last("<r><a/>text</r>");
+    ASSERT_TRUE(last.FindElement());
+    ASSERT_TRUE(last.IntoElement());
+    ASSERT_TRUE(last.AddElement("z"));
+    EXPECT_EQ(last.GetDocument(), "<r><a/>text<z/>\r\n</r>");
+    ExpectTableMatchesText(last);
+}
+
+TEST(MarkupEditingTest, RefusesEditsThatWouldBreakTheTable)
+{
+    // The value holds the '>' that ended the start tag: reading works, replacing it would
+    // overwrite the element's content.
+    CMarkup markup("<r><a v=\"1>2\"><b/></a></r>");
+    ASSERT_TRUE(markup.FindChildElement("a"));
+    ASSERT_TRUE(markup.IntoElement());
+    EXPECT_EQ(markup.GetAttribute("v"), "1>2");
+    EXPECT_FALSE(markup.SetAttribute("v", "3"));
+    EXPECT_EQ(markup.GetDocument(), "<r><a v=\"1>2\"><b/></a></r>");
+
+    // An attribute written after a stray '?' or '/' could never be read back.
+    CMarkup stray("<r><a ? ></a><b / ></b></r>");
+    ASSERT_TRUE(stray.FindChildElement("a"));
+    ASSERT_TRUE(stray.IntoElement());
+    EXPECT_FALSE(stray.SetAttribute("k", "1"));
+    ASSERT_TRUE(stray.FindElement("b"));
+    EXPECT_FALSE(stray.SetAttribute("k", "1"));
+    EXPECT_FALSE(markup.SetAttribute("w", "2"));  // also past a value holding '>'
+    EXPECT_EQ(markup.GetDocument(), "<r><a v=\"1>2\"><b/></a></r>");
+
+    // "<p //>" would still read as empty after gaining a child.
+    CMarkup slashes("<p //>");
+    ASSERT_TRUE(slashes.FindElement());
+    ASSERT_TRUE(slashes.IntoElement());
+    EXPECT_FALSE(slashes.AddElement("c"));
+    EXPECT_EQ(slashes.GetDocument(), "<p //>");
+}
+
+}  // namespace
+}  // namespace tessark
