@@ -104,9 +104,9 @@ void PaintPile(Canvas& c, const Frame& f, Random& r, DrawOne drawOne)
 
 void Coin(Canvas& c, Point p, Color metal)
 {
-    c.Ellipse({p.x, p.y + 1}, 4, 2.4, Darken(metal, 110));
-    c.Ellipse(p, 4, 2.4, metal);
-    c.Ellipse({p.x, p.y}, 2.4, 1.2, Darken(metal, 40));
+    c.Ellipse({p.x, p.y + 1}, 4.6, 2.8, Darken(metal, 110));
+    c.Ellipse(p, 4.6, 2.8, metal);
+    c.Ellipse({p.x, p.y}, 2.6, 1.3, Darken(metal, 40));
     c.Put(static_cast<int>(p.x) - 2, static_cast<int>(p.y) - 1, Lighten(metal, 140));
 }
 
@@ -127,19 +127,19 @@ void Star(Canvas& c, Point p)
 {
     for (int k = 0; k < 4; ++k) {
         const double a = k * 0.25 + 0.05;
-        c.Polygon({{p.x + CosTurns(a) * 5, p.y + SinTurns(a) * 3.5},
+        c.Polygon({{p.x + CosTurns(a) * 6.5, p.y + SinTurns(a) * 4.5},
                    {p.x + CosTurns(a + 0.125) * 1.5, p.y + SinTurns(a + 0.125) * 1.1},
                    {p.x + CosTurns(a - 0.125) * 1.5, p.y + SinTurns(a - 0.125) * 1.1}},
-                  0xC0C4CC);
+                  0x9AB0D8);
     }
-    c.Disc(p, 1, 0x4A4C54);
+    c.Disc(p, 1.2, 0x2A2C44);
 }
 
 void Gem(Canvas& c, Point p, Color stone)
 {
-    c.Polygon({{p.x - 3, p.y - 1}, {p.x - 1.5, p.y - 3}, {p.x + 1.5, p.y - 3}, {p.x + 3, p.y - 1}, {p.x, p.y + 3}},
+    c.Polygon({{p.x - 4, p.y - 1}, {p.x - 2, p.y - 4}, {p.x + 2, p.y - 4}, {p.x + 4, p.y - 1}, {p.x, p.y + 4}},
               stone);
-    c.Polygon({{p.x - 3, p.y - 1}, {p.x + 3, p.y - 1}, {p.x, p.y + 3}}, Darken(stone, 50));
+    c.Polygon({{p.x - 4, p.y - 1}, {p.x + 4, p.y - 1}, {p.x, p.y + 4}}, Darken(stone, 50));
     c.Put(static_cast<int>(p.x) - 1, static_cast<int>(p.y) - 2, Lighten(stone, 160));
 }
 
@@ -181,7 +181,7 @@ void Knife(Canvas& c, Point p)
 
 void Stone(Canvas& c, Point p)
 {
-    c.Ellipse(p, 2.5, 2, 0x8E887E);
+    c.Ellipse(p, 3.2, 2.5, 0x8A7A62);
     c.Put(static_cast<int>(p.x) - 1, static_cast<int>(p.y) - 1, 0xC8C2B8);
 }
 
@@ -450,7 +450,7 @@ void AddGoods(CatalogBuilder& builder)
     const StackSpec stacks[] = {
         {"gold coin", ItemGroup::None, 0.1, 0, [](Canvas& c, Point p, int) { Coin(c, p, 0xE8B83A); }},
         {"silver coin", ItemGroup::None, 0.1, 0, [](Canvas& c, Point p, int) { Coin(c, p, 0xC8CCD4); }},
-        {"platinum coin", ItemGroup::None, 0.1, 0, [](Canvas& c, Point p, int) { Coin(c, p, 0x9AD8E0); }},
+        {"platinum coin", ItemGroup::None, 0.1, 0, [](Canvas& c, Point p, int) { Coin(c, p, 0x8CC8F4); }},
         {"arrow", ItemGroup::StackableWeapon, 0.7, 25, [](Canvas& c, Point p, int) { Arrow(c, p, false); }},
         {"bolt", ItemGroup::StackableWeapon, 0.8, 30, [](Canvas& c, Point p, int) { Arrow(c, p, true); }},
         {"throwing star", ItemGroup::StackableWeapon, 0.2, 28, [](Canvas& c, Point p, int) { Star(c, p); }},
