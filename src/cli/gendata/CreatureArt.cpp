@@ -329,20 +329,26 @@ void PaintGhost(Canvas& c, const Frame& f)
     c.DitherEllipse({16, 30}, 7, 1.5, 0x14120E);
 }
 
-// A dragon of 2 x 2 cells; the wings beat between the two phases.
+// A dragon of 2 x 2 cells, painted facing south (head down); the wings beat between the
+// two phases.
 void PaintDragon(Canvas& c, const Frame& f)
 {
     Canvas body(64, 64);
-    const double up = f.phase == 0 ? 0 : 9;
-    // Wings first, so the body covers their roots.
-    AreaPolygon(body, {{30, 30}, {6, 10 + up}, {14, 30 + up / 2}, {6, 40}}, kOutfitLegs);
-    AreaPolygon(body, {{34, 30}, {58, 10 + up}, {50, 30 + up / 2}, {58, 40}}, kOutfitLegs);
-    body.Line(30, 30, 6, static_cast<int>(10 + up), kDetail);
-    body.Line(34, 30, 58, static_cast<int>(10 + up), kDetail);
-    // Tail.
+    const double lift = f.phase == 0 ? 0 : 8;
+    for (int side : {-1, 1}) {
+        auto at = [side](double x, double y) { return Point{32 + side * x, y}; };
+        const Point shoulder = at(7, 28);
+        const std::vector<Point> tips = {at(30, 8 + lift), at(28, 22 + lift / 2), at(31, 34 + lift / 3)};
+        AreaPolygon(body, {shoulder, tips[0], at(24, 18 + lift), tips[1], at(23, 31 + lift / 2), tips[2], at(10, 38)},
+                    kOutfitLegs);
+        for (const Point& tip : tips) {
+            body.Line(static_cast<int>(shoulder.x), static_cast<int>(shoulder.y), static_cast<int>(tip.x),
+                      static_cast<int>(tip.y), kDetail);
+        }
+    }
     Canvas tail(64, 64);
-    tail.ThickLine({32, 44}, {38, 56}, 5, 0x010101);
-    tail.ThickLine({38, 56}, {50, 60}, 3, 0x010101);
+    tail.ThickLine({32, 24}, {30, 12}, 6, 0x010101);
+    tail.ThickLine({30, 12}, {38, 3}, 3.5, 0x010101);
     for (int y = 0; y < 64; ++y) {
         for (int x = 0; x < 64; ++x) {
             if (tail.IsOpaque(x, y)) {
@@ -350,18 +356,26 @@ void PaintDragon(Canvas& c, const Frame& f)
             }
         }
     }
-    AreaEllipse(body, {32, 34}, 9, 13, kOutfitBody);
-    AreaEllipse(body, {32, 36}, 5, 9, kOutfitFeet);  // the pale belly
-    for (int s : {-1, 1}) {
-        AreaRect(body, 32 + s * 9 - 2, 40, 4, 8, kOutfitBody);
-        AreaRect(body, 32 + s * 9 - 2, 48, 5, 2, kOutfitFeet);
+    AreaPolygon(body, {{38, 3}, {43, 1}, {40, 6}}, kOutfitHead);
+    for (int sx : {-1, 1}) {
+        for (int y : {26, 40}) {
+            AreaRect(body, 32 + sx * 10 - 2, y, 5, 6, kOutfitBody);
+            AreaRect(body, 32 + sx * 10 - 2, y + 6, 5, 2, kOutfitFeet);
+        }
     }
-    AreaEllipse(body, {32, 18}, 6, 7, kOutfitHead);
-    AreaPolygon(body, {{27, 14}, {24, 5}, {30, 12}}, kOutfitHead);
-    AreaPolygon(body, {{37, 14}, {40, 5}, {34, 12}}, kOutfitHead);
-    body.Put(29, 18, 0xF8D020);
-    body.Put(35, 18, 0xF8D020);
-    body.FillRect(30, 23, 5, 1, kDetail);
+    AreaEllipse(body, {32, 33}, 9, 13, kOutfitBody);
+    AreaEllipse(body, {32, 35}, 4.5, 9, kOutfitFeet);
+    for (int y = 29; y < 44; y += 3) {
+        body.Line(29, y, 35, y, kDetail);
+    }
+    AreaEllipse(body, {32, 50}, 6, 5.5, kOutfitHead);
+    AreaEllipse(body, {32, 55}, 3.8, 3.2, kOutfitHead);
+    AreaPolygon(body, {{28, 47}, {23, 40}, {30, 45}}, kOutfitHead);
+    AreaPolygon(body, {{36, 47}, {41, 40}, {34, 45}}, kOutfitHead);
+    body.FillRect(28, 51, 2, 1, 0xF8D020);
+    body.FillRect(35, 51, 2, 1, 0xF8D020);
+    body.Put(31, 57, kDetail);
+    body.Put(33, 57, kDetail);
     body.Outline(0x101010);
     Canvas turned = body;
     switch (f.patternX) {
@@ -369,15 +383,15 @@ void PaintDragon(Canvas& c, const Frame& f)
         turned = body.FlippedVertically();
         break;
     case kEast:
-        turned = body.Transposed().FlippedHorizontally();
+        turned = body.Transposed();
         break;
     case kWest:
-        turned = body.Transposed();
+        turned = body.Transposed().FlippedHorizontally();
         break;
     default:
         break;
     }
-    GroundShadow(c, {34, 58}, 22, 4);
+    GroundShadow(c, {34, 60}, 22, 3);
     c.Draw(turned, 0, 0);
 }
 

@@ -100,10 +100,12 @@ void PaintStaff(Canvas& c, Color gem, bool wand)
 void PaintBow(Canvas& c, bool crossbow)
 {
     if (crossbow) {
-        c.ThickLine({8, 24}, {22, 10}, 3, kHaft);
-        Arc(c, {20, 16}, 9, 9, 0.07, 0.43, 2, 0x5A3A1E);
-        c.Line(12, 9, 27, 18, 0xE8E4DA);
-        c.FillRect(7, 24, 3, 3, 0x4A4A52);
+        // A stock with a short bow across its front and the string drawn back.
+        c.ThickLine({6, 26}, {21, 11}, 3.2, kHaft);
+        c.ThickLine({13, 5}, {28, 19}, 2.4, 0x4A4A52);
+        c.Line(13, 5, 17, 15, 0xE8E4DA);
+        c.Line(28, 19, 17, 15, 0xE8E4DA);
+        c.FillRect(10, 21, 2, 4, 0x3A3A40);
     } else {
         Arc(c, {8, 24}, 18, 18, 0.0, 0.25, 2.2, kHaft);
         c.Line(26, 24, 8, 6, 0xE8E4DA);

@@ -77,12 +77,16 @@ void PaintChest(Canvas& c, Color wood, Color trim)
 
 void PaintQuiver(Canvas& c)
 {
-    c.ThickLine({10, 27}, {21, 6}, 6, 0x8A5A2E);
-    c.ThickLine({10, 27}, {21, 6}, 3, 0xA0703E);
-    for (int k = 0; k < 3; ++k) {
-        c.Line(19 + k * 2, 6, 22 + k * 2, 1, 0xE8E0D0);
-        c.Put(22 + k * 2, 1, 0xC83A2A);
+    GroundShadow(c, {15, 28}, 8, 2);
+    for (int k = 0; k < 4; ++k) {
+        const double x = 17 + k * 2.2;
+        c.ThickLine({x - 2, 10}, {x + 1, 2}, 1.0, 0x9A7A4A);
+        c.Polygon({{x + 1, 1}, {x + 3, 3}, {x + 1, 5}, {x - 1, 3}}, k % 2 ? Color{0xE8E4DA} : Color{0xC83A2A});
     }
+    c.ThickLine({11, 26}, {20, 10}, 8, 0x7A4A26);
+    c.ThickLine({11, 26}, {20, 10}, 4, 0x9A6232);
+    c.ThickLine({15, 20}, {18, 14}, 1, 0xC8A040);
+    c.Line(8, 14, 24, 24, 0x4A2E16);
     FinishObject(c);
 }
 

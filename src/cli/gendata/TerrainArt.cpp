@@ -363,6 +363,7 @@ void PaintLava(Canvas& c, const Frame& f, Random& r)
 
 void PaintRoof(Canvas& c, Random& r)
 {
+    // Rows of round-ended clay shingles, each row overlapping the one below.
     const uint32_t salt = static_cast<uint32_t>(r.Next());
     for (int y = 0; y < 32; ++y) {
         const int row = y / 8;
@@ -370,15 +371,14 @@ void PaintRoof(Canvas& c, Random& r)
         for (int x = 0; x < 32; ++x) {
             const int shifted = x + (row % 2) * 4;
             const int sx = shifted % 8;
-            Color p = Brighten(Color{0xA5472E}, static_cast<int>(Hash(salt, row, shifted / 8) % 25) - 12);
-            if (sy == 0) {
-                p = 0x4E1E12;
-            } else if (sy >= 6 && (sx == 0 || sx == 7)) {
-                p = 0x5E2616;
-            } else if (sx == 0) {
-                p = Darken(p, 60);
-            } else if (sy == 1) {
-                p = Lighten(p, 40);
+            Color p = Brighten(Color{0xB04A2C}, static_cast<int>(Hash(salt, row, shifted / 8) % 21) - 10 - sy * 6);
+            const bool gap = (sy >= 3 && (sx == 0 || sx == 7)) || (sy == 7 && (sx <= 1 || sx >= 6));
+            if (gap) {
+                p = 0x4A1A0E;
+            } else if (sy == 0) {
+                p = Lighten(p, 50);
+            } else if (sx == 1) {
+                p = Lighten(p, 25);
             }
             c.Put(x, y, Jitter(p, r, 3));
         }
