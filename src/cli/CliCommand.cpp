@@ -17,7 +17,7 @@ const std::vector<CliCommand>& AllCommands()
     static const std::vector<CliCommand> commands = {
         {"datainfo", "", true, RunDataInfo},
         {"gen-data", "DIR [--seed N]", false, RunGenData},
-        {"sprite-sheet", "-o OUT.png [--columns N]", true, RunSpriteSheet},
+        {"sprite-sheet", "-o OUT.png [--columns N] [--first ID] [--last ID]", true, RunSpriteSheet},
     };
     return commands;
 }
