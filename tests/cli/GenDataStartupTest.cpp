@@ -9,6 +9,11 @@
 #include "cli/gendata/ItemCatalog.h"
 #include "data/DataLoader.h"
 #include "data/GameData.h"
+#include "model/Creature.h"
+#include "model/DepotItem.h"
+#include "model/TeleportItem.h"
+#include "model/ThingFactory.h"
+#include "model/Tile.h"
 #include "platform/MessageSink.h"
 #include "support/ScratchDirectory.h"
 
@@ -24,6 +29,22 @@ protected:
     {
         ASSERT_TRUE(gendata::WriteDataKit(dir_.Path().string(), 4).ok);
         loaded_ = LoadDataFiles(dir_.Path().string(), *data_, messages_);
+    }
+
+    int32_t Key(const std::string& name) const
+    {
+        for (const auto& [key, type] : data_->items.ServerTypes()) {
+            if (type.name == name) {
+                return key;
+            }
+        }
+        ADD_FAILURE() << "no type named " << name;
+        return -1;
+    }
+
+    std::unique_ptr<CItem> Make(const std::string& name, int32_t count = 1) const
+    {
+        return CreateThing(data_->items, Key(name), count);
     }
 
     const CBaseMaterial* Material(const std::string& name) const
@@ -167,6 +188,46 @@ TEST_F(GenDataStartupTest, MaterialsGroupTheItemsForTheMapMaker)
     for (int i = 0; i < items->GetCount(); ++i) {
         EXPECT_TRUE(data_->items.GetServerType(items->GetItem(i)).pickupable);
     }
+}
+
+TEST_F(GenDataStartupTest, KitItemsBehaveOnTilesAsMapMakersExpect)
+{
+    // A torch hung on each kind of wall takes the matching facing.
+    const struct {
+        const char* wall;
+        int facing;
+    } walls[] = {{"brick wall horizontal", 1}, {"stone wall vertical", 2}, {nullptr, 0}};
+    for (const auto& w : walls) {
+        CTile tile;
+        tile.AddThing(data_->items, Make("grass"), false);
+        if (w.wall != nullptr) {
+            tile.AddThing(data_->items, Make(w.wall), false);
+        }
+        tile.AddThing(data_->items, Make("wall torch"), false);
+        const auto hung = w.wall != nullptr ? tile.GetHangingItems() : tile.GetOrdinaryItems();
+        ASSERT_EQ(hung.size(), 1u);
+        EXPECT_EQ(hung[0]->GetCount(), w.facing);
+    }
+    // A door painted over a wall replaces it; a border stays under both.
+    CTile tile;
+    tile.AddThing(data_->items, Make("cobblestone"), false);
+    tile.AddThing(data_->items, Make("grass border north"), false);
+    tile.AddThing(data_->items, Make("brick wall horizontal"), false);
+    tile.AddThing(data_->items, Make("brick door horizontal"), true);
+    ASSERT_EQ(tile.GetTopItems().size(), 2u);
+    EXPECT_EQ(tile.GetTopItems()[0]->GetTypeKey(), Key("grass border north"));
+    EXPECT_EQ(tile.GetTopItems()[1]->GetTypeKey(), Key("brick door horizontal"));
+    EXPECT_NE(tile.GetMinimapColor(data_->items), 0u);
+
+    // Special kinds become their own things; stacks and fluids keep their counts.
+    EXPECT_NE(dynamic_cast<CTeleportItem*>(Make("magic portal").get()), nullptr);
+    EXPECT_NE(dynamic_cast<CDepotItem*>(Make("depot chest").get()), nullptr);
+    EXPECT_EQ(Make("gold coin", 57)->GetCount(), 57);
+    EXPECT_EQ(Make("vial", 7)->GetCount(), 7);
+    EXPECT_EQ(Make("fire rune", 3)->GetCount(), 3);
+    EXPECT_EQ(Make("long sword", 3)->GetCount(), 1);
+    EXPECT_NE(dynamic_cast<CCreature*>(Make("Dragon").get()), nullptr);
+    EXPECT_NE(CreateThing(data_->items, gendata::kSpawnMarkerId - kTypeKeyOffset, 0), nullptr);
 }
 
 }  // namespace
