@@ -4,6 +4,8 @@
 #include <memory>
 
 #include "cli/DataInfoCommand.h"
+#include "cli/GenDataCommand.h"
+#include "cli/SpriteSheetCommand.h"
 #include "cli/StderrMessageSink.h"
 #include "data/DataLoader.h"
 #include "data/GameData.h"
@@ -14,6 +16,8 @@ const std::vector<CliCommand>& AllCommands()
 {
     static const std::vector<CliCommand> commands = {
         {"datainfo", "", true, RunDataInfo},
+        {"gen-data", "DIR [--seed N]", false, RunGenData},
+        {"sprite-sheet", "-o OUT.png [--columns N] [--first ID] [--last ID]", true, RunSpriteSheet},
     };
     return commands;
 }
