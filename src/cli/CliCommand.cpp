@@ -5,6 +5,7 @@
 
 #include "cli/DataInfoCommand.h"
 #include "cli/GenDataCommand.h"
+#include "cli/SheetCommand.h"
 #include "cli/SpriteSheetCommand.h"
 #include "cli/StderrMessageSink.h"
 #include "data/DataLoader.h"
@@ -18,6 +19,7 @@ const std::vector<CliCommand>& AllCommands()
         {"datainfo", "", true, RunDataInfo},
         {"gen-data", "DIR [--seed N]", false, RunGenData},
         {"sprite-sheet", "-o OUT.png [--columns N] [--first ID] [--last ID]", true, RunSpriteSheet},
+        {"sheet", "-o OUT.png [--material NAME] [--columns N]", true, RunSheet},
     };
     return commands;
 }
