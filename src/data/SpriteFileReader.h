@@ -14,11 +14,22 @@ class ItemDatabase;
 // sprites of the types with keys 360 and 359.
 class SpriteFileReader {
 public:
+    // Red dots, for the type with key 360; yellow dots, for the type with key 359.
+    static constexpr uint32_t kRedDotsSpriteId = 0xF000;
+    static constexpr uint32_t kYellowDotsSpriteId = 0xF001;
+    static constexpr int32_t kRedDotsTypeKey = 360;
+    static constexpr int32_t kYellowDotsTypeKey = 359;
+
     explicit SpriteFileReader(ItemDatabase& database) : database_(database) {}
     // False only when the file cannot be opened.
     bool Read(const std::string& path);
+    // The same for a file already in memory (the synthetic sprites included).
+    void ReadBytes(std::span<const uint8_t> bytes);
 
 private:
+    void InstallSyntheticSprites();
+    void FillFromBytes(std::span<const uint8_t> bytes);
+
     ItemDatabase& database_;
 };
 

@@ -1,0 +1,146 @@
+#include "data/SpriteFileReader.h"
+
+#include "data/ItemDatabase.h"
+#include "data/Sprite.h"
+#include "platform/FileBytes.h"
+#include "platform/LittleEndian.h"
+
+namespace tessark {
+
+namespace {
+
+constexpr uint32_t kTransparentPixel = 0x00FF00FF;
+constexpr uint32_t kRedPixel = 0x00FF0000;
+constexpr uint32_t kYellowPixel = 0x00FFFF00;
+constexpr size_t kTableStart = 6;
+constexpr size_t kEntrySize = 4;
+// Colour key (3 bytes, ignored) and the data size.
+constexpr size_t kSpriteHeaderSize = 5;
+constexpr int kDotSpacing = 4;
+
+Sprite MakeDotSprite(uint32_t id, uint32_t dotPixel)
+{
+    Sprite sprite;
+    sprite.id = id;
+    sprite.pixels.assign(Sprite::kPixelCount, kTransparentPixel);
+    for (int row = 0; row < Sprite::kSize; row += kDotSpacing) {
+        for (int column = 0; column < Sprite::kSize; column += kDotSpacing) {
+            sprite.pixels[row * Sprite::kSize + column] = dotPixel;
+        }
+    }
+    return sprite;
+}
+
+bool IsSyntheticSprite(uint32_t id)
+{
+    return id == SpriteFileReader::kRedDotsSpriteId || id == SpriteFileReader::kYellowDotsSpriteId;
+}
+
+}  // namespace
+
+bool SpriteFileReader::Read(const std::string& path)
+{
+    InstallSyntheticSprites();
+    std::vector<uint8_t> bytes;
+    if (!ReadFileBytes(path, bytes)) {
+        return false;
+    }
+    FillFromBytes(bytes);
+    return true;
+}
+
+void SpriteFileReader::ReadBytes(std::span<const uint8_t> bytes)
+{
+    InstallSyntheticSprites();
+    FillFromBytes(bytes);
+}
+
+void SpriteFileReader::InstallSyntheticSprites()
+{
+    struct Synthetic {
+        uint32_t spriteId;
+        uint32_t pixel;
+        int32_t typeKey;
+    };
+    for (const Synthetic& synthetic : {Synthetic{kRedDotsSpriteId, kRedPixel, kRedDotsTypeKey},
+                                       Synthetic{kYellowDotsSpriteId, kYellowPixel,
+                                                 kYellowDotsTypeKey}}) {
+        database_.Sprites()[synthetic.spriteId] =
+            MakeDotSprite(synthetic.spriteId, synthetic.pixel);
+        if (ItemType* type = database_.GetType(synthetic.typeKey)) {
+            type->spriteIds[0] = static_cast<uint16_t>(synthetic.spriteId);
+        }
+    }
+}
+
+void SpriteFileReader::FillFromBytes(std::span<const uint8_t> bytes)
+{
+    const size_t fileSize = bytes.size();
+    if (fileSize < kTableStart + kEntrySize) {
+        return;
+    }
+    // The data of sprite 1 follows the table directly, so its offset ends the table. The file
+    // is not trusted: the walk never passes the end of the file, whatever that offset says.
+    const size_t tableEnd = LoadU32(bytes.data() + kTableStart);
+    SpriteTable& sprites = database_.Sprites();
+    uint32_t id = 1;
+    for (size_t entry = kTableStart; entry < tableEnd && entry + kEntrySize <= fileSize;
+         entry += kEntrySize, ++id) {
+        const size_t offset = LoadU32(bytes.data() + entry);
+        if (offset == 0) {
+            continue;
+        }
+        auto it = sprites.find(id);
+        // The dot sprites mark special types; sprite data under the same ids must not hide them.
+        if (it == sprites.end() || IsSyntheticSprite(id)) {
+            continue;
+        }
+        Sprite& sprite = it->second;
+        sprite.pixels.clear();
+        sprite.rawSize = 0;
+        if (offset > fileSize || fileSize - offset < kSpriteHeaderSize) {
+            continue;
+        }
+        const uint16_t dataSize = LoadU16(bytes.data() + offset + 3);
+        sprite.rawSize = dataSize;
+        const size_t dataStart = offset + kSpriteHeaderSize;
+        // Data cut off by the end of the file: keep no pixels rather than half a sprite.
+        if (dataSize == 0 || fileSize - dataStart < dataSize) {
+            continue;
+        }
+        sprite.pixels = DecodeSpritePixels(bytes.subspan(dataStart, dataSize));
+    }
+}
+
+std::vector<uint32_t> DecodeSpritePixels(std::span<const uint8_t> encoded)
+{
+    // The runs number pixels from the top-left; the stored rows go bottom-up.
+    std::vector<uint32_t> pixels(Sprite::kPixelCount, kTransparentPixel);
+    const size_t size = encoded.size();
+    size_t pos = 0;
+    size_t pixel = 0;
+    while (pixel < Sprite::kPixelCount && size - pos >= 2) {
+        pixel += LoadU16(encoded.data() + pos);
+        pos += 2;
+        if (size - pos < 2) {
+            break;
+        }
+        size_t coloured = LoadU16(encoded.data() + pos);
+        pos += 2;
+        for (; coloured > 0 && pixel < Sprite::kPixelCount && size - pos >= 3;
+             --coloured, ++pixel, pos += 3) {
+            const size_t row = pixel / Sprite::kSize;
+            const size_t column = pixel % Sprite::kSize;
+            const uint8_t* rgb = encoded.data() + pos;
+            pixels[(Sprite::kSize - 1 - row) * Sprite::kSize + column] =
+                (uint32_t{rgb[0]} << 16) | (uint32_t{rgb[1]} << 8) | rgb[2];
+        }
+        if (coloured > 0) {
+            // The run went past pixel 1023 or past the data: nothing further can be written.
+            break;
+        }
+    }
+    return pixels;
+}
+
+}  // namespace tessark

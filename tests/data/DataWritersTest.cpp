@@ -1,0 +1,243 @@
+#include <gtest/gtest.h>
+
+#include "data/ClientDataReader.h"
+#include "data/ClientDataWriter.h"
+#include "data/ItemDatabase.h"
+#include "data/SpriteFileReader.h"
+#include "data/SpriteFileWriter.h"
+#include "support/ByteBuilder.h"
+#include "support/ScratchDirectory.h"
+
+namespace tessark {
+namespace {
+
+using test::ByteBuilder;
+
+constexpr uint32_t kMagenta = 0x00FF00FF;
+
+ClientDataRecord Record(std::vector<uint16_t> spriteIds)
+{
+    ClientDataRecord record;
+    record.spriteIds = std::move(spriteIds);
+    return record;
+}
+
+void ExpectSameClientType(const ItemType& read, const ItemType& written, int32_t id)
+{
+    EXPECT_EQ(read.serverId, id);
+    EXPECT_EQ(read.clientId, id);
+    EXPECT_EQ(read.group, written.group);
+    EXPECT_EQ(read.speed, written.speed);
+    EXPECT_EQ(read.alwaysOnTop, written.alwaysOnTop);
+    EXPECT_EQ(read.topOrder, written.topOrder);
+    EXPECT_EQ(read.stackable, written.stackable);
+    EXPECT_EQ(read.useable, written.useable);
+    EXPECT_EQ(read.blocking, written.blocking);
+    EXPECT_EQ(read.moveable, written.moveable);
+    EXPECT_EQ(read.blockProjectile, written.blockProjectile);
+    EXPECT_EQ(read.blockPath, written.blockPath);
+    EXPECT_EQ(read.pickupable, written.pickupable);
+    EXPECT_EQ(read.hangeable, written.hangeable);
+    EXPECT_EQ(read.horizontal, written.horizontal);
+    EXPECT_EQ(read.vertical, written.vertical);
+    EXPECT_EQ(read.hasHeight, written.hasHeight);
+    EXPECT_EQ(read.minimapColor, written.minimapColor);
+    EXPECT_EQ(read.width, written.width);
+    EXPECT_EQ(read.height, written.height);
+    EXPECT_EQ(read.cropSize, written.cropSize);
+    EXPECT_EQ(read.layers, written.layers);
+    EXPECT_EQ(read.patternX, written.patternX);
+    EXPECT_EQ(read.patternY, written.patternY);
+    EXPECT_EQ(read.animationPhases, written.animationPhases);
+}
+
+TEST(DataWritersTest, ClientDataLayoutOfOneGroundRecord)
+{
+    ClientDataRecord ground = Record({0x0102});
+    ground.type.group = ItemGroup::Ground;
+    ground.type.speed = 100;
+    test::ScratchDirectory dir;
+    ASSERT_TRUE(WriteClientDataFile(dir.File("morva.dat"), 0xA1B2C3D4, 1, {&ground, 1}));
+
+    ByteBuilder expected;
+    expected.U32(0xA1B2C3D4).U16(1).U16(0).U16(0).U16(0);
+    expected.U8s({0x00, 100, 0, 0xFF, 1, 1, 1, 1, 1, 1, 1}).U16(0x0102);
+    EXPECT_EQ(test::ReadBytesFile(dir.File("morva.dat")), expected.Bytes());
+}
+
+TEST(DataWritersTest, ClientDataRoundTripKeepsEveryField)
+{
+    std::vector<ClientDataRecord> records;
+    {
+        ClientDataRecord r = Record({1, 2, 3, 4, 5, 6, 7, 8});
+        r.type.group = ItemGroup::Ground;
+        r.type.speed = 0xBEEF;
+        r.type.width = 2;
+        r.type.height = 2;
+        r.type.cropSize = 64;
+        r.patternZ = 2;
+        r.type.minimapColor = 0x0102;
+        records.push_back(r);
+    }
+    for (uint8_t order = 1; order <= 3; ++order) {
+        ClientDataRecord r = Record({static_cast<uint16_t>(10 + order)});
+        r.type.alwaysOnTop = true;
+        r.type.topOrder = order;
+        r.type.blocking = order == 1;
+        r.type.moveable = order != 2;
+        records.push_back(r);
+    }
+    for (ItemGroup group : {ItemGroup::Container, ItemGroup::Writeable,
+                            ItemGroup::FluidContainer, ItemGroup::Splash}) {
+        ClientDataRecord r = Record({20});
+        r.type.group = group;
+        r.type.hasHeight = group == ItemGroup::Writeable;
+        records.push_back(r);
+    }
+    {
+        ClientDataRecord r = Record({30, 31, 32, 33, 34, 35});
+        r.type.stackable = true;
+        r.type.useable = true;
+        r.type.blockProjectile = true;
+        r.type.blockPath = true;
+        r.type.pickupable = true;
+        r.type.hangeable = true;
+        r.type.horizontal = true;
+        r.type.vertical = true;
+        r.type.hasHeight = true;
+        r.type.layers = 1;
+        r.type.patternX = 3;
+        r.type.patternY = 1;
+        r.type.animationPhases = 2;
+        r.extraOptions = {0x15, 1, 2, 3, 4, 0x06, 0x1D, 0xFF, 0xFF};
+        records.push_back(r);
+    }
+    records.push_back(Record({}));  // layers 0: no sprites
+    records.back().type.layers = 0;
+
+    test::ScratchDirectory dir;
+    ASSERT_TRUE(WriteClientDataFile(dir.File("morva.dat"), 7, 5, records));
+    ItemDatabase database;
+    ASSERT_EQ(database.LoadClientData(dir.File("morva.dat")), 0);
+    EXPECT_EQ(database.clientItemCount, 5);
+    ASSERT_EQ(database.ClientTypes().size(), records.size());
+    for (size_t i = 0; i < records.size(); ++i) {
+        SCOPED_TRACE(i);
+        const ItemType& read = *database.GetClientType(static_cast<int32_t>(i));
+        ExpectSameClientType(read, records[i].type, static_cast<int32_t>(100 + i));
+        ASSERT_EQ(read.spriteCount, records[i].spriteIds.size());
+        for (size_t k = 0; k < records[i].spriteIds.size(); ++k) {
+            EXPECT_EQ(read.spriteIds[k], records[i].spriteIds[k]);
+            EXPECT_EQ(database.Sprites().count(records[i].spriteIds[k]), 1u);
+        }
+    }
+}
+
+TEST(DataWritersTest, ClientDataWriterRefusesRecordsItCannotWriteFaithfully)
+{
+    test::ScratchDirectory dir;
+    const std::string path = dir.File("morva.dat");
+    std::vector<ClientDataRecord> good = {Record({5})};
+    ASSERT_TRUE(WriteClientDataFile(path, 1, 1, good));
+    const std::vector<uint8_t> before = test::ReadBytesFile(path);
+
+    std::vector<ClientDataRecord> mismatch = {Record({5}), Record({1, 2})};
+    EXPECT_FALSE(WriteClientDataFile(path, 2, 2, mismatch));
+    ClientDataRecord tooMany = Record(std::vector<uint16_t>(256, 1));
+    tooMany.type.width = 16;
+    tooMany.type.height = 16;
+    EXPECT_FALSE(WriteClientDataFile(path, 2, 1, {&tooMany, 1}));
+    EXPECT_EQ(test::ReadBytesFile(path), before);
+    EXPECT_FALSE(WriteClientDataFile(dir.File("no/such/folder/morva.dat"), 1, 1, good));
+}
+
+TEST(DataWritersTest, EncodedRunsHaveTheReaderLayout)
+{
+    std::vector<uint32_t> pixels(1024, kMagenta);
+    pixels[0] = 0x00112233;
+    pixels[3] = 0x00445566;
+    pixels[4] = 0xFF778899;  // the unused high byte is not written
+    ByteBuilder expected;
+    expected.U16(0).U16(1).U8s({0x11, 0x22, 0x33}).U16(2).U16(2).U8s({0x44, 0x55, 0x66, 0x77, 0x88, 0x99});
+    EXPECT_EQ(EncodeSpritePixels(pixels), expected.Bytes());
+
+    // All transparent: one run over the whole sprite.
+    EXPECT_EQ(EncodeSpritePixels(std::vector<uint32_t>(1024, kMagenta)),
+              (std::vector<uint8_t>{0x00, 0x04}));
+}
+
+// The writer takes rows top first; the reader stores them bottom first.
+std::vector<uint32_t> BottomUp(const std::vector<uint32_t>& topDown)
+{
+    std::vector<uint32_t> out(topDown.size());
+    for (size_t row = 0; row < 32; ++row) {
+        for (size_t column = 0; column < 32; ++column) {
+            out[(31 - row) * 32 + column] = topDown[row * 32 + column];
+        }
+    }
+    return out;
+}
+
+TEST(DataWritersTest, SpriteRoundTripKeepsEveryPixel)
+{
+    std::vector<std::vector<uint32_t>> sprites(6);
+    sprites[1].assign(1024, kMagenta);  // sprite 2: transparent with a pattern
+    for (size_t i = 0; i < 1024; ++i) {
+        if (i % 7 == 0 || (i / 32) % 5 == 1) {
+            sprites[1][i] = static_cast<uint32_t>(i * 2654435761u) & 0x00FFFFFF;
+        }
+    }
+    sprites[1][1023] = 0x00010203;
+    sprites[2].assign(1024, kMagenta);  // sprite 3: all transparent
+    for (size_t i = 0; i < 1024; ++i) {  // sprite 4: no transparent pixel at all
+        sprites[3].push_back(0x00FF0000 | static_cast<uint32_t>(i));
+    }
+    // sprite 5 stays empty; sprite 6 has one pixel in the first row.
+    sprites[5].assign(1024, kMagenta);
+    sprites[5][31] = 0x00ABCDEF;
+
+    test::ScratchDirectory dir;
+    ASSERT_TRUE(WriteSpriteFile(dir.File("morva.spr"), 0x1234, sprites));
+    const std::vector<uint8_t> bytes = test::ReadBytesFile(dir.File("morva.spr"));
+    ASSERT_GE(bytes.size(), 30u);
+    EXPECT_EQ(LoadU32(bytes.data()), 0x1234u);
+    EXPECT_EQ(LoadU16(bytes.data() + 4), 6);
+    EXPECT_EQ(LoadU32(bytes.data() + 6), 30u);  // the first offset ends the table
+    EXPECT_EQ(LoadU32(bytes.data() + 6 + 4 * 4), 0u);
+
+    ItemDatabase database;
+    for (uint32_t id = 1; id <= 6; ++id) {
+        database.Sprites()[id].id = id;
+    }
+    ASSERT_TRUE(SpriteFileReader(database).Read(dir.File("morva.spr")));
+    const SpriteTable& read = database.Sprites();
+    EXPECT_FALSE(read.at(1).HasPixels());  // an empty first sprite is a size-0 block
+    EXPECT_EQ(read.at(1).rawSize, 0);
+    for (uint32_t id : {2u, 3u, 4u, 6u}) {
+        ASSERT_TRUE(read.at(id).HasPixels()) << id;
+        EXPECT_EQ(read.at(id).pixels, BottomUp(sprites[id - 1])) << id;
+        EXPECT_EQ(read.at(id).rawSize, EncodeSpritePixels(sprites[id - 1]).size()) << id;
+    }
+    EXPECT_FALSE(read.at(5).HasPixels());
+}
+
+TEST(DataWritersTest, SpriteWriterRefusesWrongSizesAndKeepsTheOldFile)
+{
+    test::ScratchDirectory dir;
+    const std::string path = dir.File("morva.spr");
+    std::vector<std::vector<uint32_t>> good(1, std::vector<uint32_t>(1024, 5));
+    ASSERT_TRUE(WriteSpriteFile(path, 1, good));
+    const std::vector<uint8_t> before = test::ReadBytesFile(path);
+
+    std::vector<std::vector<uint32_t>> bad = {std::vector<uint32_t>(1024, 5),
+                                              std::vector<uint32_t>(1000, 5)};
+    EXPECT_FALSE(WriteSpriteFile(path, 2, bad));
+    EXPECT_EQ(test::ReadBytesFile(path), before);
+
+    // No sprites: only the header, which reads as an empty table.
+    ASSERT_TRUE(WriteSpriteFile(path, 3, {}));
+    EXPECT_EQ(test::ReadBytesFile(path).size(), 6u);
+}
+
+}  // namespace
+}  // namespace tessark

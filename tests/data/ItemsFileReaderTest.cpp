@@ -1,0 +1,337 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "data/ItemDatabase.h"
+#include "support/NodeFileBuilder.h"
+
+namespace tessark {
+namespace {
+
+using test::NodeFileBuilder;
+using test::NodeFileTestDir;
+
+std::vector<uint8_t> Le16(uint16_t value)
+{
+    return {static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8)};
+}
+
+void Attribute(NodeFileBuilder& file, uint8_t id, const std::vector<uint8_t>& value)
+{
+    file.U8(id).U16(static_cast<uint16_t>(value.size())).Props(value);
+}
+
+void VersionAttribute(NodeFileBuilder& file, uint32_t major, uint32_t minor)
+{
+    file.U8(0x01).U16(140).U32(major).U32(minor);
+    file.Props(std::vector<uint8_t>(132, 0));
+}
+
+// A file with root flags and a version attribute; items are added by the caller.
+NodeFileBuilder ItemsFile(uint32_t major = 3, uint32_t minor = 7)
+{
+    NodeFileBuilder file;
+    file.Start(0);
+    file.U32(0);
+    VersionAttribute(file, major, minor);
+    return file;
+}
+
+// Starts an item node with flags, server id and client id; the caller adds more and ends it.
+NodeFileBuilder& Item(NodeFileBuilder& file, uint16_t serverId, uint16_t clientId,
+                      uint8_t group = 0, uint32_t flags = 0)
+{
+    file.Start(group);
+    file.U32(flags);
+    Attribute(file, 0x10, Le16(serverId));
+    Attribute(file, 0x11, Le16(clientId));
+    return file;
+}
+
+ItemType ClientType(int32_t key)
+{
+    ItemType type;
+    type.serverId = key + 100;
+    type.clientId = key + 100;
+    type.vertical = true;
+    type.minimapColor = 77;
+    type.width = 2;
+    type.height = 2;
+    type.cropSize = 64;
+    type.spriteCount = 8;
+    type.layers = 2;
+    type.animationPhases = 2;
+    type.spriteIds[0] = static_cast<uint16_t>(1000 + key);
+    type.spriteIds[254] = 9;
+    return type;
+}
+
+class ItemsFileReaderTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (int32_t key : {0, 1, 2, 3, 50}) {
+            database.SetClientType(key, ClientType(key));
+        }
+    }
+    int Load(NodeFileBuilder& file)
+    {
+        return database.LoadItems(dir.Write("items.qzb", file.Bytes()));
+    }
+
+    NodeFileTestDir dir;
+    ItemDatabase database;
+};
+
+TEST_F(ItemsFileReaderTest, LoadsAttributesAndTakesDrawingFromTheClient)
+{
+    NodeFileBuilder file = ItemsFile(3, 7);
+    Item(file, 2100, 101, 5, 0x0001 | 0x0004 | 0x0040 | 0x2000 | 0x4000 | 0x20000 | 0x80000);
+    Attribute(file, 0x12, {'H', 'e', 'l', 'm', 0, 'x'});
+    Attribute(file, 0x13, {'d', 'e', 's', 'c'});
+    Attribute(file, 0x14, Le16(150));
+    Attribute(file, 0x15, Le16(1));
+    Attribute(file, 0x16, Le16(0xFEFF));
+    Attribute(file, 0x18, {9, 9, 9, 30, 12});
+    std::vector<uint8_t> armor = Le16(0x1FE);
+    armor.resize(8, 0xFF);
+    const uint8_t weight[] = {0, 0, 0, 0, 0, 0, 0x29, 0x40};  // 12.5
+    armor.insert(armor.end(), std::begin(weight), std::end(weight));
+    armor.resize(24, 0xFD);
+    Attribute(file, 0x1A, armor);
+    Attribute(file, 0x1B, Le16(40));
+    Attribute(file, 0x1F, {0x34, 0x12, 0x2C, 0x01});
+    Attribute(file, 0x21, Le16(5));
+    Attribute(file, 0x2B, {2});
+    const std::pair<uint8_t, size_t> unused[] = {{0x1C, 1}, {0x1D, 2}, {0x1E, 2}, {0x20, 16},
+                                                 {0x22, 2}, {0x23, 2}, {0x24, 4}, {0x29, 2},
+                                                 {0x2A, 4}, {0x2C, 4}};
+    for (auto [id, length] : unused) {
+        Attribute(file, id, std::vector<uint8_t>(length, 0xFE));
+    }
+    file.End();
+    // The alternative attribute ids of a second item.
+    Item(file, 2101, 102);
+    Attribute(file, 0x19, {0, 0, 44});
+    Attribute(file, 0x25, {10, 0, 20, 0});
+    std::vector<uint8_t> armor2 = Le16(7);
+    armor2.insert(armor2.end(), std::begin(weight), std::end(weight));
+    armor2.resize(12, 0);
+    Attribute(file, 0x28, armor2);
+    file.End();
+    Item(file, 2102, 103);
+    Attribute(file, 0x26, {0, 0, 0, 1, 2});
+    Attribute(file, 0x17, {0, 0, 0, 0, 0, 0, 0xF0, 0x3F});
+    file.End();
+    Item(file, 2103, 103);
+    Attribute(file, 0x27, {0, 0, 3});
+    file.End().End();
+
+    ASSERT_EQ(Load(file), 0);
+    EXPECT_EQ(database.itemsMajorVersion, 3u);
+    EXPECT_EQ(database.itemsMinorVersion, 7u);
+    ASSERT_EQ(database.ServerTypes().size(), 4u);
+
+    const ItemType& helm = database.GetServerType(2000);
+    EXPECT_EQ(helm.group, ItemGroup::Armor);
+    EXPECT_EQ(helm.serverId, 2100);
+    EXPECT_EQ(helm.clientId, 101);
+    EXPECT_EQ(helm.name, "Helm");
+    EXPECT_TRUE(helm.blocking && helm.blockPath && helm.moveable && helm.alwaysOnTop && helm.readable);
+    EXPECT_FALSE(helm.blockProjectile || helm.hasHeight || helm.useable || helm.pickupable ||
+                 helm.stackable || helm.hangeable);
+    EXPECT_EQ(helm.speed, 150);
+    EXPECT_EQ(helm.capacity, 0xFEFFu);
+    EXPECT_EQ(helm.attack, 30);
+    EXPECT_EQ(helm.defence, 12);
+    EXPECT_EQ(helm.armor, 0x1FE);
+    EXPECT_EQ(helm.weight, 12.5);
+    EXPECT_EQ(helm.magicLevel, 40);
+    EXPECT_EQ(helm.decayTo, 0x1234);
+    EXPECT_EQ(helm.decayTime, 300);
+    EXPECT_EQ(helm.topOrder, 2);
+    // Drawing comes from client type 1: the file's minimap colour and wall flags give way.
+    EXPECT_EQ(helm.minimapColor, 77);
+    EXPECT_TRUE(helm.vertical);
+    EXPECT_FALSE(helm.horizontal);
+    EXPECT_EQ(helm.width, 2);
+    EXPECT_EQ(helm.cropSize, 64);
+    EXPECT_EQ(helm.spriteCount, 8u);
+    EXPECT_EQ(helm.layers, 2);
+    EXPECT_EQ(helm.animationPhases, 2);
+    EXPECT_EQ(helm.spriteIds[0], 1001);
+    EXPECT_EQ(helm.spriteIds[254], 9);
+
+    const ItemType& second = database.GetServerType(2001);
+    EXPECT_EQ(second.attack, 44);
+    EXPECT_EQ(second.decayTo, 10);
+    EXPECT_EQ(second.decayTime, 20);
+    EXPECT_EQ(second.armor, 7);
+    EXPECT_EQ(second.weight, 12.5);
+    EXPECT_FALSE(second.moveable) << "flags override the defaults";
+    EXPECT_TRUE(second.vertical) << "from the client type, not from the flags";
+    EXPECT_EQ(database.GetServerType(2002).attack, 1);
+    EXPECT_EQ(database.GetServerType(2002).defence, 2);
+    EXPECT_EQ(database.GetServerType(2002).weight, 1.0);
+    EXPECT_EQ(database.GetServerType(2003).attack, 3);
+
+    EXPECT_EQ(database.ClientToServer(1), 2000);
+    EXPECT_EQ(database.ClientToServer(3), 2003) << "a later item takes the client id over";
+}
+
+TEST_F(ItemsFileReaderTest, ServerIdsFrom20000AreDropped)
+{
+    NodeFileBuilder file = ItemsFile();
+    Item(file, 20000, 101).End();
+    Item(file, 19999, 102).End();
+    file.End();
+    ASSERT_EQ(Load(file), 0);
+    EXPECT_EQ(database.ServerTypes().size(), 1u);
+    EXPECT_EQ(database.GetServerType(19899).serverId, 19999);
+    EXPECT_EQ(database.GetServerType(19899).clientId, 102);
+    EXPECT_EQ(database.ClientToServer(1), 0);
+}
+
+TEST_F(ItemsFileReaderTest, MissingClientTypeEndsLoadingWithSuccess)
+{
+    NodeFileBuilder file = ItemsFile();
+    Item(file, 500, 101).End();
+    Item(file, 501, 140).End();  // client key 40 does not exist
+    Item(file, 502, 102).End();
+    file.End();
+    ASSERT_EQ(Load(file), 0);
+    EXPECT_EQ(database.GetServerType(400).serverId, 500);
+    EXPECT_EQ(database.GetServerType(402).serverId, 100) << "later items are absent";
+    EXPECT_EQ(&database.GetServerType(402), &database.GetServerType(12345));
+}
+
+TEST_F(ItemsFileReaderTest, NamesUpTo127BytesAndFlagBit20)
+{
+    NodeFileBuilder file = ItemsFile();
+    Item(file, 600, 101, 13, 0x00100000);
+    Attribute(file, 0x12, std::vector<uint8_t>(127, 'n'));
+    file.End();
+    Item(file, 601, 102, 0, 0xFFFFFFFFu & ~0x00104000u).End();
+    file.End();
+    ASSERT_EQ(Load(file), 0);
+    const ItemType& door = database.GetServerType(500);
+    EXPECT_EQ(door.name, std::string(127, 'n'));
+    EXPECT_EQ(door.group, ItemGroup::Door);
+    EXPECT_TRUE(door.readable);
+    EXPECT_FALSE(door.moveable);
+    const ItemType& other = database.GetServerType(501);
+    EXPECT_FALSE(other.readable);
+    EXPECT_TRUE(other.blocking && other.stackable && other.moveable);
+}
+
+TEST_F(ItemsFileReaderTest, FormatErrorsReturn8)
+{
+    using Mutation = std::function<void(NodeFileBuilder&)>;
+    const std::pair<const char*, Mutation> cases[] = {
+        {"name of 128 bytes",
+         [](NodeFileBuilder& f) { Attribute(f, 0x12, std::vector<uint8_t>(128, 'n')); }},
+        {"attribute 0x0F", [](NodeFileBuilder& f) { Attribute(f, 0x0F, {1}); }},
+        {"attribute 0x2D", [](NodeFileBuilder& f) { Attribute(f, 0x2D, {1}); }},
+        {"wrong length", [](NodeFileBuilder& f) { Attribute(f, 0x14, {1, 2, 3}); }},
+        {"length past the properties", [](NodeFileBuilder& f) { f.U8(0x12).U16(20).Props({'a', 'b'}); }},
+        {"too few bytes for an attribute", [](NodeFileBuilder& f) { f.U8(0x2B).U16(1); }},
+        {"zero length leaves nothing", [](NodeFileBuilder& f) { f.U8(0x13).U16(0); }},
+    };
+    for (const auto& [name, mutate] : cases) {
+        ItemDatabase local;
+        local.SetClientType(1, ClientType(1));
+        NodeFileBuilder file = ItemsFile();
+        Item(file, 700, 101);
+        mutate(file);
+        file.End().End();
+        EXPECT_EQ(local.LoadItems(dir.Write("bad.qzb", file.Bytes())), 8) << name;
+    }
+
+    const std::pair<const char*, Mutation> wholeFiles[] = {
+        {"node type 14", [](NodeFileBuilder& f) { Item(f, 700, 101, 14).End(); }},
+        {"flags cut short", [](NodeFileBuilder& f) { f.Start(0); f.U16(0).End(); }},
+        {"junk after an item", [](NodeFileBuilder& f) { Item(f, 700, 101).End().Raw({0x00}); }},
+        {"file cut off", [](NodeFileBuilder& f) { Item(f, 700, 101).End(); }},
+    };
+    for (const auto& [name, add] : wholeFiles) {
+        NodeFileBuilder file = ItemsFile();
+        add(file);
+        if (std::string_view(name) != "file cut off") {
+            file.End();
+        }
+        EXPECT_EQ(Load(file), 8) << name;
+    }
+    EXPECT_EQ(database.GetServerType(600).serverId, 700) << "items before the error stay loaded";
+}
+
+TEST_F(ItemsFileReaderTest, RootProperties)
+{
+    auto loadRoot = [this](const std::function<void(NodeFileBuilder&)>& props) {
+        NodeFileBuilder file;
+        file.Start(0);
+        props(file);
+        Item(file, 800, 101).End();
+        file.End();
+        ItemDatabase local;
+        local.SetClientType(1, ClientType(1));
+        local.itemsMajorVersion = 99;
+        const int result = local.LoadItems(dir.Write("root.qzb", file.Bytes()));
+        return std::tuple(result, local.itemsMajorVersion, local.itemsMinorVersion,
+                          local.ServerTypes().size());
+    };
+    EXPECT_EQ(loadRoot([](NodeFileBuilder&) {}), std::tuple(8, 99u, 0u, 0u));
+    EXPECT_EQ(loadRoot([](NodeFileBuilder& f) { f.U16(0).U8(0); }), std::tuple(8, 99u, 0u, 0u));
+    EXPECT_EQ(loadRoot([](NodeFileBuilder& f) { f.U32(0); }), std::tuple(0, 0u, 0u, 1u));
+    EXPECT_EQ(loadRoot([](NodeFileBuilder& f) {
+                  f.U32(0);
+                  VersionAttribute(f, 1, 2);
+                  VersionAttribute(f, 5, 6);
+              }),
+              std::tuple(0, 5u, 6u, 1u));
+    EXPECT_EQ(loadRoot([](NodeFileBuilder& f) { f.U32(0).U8(2).U16(140).Props(std::vector<uint8_t>(140, 0)); }),
+              std::tuple(8, 99u, 0u, 0u));
+    EXPECT_EQ(loadRoot([](NodeFileBuilder& f) { f.U32(0).U8(1).U16(140).Props(std::vector<uint8_t>(139, 0)); }),
+              std::tuple(8, 99u, 0u, 0u));
+    EXPECT_EQ(loadRoot([](NodeFileBuilder& f) { f.U32(0).U8(1); }), std::tuple(8, 99u, 0u, 0u));
+    // The length field is not trusted: the attribute is 140 bytes whatever it says.
+    EXPECT_EQ(loadRoot([](NodeFileBuilder& f) { f.U32(0).U8(1).U16(3).U32(4).U32(8).Props(std::vector<uint8_t>(132, 1)); }),
+              std::tuple(0, 4u, 8u, 1u));
+}
+
+TEST_F(ItemsFileReaderTest, EmptyItemKeepsDefaultsAndOpenErrorsPassThrough)
+{
+    NodeFileBuilder file = ItemsFile();
+    file.Start(9);  // no properties: type and flags are not read either
+    file.End().End();
+    ASSERT_EQ(Load(file), 0);
+    const ItemType& empty = database.GetServerType(0);
+    EXPECT_EQ(empty.group, ItemGroup::None);
+    EXPECT_TRUE(empty.moveable);
+    EXPECT_EQ(empty.spriteIds[0], 1000) << "drawing of client type 0";
+
+    NodeFileBuilder noItems = ItemsFile(1, 1);
+    noItems.End();
+    ItemDatabase local;
+    EXPECT_EQ(local.LoadItems(dir.Write("none.qzb", noItems.Bytes())), 0);
+    EXPECT_EQ(local.itemsMajorVersion, 1u);
+
+    EXPECT_EQ(local.LoadItems(dir.File("missing.qzb")), 2);
+    EXPECT_EQ(local.LoadItems(dir.Write("id.qzb", std::vector<uint8_t>{1, 0, 0, 0})), 1);
+    EXPECT_EQ(local.LoadItems(dir.Write("nothing.qzb", std::vector<uint8_t>(4, 0))), 8);
+}
+
+TEST_F(ItemsFileReaderTest, GetTypeFallsBackToClientTypes)
+{
+    NodeFileBuilder file = ItemsFile();
+    Item(file, 102, 101).End();  // server key 2, drawn like client key 1
+    file.End();
+    ASSERT_EQ(Load(file), 0);
+    ASSERT_NE(database.GetType(2), nullptr);
+    EXPECT_EQ(database.GetType(2)->clientId, 101) << "the server type wins";
+    ASSERT_NE(database.GetType(50), nullptr);
+    EXPECT_EQ(database.GetType(50)->spriteIds[0], 1050) << "only a client type";
+    EXPECT_EQ(database.GetType(51), nullptr);
+}
+
+}  // namespace
+}  // namespace tessark

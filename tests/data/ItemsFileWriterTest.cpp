@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+
+#include "data/ItemDatabase.h"
+#include "data/ItemsFileWriter.h"
+#include "support/NodeFileBuilder.h"
+
+namespace tessark {
+namespace {
+
+using test::NodeFileTestDir;
+using test::ReadFileBytes;
+
+void ExpectSameType(const ItemType& read, const ItemType& written)
+{
+    SCOPED_TRACE(written.name);
+    EXPECT_EQ(read.serverId, written.serverId);
+    EXPECT_EQ(read.clientId, written.clientId);
+    EXPECT_EQ(read.blocking, written.blocking);
+    EXPECT_EQ(read.blockProjectile, written.blockProjectile);
+    EXPECT_EQ(read.blockPath, written.blockPath);
+    EXPECT_EQ(read.hasHeight, written.hasHeight);
+    EXPECT_EQ(read.alwaysOnTop, written.alwaysOnTop);
+    EXPECT_EQ(read.topOrder, written.topOrder);
+    EXPECT_EQ(read.readable, written.readable);
+    EXPECT_EQ(read.stackable, written.stackable);
+    EXPECT_EQ(read.moveable, written.moveable);
+    EXPECT_EQ(read.pickupable, written.pickupable);
+    EXPECT_EQ(read.useable, written.useable);
+    EXPECT_EQ(read.vertical, written.vertical);
+    EXPECT_EQ(read.horizontal, written.horizontal);
+    EXPECT_EQ(read.hangeable, written.hangeable);
+    EXPECT_EQ(read.speed, written.speed);
+    EXPECT_EQ(read.capacity, written.capacity);
+    EXPECT_EQ(read.attack, written.attack);
+    EXPECT_EQ(read.defence, written.defence);
+    EXPECT_EQ(read.armor, written.armor);
+    EXPECT_EQ(read.magicLevel, written.magicLevel);
+    EXPECT_EQ(read.weight, written.weight);
+    EXPECT_EQ(read.decayTo, written.decayTo);
+    EXPECT_EQ(read.decayTime, written.decayTime);
+    EXPECT_EQ(read.name, written.name);
+    EXPECT_EQ(read.minimapColor, written.minimapColor);
+}
+
+std::vector<ItemType> SampleTypes()
+{
+    std::vector<ItemType> types(6);
+    ItemType& plate = types[0];
+    plate.group = ItemGroup::Armor;
+    plate.serverId = 0x1FF;  // a 0xFF byte in the id
+    plate.clientId = 0x2FE;
+    plate.name = "plate \xFE\xFD armor";
+    plate.armor = 12;
+    plate.weight = 120.25;
+    plate.pickupable = true;
+    plate.readable = true;
+    plate.minimapColor = 0xFD;
+
+    ItemType& sword = types[1];
+    sword.group = ItemGroup::Weapon;
+    sword.serverId = 2000;
+    sword.clientId = 2001;
+    sword.name = "sword";
+    sword.attack = 255;
+    sword.defence = 14;
+    sword.weight = 35.5;
+
+    ItemType& torch = types[2];
+    torch.serverId = 2050;
+    torch.clientId = 2050;
+    torch.decayTo = 2051;
+    torch.decayTime = 65535;
+    torch.magicLevel = 3;
+    torch.speed = 0;
+    torch.capacity = 8;
+
+    ItemType& wall = types[3];
+    wall.group = ItemGroup::Door;
+    wall.serverId = 1200;
+    wall.clientId = 1201;
+    wall.blocking = wall.blockProjectile = wall.blockPath = wall.hasHeight = true;
+    wall.alwaysOnTop = true;
+    wall.topOrder = 2;
+    wall.vertical = true;
+    wall.horizontal = true;
+    wall.hangeable = true;
+    wall.moveable = false;
+    wall.useable = wall.stackable = true;
+    wall.speed = 130;
+
+    // Only the defaults: ids 100 are not written at all.
+    types[4].name = "";
+
+    ItemType& creature = types[5];
+    creature.group = ItemGroup::Creature;
+    creature.serverId = 19999;
+    creature.clientId = 300;
+    creature.name = std::string(127, 'c');
+    return types;
+}
+
+TEST(ItemsFileWriterTest, RoundTripThroughTheReader)
+{
+    NodeFileTestDir dir;
+    const std::string path = dir.File("items.qzb");
+    const std::vector<ItemType> types = SampleTypes();
+    ASSERT_TRUE(WriteItemsFile(path, 0xFE01, 0x77, types));
+
+    ItemDatabase database;
+    for (const ItemType& type : types) {
+        // The reader takes drawing from the client type: give it the same values.
+        ItemType client = type;
+        client.spriteIds[3] = static_cast<uint16_t>(type.clientId);
+        database.SetClientType(type.clientId - kTypeKeyOffset, client);
+    }
+    ASSERT_EQ(database.LoadItems(path), 0);
+    EXPECT_EQ(database.itemsMajorVersion, 0xFE01u);
+    EXPECT_EQ(database.itemsMinorVersion, 0x77u);
+    ASSERT_EQ(database.ServerTypes().size(), types.size());
+    for (const ItemType& type : types) {
+        const ItemType& read = database.GetServerType(type.serverId - kTypeKeyOffset);
+        ExpectSameType(read, type);
+        EXPECT_EQ(read.spriteIds[3], type.clientId);
+        EXPECT_EQ(database.ClientToServer(type.clientId - kTypeKeyOffset),
+                  type.serverId - kTypeKeyOffset);
+    }
+    EXPECT_EQ(database.GetServerType(1100).group, ItemGroup::Door);
+    EXPECT_EQ(database.GetServerType(19899).group, ItemGroup::None)
+        << "a creature type is stored as group 0";
+}
+
+TEST(ItemsFileWriterTest, RootLayout)
+{
+    NodeFileTestDir dir;
+    const std::string path = dir.File("empty.qzb");
+    ASSERT_TRUE(WriteItemsFile(path, 0xFE01, 2, {}));
+    std::vector<uint8_t> expected = {0, 0, 0, 0, 0xFE, 0x00, 0, 0, 0, 0, 0x01, 0x8C, 0x00,
+                                     0x01, 0xFD, 0xFE, 0, 0, 0x02, 0, 0, 0};
+    expected.resize(expected.size() + 132, 0);
+    expected.push_back(0xFF);
+    EXPECT_EQ(ReadFileBytes(path), expected);
+}
+
+TEST(ItemsFileWriterTest, UnstorableValuesFailAndKeepThePreviousFile)
+{
+    NodeFileTestDir dir;
+    const std::string path = dir.File("items.qzb");
+    ASSERT_TRUE(WriteItemsFile(path, 1, 1, SampleTypes()));
+    const std::vector<uint8_t> previous = ReadFileBytes(path);
+
+    const std::function<void(ItemType&)> breakers[] = {
+        [](ItemType& t) { t.serverId = 70000; },
+        [](ItemType& t) { t.clientId = -1; },
+        [](ItemType& t) { t.name = std::string(128, 'n'); },
+        [](ItemType& t) { t.attack = 256; },
+        [](ItemType& t) { t.defence = -1; },
+        [](ItemType& t) { t.armor = 65536; },
+        [](ItemType& t) { t.capacity = 65536; },
+        [](ItemType& t) { t.magicLevel = -5; },
+        [](ItemType& t) { t.decayTime = 100000; },
+    };
+    for (const auto& breakType : breakers) {
+        std::vector<ItemType> types = SampleTypes();
+        breakType(types[1]);
+        EXPECT_FALSE(WriteItemsFile(path, 2, 2, types));
+        EXPECT_EQ(ReadFileBytes(path), previous);
+    }
+    EXPECT_FALSE(WriteItemsFile(dir.File("no-folder/items.qzb"), 2, 2, SampleTypes()));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
+}
+
+}  // namespace
+}  // namespace tessark

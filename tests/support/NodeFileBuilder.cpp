@@ -1,0 +1,120 @@
+#include "support/NodeFileBuilder.h"
+
+#include <bit>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+namespace tessark::test {
+
+NodeFileBuilder::NodeFileBuilder(bool withIdentifier)
+{
+    if (withIdentifier) {
+        bytes_.assign(4, 0);
+    }
+}
+
+uint32_t NodeFileBuilder::Start(uint8_t type)
+{
+    const uint32_t handle = Size();
+    bytes_.push_back(0xFE);
+    bytes_.push_back(type);
+    return handle;
+}
+
+NodeFileBuilder& NodeFileBuilder::End()
+{
+    bytes_.push_back(0xFF);
+    return *this;
+}
+
+NodeFileBuilder& NodeFileBuilder::Props(std::span<const uint8_t> bytes)
+{
+    for (uint8_t byte : bytes) {
+        if (byte >= 0xFD) {
+            bytes_.push_back(0xFD);
+        }
+        bytes_.push_back(byte);
+    }
+    return *this;
+}
+
+NodeFileBuilder& NodeFileBuilder::Props(std::initializer_list<uint8_t> bytes)
+{
+    return Props(std::span<const uint8_t>(bytes.begin(), bytes.size()));
+}
+
+NodeFileBuilder& NodeFileBuilder::U8(uint8_t value)
+{
+    return Props({value});
+}
+
+NodeFileBuilder& NodeFileBuilder::U16(uint16_t value)
+{
+    return Props({static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8)});
+}
+
+NodeFileBuilder& NodeFileBuilder::U32(uint32_t value)
+{
+    U16(static_cast<uint16_t>(value));
+    return U16(static_cast<uint16_t>(value >> 16));
+}
+
+NodeFileBuilder& NodeFileBuilder::Double(double value)
+{
+    const auto bits = std::bit_cast<uint64_t>(value);
+    U32(static_cast<uint32_t>(bits));
+    return U32(static_cast<uint32_t>(bits >> 32));
+}
+
+NodeFileBuilder& NodeFileBuilder::Text(std::string_view text)
+{
+    return Props(std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
+}
+
+NodeFileBuilder& NodeFileBuilder::Raw(std::initializer_list<uint8_t> bytes)
+{
+    bytes_.insert(bytes_.end(), bytes.begin(), bytes.end());
+    return *this;
+}
+
+NodeFileTestDir::NodeFileTestDir()
+{
+    std::string pattern = (std::filesystem::temp_directory_path() / "tessark-nodefile-XXXXXX");
+    if (!mkdtemp(pattern.data())) {
+        throw std::runtime_error("cannot create a temporary folder");
+    }
+    path_ = pattern;
+}
+
+NodeFileTestDir::~NodeFileTestDir()
+{
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+std::string NodeFileTestDir::File(std::string_view name) const
+{
+    return path_ + "/" + std::string(name);
+}
+
+std::string NodeFileTestDir::Write(std::string_view name, std::span<const uint8_t> bytes) const
+{
+    const std::string path = File(name);
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (!out) {
+        throw std::runtime_error("cannot write " + path);
+    }
+    return path;
+}
+
+std::vector<uint8_t> ReadFileBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+}  // namespace tessark::test
