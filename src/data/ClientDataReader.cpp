@@ -185,6 +185,9 @@ int ClientDataReader::ReadBytes(std::span<const uint8_t> bytes)
 
     RecordCursor cursor(bytes, kHeaderSize);
     SpriteTable& sprites = database_.Sprites();
+    // Within one load a second registration of an id would only replace an empty record with
+    // another, so each id is registered once; that saves most of the table look-ups.
+    std::vector<bool> registered(size_t{1} << 16, false);
     for (int32_t id = kTypeKeyOffset; !cursor.AtEnd(); ++id) {
         ItemType type;
         type.serverId = id;
@@ -205,7 +208,11 @@ int ClientDataReader::ReadBytes(std::span<const uint8_t> bytes)
             return kFormatError;
         }
         for (uint32_t i = 0; i < type.spriteCount; ++i) {
-            uint16_t spriteId = type.spriteIds[i];
+            const uint16_t spriteId = type.spriteIds[i];
+            if (registered[spriteId]) {
+                continue;
+            }
+            registered[spriteId] = true;
             Sprite& sprite = sprites[spriteId];
             sprite = Sprite{};
             sprite.id = spriteId;

@@ -67,6 +67,7 @@ void FileLoader::CloseReading()
     }
     ResetBlocks();
     cached_ = false;
+    propsNode_ = 0;
     blockSize_ = 0;
     readLimit_ = 0;
     filePosition_ = 0;
@@ -288,6 +289,93 @@ bool FileLoader::BeginRead(uint32_t node)
     return ReadByte(byte);  // the type
 }
 
+namespace {
+
+// True when one of the eight bytes is 0xFD or above: (b & 0x7F) + 3 reaches 0x80 exactly for
+// 0x7D..0x7F, and no byte's sum carries into its neighbour.
+inline bool HasMarkerByte(uint64_t word)
+{
+    constexpr uint64_t kLow7 = 0x7F7F7F7F7F7F7F7Full;
+    constexpr uint64_t kThrees = 0x0303030303030303ull;
+    constexpr uint64_t kHigh = 0x8080808080808080ull;
+    return (((word & kLow7) + kThrees) & word & kHigh) != 0;
+}
+
+}  // namespace
+
+template <typename OnData, typename OnMarker>
+bool FileLoader::ScanNodeBytes(OnData&& onData, OnMarker&& onMarker)
+{
+    for (;;) {
+        const uint8_t* position = cursor_;
+        const uint8_t* end = blockEnd_;
+        while (position < end) {
+            const uint8_t* const run = position;
+            uint64_t word = 0;
+            while (end - position >= 8 &&
+                   (std::memcpy(&word, position, 8), !HasMarkerByte(word))) {
+                position += 8;
+            }
+            while (position < end && *position < kEscape) {
+                ++position;
+            }
+            if (position > run) {
+                onData(run, static_cast<size_t>(position - run));
+            }
+            if (position == end) {
+                break;
+            }
+            const uint8_t byte = *position++;
+            if (byte == kEscape) {
+                if (position < end) {
+                    onData(position, 1);
+                    ++position;
+                    continue;
+                }
+                cursor_ = position;
+                uint8_t escaped = 0;
+                if (!ReadByteSlow(escaped)) {
+                    return false;
+                }
+                onData(&escaped, 1);
+                position = cursor_;
+                end = blockEnd_;
+                continue;
+            }
+            if (!onMarker(byte)) {
+                cursor_ = position;
+                return true;
+            }
+        }
+        cursor_ = position;
+        // The next block, or the next byte of an uncached file.
+        uint8_t byte = 0;
+        if (!ReadByteSlow(byte)) {
+            return false;
+        }
+        if (byte == kEscape) {
+            if (!ReadByte(byte)) {
+                return false;
+            }
+            onData(&byte, 1);
+        } else if (byte > kEscape) {
+            if (!onMarker(byte)) {
+                return true;
+            }
+        } else {
+            onData(&byte, 1);
+        }
+    }
+}
+
+bool FileLoader::SkipToPropsEnd(uint32_t node)
+{
+    if (node == 0 || node != propsNode_ || !file_) {
+        return BeginRead(node);
+    }
+    return GoTo(propsEnd_);
+}
+
 uint32_t FileLoader::GetChildNode(uint32_t parent, uint8_t& type)
 {
     if (!file_) {
@@ -305,48 +393,39 @@ uint32_t FileLoader::GetChildNode(uint32_t parent, uint8_t& type)
         }
         return ReadByte(type) ? kRootHandle : 0;
     }
-    if (!BeginRead(parent)) {
+    if (!SkipToPropsEnd(parent)) {
         return 0;
     }
-    for (;;) {
-        if (!ReadByte(byte)) {
-            return 0;
-        }
-        if (byte == kEscape) {
-            if (!ReadByte(byte)) {
-                return 0;
-            }
-        } else if (byte == kNodeEnd) {
-            return 0;
-        } else if (byte == kNodeStart) {
-            const uint32_t handle = LastPosition();
-            return ReadByte(type) ? handle : 0;
-        }
+    // The parent's properties end at its first child or at its own end.
+    uint8_t marker = 0;
+    const bool read = ScanNodeBytes([](const uint8_t*, size_t) {},
+                                    [&marker](uint8_t b) {
+                                        marker = b;
+                                        return false;
+                                    });
+    if (!read || marker == kNodeEnd) {
+        return 0;
     }
+    const uint32_t handle = LastPosition();
+    return ReadByte(type) ? handle : 0;
 }
 
 uint32_t FileLoader::GetNextNode(uint32_t node, uint8_t& type)
 {
-    if (!BeginRead(node)) {
+    if (!SkipToPropsEnd(node)) {
         return 0;
     }
-    uint8_t byte = 0;
     uint64_t depth = 1;
-    while (depth > 0) {
-        if (!ReadByte(byte)) {
-            return 0;
-        }
-        if (byte == kEscape) {
-            if (!ReadByte(byte)) {
-                return 0;
-            }
-        } else if (byte == kNodeStart) {
-            ++depth;
-        } else if (byte == kNodeEnd) {
-            --depth;
-        }
-    }
-    if (!ReadByte(byte) || byte == kNodeEnd) {
+    const bool read = ScanNodeBytes([](const uint8_t*, size_t) {},
+                                    [&depth](uint8_t b) {
+                                        if (b == kNodeStart) {
+                                            ++depth;
+                                            return true;
+                                        }
+                                        return --depth != 0;
+                                    });
+    uint8_t byte = 0;
+    if (!read || !ReadByte(byte) || byte == kNodeEnd) {
         return 0;
     }
     if (byte != kNodeStart) {
@@ -359,27 +438,26 @@ uint32_t FileLoader::GetNextNode(uint32_t node, uint8_t& type)
 
 const uint8_t* FileLoader::GetProps(uint32_t node, size_t& size)
 {
+    propsNode_ = 0;
     if (!BeginRead(node)) {
         return nullptr;
     }
     size_t count = 0;
-    uint8_t byte = 0;
-    for (;;) {
-        if (!ReadByte(byte)) {
-            return nullptr;
-        }
-        if (byte == kNodeStart || byte == kNodeEnd) {
-            break;
-        }
-        if (byte == kEscape && !ReadByte(byte)) {
-            return nullptr;
-        }
-        if (count == propBuffer_.size()) {
-            // Doubling rather than a fixed step: a long property run must not cost quadratic time.
-            propBuffer_.resize(propBuffer_.size() * 2);
-        }
-        propBuffer_[count++] = byte;
+    const bool read = ScanNodeBytes(
+        [&](const uint8_t* bytes, size_t length) {
+            if (propBuffer_.size() - count < length) {
+                // Doubling rather than a fixed step: a long property run must not cost quadratic time.
+                propBuffer_.resize(std::max(propBuffer_.size() * 2, count + length));
+            }
+            std::memcpy(propBuffer_.data() + count, bytes, length);
+            count += length;
+        },
+        [](uint8_t) { return false; });  // a child's start or the node's end
+    if (!read) {
+        return nullptr;
     }
+    propsNode_ = node;
+    propsEnd_ = LastPosition();
     size = count;
     return propBuffer_.data();
 }

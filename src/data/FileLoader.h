@@ -117,6 +117,8 @@ private:
     void CloseReading();
     void ResetBlocks();
     bool BeginRead(uint32_t node);
+    // Goes to the byte after the node's properties, from the last GetProps when it was this node.
+    bool SkipToPropsEnd(uint32_t node);
     bool GoTo(uint32_t position);
     // Slot index holding position, loading it if needed; -1 with lastError set on failure.
     int FindBlock(uint32_t position, int shortReadError);
@@ -130,6 +132,11 @@ private:
         }
         return ReadByteSlow(byte);
     }
+    // Reads on from the current position: runs of unescaped data go to onData(bytes, count),
+    // node markers (0xFE, 0xFF) to onMarker, which returns false to stop there. False when a
+    // read fails. Plain bytes are skipped a word at a time within the current block.
+    template <typename OnData, typename OnMarker>
+    bool ScanNodeBytes(OnData&& onData, OnMarker&& onMarker);
     // Position of the byte just read.
     uint32_t LastPosition() const;
     bool Fail(int error);
@@ -173,6 +180,10 @@ private:
     const uint8_t* blockEnd_ = nullptr;
     // Uncached reading: offset of the next byte of the file.
     uint32_t filePosition_ = 0;
+    // Where the last GetProps stopped (the marker after the properties), so that asking for
+    // that node's child or sibling next does not scan its properties again.
+    uint32_t propsNode_ = 0;
+    uint32_t propsEnd_ = 0;
 };
 
 }  // namespace tessark

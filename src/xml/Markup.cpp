@@ -310,9 +310,13 @@ bool CMarkup::OutOfElement()
 
 // Walks the start tag's tokens after the name. A value counts only as `name` `=` "value";
 // a name followed by anything else is passed over and the walk goes on.
-bool CMarkup::FindAttribute(int record, std::string_view name, AttributeValue& value) const
+bool CMarkup::FindAttribute(int record, std::string_view name, AttributeValue& value,
+                            size_t* stop) const
 {
     const std::string_view text = documentText_;
+    if (stop != nullptr) {
+        *stop = std::string_view::npos;
+    }
     XmlToken token;
     if (!FindXmlToken(text, static_cast<size_t>(positions_[record].startTagBegin) + 1, token)) {
         return false;
@@ -334,6 +338,9 @@ bool CMarkup::FindAttribute(int record, std::string_view name, AttributeValue& v
             continue;
         }
         if (token.Is(text, '>') || token.Is(text, '/') || token.Is(text, '?')) {
+            if (stop != nullptr) {
+                *stop = token.begin;
+            }
             return false;
         }
         if (XmlTokenMatches(token.Text(text), name)) {

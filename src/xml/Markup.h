@@ -65,7 +65,9 @@ private:
     bool IsEmptyElement(int record) const;
     bool HasNoContent(int record) const;
     int FindSibling(int candidate, std::string_view name) const;
-    bool FindAttribute(int record, std::string_view name, AttributeValue& value) const;
+    // False when absent; `stop` then holds where the walk ended (npos at the end of the text).
+    bool FindAttribute(int record, std::string_view name, AttributeValue& value,
+                       size_t* stop = nullptr) const;
     std::string ReadAttribute(int record, std::string_view name) const;
     bool ReplaceText(size_t at, size_t length, std::string_view replacement);
     void ShiftOffsets(int record, int shift);

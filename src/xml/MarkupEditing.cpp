@@ -34,10 +34,11 @@ bool CMarkup::SetAttribute(std::string_view name, std::string_view value)
     const int record = currentPos_;
     const std::string encoded = EncodeXmlEntities(value);
     AttributeValue found;
+    size_t stop = 0;
     size_t at = 0;
     size_t replaced = 0;
     std::string inserted;
-    if (FindAttribute(record, name, found)) {
+    if (FindAttribute(record, name, found, &stop)) {
         // A value that runs past the start tag's '>' cannot be replaced without breaking the
         // elements parsed after that '>'.
         if (!found.isClosed || found.end >= static_cast<size_t>(positions_[record].startTagEnd)) {
@@ -49,7 +50,12 @@ bool CMarkup::SetAttribute(std::string_view name, std::string_view value)
     } else {
         const ElemPos& elem = positions_[record];
         at = static_cast<size_t>(IsEmptyElement(record) ? elem.endTagBegin : elem.startTagEnd);
-        inserted = " " + std::string(name) + "=\"" + encoded + "\"";
+        // A stray '/', '?' or open quote inside the tag would hide the new attribute from
+        // every later read.
+        if (stop != at) {
+            return false;
+        }
+        inserted.append(" ").append(name).append("=\"").append(encoded).append("\"");
     }
     if (!ReplaceText(at, replaced, inserted)) {
         return false;
@@ -107,7 +113,8 @@ bool CMarkup::AddElement(std::string_view name)
         }
     }
 
-    const std::string elementText = "<" + std::string(name) + "/>\r\n";
+    std::string elementText("<");
+    elementText.append(name).append("/>\r\n");
     std::string inserted;
     size_t at = offset;
     size_t replaced = 0;

@@ -210,6 +210,45 @@ TEST(FileLoaderTest, EveryReadErrorIsReported)
     }
 }
 
+TEST(FileLoaderTest, DeepNestingEndsAndHandlesOnlyMoveForward)
+{
+    NodeFileTestDir dir;
+    constexpr int kDepth = 100000;
+    NodeFileBuilder file;
+    file.Start(1);
+    const uint32_t first = file.Start(2);
+    for (int i = 0; i < kDepth; ++i) {
+        file.Start(3);
+        file.Props({0xFE});  // escaped: looks like a node start to a careless scan
+    }
+    for (int i = 0; i < kDepth; ++i) {
+        file.End();
+    }
+    file.End();
+    const uint32_t sibling = file.Start(4);
+    file.End().End();
+    const std::string path = dir.Write("deep.qzbm", file.Bytes());
+
+    for (bool cached : {false, true}) {
+        FileLoader loader;
+        ASSERT_TRUE(loader.OpenFile(path, false, cached));
+        uint8_t type = 0;
+        EXPECT_EQ(loader.GetNextNode(first, type), sibling);
+        EXPECT_EQ(type, 4);
+        uint32_t node = first;
+        int depth = 0;
+        for (uint32_t child = loader.GetChildNode(node, type); child != 0;
+             child = loader.GetChildNode(node, type)) {
+            ASSERT_GT(child, node);
+            node = child;
+            ++depth;
+        }
+        EXPECT_EQ(depth, kDepth);
+        EXPECT_EQ(Props(loader, node), std::vector<uint8_t>{0xFE});
+        EXPECT_EQ(loader.GetLastError(), kNodeFileOk);
+    }
+}
+
 // A random tree, written with the loader's writer, walked in every reading mode.
 struct Visit {
     int depth;

@@ -320,6 +320,25 @@ TEST_F(ItemsFileReaderTest, EmptyItemKeepsDefaultsAndOpenErrorsPassThrough)
     EXPECT_EQ(local.LoadItems(dir.Write("nothing.qzb", std::vector<uint8_t>(4, 0))), 8);
 }
 
+TEST_F(ItemsFileReaderTest, NodesInsideAnItemAreSkipped)
+{
+    NodeFileBuilder file = ItemsFile();
+    Item(file, 900, 101);
+    for (int i = 0; i < 20000; ++i) {
+        file.Start(200);
+        file.U8(0xFF);
+    }
+    for (int i = 0; i < 20000; ++i) {
+        file.End();
+    }
+    file.End();
+    Item(file, 901, 102).End();
+    file.End();
+    ASSERT_EQ(Load(file), 0);
+    EXPECT_EQ(database.GetServerType(800).serverId, 900);
+    EXPECT_EQ(database.GetServerType(801).serverId, 901);
+}
+
 TEST_F(ItemsFileReaderTest, GetTypeFallsBackToClientTypes)
 {
     NodeFileBuilder file = ItemsFile();

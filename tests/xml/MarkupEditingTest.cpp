@@ -190,6 +190,16 @@ TEST(MarkupEditingTest, RefusesEditsThatWouldBreakTheTable)
     EXPECT_FALSE(markup.SetAttribute("v", "3"));
     EXPECT_EQ(markup.GetDocument(), "<r><a v=\"1>2\"><b/></a></r>");
 
+    // An attribute written after a stray '?' or '/' could never be read back.
+    CMarkup stray("<r><a ? ></a><b / ></b></r>");
+    ASSERT_TRUE(stray.FindChildElement("a"));
+    ASSERT_TRUE(stray.IntoElement());
+    EXPECT_FALSE(stray.SetAttribute("k", "1"));
+    ASSERT_TRUE(stray.FindElement("b"));
+    EXPECT_FALSE(stray.SetAttribute("k", "1"));
+    EXPECT_FALSE(markup.SetAttribute("w", "2"));  // also past a value holding '>'
+    EXPECT_EQ(markup.GetDocument(), "<r><a v=\"1>2\"><b/></a></r>");
+
     // "<p //>" would still read as empty after gaining a child.
     CMarkup slashes("<p //>");
     ASSERT_TRUE(slashes.FindElement());
