@@ -5,6 +5,7 @@
 
 #include "cli/DataInfoCommand.h"
 #include "cli/GenDataCommand.h"
+#include "cli/MapCommands.h"
 #include "cli/SpriteSheetCommand.h"
 #include "cli/StderrMessageSink.h"
 #include "data/DataLoader.h"
@@ -16,6 +17,11 @@ const std::vector<CliCommand>& AllCommands()
 {
     static const std::vector<CliCommand> commands = {
         {"datainfo", "", true, RunDataInfo},
+        {"info", "MAP", true, RunInfo},
+        {"dump", "MAP", true, RunDump},
+        {"verify", "MAP", true, RunVerify},
+        {"convert", "IN OUT [--template T.qzbm] [--import M.qzbm]...", true, RunConvert},
+        {"minimap", "MAP -o OUT.png [--floor Z] [--area X,Y,W,H]", true, RunMinimap},
         {"gen-data", "DIR [--seed N]", false, RunGenData},
         {"sprite-sheet", "-o OUT.png [--columns N]", true, RunSpriteSheet},
     };
