@@ -101,6 +101,13 @@ void InteriorDecorator::Temple(const BuildingPlan& plan, RoomFurnisher& room, co
 {
     const Rect in = plan.Interior();
     const int32_t aisle = plan.Door().x;
+    // The altar closes the aisle at the back; in front of it the floor stays open.
+    const int32_t back = in.y0 + 1;
+    room.Put(palette_.altar, aisle, back);
+    room.Put(palette_.candlestick, aisle - 2, back);
+    room.Put(palette_.candlestick, aisle + 2, back);
+    room.Put(palette_.knightStatue, in.x0, in.y0 + 1, 1, 2);
+    room.Put(palette_.knightStatue, in.x1, in.y0 + 1, 1, 2);
     for (int32_t y = in.y0; y <= in.y1; ++y) {
         room.KeepClear(aisle, y);
     }
@@ -108,12 +115,6 @@ void InteriorDecorator::Temple(const BuildingPlan& plan, RoomFurnisher& room, co
         room.KeepClear(x, in.y0 + 2);
         room.KeepClear(x, in.y0 + 3);
     }
-    const int32_t back = in.y0 + 1;
-    room.Put(palette_.altar, aisle, back);
-    room.Put(palette_.candlestick, aisle - 2, back);
-    room.Put(palette_.candlestick, aisle + 2, back);
-    room.Put(palette_.knightStatue, in.x0, in.y0 + 1, 1, 2);
-    room.Put(palette_.knightStatue, in.x1, in.y0 + 1, 1, 2);
     // Pews in rows on both sides of the aisle, with walkways between them.
     for (int32_t y = in.y0 + 4; y <= in.y1 - 1; y += 2) {
         for (int32_t x = aisle - 2; x - 1 >= in.x0; x -= 3) {

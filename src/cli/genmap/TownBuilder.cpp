@@ -151,6 +151,16 @@ void TownBuilder::DecorateStreets(const TownPlan& plan, std::span<const TownPlan
 {
     const int32_t cx = plan.site.x;
     const int32_t cy = plan.site.y;
+    // Nothing that blocks may stand in front of a door.
+    const auto free = [&](const Position& at) {
+        for (const BuildingPlan& building : plan.buildings) {
+            const Position entry = building.Entry();
+            if (std::abs(entry.x - at.x) + std::abs(entry.y - at.y) <= 1) {
+                return false;
+            }
+        }
+        return placer_.IsBare(at);
+    };
     for (int side = 0; side < 4; ++side) {
         const Position end = plan.streetEnds[static_cast<size_t>(side)];
         const int32_t length = std::abs(end.x - cx) + std::abs(end.y - cy);
@@ -158,7 +168,7 @@ void TownBuilder::DecorateStreets(const TownPlan& plan, std::span<const TownPlan
         for (int32_t t = 16; t < length; t += 7) {
             const int32_t s = (t / 7) % 2 == 0 ? 2 : -2;
             const Position at{cx + kOutX[side] * t + kAcrossX[side] * s, cy + kOutY[side] * t + kAcrossY[side] * s, 7};
-            if (placer_.IsBare(at)) {
+            if (free(at)) {
                 placer_.Place(palette_.streetLamp, at);
             }
         }
@@ -178,7 +188,7 @@ void TownBuilder::DecorateStreets(const TownPlan& plan, std::span<const TownPlan
         if (nearest) {
             text += " " + nearest->name + " lies to the " + Direction(cx, cy, nearest->site.x, nearest->site.y) + ".";
         }
-        if (placer_.IsBare(sign)) {
+        if (free(sign)) {
             placer_.PlaceText(palette_.signpost, sign, text);
         }
     }
