@@ -60,7 +60,8 @@ CaveBuilder::Layout CaveBuilder::Carve(const Rect& area, const Position& entranc
         int32_t y = entrance.y;
         int direction = static_cast<int>(random.Below(4));
         for (int32_t step = 0; step < steps / 3; ++step) {
-            if (random.Chance(30)) {
+            // Passages run on for a while before they turn.
+            if (random.Chance(18)) {
                 direction = static_cast<int>(random.Below(4));
             }
             static constexpr int32_t kStepX[4] = {0, 1, 0, -1};
@@ -75,7 +76,7 @@ CaveBuilder::Layout CaveBuilder::Carve(const Rect& area, const Position& entranc
             y = ny;
             carve(x, y, 2, 2);
             if (random.Chance(2)) {
-                carve(x - 2, y - 2, 5, 4);  // a chamber
+                carve(x - 2, y - 2, 6, 5);  // a chamber
             }
         }
     }
@@ -157,7 +158,7 @@ CaveBuilder::Cave CaveBuilder::Dig(Kind kind, const Position& entrance, const Re
     if (!area.Grown(-3).Contains(entrance.x, entrance.y)) {
         return cave;
     }
-    Layout layout = Carve(area, entrance, kind == Kind::Mine ? 900 : 500, random);
+    Layout layout = Carve(area, entrance, kind == Kind::Mine ? 660 : 420, random);
     if (kind == Kind::Grotto) {
         // Pools of lava where the floor is wide enough to walk round them.
         MeasureDistances(layout, entrance);

@@ -148,10 +148,7 @@ void InteriorDecorator::Depot(const BuildingPlan& plan, RoomFurnisher& room, con
     room.Put(palette_.chest, in.x1, in.y1);
     room.Put(palette_.woodenBox, in.x1, in.y1 - 1);
     room.Put(palette_.barrel, in.x0, in.y1);
-    const Position sign{plan.Door().x + 2, plan.Entry().y, 7};
-    if (placer_.IsBare(sign)) {
-        placer_.PlaceText(palette_.woodenSign, sign, "Depot of " + town.name + ". Every citizen keeps a locker here.");
-    }
+    SignBeside(plan, "Depot of " + town.name + ". Every citizen keeps a locker here.");
 }
 
 void InteriorDecorator::Shop(const BuildingPlan& plan, RoomFurnisher& room, gendata::SeededRandom& random)
@@ -184,6 +181,7 @@ void InteriorDecorator::Shop(const BuildingPlan& plan, RoomFurnisher& room, gend
         }
         ++index;
     }
+    SignBeside(plan, "General goods. We buy and sell.");
     room.Put(palette_.crates, in.x0, behindY == in.y0 ? in.y1 : in.y0);
     room.Put(palette_.barrel, in.x1, behindY == in.y0 ? in.y1 : in.y0);
     spawns_.AddSpawn({(in.x0 + in.x1) / 2, behindY, 7}, 1, {palette_.creature.merchant}, random);
@@ -197,13 +195,16 @@ void InteriorDecorator::Tavern(const BuildingPlan& plan, RoomFurnisher& room, ge
         room.Put(random.Chance(70) ? palette_.barrel : palette_.waterBarrel, x, backY);
     }
     room.Put(palette_.oven, in.x1, backY == in.y0 ? in.y0 + 1 : in.y1 - 1);
-    for (int32_t y = in.y0 + 2; y <= in.y1 - 2; y += 3) {
-        for (int32_t x = in.x0 + 1; x <= in.x1 - 1; x += 3) {
+    // Tables with a chair on each side, in rows with room to pass between them.
+    for (int32_t y = in.y0 + 1; y <= in.y1 - 1; y += 2) {
+        for (int32_t x = in.x0 + 1; x <= in.x1 - 1; ++x) {
             if (DiningTable(room, x, y)) {
                 room.PutOn(palette_.mug, x, y, random.Chance(70) ? kBeer : kMilk);
+                x += 3;
             }
         }
     }
+    SignBeside(plan, "The Jolly Gull. Food, drink and a bed for the night.");
     const Position inside = plan.Inside();
     room.PutFlat(palette_.splash, inside.x + 1, inside.y, kBeer);
     room.PutFlat(palette_.furRug, in.x0, (in.y0 + in.y1) / 2);
@@ -275,6 +276,17 @@ bool InteriorDecorator::DiningTable(RoomFurnisher& room, int32_t x, int32_t y)
     room.Put(palette_.chairs[1], x - 1, y);
     room.Put(palette_.chairs[3], x + 1, y);
     return true;
+}
+
+void InteriorDecorator::SignBeside(const BuildingPlan& plan, std::string_view text)
+{
+    // Two squares along the wall from the way in, outside.
+    const Position entry = plan.Entry();
+    const bool alongX = plan.doorSide == Side::North || plan.doorSide == Side::South;
+    const Position sign{entry.x + (alongX ? 2 : 0), entry.y + (alongX ? 0 : 2), 7};
+    if (placer_.IsBare(sign)) {
+        placer_.PlaceText(palette_.woodenSign, sign, text);
+    }
 }
 
 CItem* InteriorDecorator::HangOn(const BuildingPlan& plan, const Position& at, int32_t key)

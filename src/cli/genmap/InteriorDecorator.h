@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "cli/gendata/SeededRandom.h"
 #include "cli/genmap/BuildingPlan.h"
@@ -49,6 +50,8 @@ private:
     void HangOnWalls(const BuildingPlan& plan, int32_t z, gendata::SeededRandom& random, int every);
     // Places a hanging on a square of plain wall (not a window, door or corner); null elsewhere.
     CItem* HangOn(const BuildingPlan& plan, const Position& at, int32_t key);
+    // A readable sign outside, beside the way in.
+    void SignBeside(const BuildingPlan& plan, std::string_view text);
     // A lantern beside the door when the wall's face shows outside.
     void LanternByDoor(const BuildingPlan& plan);
 

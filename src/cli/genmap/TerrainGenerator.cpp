@@ -75,6 +75,8 @@ void TerrainGenerator::Generate(TerrainGrid& grid, std::span<const TownSite> sit
     const ValueNoise height(gendata::SeededRandom::For(seed_, 1).Next(), size, 128, 5);
     const ValueNoise forest(gendata::SeededRandom::For(seed_, 2).Next(), size, 48, 4);
     const ValueNoise dryness(gendata::SeededRandom::For(seed_, 3).Next(), size, 40, 3);
+    // Fine wobble for the edges of forests and dry patches, so that they do not run straight.
+    const ValueNoise wobble(gendata::SeededRandom::For(seed_, 5).Next(), size, 8, 2);
     const uint64_t speckle = gendata::SeededRandom::For(seed_, 4).Next();
 
     // The sea rises towards the edges of the world over this band.
@@ -100,9 +102,9 @@ void TerrainGenerator::Generate(TerrainGrid& grid, std::span<const TownSite> sit
                 terrain = Terrain::Dirt;
             } else if (InTownZone(x, y, sites)) {
                 terrain = Terrain::Grass;
-            } else if (forest.At(x, y) > 38500 && elevation > kBeachLevel + 800) {
+            } else if (forest.At(x, y) + (wobble.At(x, y) - 32768) / 5 > 38500 && elevation > kBeachLevel + 800) {
                 terrain = Terrain::ForestFloor;
-            } else if (dryness.At(x, y) > 40000 && elevation > 36000) {
+            } else if (dryness.At(x, y) + (wobble.At(x, y) - 32768) / 5 > 40000 && elevation > 36000) {
                 terrain = Terrain::DryGrass;
             }
             if (terrain == Terrain::Grass) {
