@@ -237,6 +237,11 @@ void CaveBuilder::Furnish(Kind kind, const Layout& layout, Cave& cave, const Pos
                 placer_.Place(random.Chance(50) ? palette_.toadstool : palette_.mushrooms, at);
             } else if (roll < 62) {
                 placer_.Place(kind == Kind::Mine ? palette_.bones : palette_.skull, at);
+            } else if (roll < 70) {
+                // Puddles of water in the mines, old blood in the grotto.
+                placer_.Place(palette_.pool, at, kind == Kind::Mine ? 1 : 2);
+            } else if (roll < 90 && !layout.IsOpen(x, y - 1)) {
+                placer_.Place(palette_.hangingVines, at);
             }
         }
     }

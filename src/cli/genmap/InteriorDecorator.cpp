@@ -1,5 +1,7 @@
 #include "cli/genmap/InteriorDecorator.h"
 
+#include <string>
+
 #include "cli/genmap/BuildingBuilder.h"
 #include "cli/genmap/RoomFurnisher.h"
 #include "cli/genmap/SpawnPlacer.h"
@@ -91,7 +93,7 @@ void InteriorDecorator::Furnish(const BuildingPlan& plan, const Town& town, gend
     for (int storey = 1; storey < plan.storeys; ++storey) {
         RoomFurnisher upper(placer_, plan.Interior(), BuildingBuilder::StoreyFloor(storey));
         KeepWayIn(plan, upper);
-        UpperRoom(plan, upper, town, random);
+        UpperRoom(upper, town, random);
         HangOnWalls(plan, upper.Floor(), random, 3);
     }
 }
@@ -143,7 +145,9 @@ void InteriorDecorator::Depot(const BuildingPlan& plan, RoomFurnisher& room, con
     }
     if (room.PutTable(palette_.longTable, in.x0 + 2, in.y1 - 1, 2)) {
         room.PutOn(palette_.goldCoin, in.x0 + 1, in.y1 - 1, 100);
-        room.PutOn(palette_.goldCoin, in.x0 + 2, in.y1 - 1, random.Range(12, 80));
+        room.PutOn(palette_.silverCoin, in.x0 + 2, in.y1 - 1, random.Range(12, 80));
+        room.PutTextOn(palette_.parchment, in.x0 + 2, in.y1 - 1,
+                       "Ledger of the depot of " + town.name + ". Lockers: " + std::to_string(in.Width() / 2 + 1) + ".");
     }
     room.Put(palette_.chest, in.x1, in.y1);
     room.Put(palette_.woodenBox, in.x1, in.y1 - 1);
@@ -184,6 +188,7 @@ void InteriorDecorator::Shop(const BuildingPlan& plan, RoomFurnisher& room, gend
     SignBeside(plan, "General goods. We buy and sell.");
     room.Put(palette_.crates, in.x0, behindY == in.y0 ? in.y1 : in.y0);
     room.Put(palette_.barrel, in.x1, behindY == in.y0 ? in.y1 : in.y0);
+    room.Put(palette_.basket, in.x1 - 1, behindY == in.y0 ? in.y1 : in.y0);
     spawns_.AddSpawn({(in.x0 + in.x1) / 2, behindY, 7}, 1, {palette_.creature.merchant}, random);
 }
 
@@ -195,10 +200,11 @@ void InteriorDecorator::Tavern(const BuildingPlan& plan, RoomFurnisher& room, ge
         room.Put(random.Chance(70) ? palette_.barrel : palette_.waterBarrel, x, backY);
     }
     room.Put(palette_.oven, in.x1, backY == in.y0 ? in.y0 + 1 : in.y1 - 1);
+    room.Put(palette_.cauldron, in.x1 - 1, backY == in.y0 ? in.y0 + 1 : in.y1 - 1);
     // Tables with a chair on each side, in rows with room to pass between them.
     for (int32_t y = in.y0 + 1; y <= in.y1 - 1; y += 2) {
         for (int32_t x = in.x0 + 1; x <= in.x1 - 1; ++x) {
-            if (DiningTable(room, x, y)) {
+            if (DiningTable(room, x, y, palette_.roundTable)) {
                 room.PutOn(palette_.mug, x, y, random.Chance(70) ? kBeer : kMilk);
                 x += 3;
             }
@@ -225,7 +231,7 @@ void InteriorDecorator::House(const BuildingPlan& plan, RoomFurnisher& room, con
     AgainstWall(room, random.Chance(50) ? palette_.drawers : palette_.bookcase, random);
     const int32_t midX = (in.x0 + in.x1 + 1) / 2;
     const int32_t midY = (in.y0 + in.y1 + 1) / 2;
-    if (DiningTable(room, midX, midY)) {
+    if (DiningTable(room, midX, midY, palette_.woodenTable)) {
         if (random.Chance(50)) {
             room.PutTextOn(palette_.letter, midX, midY, WorldNames::LetterText(random, town.name));
         } else {
@@ -249,10 +255,8 @@ void InteriorDecorator::House(const BuildingPlan& plan, RoomFurnisher& room, con
     }
 }
 
-void InteriorDecorator::UpperRoom(const BuildingPlan& plan, RoomFurnisher& room, const Town& town,
-                                  gendata::SeededRandom& random)
+void InteriorDecorator::UpperRoom(RoomFurnisher& room, const Town& town, gendata::SeededRandom& random)
 {
-    (void)plan;
     AgainstWall(room, palette_.bed, random, 1, 2);
     AgainstWall(room, palette_.bookcase, random);
     AgainstWall(room, palette_.chest, random);
@@ -264,12 +268,12 @@ void InteriorDecorator::UpperRoom(const BuildingPlan& plan, RoomFurnisher& room,
     }
 }
 
-bool InteriorDecorator::DiningTable(RoomFurnisher& room, int32_t x, int32_t y)
+bool InteriorDecorator::DiningTable(RoomFurnisher& room, int32_t x, int32_t y, int32_t tableKey)
 {
     if (!room.IsFree(x, y) || !room.IsFree(x - 1, y) || !room.IsFree(x + 1, y)) {
         return false;
     }
-    if (!room.PutTable(palette_.woodenTable, x, y)) {
+    if (!room.PutTable(tableKey, x, y)) {
         return false;
     }
     // Chairs face the table: the one to its west faces east, the one to its east faces west.

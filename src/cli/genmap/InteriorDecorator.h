@@ -42,9 +42,9 @@ private:
     void Shop(const BuildingPlan& plan, RoomFurnisher& room, gendata::SeededRandom& random);
     void Tavern(const BuildingPlan& plan, RoomFurnisher& room, gendata::SeededRandom& random);
     void House(const BuildingPlan& plan, RoomFurnisher& room, const Town& town, gendata::SeededRandom& random);
-    void UpperRoom(const BuildingPlan& plan, RoomFurnisher& room, const Town& town, gendata::SeededRandom& random);
+    void UpperRoom(RoomFurnisher& room, const Town& town, gendata::SeededRandom& random);
     // A table with chairs on its free sides; false when there is no room for it.
-    bool DiningTable(RoomFurnisher& room, int32_t x, int32_t y);
+    bool DiningTable(RoomFurnisher& room, int32_t x, int32_t y, int32_t tableKey);
     // Hangings on the walls that face into the room (the north and west walls), every few
     // squares, skipping windows, doors and corners.
     void HangOnWalls(const BuildingPlan& plan, int32_t z, gendata::SeededRandom& random, int every);

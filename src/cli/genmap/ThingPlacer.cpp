@@ -4,7 +4,6 @@
 
 #include "data/ItemDatabase.h"
 #include "model/Creature.h"
-#include "model/DepotItem.h"
 #include "model/TeleportItem.h"
 #include "model/TessarkDoc.h"
 #include "model/ThingFactory.h"
@@ -44,15 +43,6 @@ CItem* ThingPlacer::PlaceTeleport(int32_t key, const Position& at, const Positio
         static_cast<CTeleportItem*>(item)->SetDestination(static_cast<uint32_t>(destination.x),
                                                           static_cast<uint32_t>(destination.y),
                                                           static_cast<uint32_t>(destination.z));
-    }
-    return item;
-}
-
-CItem* ThingPlacer::PlaceDepot(int32_t key, const Position& at, uint32_t depotId)
-{
-    CItem* item = Place(key, at);
-    if (item && item->Kind() == ThingKind::Depot) {
-        static_cast<CDepotItem*>(item)->SetDepotId(depotId);
     }
     return item;
 }

@@ -28,7 +28,6 @@ public:
     // A readable item with its text.
     CItem* PlaceText(int32_t key, const Position& at, std::string_view text);
     CItem* PlaceTeleport(int32_t key, const Position& at, const Position& destination);
-    CItem* PlaceDepot(int32_t key, const Position& at, uint32_t depotId);
     // A creature of the spawn whose area holds the position; false when no spawn took it.
     bool PlaceCreature(int32_t key, const Position& at, uint32_t direction, uint32_t spawnTime);
 
