@@ -76,7 +76,10 @@ std::vector<TownSite> WorldGenerator::ChooseTownSites(const TerrainGrid& grid) c
         TownSite site;
         site.x = lo + cellWidth * column + cellWidth / 2 + random.Range(-jitterX, jitterX);
         site.y = lo + cellHeight * row + cellHeight / 2 + random.Range(-jitterY, jitterY);
-        site.radius = random.Range(kTownRadiusMin, kTownRadiusMax);
+        // On the smallest maps the town shrinks to stay inside the world.
+        const int32_t room = std::min({site.x - grid.First(), grid.Last() - site.x, site.y - grid.First(),
+                                       grid.Last() - site.y}) - 2;
+        site.radius = std::min(random.Range(kTownRadiusMin, kTownRadiusMax), room);
         sites.push_back(site);
     }
     return sites;
@@ -125,7 +128,7 @@ void WorldGenerator::Generate()
     document_.SetDescription("A generated world of " + std::to_string(size) + " x " + std::to_string(size) +
                              " tiles (seed " + std::to_string(settings_.seed) + ").");
     TerrainGrid grid(size, document_.borderX);
-    ThingPlacer placer(document_);
+    ThingPlacer placer(document_, {grid.First(), grid.First(), grid.Last(), grid.Last()});
     SpawnPlacer spawns(placer);
     WorldNames names(settings_.seed);
 
