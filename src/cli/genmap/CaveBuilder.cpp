@@ -164,14 +164,23 @@ CaveBuilder::Cave CaveBuilder::Dig(Kind kind, const Position& entrance, const Re
         MeasureDistances(layout, entrance);
         for (int32_t y = area.y0; y <= area.y1; ++y) {
             for (int32_t x = area.x0; x <= area.x1; ++x) {
-                bool wide = layout.IsOpen(x, y) && layout.distance[static_cast<size_t>((y - area.y0) * area.Width() + (x - area.x0))] > 6;
-                for (int32_t dy = -2; dy <= 2 && wide; ++dy) {
-                    for (int32_t dx = -2; dx <= 2 && wide; ++dx) {
-                        wide = layout.Get(x + dx, y + dy) != kClosed;
+                // A pool of three by three in the middle of floor that is open three squares
+                // round, so that a way round it always stays.
+                bool wide = layout.IsOpen(x, y) &&
+                            layout.distance[static_cast<size_t>((y - area.y0) * area.Width() + (x - area.x0))] > 6;
+                for (int32_t dy = -3; dy <= 3 && wide; ++dy) {
+                    for (int32_t dx = -3; dx <= 3 && wide; ++dx) {
+                        wide = layout.IsOpen(x + dx, y + dy);
                     }
                 }
-                if (wide && random.Chance(12)) {
-                    layout.At(x, y) = kLava;
+                if (wide && random.Chance(6)) {
+                    for (int32_t dy = -1; dy <= 1; ++dy) {
+                        for (int32_t dx = -1; dx <= 1; ++dx) {
+                            if (dx == 0 || dy == 0 || random.Chance(60)) {
+                                layout.At(x + dx, y + dy) = kLava;
+                            }
+                        }
+                    }
                 }
             }
         }
@@ -233,7 +242,7 @@ void CaveBuilder::Furnish(Kind kind, const Layout& layout, Cave& cave, const Pos
                 placer_.Place(palette_.cobwebNorthEast, at);
             } else if (roll < 30) {
                 placer_.Place(palette_.smallStones, at);
-            } else if (roll < 50) {
+            } else if (roll < 50 && kind == Kind::Mine) {
                 placer_.Place(random.Chance(50) ? palette_.toadstool : palette_.mushrooms, at);
             } else if (roll < 62) {
                 placer_.Place(kind == Kind::Mine ? palette_.bones : palette_.skull, at);
