@@ -191,13 +191,15 @@ TEST_F(GenMapPiecesTest, FurnitureTakesTheSquaresItCoversAndKeepsTheWayClear)
     EXPECT_FALSE(room.IsFree(82, 82));
     EXPECT_EQ(room.Put(palette.wardrobe, 82, 82), nullptr);
     EXPECT_EQ(room.Put(palette.wardrobe, 86, 82), nullptr);  // outside the room
-    EXPECT_EQ(room.PutOn(palette.goldCoin, 84, 84, 20), nullptr);  // not on a table
+    EXPECT_EQ(room.PutOn(palette.goldCoin, 84, 84, 20), nullptr);  // no table yet
     ASSERT_NE(room.PutTable(palette.longTable, 85, 84, 2), nullptr);
-    const CItem* coins = room.PutOn(palette.goldCoin, 84, 84, 20);
+    // Only onto the square the table stands on: it is drawn over the one west of it.
+    EXPECT_EQ(room.PutOn(palette.goldCoin, 84, 84, 20), nullptr);
+    const CItem* coins = room.PutOn(palette.goldCoin, 85, 84, 20);
     ASSERT_NE(coins, nullptr);
     EXPECT_EQ(coins->GetCount(), 20);
-    EXPECT_EQ(NamesAt(84, 84), (std::vector<std::string>{"gold coin"}));
-    EXPECT_EQ(NamesAt(85, 84), (std::vector<std::string>{"long table"}));
+    EXPECT_EQ(NamesAt(85, 84), (std::vector<std::string>{"long table", "gold coin"}));
+    EXPECT_TRUE(NamesAt(84, 84).empty());
     // The placer keeps to the world it was given.
     EXPECT_EQ(placer.Place(palette.ground.grass, {19, 50, 7}), nullptr);
     EXPECT_EQ(document.GetTile(19, 50, 7), nullptr);

@@ -144,7 +144,7 @@ void InteriorDecorator::Depot(const BuildingPlan& plan, RoomFurnisher& room, con
         }
     }
     if (room.PutTable(palette_.longTable, in.x0 + 2, in.y1 - 1, 2)) {
-        room.PutOn(palette_.goldCoin, in.x0 + 1, in.y1 - 1, 100);
+        room.PutOn(palette_.goldCoin, in.x0 + 2, in.y1 - 1, 100);
         room.PutOn(palette_.silverCoin, in.x0 + 2, in.y1 - 1, random.Range(12, 80));
         room.PutTextOn(palette_.parchment, in.x0 + 2, in.y1 - 1,
                        "Ledger of the depot of " + town.name + ". Lockers: " + std::to_string(in.Width() / 2 + 1) + ".");
@@ -166,8 +166,8 @@ void InteriorDecorator::Shop(const BuildingPlan& plan, RoomFurnisher& room, gend
     room.KeepClear(door.x, counterY);
     room.PutTable(palette_.shopCounter, door.x + 2, counterY, 2);
     room.PutTable(palette_.shopCounter, door.x - 1, counterY, 2);
-    room.PutOn(palette_.goldCoin, door.x + 1, counterY, random.Range(5, 40));
-    room.PutOn(palette_.vial, door.x + 2, counterY, kMana);
+    room.PutOn(palette_.goldCoin, door.x + 2, counterY, random.Range(5, 40));
+    room.PutOn(palette_.vial, door.x - 1, counterY, kMana);
     for (int32_t x = in.x0; x <= in.x1; ++x) {
         room.KeepClear(x, behindY);
     }
