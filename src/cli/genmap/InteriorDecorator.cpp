@@ -135,19 +135,19 @@ void InteriorDecorator::Depot(const BuildingPlan& plan, RoomFurnisher& room, con
                               gendata::SeededRandom& random)
 {
     const Rect in = plan.Interior();
+    int lockers = 0;
     for (int32_t x = in.x0; x <= in.x1; x += 2) {
-        if (room.IsFree(x, in.y0)) {
-            CItem* locker = room.Put(palette_.depotLocker, x, in.y0);
-            if (locker && locker->Kind() == ThingKind::Depot) {
-                static_cast<CDepotItem*>(locker)->SetDepotId(town.id);
-            }
+        CItem* locker = room.Put(palette_.depotLocker, x, in.y0);
+        if (locker && locker->Kind() == ThingKind::Depot) {
+            static_cast<CDepotItem*>(locker)->SetDepotId(town.id);
+            ++lockers;
         }
     }
     if (room.PutTable(palette_.longTable, in.x0 + 2, in.y1 - 1, 2)) {
         room.PutOn(palette_.goldCoin, in.x0 + 2, in.y1 - 1, 100);
         room.PutOn(palette_.silverCoin, in.x0 + 2, in.y1 - 1, random.Range(12, 80));
         room.PutTextOn(palette_.parchment, in.x0 + 2, in.y1 - 1,
-                       "Ledger of the depot of " + town.name + ". Lockers: " + std::to_string(in.Width() / 2 + 1) + ".");
+                       "Ledger of the depot of " + town.name + ". Lockers: " + std::to_string(lockers) + ".");
     }
     room.Put(palette_.chest, in.x1, in.y1);
     room.Put(palette_.woodenBox, in.x1, in.y1 - 1);
