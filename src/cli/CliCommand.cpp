@@ -5,6 +5,8 @@
 
 #include "cli/DataInfoCommand.h"
 #include "cli/GenDataCommand.h"
+#include "cli/GenMapCommand.h"
+#include "cli/MapCommands.h"
 #include "cli/SpriteSheetCommand.h"
 #include "cli/StderrMessageSink.h"
 #include "data/DataLoader.h"
@@ -16,7 +18,13 @@ const std::vector<CliCommand>& AllCommands()
 {
     static const std::vector<CliCommand> commands = {
         {"datainfo", "", true, RunDataInfo},
+        {"info", "MAP", true, RunInfo},
+        {"dump", "MAP", true, RunDump},
+        {"verify", "MAP", true, RunVerify},
+        {"convert", "IN OUT [--template T.qzbm] [--import M.qzbm]...", true, RunConvert},
+        {"minimap", "MAP -o OUT.png [--floor Z] [--area X,Y,W,H]", true, RunMinimap},
         {"gen-data", "DIR [--seed N]", false, RunGenData},
+        {"gen-map", "OUT.qzbm [--size N] [--seed N]", true, RunGenMap},
         {"sprite-sheet", "-o OUT.png [--columns N] [--first ID] [--last ID]", true, RunSpriteSheet},
     };
     return commands;
