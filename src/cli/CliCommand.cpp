@@ -5,6 +5,9 @@
 
 #include "cli/DataInfoCommand.h"
 #include "cli/GenDataCommand.h"
+#include "cli/GenMapCommand.h"
+#include "cli/MapCommands.h"
+#include "cli/RenderCommand.h"
 #include "cli/SheetCommand.h"
 #include "cli/SpriteSheetCommand.h"
 #include "cli/StderrMessageSink.h"
@@ -17,7 +20,17 @@ const std::vector<CliCommand>& AllCommands()
 {
     static const std::vector<CliCommand> commands = {
         {"datainfo", "", true, RunDataInfo},
+        {"info", "MAP", true, RunInfo},
+        {"dump", "MAP", true, RunDump},
+        {"verify", "MAP", true, RunVerify},
+        {"convert", "IN OUT [--template T.qzbm] [--import M.qzbm]...", true, RunConvert},
+        {"render",
+         "MAP -o OUT.png [--floor Z] [--zoom F] [--center X,Y | --scroll PX,PY] [--size WxH] [--no-shade] "
+         "[--no-spawns] [--no-creatures] [--animation N]",
+         true, RunRender},
+        {"minimap", "MAP -o OUT.png [--floor Z] [--area X,Y,W,H]", true, RunMinimap},
         {"gen-data", "DIR [--seed N]", false, RunGenData},
+        {"gen-map", "OUT.qzbm [--size N] [--seed N]", true, RunGenMap},
         {"sprite-sheet", "-o OUT.png [--columns N] [--first ID] [--last ID]", true, RunSpriteSheet},
         {"sheet", "-o OUT.png [--material NAME] [--columns N]", true, RunSheet},
     };

@@ -1,0 +1,187 @@
+#include <gtest/gtest.h>
+
+#include <png.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "cli/RenderCommand.h"
+#include "data/DataLoader.h"
+#include "data/GameData.h"
+#include "mapfiles/MapFormats.h"
+#include "model/MapFormat.h"
+#include "model/TessarkDoc.h"
+#include "platform/MessageSink.h"
+#include "platform/Surface.h"
+#include "render/MapDrawer.h"
+#include "render/MapViewState.h"
+#include "render/SpriteRenderer.h"
+#include "support/ScratchDirectory.h"
+
+namespace tessark {
+namespace {
+
+using cli::ParseRenderArguments;
+using cli::RenderArguments;
+using test::ScratchDirectory;
+
+std::optional<RenderArguments> Parse(std::vector<std::string> args)
+{
+    return ParseRenderArguments(args);
+}
+
+TEST(RenderCommandTest, ArgumentsAndTheirLimits)
+{
+    auto plain = Parse({"world.qzbm", "-o", "out.png"});
+    ASSERT_TRUE(plain);
+    EXPECT_EQ(plain->floor, 7);
+    EXPECT_EQ(plain->zoom, 1.0f);
+    EXPECT_EQ(plain->width, 1024);
+    EXPECT_EQ(plain->height, 768);
+    EXPECT_FALSE(plain->center);
+    EXPECT_EQ(plain->scroll, (Point{0, 0}));
+    EXPECT_TRUE(plain->shade && plain->spawns && plain->creatures);
+
+    auto full = Parse({"-o", "out.png", "--floor", "5", "--zoom", "0.75", "--center", "100,200", "--size", "640x480",
+                       "--no-shade", "--no-spawns", "--no-creatures", "--animation", "65535", "w.qzbm"});
+    ASSERT_TRUE(full);
+    EXPECT_EQ(full->map, "w.qzbm");
+    EXPECT_EQ(full->floor, 5);
+    EXPECT_EQ(full->zoom, 0.75f);
+    EXPECT_EQ(*full->center, (Point{100, 200}));
+    EXPECT_EQ(full->width, 640);
+    EXPECT_EQ(full->height, 480);
+    EXPECT_FALSE(full->shade || full->spawns || full->creatures);
+    EXPECT_EQ(full->animation, 65535);
+    EXPECT_EQ(Parse({"w", "-o", "o", "--scroll", "-5,40"})->scroll, (Point{-5, 40}));
+
+    for (const auto& bad : std::vector<std::vector<std::string>>{
+             {"w.qzbm"},
+             {"-o", "o.png"},
+             {"a", "b", "-o", "o.png"},
+             {"w", "-o", "o", "--zoom", "0.3"},
+             {"w", "-o", "o", "--zoom", "2"},
+             {"w", "-o", "o", "--floor", "16"},
+             {"w", "-o", "o", "--center", "1,2", "--scroll", "3,4"},
+             {"w", "-o", "o", "--center", "1;2"},
+             {"w", "-o", "o", "--size", "0x10"},
+             {"w", "-o", "o", "--size", "20000x10"},
+             {"w", "-o", "o", "--animation", "65536"},
+             {"w", "-o", "o", "--shade"},
+         }) {
+        EXPECT_FALSE(ParseRenderArguments(bad)) << bad.back();
+    }
+}
+
+TEST(RenderCommandTest, ViewStartsAtTheBorderAndCentresAsTheViewDoes)
+{
+    SilentMessageSink messages;
+    ItemDatabase database;
+    CTessarkDoc document(database, messages);
+    document.width = 100;
+    document.height = 100;
+    RenderArguments args;
+    args.width = 320;
+    args.height = 320;
+    args.center = Point{50, 60};
+    MapViewState view = cli::RenderView(args, document);
+    // From the border margin (640, 640) the window spans columns 18..30, so the tile goes 6 in.
+    EXPECT_EQ(view.scroll, (Point{44 * 32, 54 * 32}));
+    EXPECT_FALSE(view.showCursorFrame);
+    EXPECT_EQ(view.tool, CursorTool::Other);
+
+    args.center = Point{99, 99};
+    EXPECT_EQ(cli::RenderView(args, document).scroll, (Point{2880, 2880}));  // kept in range
+    args.center = Point{101, 5};
+    EXPECT_EQ(cli::RenderView(args, document).scroll, (Point{640, 640}));  // beyond the map
+    args.center.reset();
+    args.scroll = {-4, 5000};
+    args.zoom = 0.5f;
+    args.floor = 10;
+    view = cli::RenderView(args, document);
+    EXPECT_EQ(view.scroll, (Point{0, 1280}));
+    EXPECT_EQ(view.geometry.CurrentFloor(), 10);
+    EXPECT_EQ(view.geometry.ZoomClass(), 1);
+}
+
+std::vector<uint32_t> ReadPng(const std::string& path, int& width, int& height)
+{
+    png_image image;
+    std::memset(&image, 0, sizeof image);
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_file(&image, path.c_str())) {
+        return {};
+    }
+    image.format = PNG_FORMAT_BGRA;
+    std::vector<uint32_t> pixels(static_cast<size_t>(image.width) * image.height);
+    if (!png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr)) {
+        return {};
+    }
+    width = static_cast<int>(image.width);
+    height = static_cast<int>(image.height);
+    for (uint32_t& p : pixels) {
+        p &= 0x00FFFFFF;  // the reader adds an opaque alpha
+    }
+    return pixels;
+}
+
+// The picture the command writes is the view's drawing of the same map, pixel for pixel.
+TEST(RenderCommandTest, WritesWhatTheViewDraws)
+{
+    ScratchDirectory directory;
+    const std::string folder = directory.Path().string();
+    const std::string cli = std::string(TESSARK_CLI_PATH) + " --data " + folder;
+    ASSERT_EQ(std::system((std::string(TESSARK_CLI_PATH) + " gen-data " + folder + " >/dev/null").c_str()), 0);
+    const std::string map = directory.File("world.qzbm");
+    ASSERT_EQ(std::system((cli + " gen-map " + map + " --size 128 --seed 3 >/dev/null").c_str()), 0);
+
+    SilentMessageSink messages;
+    GameData data;
+    ASSERT_TRUE(LoadDataFiles(folder, data, messages));
+    CTessarkDoc document(data.items, messages);
+    document.RegisterMapFormat(MakeQzbmFormat());
+    document.OpenDocument(map);
+    ASSERT_EQ(document.errorKind, 0);
+
+    for (const std::string options : {"--center 64,64 --size 300x200", "--zoom 0.75 --scroll 100,50 --size 257x130",
+                                      "--floor 6 --zoom 0.5 --center 60,70 --no-creatures --size 200x100"}) {
+        const std::string out = directory.File("out.png");
+        ASSERT_EQ(std::system((cli + " render " + map + " -o " + out + " " + options).c_str()), 0) << options;
+        int width = 0;
+        int height = 0;
+        const std::vector<uint32_t> written = ReadPng(out, width, height);
+
+        std::vector<std::string> args = {map, "-o", out};
+        for (size_t start = 0; start < options.size();) {
+            const size_t space = options.find(' ', start);
+            args.push_back(options.substr(start, space - start));
+            start = space == std::string::npos ? options.size() : space + 1;
+        }
+        const auto parsed = ParseRenderArguments(args);
+        ASSERT_TRUE(parsed);
+        ASSERT_EQ(width, parsed->width);
+        ASSERT_EQ(height, parsed->height);
+        Surface expected(parsed->width, parsed->height);
+        SpriteRenderer renderer(data.items);
+        MapDrawer drawer(document, renderer);
+        drawer.Paint(expected, cli::RenderView(*parsed, document), expected.Bounds());
+        int differing = 0;
+        for (size_t i = 0; i < written.size(); ++i) {
+            differing += written[i] != expected.Pixels()[i] ? 1 : 0;
+        }
+        EXPECT_EQ(differing, 0) << options;
+    }
+
+    // A map that cannot be read: status 1, the editor's message on standard error.
+    EXPECT_EQ(std::system((cli + " render " + directory.File("none.qzbm") + " -o " + directory.File("x.png") +
+                           " 2>/dev/null")
+                              .c_str()) >> 8,
+              1);
+    EXPECT_EQ(std::system((cli + " render " + map + " 2>/dev/null").c_str()) >> 8, 2);
+}
+
+}  // namespace
+}  // namespace tessark
