@@ -62,8 +62,25 @@ public:
     void SetMapping(int scalePercent, Point origin);
     int ScalePercent() const { return scalePercent_; }
     Point Origin() const { return origin_; }
-    Point ToDevice(Point logical) const;
-    Rect ToDevice(const Rect& logical) const;
+    Point ToDevice(Point logical) const
+    {
+        // Every sprite draw maps its rectangle: the common cases stay inline and 32-bit.
+        if (scalePercent_ == 100) {
+            return {logical.x + origin_.x, logical.y + origin_.y};
+        }
+        constexpr int kSmall = 1 << 20;
+        if (scalePercent_ <= 1000 && logical.x > -kSmall && logical.x < kSmall && logical.y > -kSmall &&
+            logical.y < kSmall) {
+            return {ScaleSmall(logical.x) + origin_.x, ScaleSmall(logical.y) + origin_.y};
+        }
+        return ToDeviceWide(logical);
+    }
+    Rect ToDevice(const Rect& logical) const
+    {
+        const Point topLeft = ToDevice(Point{logical.left, logical.top});
+        const Point bottomRight = ToDevice(Point{logical.right, logical.bottom});
+        return {topLeft.x, topLeft.y, bottomRight.x, bottomRight.y};
+    }
     Point ToLogical(Point device) const;
     Rect ToLogical(const Rect& device) const;
 
@@ -86,6 +103,13 @@ public:
     void OrWith(const Rect& area, const ImageView& source);
 
 private:
+    int ScaleSmall(int v) const
+    {
+        const int n = v * scalePercent_;
+        return n >= 0 ? (n + 50) / 100 : -((50 - n) / 100);
+    }
+    Point ToDeviceWide(Point logical) const;
+
     int width_ = 0;
     int height_ = 0;
     std::vector<uint32_t> pixels_;

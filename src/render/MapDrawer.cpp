@@ -55,6 +55,15 @@ void MapDrawer::SyncRenderer(const MapViewState& view)
     renderer_.SetAnimationCounter(view.animationCounter);
 }
 
+void MapDrawer::NoteVisibleArea(const Surface& surface)
+{
+    // Rounding between units and pixels moves an edge by less than a pixel's worth of units;
+    // the margin keeps every rectangle that reaches the clip, and the copy clips the rest.
+    const Rect area = surface.ToLogical(surface.Clip());
+    const int margin = 100 / std::max(surface.ScalePercent(), 1) + 2;
+    visibleArea_ = {area.left - margin, area.top - margin, area.right + margin, area.bottom + margin};
+}
+
 TileSpan MapDrawer::Span(const Surface& surface, const MapViewState& view) const
 {
     return view.geometry.VisibleTileSpan(surface.ToLogical(surface.Bounds()), document_.width, document_.height);
@@ -72,6 +81,7 @@ void MapDrawer::Paint(Surface& surface, const MapViewState& view, const Rect& pa
 void MapDrawer::OnDraw(Surface& surface, const MapViewState& view)
 {
     SyncRenderer(view);
+    NoteVisibleArea(surface);
     const ViewGeometry& geometry = view.geometry;
     const TileSpan span = Span(surface, view);
     for (int z = geometry.FirstFloor(); z >= geometry.LastFloor(); z += geometry.FloorStep()) {
@@ -120,6 +130,7 @@ void MapDrawer::CollectSpawns(int z, const TileSpan& span, int shift)
 void MapDrawer::DrawTile(Surface& surface, const MapViewState& view, const Position& position)
 {
     SyncRenderer(view);
+    NoteVisibleArea(surface);
     const int shift = view.geometry.FloorShift(position.z);
     const TileSpan one{position.x - shift, position.y - shift, position.x - shift, position.y - shift};
     CollectSpawns(position.z, one, shift);
@@ -161,7 +172,7 @@ ColorRef MapDrawer::GroundTint(const MapViewState& view, const Position& positio
 }
 
 bool MapDrawer::DrawAtItemRect(Surface& surface, const MapViewState& view, const Position& position,
-                               const CThing& thing, ColorRef tint, bool testVisible)
+                               const CThing& thing, ColorRef tint)
 {
     const CItem* item = AsItem(thing);
     if (!item) {
@@ -169,7 +180,7 @@ bool MapDrawer::DrawAtItemRect(Surface& surface, const MapViewState& view, const
     }
     const ItemType& type = document_.Database().GetServerType(item->GetTypeKey());
     const auto rect = view.geometry.ItemRect(position.x, position.y, position.z, type.width, type.height);
-    if (!rect || (testVisible && !surface.IsVisible(surface.ToDevice(*rect)))) {
+    if (!rect || !visibleArea_.Intersects(*rect)) {
         return false;
     }
     renderer_.DrawThing(surface, thing, rect->right, rect->bottom, static_cast<uint32_t>(view.geometry.ZoomClass()),
@@ -187,7 +198,7 @@ void MapDrawer::DrawTileWith(Surface& surface, const MapViewState& view, const P
     const int limit = ThingLimit(zoomClass);
     int counted = 0;
     if (const CItem* ground = tile->GetGround()) {
-        DrawAtItemRect(surface, view, position, *ground, GroundTint(view, position, *tile, *ground), true);
+        DrawAtItemRect(surface, view, position, *ground, GroundTint(view, position, *tile, *ground));
         counted = 1;
     }
     for (auto list : {tile->GetTopItems(), tile->GetOrdinaryItems(), tile->GetHangingItems()}) {
@@ -196,7 +207,7 @@ void MapDrawer::DrawTileWith(Surface& surface, const MapViewState& view, const P
                 break;
             }
             ++counted;
-            DrawAtItemRect(surface, view, position, *item, IsSelected(view, position, *item) ? kTintSelected : 0, true);
+            DrawAtItemRect(surface, view, position, *item, IsSelected(view, position, *item) ? kTintSelected : 0);
         }
     }
     if (zoomClass < 3) {
@@ -212,14 +223,14 @@ void MapDrawer::DrawTileWith(Surface& surface, const MapViewState& view, const P
                 if (spawn->GetCenterX() + creature->GetOffsetX() == position.x &&
                     spawn->GetCenterY() + creature->GetOffsetY() == position.y) {
                     const ColorRef tint = IsSelected(view, position, *creature) ? kTintSelected : 0;
-                    DrawAtItemRect(surface, view, position, *creature, tint, true);
+                    DrawAtItemRect(surface, view, position, *creature, tint);
                 }
             }
         }
         if (view.showSpawns && spawn->GetCenterX() == position.x && spawn->GetCenterY() == position.y) {
             if (const CItem* marker = document_.Spawns().GetMarker()) {
                 const ColorRef tint = view.selectedThing == spawn ? kTintSelected : 0;
-                DrawAtItemRect(surface, view, position, *marker, tint, true);
+                DrawAtItemRect(surface, view, position, *marker, tint);
             }
         }
     }

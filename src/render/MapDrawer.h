@@ -51,13 +51,16 @@ private:
                         const CThing& ground) const;
     bool IsSelected(const MapViewState& view, const Position& position, const CThing& thing) const;
     bool DrawAtItemRect(Surface& surface, const MapViewState& view, const Position& position, const CThing& thing,
-                        ColorRef tint, bool testVisible);
+                        ColorRef tint);
     void SyncRenderer(const MapViewState& view);
+    // Notes the surface's clip box in drawing units, a little widened, for the visible test.
+    void NoteVisibleArea(const Surface& surface);
     TileSpan Span(const Surface& surface, const MapViewState& view) const;
 
     CTessarkDoc& document_;
     SpriteRenderer& renderer_;
     std::vector<const CSpawn*> spawns_;
+    Rect visibleArea_;
 };
 
 // The animation counter for the milliseconds field of the system time.
