@@ -320,6 +320,38 @@ TEST_F(MapDrawerTest, BrushPreviewAndInvertedCursorFrame)
     EXPECT_EQ(surface.Pixel(4 * 32, 3 * 32), 0u);
 }
 
+TEST_F(MapDrawerTest, APaintBoxDrawsWhatTheWholeFrameShowsThere)
+{
+    const int32_t ground = Ground(0x405060);
+    for (int y = 0; y < 10; ++y) {
+        for (int x = 0; x < 12; ++x) {
+            Place(x, y, 7, ground);
+        }
+    }
+    // A 2 x 2 tree whose cells reach up and left into the neighbours.
+    for (uint16_t id = 50; id < 54; ++id) {
+        AddSprite(database, MakeSprite(id, [id](int x, int y) { return (x + y) % 3 ? 0x001000u * id : kMagenta; }));
+    }
+    const int32_t tree = nextKey++;
+    database.SetServerType(tree, MakeType({ItemGroup::None, 2, 2, 1, 1, 1, 1}, {50, 51, 52, 53}));
+    for (int i = 1; i < 9; ++i) {
+        Place(i, i, 7, tree);
+    }
+    const Rect box{37, 21, 151, 97};
+    for (float zoom : {1.0f, 0.75f, 0.5f, 0.25f}) {
+        view.geometry.SetZoom(zoom);
+        const Surface whole = Draw();
+        Surface part(view.clientWidth, view.clientHeight, 0x00ABCDEF);
+        drawer.Paint(part, view, box);
+        for (int y = 0; y < part.Height(); ++y) {
+            for (int x = 0; x < part.Width(); ++x) {
+                const uint32_t expected = box.Contains({x, y}) ? whole.Pixel(x, y) : 0x00ABCDEFu;
+                ASSERT_EQ(part.Pixel(x, y), expected) << zoom << " at " << x << "," << y;
+            }
+        }
+    }
+}
+
 TEST_F(MapDrawerTest, AnimationTickFindsTheFirstAnimatedThingPerTile)
 {
     const int32_t ground = Ground(0x303030);
