@@ -16,6 +16,16 @@ namespace tessark {
 namespace {
 
 constexpr int kAnimationExamineLimit = 10;
+constexpr int kLastCoordinate = 0xFFFF;
+
+// The map columns and rows under a screen span on a floor shifted by shift tiles. The tile store
+// keeps the low 16 bits of a coordinate, so coordinates outside 0..65535 would find the tiles
+// of the other end of the map: they hold nothing here.
+TileSpan MapTiles(const TileSpan& span, int shift)
+{
+    return {std::max(span.firstColumn + shift, 0), std::max(span.firstRow + shift, 0),
+            std::min(span.lastColumn + shift, kLastCoordinate), std::min(span.lastRow + shift, kLastCoordinate)};
+}
 
 const CItem* AsItem(const CThing& thing)
 {
@@ -87,11 +97,9 @@ void MapDrawer::OnDraw(Surface& surface, const MapViewState& view)
     for (int z = geometry.FirstFloor(); z >= geometry.LastFloor(); z += geometry.FloorStep()) {
         const int shift = geometry.FloorShift(z);
         CollectSpawns(z, span, shift);
-        // Negative columns would wrap around in the tile store; they are never on screen.
-        const int firstColumn = std::max(span.firstColumn + shift, 0);
-        const int firstRow = std::max(span.firstRow + shift, 0);
-        for (int column = firstColumn; column <= span.lastColumn + shift; ++column) {
-            for (int row = firstRow; row <= span.lastRow + shift; ++row) {
+        const TileSpan tiles = MapTiles(span, shift);
+        for (int column = tiles.firstColumn; column <= tiles.lastColumn; ++column) {
+            for (int row = tiles.firstRow; row <= tiles.lastRow; ++row) {
                 DrawTileWith(surface, view, {column, row, z});
             }
         }
@@ -295,8 +303,9 @@ std::vector<Rect> MapDrawer::AnimatedRects(const MapViewState& view)
         return database.GetServerType(item.GetTypeKey()).animationPhases > 1;
     };
     std::vector<const CItem*> things;
-    for (int column = std::max(span.firstColumn + shift, 0); column <= span.lastColumn + shift; ++column) {
-        for (int row = std::max(span.firstRow + shift, 0); row <= span.lastRow + shift; ++row) {
+    const TileSpan tiles = MapTiles(span, shift);
+    for (int column = tiles.firstColumn; column <= tiles.lastColumn; ++column) {
+        for (int row = tiles.firstRow; row <= tiles.lastRow; ++row) {
             const Position position{column, row, z};
             const CTile* tile = document_.GetTile(position);
             if (!tile) {

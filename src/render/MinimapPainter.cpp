@@ -15,7 +15,8 @@ void MinimapPainter::Recenter(const TileSpan& viewSpan, int viewFloor, int clien
 
 uint32_t MinimapPainter::TilePixel(const CTessarkDoc& document, int x, int y) const
 {
-    if (x < 0 || y < 0) {
+    // The tile store keeps the low 16 bits of a coordinate: beyond them lies no tile.
+    if (x < 0 || y < 0 || x > 0xFFFF || y > 0xFFFF) {
         return 0;
     }
     const CTile* tile = document.GetTile(x, y, floor);
@@ -28,7 +29,10 @@ void MinimapPainter::Paint(Surface& surface, const CTessarkDoc& document) const
     const Rect& clip = surface.Clip();
     for (int x = clip.left; x < clip.right; ++x) {
         for (int y = clip.top; y < clip.bottom; ++y) {
-            surface.Row(y)[x] = TilePixel(document, originX + x, originY + y);
+            const int64_t mapX = int64_t{originX} + x;
+            const int64_t mapY = int64_t{originY} + y;
+            const bool inside = mapX >= 0 && mapY >= 0 && mapX <= 0xFFFF && mapY <= 0xFFFF;
+            surface.Row(y)[x] = inside ? TilePixel(document, static_cast<int>(mapX), static_cast<int>(mapY)) : 0;
         }
     }
 }

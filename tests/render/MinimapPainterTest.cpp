@@ -76,6 +76,15 @@ TEST_F(MinimapPainterTest, TilesShowTheirTopItemOrGroundColour)
     painter.Paint(surface, document);
     EXPECT_EQ(surface.Pixel(1, 1), 0x33CC00u);
     EXPECT_EQ(surface.Pixel(2, 1), 0x123456u);  // outside the clip: untouched
+
+    // Beyond coordinate 65535 the store would answer with the tiles of column 0.
+    painter.floor = 7;
+    painter.originX = 0xFFFF;
+    surface.ResetClip();
+    painter.Paint(surface, document);
+    EXPECT_EQ(surface.Pixel(1, 0), 0u);
+    EXPECT_EQ(painter.TilePixel(document, 0x10000, 0), 0u);
+    EXPECT_EQ(painter.TilePixel(document, 0, 0), 0x33CC00u);
 }
 
 TEST_F(MinimapPainterTest, RecentersOnTheViewAndMapsClicksToTiles)
