@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,6 +32,9 @@ public:
 
     std::string GetAttribute(std::string_view name) const;
     std::string GetChildAttribute(std::string_view name) const;
+    // Several attributes of the current element in one walk over its start tag: values[i] is
+    // what GetAttribute(names[i]) gives. For readers of large documents.
+    void GetAttributes(std::span<const std::string_view> names, std::span<std::string> values) const;
     bool SetAttribute(std::string_view name, std::string_view value);
     bool SetAttribute(std::string_view name, int value);
 
