@@ -30,6 +30,12 @@ public:
     uint32_t GetDirection() const { return direction_; }
     void SetDirection(uint32_t direction) { direction_ = direction; }
 
+    // Writing sets "name", "direction", "spawntime", "x", "y" on the current element (the
+    // spawn added it). Reading takes them from the current child element: the name picks the
+    // first creature type of that name ignoring letter case (kUnknownTypeKey when none does);
+    // an absent or empty direction keeps the default.
+    bool XmlIO(CMarkup& xml, bool write, const ItemDatabase& database) override;
+
     // The item's fields, then spawnTime, offsetX, offsetY, direction as u32.
     void Store(ArchiveWriter& archive) const override;
     bool Load(ArchiveReader& archive) override;

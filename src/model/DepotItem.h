@@ -14,6 +14,11 @@ public:
     uint32_t GetDepotId() const { return depotId_; }
     void SetDepotId(uint32_t depotId) { depotId_ = depotId; }
 
+    bool XmlIO(CMarkup& xml, bool write, const ItemDatabase& database) override;
+    bool NodeIO(FileLoader& loader, bool write, PropStream& props, bool closeNode,
+                const ItemDatabase& database) override;
+    bool ReadAttribute(uint8_t attribute, PropStream& props) override;
+
     // The item's fields, then depotId as u32.
     void Store(ArchiveWriter& archive) const override;
     bool Load(ArchiveReader& archive) override;

@@ -20,6 +20,12 @@ House* HouseList::GetHouse(uint32_t id, bool create)
     return houses_.emplace(id, std::make_unique<House>(id, this)).first->second.get();
 }
 
+House* HouseList::FindHouse(uint32_t id) const
+{
+    auto it = houses_.find(id);
+    return it != houses_.end() ? it->second.get() : nullptr;
+}
+
 bool HouseList::RemoveHouse(const House* house)
 {
     for (auto it = houses_.begin(); it != houses_.end(); ++it) {
@@ -45,7 +51,7 @@ void HouseList::ForgetTile(const CTile* tile)
     if (!tile || tile->GetHouseId() == 0) {
         return;
     }
-    if (House* house = GetHouse(tile->GetHouseId(), false)) {
+    if (House* house = FindHouse(tile->GetHouseId())) {
         house->ForgetTile(tile);
     }
 }

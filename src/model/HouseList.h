@@ -24,6 +24,8 @@ public:
     // The house with this id; when missing, a new one with the default values if create is set,
     // else null.
     House* GetHouse(uint32_t id, bool create);
+    // The house with this id, never creating one.
+    House* FindHouse(uint32_t id) const;
     // Destroys the house (its tiles lose their house marks); false when it is not in the list.
     bool RemoveHouse(const House* house);
     // Destroys every house.

@@ -58,6 +58,37 @@ public:
     // The type's top order when it is always on top, else -1.
     int32_t GetTopOrder(const ItemDatabase& database) const;
 
+    // Node type of an item in a binary map, and the item attributes every item reads.
+    static constexpr uint8_t kItemNode = 6;
+    enum Attribute : uint8_t {
+        kAttributeActionId = 4,
+        kAttributeUniqueId = 5,
+        kAttributeText = 6,
+        kAttributeDescription = 7,
+        kAttributeTeleportDestination = 8,
+        kAttributeDepotId = 10,
+        kAttributeRuneCharges = 12,
+        kAttributeDoorId = 14,
+    };
+
+    // An item node: the id, the count byte (stackables, splashes, fluid containers), then the
+    // attributes: charges of a rune, door id, action id and unique id (low 16 bits), text and
+    // special description, each only when it carries something.
+    bool NodeIO(FileLoader& loader, bool write, PropStream& props, bool closeNode,
+                const ItemDatabase& database) override;
+    bool InlineIO(FileLoader& loader, bool write, uint8_t attribute, PropStream& props,
+                  const ItemDatabase& database) override;
+    // Reads one attribute's payload; false for an attribute this class does not know or too
+    // few bytes.
+    virtual bool ReadAttribute(uint8_t attribute, PropStream& props);
+
+    // Writing: a ground sets the attribute "ground" of the enclosing element (the element the
+    // caller went into); any other item appends an "item" element after the current one with
+    // "id", "count", "actionId", "uniqueId", "doorId", "special_description" and "text" as its
+    // type calls for. Reading takes these attributes from the current child element
+    // (FindChildElement("item")); the count is clamped to its type's range.
+    bool XmlIO(CMarkup& xml, bool write, const ItemDatabase& database) override;
+
     // typeKey u16, count u32, actionId u32, specialDescription, text. The unique id is left
     // out so that a pasted copy never repeats it.
     void Store(ArchiveWriter& archive) const override;
@@ -66,6 +97,10 @@ public:
 protected:
     // For the classes with extra data: count 1 whatever the type.
     explicit CItem(int32_t typeKey);
+
+    // The attributes every item writes and reads; the classes with extra data add theirs after.
+    void WriteXmlAttributes(CMarkup& xml, const ItemDatabase& database) const;
+    void ReadXmlAttributes(const CMarkup& xml, const ItemDatabase& database);
 
 private:
     struct Extras {

@@ -5,6 +5,7 @@
 
 #include "platform/ArchiveReader.h"
 #include "platform/ArchiveWriter.h"
+#include "xml/Markup.h"
 
 namespace tessark {
 
@@ -83,6 +84,39 @@ void CSpawn::SetRadius(int32_t radius)
     std::erase_if(creatures_, [this](const auto& creature) {
         return !IsWithinRadius(creature->GetOffsetX(), creature->GetOffsetY());
     });
+}
+
+bool CSpawn::XmlIO(CMarkup& xml, bool write, const ItemDatabase& database)
+{
+    if (write) {
+        if (creatures_.empty()) {
+            return true;
+        }
+        xml.AddElement("spawn");
+        xml.SetAttribute("centerx", centerX_);
+        xml.SetAttribute("centery", centerY_);
+        xml.SetAttribute("centerz", centerZ_);
+        xml.SetAttribute("radius", radius_);
+        xml.IntoElement();
+        for (const auto& creature : creatures_) {
+            xml.AddElement("monster");
+            creature->XmlIO(xml, true, database);
+        }
+        xml.OutOfElement();
+        return true;
+    }
+    centerX_ = ReadXmlNumber(xml.GetAttribute("centerx"));
+    centerY_ = ReadXmlNumber(xml.GetAttribute("centery"));
+    centerZ_ = ReadXmlNumber(xml.GetAttribute("centerz"));
+    radius_ = ReadXmlNumber(xml.GetAttribute("radius"));
+    while (xml.FindChildElement("monster")) {
+        auto creature = std::make_unique<CCreature>(0);
+        creature->XmlIO(xml, false, database);
+        if (creature->GetTypeKey() != CCreature::kUnknownTypeKey) {
+            creatures_.push_back(std::move(creature));
+        }
+    }
+    return true;
 }
 
 void CSpawn::Store(ArchiveWriter& archive) const

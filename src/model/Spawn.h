@@ -49,6 +49,11 @@ public:
         return index < creatures_.size() ? creatures_[index].get() : nullptr;
     }
 
+    // Writing appends a "spawn" element with its "monster" children, or nothing when the spawn
+    // has no creatures. Reading takes the current "spawn" element and its "monster" children;
+    // monsters of no known creature type are dropped, the others kept as read, unchecked.
+    bool XmlIO(CMarkup& xml, bool write, const ItemDatabase& database) override;
+
     // centerX, centerY, centerZ, radius as u32; the creatures are not stored.
     void Store(ArchiveWriter& archive) const override;
     bool Load(ArchiveReader& archive) override;

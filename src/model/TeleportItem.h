@@ -21,6 +21,11 @@ public:
         destZ_ = z;
     }
 
+    bool XmlIO(CMarkup& xml, bool write, const ItemDatabase& database) override;
+    bool NodeIO(FileLoader& loader, bool write, PropStream& props, bool closeNode,
+                const ItemDatabase& database) override;
+    bool ReadAttribute(uint8_t attribute, PropStream& props) override;
+
     // The item's fields, then destX, destY, destZ as u32.
     void Store(ArchiveWriter& archive) const override;
     bool Load(ArchiveReader& archive) override;

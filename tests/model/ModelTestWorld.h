@@ -65,7 +65,9 @@ inline void FillTestDatabase(ItemDatabase& database)
     ItemType otherGround = MakeType(ItemGroup::Ground, kOtherGround);
     otherGround.minimapColor = 0;
     database.SetServerType(kOtherGround, otherGround);
-    database.SetServerType(kPlain, MakeType(ItemGroup::None, kPlain));
+    ItemType plain = MakeType(ItemGroup::None, kPlain);
+    plain.name = "Stone";
+    database.SetServerType(kPlain, plain);
     ItemType stackable = MakeType(ItemGroup::None, kStackable);
     stackable.stackable = true;
     database.SetServerType(kStackable, stackable);
