@@ -4,8 +4,8 @@
 #include <unordered_set>
 
 #include "data/ItemDatabase.h"
+#include "data/MapLoader.h"
 #include "data/PropStream.h"
-#include "mapfiles/ItemNodeCodec.h"
 #include "mapfiles/MapReadRegistry.h"
 #include "mapfiles/NodeStream.h"
 #include "mapfiles/QzbmLayout.h"
@@ -95,6 +95,8 @@ private:
     MapReadRegistry registry_;
     NodeStream stream_;
     PropStream props_;
+    // Reading an item takes nothing from a loader; the encodings ask for one all the same.
+    MapLoader unusedLoader_;
 };
 
 bool QzbmReader::Read(const std::string& path)
@@ -320,7 +322,7 @@ bool QzbmReader::ReadTile(uint32_t node, uint8_t nodeType, int32_t baseX, int32_
             if (!ground) {
                 return Fail(LoadErrorKind::CreateObject, node);
             }
-            if (!ReadItemInline(*ground, database_, props_)) {
+            if (!ground->InlineIO(unusedLoader_, false, kGroundAttribute, props_, database_)) {
                 return Fail(LoadErrorKind::UnserializeObject, node);
             }
             if (onMap) {
@@ -358,7 +360,7 @@ bool QzbmReader::ReadTileItems(uint32_t node, CTile& tile, const Position& posit
         if (!item) {
             return Fail(LoadErrorKind::CreateObject, itemNode);
         }
-        if (!ReadItemNode(*item, database_, props_)) {
+        if (!item->NodeIO(unusedLoader_, false, props_, false, database_)) {
             return Fail(LoadErrorKind::UnserializeObject, itemNode);
         }
         if (onMap) {

@@ -11,7 +11,6 @@
 #include "data/ItemDatabase.h"
 #include "data/MapLoader.h"
 #include "data/PropStream.h"
-#include "mapfiles/ItemNodeCodec.h"
 #include "mapfiles/MapReadRegistry.h"
 #include "mapfiles/QzbmLayout.h"
 #include "model/LoadError.h"
@@ -69,6 +68,8 @@ private:
     MapReadRegistry registry_;
     MapLoader loader_;
     PropStream props_;
+    // Reading an item takes nothing from a loader; the encodings ask for one all the same.
+    MapLoader unusedLoader_;
 };
 
 inline bool WalkReader::Read(const std::string& path)
@@ -285,7 +286,7 @@ inline bool WalkReader::ReadTile(uint32_t node, uint8_t nodeType, int32_t baseX,
             if (!ground) {
                 return Fail(LoadErrorKind::CreateObject, node);
             }
-            if (!ReadItemInline(*ground, database_, props_)) {
+            if (!ground->InlineIO(unusedLoader_, false, kGroundAttribute, props_, database_)) {
                 return Fail(LoadErrorKind::UnserializeObject, node);
             }
             if (onMap) {
@@ -319,7 +320,7 @@ inline bool WalkReader::ReadTileItems(uint32_t node, CTile& tile, const Position
         if (!item) {
             return Fail(LoadErrorKind::CreateObject, itemNode);
         }
-        if (!ReadItemNode(*item, database_, props_)) {
+        if (!item->NodeIO(unusedLoader_, false, props_, false, database_)) {
             return Fail(LoadErrorKind::UnserializeObject, itemNode);
         }
         if (onMap) {
