@@ -1,7 +1,6 @@
 #include "mapfiles/QzbmReader.h"
 
 #include <memory>
-#include <unordered_set>
 
 #include "data/ItemDatabase.h"
 #include "data/MapLoader.h"

@@ -1,3 +1,4 @@
+#include <cstdint>
 #include <memory>
 
 #include "xml/Markup.h"
@@ -16,27 +17,20 @@ void CMarkup::GetAttributes(std::span<const std::string_view> names,
     if (record == 0 || currentIsElement_ != 1 || names.size() != values.size()) {
         return;
     }
-    // The walk of FindAttribute, with the name-equals-value state kept for every name: each
-    // name takes the first value that follows it as FindAttribute would find it.
+    // The walk of FindAttribute for all names at once. Only the names that matched the last
+    // name token can be waiting for '=' or a value, so they share one state; each name takes
+    // the first value FindAttribute would find for it.
     enum class Expect : unsigned char { Name, Equals, Value };
-    // Kept on the stack for the usual handful of names: this runs once per element.
+    Expect expect = Expect::Name;
     constexpr size_t kInline = 16;
-    Expect inlineExpect[kInline];
-    bool inlineFound[kInline];
-    std::unique_ptr<Expect[]> heapExpect;
-    std::unique_ptr<bool[]> heapFound;
-    Expect* expect = inlineExpect;
-    bool* found = inlineFound;
+    bool inlineFlags[2 * kInline] = {};
+    std::unique_ptr<bool[]> heapFlags;
+    bool* found = inlineFlags;
     if (names.size() > kInline) {
-        heapExpect = std::make_unique<Expect[]>(names.size());
-        heapFound = std::make_unique<bool[]>(names.size());
-        expect = heapExpect.get();
-        found = heapFound.get();
+        heapFlags = std::make_unique<bool[]>(2 * names.size());
+        found = heapFlags.get();
     }
-    for (size_t i = 0; i < names.size(); ++i) {
-        expect[i] = Expect::Name;
-        found[i] = false;
-    }
+    bool* pending = found + names.size();
     size_t missing = names.size();
     const std::string_view text = documentText_;
     XmlToken token;
@@ -46,31 +40,43 @@ void CMarkup::GetAttributes(std::span<const std::string_view> names,
     size_t scan = token.next;
     while (missing > 0 && FindXmlToken(text, scan, token)) {
         scan = token.next;
-        const bool equals = token.Is(text, '=');
-        const bool tagEnd = token.Is(text, '>') || token.Is(text, '/') || token.Is(text, '?');
-        for (size_t i = 0; i < names.size(); ++i) {
-            if (found[i]) {
-                continue;
+        if (expect == Expect::Value && token.isString) {
+            for (size_t i = 0; i < names.size(); ++i) {
+                if (pending[i]) {
+                    values[i] = DecodeXmlEntities(token.Text(text));
+                    found[i] = true;
+                    pending[i] = false;
+                    --missing;
+                }
             }
-            if (expect[i] == Expect::Value && token.isString) {
-                values[i] = DecodeXmlEntities(token.Text(text));
-                found[i] = true;
-                --missing;
-                continue;
-            }
-            if (expect[i] == Expect::Equals && equals) {
-                expect[i] = Expect::Value;
-                continue;
-            }
-            expect[i] = Expect::Name;
-            // A name token is never empty: a first character that differs rules it out.
-            if (!token.isString && !equals && !tagEnd && !names[i].empty() &&
-                names[i][0] == text[token.begin] && XmlTokenMatches(token.Text(text), names[i])) {
-                expect[i] = Expect::Equals;
-            }
+            expect = Expect::Name;
+            continue;
         }
-        if (!token.isString && !equals && tagEnd) {
+        const bool equals = token.Is(text, '=');
+        if (expect == Expect::Equals && equals) {
+            expect = Expect::Value;
+            continue;
+        }
+        if (expect != Expect::Name) {
+            for (size_t i = 0; i < names.size(); ++i) {
+                pending[i] = false;
+            }
+            expect = Expect::Name;
+        }
+        if (token.isString || equals) {
+            continue;
+        }
+        if (token.Is(text, '>') || token.Is(text, '/') || token.Is(text, '?')) {
             return;
+        }
+        const std::string_view name = token.Text(text);
+        for (size_t i = 0; i < names.size(); ++i) {
+            // A name token is never empty: a first character that differs rules it out.
+            if (!found[i] && !names[i].empty() && names[i][0] == name[0] &&
+                XmlTokenMatches(name, names[i])) {
+                pending[i] = true;
+                expect = Expect::Equals;
+            }
         }
     }
 }

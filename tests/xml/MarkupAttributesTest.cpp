@@ -21,9 +21,12 @@ TEST(MarkupAttributesTest, OneWalkGivesWhatSingleReadsGive)
         R"(<t a="1" / x="2"/>)",
         R"(<t a="1"><x x="3"/></t>)",
         R"(<t ground="101" houseid></t>)",
+        R"(<t x="1" = "2" pz x "3" y="4"/>)",
+        R"(<t x= "5" "6" y=="7" y = "8"/>)",
+        R"(<t text='it''s' x="ab"/>)",
     };
     const std::vector<std::string_view> names = {"x", "y", "z", "pz", "ground", "text", "x[",
-                                                  "houseid", "missing"};
+                                                  "houseid", "missing", "x y", "pz=", ""};
     for (const std::string& tag : tags) {
         CMarkup xml(tag);
         ASSERT_TRUE(xml.FindElement()) << tag;
