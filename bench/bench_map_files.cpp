@@ -37,7 +37,6 @@
 #include "model/TessarkDoc.h"
 #include "model/ThingFactory.h"
 #include "platform/MessageSink.h"
-#include "platform/Surface.h"
 
 namespace {
 
@@ -286,9 +285,9 @@ void BM_MinimapFloor7(benchmark::State& state)
     const World& world = TheWorld();
     const std::string path = world.folder + "/minimap.png";
     for (auto _ : state) {
-        const Surface picture = cli::MinimapPicture(*world.document, 7, 0, 0, world.document->width,
-                                                    world.document->height);
-        if (!WritePng(picture, path)) {
+        const cli::PixelImage picture = cli::MinimapPicture(
+            *world.document, 7, 0, 0, world.document->width, world.document->height);
+        if (!cli::WritePng(path, picture)) {
             state.SkipWithError("png failed");
         }
     }
