@@ -1,6 +1,7 @@
 // Map files on a large world: QZBM load and save, QZX save and load, the verify check, and the
 // floor-7 minimap, each beside a plain loop that reads the same QZBM file and counts node starts
-// outside escapes (the least any reader of the file must do).
+// outside escapes (the least any reader of the file must do), and the reader's own walk over
+// the nodes without building tiles (the rest of a load is the model's tiles and things).
 //
 // The world is the file named by TESSARK_BENCH_MAP, read with the game data in TESSARK_BENCH_DATA
 // (a world of `tessark-cli gen-map --size 2048`), or else a synthetic world of
@@ -30,6 +31,7 @@
 #include "data/DataLoader.h"
 #include "data/GameData.h"
 #include "edit/VerifyCheck.h"
+#include "mapfiles/NodeStream.h"
 #include "mapfiles/QzbmReader.h"
 #include "mapfiles/QzbmWriter.h"
 #include "mapfiles/QzxReader.h"
@@ -210,6 +212,45 @@ void BM_PlainLoopOverQzbm(benchmark::State& state)
     Describe(state, world);
 }
 BENCHMARK(BM_PlainLoopOverQzbm)->Unit(benchmark::kMillisecond);
+
+// The map reader's own share of a load: every node's start, properties and end, in one pass,
+// without building tiles.
+int64_t WalkNodes(NodeStream& stream)
+{
+    int64_t nodes = 1;
+    if (!stream.ReadProps()) {
+        return -1;
+    }
+    if (!stream.HasChildren()) {
+        return nodes;
+    }
+    for (;;) {
+        uint8_t type = 0;
+        const int64_t children = stream.ReadType(type) ? WalkNodes(stream) : -1;
+        if (children < 0) {
+            return -1;
+        }
+        nodes += children;
+        const NodeStream::Next next = stream.ReadNext();
+        if (next != NodeStream::Next::Child) {
+            return next == NodeStream::Next::End ? nodes : -1;
+        }
+    }
+}
+
+void BM_QzbmNodeWalk(benchmark::State& state)
+{
+    const World& world = TheWorld();
+    for (auto _ : state) {
+        NodeStream stream;
+        uint8_t type = 0;
+        if (!stream.Open(world.qzbm) || !stream.ReadNodeStart(type) || WalkNodes(stream) < 0) {
+            state.SkipWithError("walk failed");
+        }
+    }
+    Describe(state, world);
+}
+BENCHMARK(BM_QzbmNodeWalk)->Unit(benchmark::kMillisecond);
 
 void BM_QzbmLoad(benchmark::State& state)
 {
