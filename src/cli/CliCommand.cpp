@@ -5,6 +5,7 @@
 
 #include "cli/DataInfoCommand.h"
 #include "cli/GenDataCommand.h"
+#include "cli/GenMapCommand.h"
 #include "cli/MapCommands.h"
 #include "cli/SpriteSheetCommand.h"
 #include "cli/StderrMessageSink.h"
@@ -23,6 +24,7 @@ const std::vector<CliCommand>& AllCommands()
         {"convert", "IN OUT [--template T.qzbm] [--import M.qzbm]...", true, RunConvert},
         {"minimap", "MAP -o OUT.png [--floor Z] [--area X,Y,W,H]", true, RunMinimap},
         {"gen-data", "DIR [--seed N]", false, RunGenData},
+        {"gen-map", "OUT.qzbm [--size N] [--seed N]", true, RunGenMap},
         {"sprite-sheet", "-o OUT.png [--columns N] [--first ID] [--last ID]", true, RunSpriteSheet},
     };
     return commands;

@@ -65,7 +65,7 @@ bool HasOutfit(const ItemType& type)
 
 }  // namespace
 
-SpriteRenderer::SpriteRenderer(ItemDatabase& database) : database_(database) {}
+SpriteRenderer::SpriteRenderer(const ItemDatabase& database) : database_(database) {}
 
 int SpriteRenderer::StackPatternIndex(int32_t count)
 {

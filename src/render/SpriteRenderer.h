@@ -20,7 +20,7 @@ class ItemDatabase;
 // (sprite, zoom class, tint) and drawn straight from the cache.
 class SpriteRenderer {
 public:
-    explicit SpriteRenderer(ItemDatabase& database);
+    explicit SpriteRenderer(const ItemDatabase& database);
 
     // Switches read by the view and by start-up.
     bool zoomAllowed = true;
@@ -57,7 +57,7 @@ private:
     // recoloured: the outfit-coloured copy of the cached image, or null.
     void Copy(Surface& surface, CachedImage& cached, const Surface* recoloured, int x, int y);
 
-    ItemDatabase& database_;
+    const ItemDatabase& database_;
     double zoom_ = 1.0;
     uint16_t animationCounter_ = 0;
     ImageCache cache_;
