@@ -65,13 +65,12 @@ bool QzxReader::Read(const std::string& path)
     if (file.result != XmlReadResult::Ok) {
         return Fail(LoadErrorKind::Generic);
     }
-    if (!xml_.SetDocument(file.text)) {
+    if (!xml_.TakeDocument(std::move(file.text))) {
         document_.Messages().ShowMessage("Error: " + xml_.GetParseError() + "\r\n",
                                          MessageIcon::Error);
         // The message said it; the open shows no second one.
         return Fail(LoadErrorKind::None);
     }
-    std::string().swap(file.text);
     if (!xml_.FindElement(kMapElement)) {
         return Fail(LoadErrorKind::Header);
     }

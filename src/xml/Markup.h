@@ -21,6 +21,8 @@ public:
 
     // Replaces the document and parses it; true when a root element was parsed.
     bool SetDocument(std::string_view text);
+    // The same, taking over the text instead of copying it (a map can be hundreds of MB).
+    bool TakeDocument(std::string&& text);
     std::string GetDocument() const;
     std::string GetParseError() const;
 
