@@ -4,9 +4,10 @@
 
 #include "cli/CliCommand.h"
 
+#include "cli/PixelImage.h"
+
 namespace tessark {
 class CTessarkDoc;
-class Surface;
 }  // namespace tessark
 
 namespace tessark::cli {
@@ -24,7 +25,7 @@ int RunMinimap(const CliContext& context);
 
 // The minimap of one floor over the area whose top-left tile is (x, y): one pixel per tile in
 // the tile's minimap colour, black where no tile stands.
-Surface MinimapPicture(const CTessarkDoc& document, int floor, int64_t x, int64_t y, int width,
-                       int height);
+PixelImage MinimapPicture(const CTessarkDoc& document, int floor, int64_t x, int64_t y, int width,
+                          int height);
 
 }  // namespace tessark::cli

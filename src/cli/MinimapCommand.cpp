@@ -1,4 +1,3 @@
-#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <iostream>
@@ -12,7 +11,6 @@
 #include "model/MinimapPalette.h"
 #include "model/TessarkDoc.h"
 #include "platform/MessageSink.h"
-#include "platform/Surface.h"
 
 namespace tessark::cli {
 
@@ -93,12 +91,12 @@ std::optional<MinimapArguments> ParseArguments(const std::vector<std::string>& a
 
 }  // namespace
 
-Surface MinimapPicture(const CTessarkDoc& document, int floor, int64_t x, int64_t y, int width,
-                       int height)
+PixelImage MinimapPicture(const CTessarkDoc& document, int floor, int64_t x, int64_t y, int width,
+                          int height)
 {
-    Surface picture(width, height, 0);
+    PixelImage picture(width, height, 0);
     for (int row = 0; row < height; ++row) {
-        uint32_t* pixels = picture.Row(row);
+        uint32_t* pixels = picture.pixels.data() + static_cast<size_t>(row) * static_cast<size_t>(width);
         const int64_t tileY = y + row;
         for (int column = 0; column < width; ++column) {
             const int64_t tileX = x + column;
@@ -133,15 +131,9 @@ int RunMinimap(const CliContext& context)
                   << " pixels\n";
         return kExitUsage;
     }
-    const Surface picture = MinimapPicture(document, args->floor, area[0], area[1],
-                                           static_cast<int>(area[2]), static_cast<int>(area[3]));
-    // The tool's PNG writer takes a plain picture; both hold 0x00RRGGBB pixels.
-    PixelImage image(picture.Width(), picture.Height());
-    for (int row = 0; row < picture.Height(); ++row) {
-        std::copy(picture.Row(row), picture.Row(row) + picture.Width(),
-                  image.pixels.begin() + static_cast<ptrdiff_t>(row) * picture.Width());
-    }
-    const bool written = WritePng(args->output, image);
+    const PixelImage picture = MinimapPicture(document, args->floor, area[0], area[1],
+                                              static_cast<int>(area[2]), static_cast<int>(area[3]));
+    const bool written = WritePng(args->output, picture);
     map.ReleaseMessages();
     if (!written) {
         context.messages->ShowMessage("Could not write " + args->output + ".",

@@ -1,13 +1,12 @@
 #include "mapfiles/QzbmReader.h"
 
 #include <memory>
-#include <unordered_set>
 
 #include "data/ItemDatabase.h"
 #include "data/MapLoader.h"
 #include "data/PropStream.h"
-#include "mapfiles/ItemNodeCodec.h"
 #include "mapfiles/MapReadRegistry.h"
+#include "mapfiles/NodeStream.h"
 #include "mapfiles/QzbmLayout.h"
 #include "model/LoadError.h"
 #include "model/MapPath.h"
@@ -21,6 +20,11 @@ namespace {
 
 using namespace qzbm;
 
+// Reads in one pass over the file (see NodeStream). Every failure names the node the tree walk
+// of the node-file loader would have been at: a node whose properties or type are wrong is named
+// itself, a tile of the wrong type its area; a file that is cut off or holds junk between nodes
+// names the node after which the next one could not be found (its parent when it was the
+// first), so that a damaged map never loads as if it were whole.
 class QzbmReader {
 public:
     QzbmReader(CTessarkDoc& document, bool merge)
@@ -38,18 +42,37 @@ private:
         document_.errorCode = static_cast<int32_t>(node);
         return false;
     }
-
-    // Tree walks that tell "no further node" from a damaged file: a walk that hit an error
-    // (a cut-off file, junk between nodes) fails the read instead of ending it quietly.
-    bool FirstChild(uint32_t parent, uint32_t& child, uint8_t& type)
+    // The stream's properties of the node just started, as a cursor.
+    bool ReadProps()
     {
-        child = loader_.GetChildNode(parent, type);
-        return child != 0 || loader_.GetLastError() == kNodeFileOk;
+        if (!stream_.ReadProps()) {
+            return false;
+        }
+        props_.Reset(stream_.Props(), stream_.PropsSize());
+        return true;
     }
-    bool NextSibling(uint32_t node, uint32_t& next, uint8_t& type)
+    // Steps to the next child of the node whose last child (or, when child is 0, whose
+    // properties) has just been read: Child with its type and offset, End, or a failure that
+    // names the child, else the parent.
+    NodeStream::Next NextChild(bool first, uint32_t parent, uint32_t previous, uint8_t& type,
+                               uint32_t& child)
     {
-        next = loader_.GetNextNode(node, type);
-        return next != 0 || loader_.GetLastError() == kNodeFileOk;
+        NodeStream::Next next = NodeStream::Next::Child;
+        if (first) {
+            next = stream_.HasChildren() ? NodeStream::Next::Child : NodeStream::Next::End;
+        } else {
+            next = stream_.ReadNext();
+        }
+        if (next == NodeStream::Next::Child) {
+            child = stream_.StartOffset();
+            if (!stream_.ReadType(type)) {
+                next = NodeStream::Next::Fail;
+            }
+        }
+        if (next == NodeStream::Next::Fail) {
+            Fail(LoadErrorKind::StreamProperties, first ? parent : previous);
+        }
+        return next;
     }
 
     bool ReadHeader();
@@ -59,55 +82,73 @@ private:
     bool ReadTile(uint32_t node, uint8_t nodeType, int32_t baseX, int32_t baseY, int32_t z);
     bool ReadTileItems(uint32_t node, CTile& tile, const Position& position, bool onMap);
     bool ReadTowns(uint32_t towns);
+    // A node whose children are not read: skips them; a cut file fails with the node.
+    bool SkipChildren(uint32_t node)
+    {
+        return stream_.SkipChildren() || Fail(LoadErrorKind::StreamProperties, node);
+    }
 
     CTessarkDoc& document_;
     ItemDatabase& database_;
     const bool merge_;
     MapReadRegistry registry_;
-    MapLoader loader_;
+    NodeStream stream_;
     PropStream props_;
+    // Reading an item takes nothing from a loader; the encodings ask for one all the same.
+    MapLoader unusedLoader_;
 };
 
 bool QzbmReader::Read(const std::string& path)
 {
-    if (!loader_.OpenFile(path, false, true)) {
+    if (!stream_.Open(path)) {
         return Fail(LoadErrorKind::Generic, 0);
     }
     document_.mapDirectory = DirectoryPart(path);
 
+    // The first node of the file is the root, whatever its type.
     uint8_t type = 0;
-    const uint32_t root = loader_.GetChildNode(0, type);
-    if (root == 0 || !loader_.GetProps(root, props_)) {
+    if (!stream_.ReadNodeStart(type) || !ReadProps()) {
         return Fail(LoadErrorKind::StreamProperties, 0);
     }
     if (!ReadHeader()) {
         return false;
     }
 
+    const bool rootHasChildren = stream_.HasChildren();
     uint32_t mapData = 0;
-    if (!FirstChild(root, mapData, type)) {
-        return Fail(LoadErrorKind::StreamProperties, 0);
+    if (rootHasChildren) {
+        mapData = stream_.StartOffset();
+        if (!stream_.ReadType(type)) {
+            return Fail(LoadErrorKind::StreamProperties, 0);
+        }
     }
-    if (mapData == 0 || type != kMapDataNode) {
+    if (!rootHasChildren || type != kMapDataNode) {
         return Fail(LoadErrorKind::UnknownAttribute, 0);
     }
-    if (!loader_.GetProps(mapData, props_)) {
+    if (!ReadProps()) {
         return Fail(LoadErrorKind::StreamProperties, 0);
     }
     if (!ReadMapAttributes(mapData)) {
         return false;
     }
 
-    for (uint32_t node = mapData; node != 0;) {
-        if (type != kMapDataNode) {
-            return Fail(LoadErrorKind::UnknownAttribute, node);
-        }
+    // The map data node and its siblings; what follows the root's end is never looked at.
+    for (uint32_t node = mapData;;) {
         if (!ReadMapDataChildren(node)) {
             return false;
         }
-        const uint32_t current = node;
-        if (!NextSibling(current, node, type)) {
-            return Fail(LoadErrorKind::StreamProperties, current);
+        const NodeStream::Next next = NextChild(false, 0, node, type, node);
+        if (next == NodeStream::Next::Fail) {
+            return false;
+        }
+        if (next == NodeStream::Next::End) {
+            break;
+        }
+        if (type != kMapDataNode) {
+            return Fail(LoadErrorKind::UnknownAttribute, node);
+        }
+        if (!ReadProps()) {
+            return Fail(LoadErrorKind::StreamProperties, node);
         }
     }
 
@@ -176,12 +217,16 @@ bool QzbmReader::ReadMapAttributes(uint32_t mapData)
 
 bool QzbmReader::ReadMapDataChildren(uint32_t mapData)
 {
-    uint32_t child = 0;
     uint8_t type = 0;
-    if (!FirstChild(mapData, child, type)) {
-        return Fail(LoadErrorKind::StreamProperties, mapData);
-    }
-    while (child != 0) {
+    uint32_t child = 0;
+    for (bool first = true;; first = false) {
+        const NodeStream::Next next = NextChild(first, mapData, child, type, child);
+        if (next == NodeStream::Next::Fail) {
+            return false;
+        }
+        if (next == NodeStream::Next::End) {
+            return true;
+        }
         if (type == kTileAreaNode) {
             if (!ReadArea(child)) {
                 return false;
@@ -193,12 +238,7 @@ bool QzbmReader::ReadMapDataChildren(uint32_t mapData)
         } else {
             return Fail(LoadErrorKind::UnknownAttribute, child);
         }
-        const uint32_t current = child;
-        if (!NextSibling(current, child, type)) {
-            return Fail(LoadErrorKind::StreamProperties, current);
-        }
     }
-    return true;
 }
 
 bool QzbmReader::ReadArea(uint32_t area)
@@ -206,38 +246,37 @@ bool QzbmReader::ReadArea(uint32_t area)
     uint16_t baseX = 0;
     uint16_t baseY = 0;
     uint8_t z = 0;
-    if (!loader_.GetProps(area, props_) || props_.Remaining() < kAreaSize) {
+    if (!ReadProps() || props_.Remaining() < kAreaSize) {
         return Fail(LoadErrorKind::StreamProperties, area);
     }
     props_.ReadU16(baseX);
     props_.ReadU16(baseY);
     props_.ReadU8(z);
 
-    uint32_t tile = 0;
     uint8_t type = 0;
-    if (!FirstChild(area, tile, type)) {
-        return Fail(LoadErrorKind::StreamProperties, area);
-    }
-    while (tile != 0) {
+    uint32_t tile = 0;
+    for (bool first = true;; first = false) {
+        const NodeStream::Next next = NextChild(first, area, tile, type, tile);
+        if (next == NodeStream::Next::Fail) {
+            return false;
+        }
+        if (next == NodeStream::Next::End) {
+            return true;
+        }
         if (type != kTileNode && type != kHouseTileNode) {
             return Fail(LoadErrorKind::UnknownAttribute, area);
         }
         if (!ReadTile(tile, type, baseX, baseY, z)) {
             return false;
         }
-        const uint32_t current = tile;
-        if (!NextSibling(current, tile, type)) {
-            return Fail(LoadErrorKind::StreamProperties, current);
-        }
     }
-    return true;
 }
 
 bool QzbmReader::ReadTile(uint32_t node, uint8_t nodeType, int32_t baseX, int32_t baseY, int32_t z)
 {
     uint8_t offsetX = 0;
     uint8_t offsetY = 0;
-    if (!loader_.GetProps(node, props_) || !props_.ReadU8(offsetX) || !props_.ReadU8(offsetY)) {
+    if (!ReadProps() || !props_.ReadU8(offsetX) || !props_.ReadU8(offsetY)) {
         return Fail(LoadErrorKind::StreamProperties, node);
     }
     const Position position{baseX + offsetX, baseY + offsetY, z};
@@ -282,7 +321,7 @@ bool QzbmReader::ReadTile(uint32_t node, uint8_t nodeType, int32_t baseX, int32_
             if (!ground) {
                 return Fail(LoadErrorKind::CreateObject, node);
             }
-            if (!ReadItemInline(*ground, database_, props_)) {
+            if (!ground->InlineIO(unusedLoader_, false, kGroundAttribute, props_, database_)) {
                 return Fail(LoadErrorKind::UnserializeObject, node);
             }
             if (onMap) {
@@ -298,47 +337,58 @@ bool QzbmReader::ReadTile(uint32_t node, uint8_t nodeType, int32_t baseX, int32_
 
 bool QzbmReader::ReadTileItems(uint32_t node, CTile& tile, const Position& position, bool onMap)
 {
-    uint32_t itemNode = 0;
     uint8_t type = 0;
-    if (!FirstChild(node, itemNode, type)) {
-        return Fail(LoadErrorKind::StreamProperties, node);
-    }
-    while (itemNode != 0) {
+    uint32_t itemNode = 0;
+    for (bool first = true;; first = false) {
+        const NodeStream::Next next = NextChild(first, node, itemNode, type, itemNode);
+        if (next == NodeStream::Next::Fail) {
+            return false;
+        }
+        if (next == NodeStream::Next::End) {
+            return true;
+        }
         if (type != kItemNode) {
             return Fail(LoadErrorKind::UnknownAttribute, itemNode);
         }
         uint16_t id = 0;
         // An item too short to hold its id is a damaged file like any other, and says so.
-        if (!loader_.GetProps(itemNode, props_) || !props_.ReadU16(id)) {
+        if (!ReadProps() || !props_.ReadU16(id)) {
             return Fail(LoadErrorKind::StreamProperties, itemNode);
         }
         std::unique_ptr<CItem> item = CreateThing(database_, id - kTypeKeyOffset, 0);
         if (!item) {
             return Fail(LoadErrorKind::CreateObject, itemNode);
         }
-        if (!ReadItemNode(*item, database_, props_)) {
+        if (!item->NodeIO(unusedLoader_, false, props_, false, database_)) {
             return Fail(LoadErrorKind::UnserializeObject, itemNode);
         }
         if (onMap) {
             registry_.Register(*item, position);
         }
         tile.AddThing(database_, std::move(item), false);
-        const uint32_t current = itemNode;
-        if (!NextSibling(current, itemNode, type)) {
-            return Fail(LoadErrorKind::StreamProperties, current);
+        // Children of an item are not read.
+        if (!SkipChildren(itemNode)) {
+            return false;
         }
     }
-    return true;
 }
 
 bool QzbmReader::ReadTowns(uint32_t towns)
 {
-    uint32_t node = 0;
-    uint8_t type = 0;
-    if (!FirstChild(towns, node, type)) {
+    // The towns node has no properties of its own; whatever stands there is passed over.
+    if (!ReadProps()) {
         return Fail(LoadErrorKind::StreamProperties, towns);
     }
-    while (node != 0) {
+    uint8_t type = 0;
+    uint32_t node = 0;
+    for (bool first = true;; first = false) {
+        const NodeStream::Next next = NextChild(first, towns, node, type, node);
+        if (next == NodeStream::Next::Fail) {
+            return false;
+        }
+        if (next == NodeStream::Next::End) {
+            return true;
+        }
         if (type != kTownNode) {
             return Fail(LoadErrorKind::UnknownAttribute, node);
         }
@@ -347,7 +397,7 @@ bool QzbmReader::ReadTowns(uint32_t towns)
         uint16_t templeX = 0;
         uint16_t templeY = 0;
         uint8_t templeZ = 0;
-        if (!loader_.GetProps(node, props_) || !props_.ReadU32(id) || !props_.ReadString(name) ||
+        if (!ReadProps() || !props_.ReadU32(id) || !props_.ReadString(name) ||
             props_.Remaining() < 5) {
             return Fail(LoadErrorKind::StreamProperties, node);
         }
@@ -359,12 +409,10 @@ bool QzbmReader::ReadTowns(uint32_t towns)
         town->templeX = templeX;
         town->templeY = templeY;
         town->templeZ = templeZ;
-        const uint32_t current = node;
-        if (!NextSibling(current, node, type)) {
-            return Fail(LoadErrorKind::StreamProperties, current);
+        if (!SkipChildren(node)) {
+            return false;
         }
     }
-    return true;
 }
 
 }  // namespace

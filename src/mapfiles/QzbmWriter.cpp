@@ -5,7 +5,7 @@
 
 #include "data/ItemDatabase.h"
 #include "data/MapLoader.h"
-#include "mapfiles/ItemNodeCodec.h"
+#include "data/PropStream.h"
 #include "mapfiles/MapSideFiles.h"
 #include "mapfiles/QzbmLayout.h"
 #include "model/MapPath.h"
@@ -54,6 +54,8 @@ private:
     const ItemDatabase& database_;
     MapLoader loader_;
     std::vector<uint8_t> bytes_;
+    // Writing an item reads nothing; the encodings ask for a property stream all the same.
+    PropStream unusedProps_;
 };
 
 bool QzbmWriter::Write(const std::string& path)
@@ -175,13 +177,13 @@ bool QzbmWriter::WriteTile(const CTile& tile, int32_t offsetX, int32_t offsetY)
         !loader_.WriteBytes(bytes_, true)) {
         return false;
     }
-    const CItem* ground = tile.GetGround();
-    if (ground && !WriteItemInline(*ground, database_, loader_, kGroundAttribute)) {
+    CItem* ground = tile.GetGround();
+    if (ground && !ground->InlineIO(loader_, true, kGroundAttribute, unusedProps_, database_)) {
         return false;
     }
     // Thing order after the ground: always-on-top, then wall-hangings, then ordinary items.
     for (size_t i = ground ? 1 : 0; i < tile.GetThingCount(); ++i) {
-        if (!WriteItemNode(*tile.GetThing(i), database_, loader_)) {
+        if (!tile.GetThing(i)->NodeIO(loader_, true, unusedProps_, true, database_)) {
             return false;
         }
     }

@@ -56,6 +56,7 @@ private:
     MapReadRegistry registry_;
     CMarkup xml_;
     bool clientIds_ = false;
+    std::string tileAttributes_[6];
 };
 
 bool QzxReader::Read(const std::string& path)
@@ -64,13 +65,12 @@ bool QzxReader::Read(const std::string& path)
     if (file.result != XmlReadResult::Ok) {
         return Fail(LoadErrorKind::Generic);
     }
-    if (!xml_.SetDocument(file.text)) {
+    if (!xml_.TakeDocument(std::move(file.text))) {
         document_.Messages().ShowMessage("Error: " + xml_.GetParseError() + "\r\n",
                                          MessageIcon::Error);
         // The message said it; the open shows no second one.
         return Fail(LoadErrorKind::None);
     }
-    std::string().swap(file.text);
     if (!xml_.FindElement(kMapElement)) {
         return Fail(LoadErrorKind::Header);
     }
@@ -113,12 +113,16 @@ void QzxReader::ReadMapAttributes()
 
 bool QzxReader::ReadTile()
 {
-    const Position position{Number("x"), Number("y"), Number("z")};
+    // One walk over the start tag for all of them: a map holds millions of tiles.
+    static constexpr std::string_view kNames[] = {"x", "y", "z", "houseid", "ground", "pz"};
+    xml_.GetAttributes(kNames, tileAttributes_);
+    const Position position{ReadXmlNumber(tileAttributes_[0]), ReadXmlNumber(tileAttributes_[1]),
+                            ReadXmlNumber(tileAttributes_[2])};
     if (position.z < 0 || position.z >= kFloorCount) {
         return true;
     }
-    const int houseId = Number("houseid");
-    const int ground = Number("ground");
+    const int houseId = ReadXmlNumber(tileAttributes_[3]);
+    const int ground = ReadXmlNumber(tileAttributes_[4]);
     CTile* tile =
         document_.StoreTile(std::make_unique<CTile>(), position.x, position.y, position.z);
     if (houseId != 0) {
@@ -126,7 +130,7 @@ bool QzxReader::ReadTile()
     }
     if (ground >= kTypeKeyOffset) {
         // A house tile is written without pz: it keeps the protection zone its house gave it.
-        const std::string pz = xml_.GetAttribute("pz");
+        const std::string& pz = tileAttributes_[5];
         if (houseId == 0 || !pz.empty()) {
             tile->SetProtectionZone(ReadXmlNumber(pz) == 1);
         }

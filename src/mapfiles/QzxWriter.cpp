@@ -1,12 +1,15 @@
 #include "mapfiles/QzxWriter.h"
 
+#include <charconv>
 #include <string_view>
 
 #include "data/ItemDatabase.h"
 #include "mapfiles/MapSideFiles.h"
 #include "mapfiles/QzxLayout.h"
+#include "model/DepotItem.h"
 #include "model/LoadError.h"
 #include "model/MapPath.h"
+#include "model/TeleportItem.h"
 #include "model/TessarkDoc.h"
 #include "platform/AtomicFileWriter.h"
 #include "xml/Markup.h"
@@ -34,6 +37,11 @@ public:
 private:
     std::string MapStartTag(const std::string& path);
     bool WriteTile(const CTile& tile, int32_t x, int32_t y, int32_t z);
+    // The same text as WriteTile, put together directly for the things whose XML form is
+    // plain attributes; false (nothing written) for a tile holding anything else.
+    bool WriteTileDirect(const CTile& tile, int32_t x, int32_t y, int32_t z);
+    void PutAttribute(std::string_view name, int value);
+    void PutAttribute(std::string_view name, std::string_view value);
     bool WriteTowns();
     void ReportProgress();
     // Opens the map element on its first child.
@@ -148,8 +156,109 @@ void QzxWriter::ReportProgress()
     }
 }
 
+void QzxWriter::PutAttribute(std::string_view name, int value)
+{
+    char digits[16];
+    const auto result = std::to_chars(digits, digits + sizeof digits, value);
+    buffer_.push_back(' ');
+    buffer_.append(name);
+    buffer_.append("=\"");
+    buffer_.append(digits, result.ptr);
+    buffer_.push_back('"');
+}
+
+void QzxWriter::PutAttribute(std::string_view name, std::string_view value)
+{
+    buffer_.push_back(' ');
+    buffer_.append(name);
+    buffer_.append("=\"");
+    for (const char c : value) {
+        switch (c) {
+        case '<': buffer_.append("&lt;"); break;
+        case '&': buffer_.append("&amp;"); break;
+        case '>': buffer_.append("&gt;"); break;
+        case '\'': buffer_.append("&apos;"); break;
+        case '"': buffer_.append("&quot;"); break;
+        default: buffer_.push_back(c); break;
+        }
+    }
+    buffer_.push_back('"');
+}
+
+bool QzxWriter::WriteTileDirect(const CTile& tile, int32_t x, int32_t y, int32_t z)
+{
+    for (size_t i = 0; i < tile.GetThingCount(); ++i) {
+        const ThingKind kind = tile.GetThing(i)->Kind();
+        if (kind != ThingKind::Item && kind != ThingKind::Teleport && kind != ThingKind::Depot) {
+            return false;
+        }
+    }
+    BeginChild();
+    buffer_.append("<tile");
+    PutAttribute("x", x);
+    PutAttribute("y", y);
+    PutAttribute("z", z);
+    if (tile.HasFlags(CTile::kHouseFlag)) {
+        PutAttribute("houseid", static_cast<int>(tile.GetHouseId()));
+    } else if (tile.IsProtectionZone()) {
+        PutAttribute("pz", 1);
+    }
+    const CItem* ground = tile.GetGround();
+    if (ground) {
+        PutAttribute("ground", ground->GetTypeKey() + kTypeKeyOffset);
+    }
+    const size_t first = ground ? 1 : 0;
+    if (first == tile.GetThingCount()) {
+        buffer_.append(kEmptyElementEnd);
+        return true;
+    }
+    buffer_.append(">\r\n");
+    for (size_t i = first; i < tile.GetThingCount(); ++i) {
+        const CItem& item = *tile.GetThing(i);
+        const ItemType& type = item.GetServerType(database_);
+        buffer_.append("<item");
+        PutAttribute("id", item.GetTypeKey() + kTypeKeyOffset);
+        if (type.stackable || type.group == ItemGroup::Rune || type.group == ItemGroup::Splash ||
+            type.group == ItemGroup::FluidContainer) {
+            PutAttribute("count", item.GetCount());
+        }
+        if (item.GetActionId() != 0) {
+            PutAttribute("actionId", static_cast<int>(item.GetActionId()));
+        }
+        if (item.GetUniqueId() != 0) {
+            PutAttribute("uniqueId", static_cast<int>(item.GetUniqueId()));
+        }
+        if (type.group == ItemGroup::Door) {
+            PutAttribute("doorId", item.GetCount());
+        }
+        if (!item.GetSpecialDescription().empty()) {
+            PutAttribute("special_description", item.GetSpecialDescription());
+        }
+        if (!item.GetText().empty()) {
+            PutAttribute("text", item.GetText());
+        }
+        if (item.Kind() == ThingKind::Teleport) {
+            const auto& teleport = static_cast<const CTeleportItem&>(item);
+            PutAttribute("destx", static_cast<int>(teleport.GetDestX()));
+            PutAttribute("desty", static_cast<int>(teleport.GetDestY()));
+            PutAttribute("destz", static_cast<int>(teleport.GetDestZ()));
+        } else if (item.Kind() == ThingKind::Depot) {
+            PutAttribute("depot", static_cast<int>(static_cast<const CDepotItem&>(item).GetDepotId()));
+        }
+        buffer_.append(kEmptyElementEnd);
+    }
+    buffer_.append("</tile>\r\n");
+    return true;
+}
+
 bool QzxWriter::WriteTile(const CTile& tile, int32_t x, int32_t y, int32_t z)
 {
+    if (WriteTileDirect(tile, x, y, z)) {
+        if (buffer_.size() >= kFlushSize) {
+            Flush();
+        }
+        return true;
+    }
     // One small document per tile gives exactly the text the tile's element has inside the map.
     element_.SetDocument({});
     element_.AddElement(kTileElement);

@@ -1,5 +1,7 @@
 #include "model/DepotItem.h"
 
+#include <algorithm>
+
 #include "data/FileLoader.h"
 #include "data/PropStream.h"
 #include "platform/ArchiveReader.h"
@@ -27,7 +29,9 @@ bool CDepotItem::NodeIO(FileLoader& loader, bool write, PropStream& props, bool 
     if (!write) {
         return CItem::NodeIO(loader, false, props, closeNode, database);
     }
-    const uint8_t bytes[2] = {static_cast<uint8_t>(depotId_), static_cast<uint8_t>(depotId_ >> 8)};
+    // An id beyond the field is stored as its largest value, never wrapped.
+    const uint32_t depotId = std::min<uint32_t>(depotId_, 0xFFFF);
+    const uint8_t bytes[2] = {static_cast<uint8_t>(depotId), static_cast<uint8_t>(depotId >> 8)};
     bool ok = CItem::NodeIO(loader, true, props, false, database) &&
               loader.WriteAttribute(kAttributeDepotId, bytes, sizeof bytes) == 0;
     if (closeNode) {

@@ -1,5 +1,7 @@
 #include "model/TeleportItem.h"
 
+#include <algorithm>
+
 #include "data/FileLoader.h"
 #include "data/PropStream.h"
 #include "platform/ArchiveReader.h"
@@ -31,9 +33,13 @@ bool CTeleportItem::NodeIO(FileLoader& loader, bool write, PropStream& props, bo
     if (!write) {
         return CItem::NodeIO(loader, false, props, closeNode, database);
     }
-    const uint8_t bytes[5] = {static_cast<uint8_t>(destX_), static_cast<uint8_t>(destX_ >> 8),
-                              static_cast<uint8_t>(destY_), static_cast<uint8_t>(destY_ >> 8),
-                              static_cast<uint8_t>(destZ_)};
+    // A destination beyond the fields is stored as their largest values, never wrapped
+    // (65536 must not become 0).
+    const uint32_t x = std::min<uint32_t>(destX_, 0xFFFF);
+    const uint32_t y = std::min<uint32_t>(destY_, 0xFFFF);
+    const uint8_t bytes[5] = {static_cast<uint8_t>(x), static_cast<uint8_t>(x >> 8),
+                              static_cast<uint8_t>(y), static_cast<uint8_t>(y >> 8),
+                              static_cast<uint8_t>(std::min<uint32_t>(destZ_, 0xFF))};
     bool ok = CItem::NodeIO(loader, true, props, false, database) &&
               loader.WriteAttribute(kAttributeTeleportDestination, bytes, sizeof bytes) == 0;
     if (closeNode) {

@@ -42,15 +42,21 @@ void CMarkup::ResetNavigation()
 
 bool CMarkup::SetDocument(std::string_view text)
 {
+    return TakeDocument(std::string(text));
+}
+
+bool CMarkup::TakeDocument(std::string&& text)
+{
     ResetNavigation();
     nextFreePos_ = 1;
-    documentText_.assign(text);
+    documentText_ = std::move(text);
+    const size_t length = documentText_.size();
     positions_.clear();
-    positions_.resize(std::min(text.size(), kMaxDocumentLength) / 64 + 8);
+    positions_.resize(std::min(length, kMaxDocumentLength) / 64 + 8);
     bool parsed = false;
-    if (text.size() > kMaxDocumentLength) {
+    if (length > kMaxDocumentLength) {
         errorText_ = kDocumentTooLarge;
-    } else if (!text.empty()) {
+    } else if (length > 0) {
         parsed = ParseDocument();
     }
     if (!parsed) {

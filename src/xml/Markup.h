@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +21,8 @@ public:
 
     // Replaces the document and parses it; true when a root element was parsed.
     bool SetDocument(std::string_view text);
+    // The same, taking over the text instead of copying it (a map can be hundreds of MB).
+    bool TakeDocument(std::string&& text);
     std::string GetDocument() const;
     std::string GetParseError() const;
 
@@ -31,6 +34,9 @@ public:
 
     std::string GetAttribute(std::string_view name) const;
     std::string GetChildAttribute(std::string_view name) const;
+    // Several attributes of the current element in one walk over its start tag: values[i] is
+    // what GetAttribute(names[i]) gives. For readers of large documents.
+    void GetAttributes(std::span<const std::string_view> names, std::span<std::string> values) const;
     bool SetAttribute(std::string_view name, std::string_view value);
     bool SetAttribute(std::string_view name, int value);
 

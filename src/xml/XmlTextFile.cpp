@@ -94,15 +94,20 @@ XmlTextFile ReadXmlTextFile(const std::string& path)
         return result;
     }
     const std::string_view view = bytes;
+    // A zero byte early in a long file means it is not text.
+    const long long minimumLength = static_cast<long long>(bytes.size() / 2) - 20;
     std::string text;
     if (view.size() >= 2 && static_cast<unsigned char>(view[0]) == 0xFF &&
         static_cast<unsigned char>(view[1]) == 0xFE) {
         text = Utf16LeToUtf8(view.substr(2));
     } else {
-        text.assign(view.substr(0, view.find('\0')));
+        // The bytes become the text in place: no copy of a large file.
+        const size_t zero = view.find('\0');
+        if (zero != std::string_view::npos) {
+            bytes.resize(zero);
+        }
+        text = std::move(bytes);
     }
-    // A zero byte early in a long file means it is not text.
-    const long long minimumLength = static_cast<long long>(bytes.size() / 2) - 20;
     if (static_cast<long long>(text.size()) < minimumLength) {
         result.result = XmlReadResult::BinaryData;
         return result;

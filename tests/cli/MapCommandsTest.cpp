@@ -15,7 +15,6 @@
 #include "mapfiles/MapFormats.h"
 #include "mapfiles/QzbmWriter.h"
 #include "model/TessarkDoc.h"
-#include "platform/Surface.h"
 #include "support/MapFileFixture.h"
 #include "support/MapTestWorld.h"
 #include "support/ScratchDirectory.h"
@@ -276,18 +275,18 @@ TEST_F(MinimapPictureTest, TilesTakeTheirMinimapColourAndEmptySquaresStayBlack)
     test::Place(*doc, test::kHorizontalWall, 3, 1, 7);        // palette 86: 0x666666
     test::Place(*doc, test::kDirt, 2, 1, 6);
     test::Place(*doc, test::kDirt, 4, 2, 7);                  // palette 180: 0xFF0000
-    const Surface picture = MinimapPicture(*doc, 7, 1, 1, 4, 2);
-    EXPECT_EQ(picture.Width(), 4);
-    EXPECT_EQ(picture.Height(), 2);
-    EXPECT_EQ(picture.Pixel(0, 0), 0u);
-    EXPECT_EQ(picture.Pixel(1, 0), 0x0000CC00u);
-    EXPECT_EQ(picture.Pixel(2, 0), 0x00666666u);
-    EXPECT_EQ(picture.Pixel(1, 1), 0u);
-    EXPECT_EQ(picture.Pixel(3, 1), 0x00FF0000u);
+    const PixelImage picture = MinimapPicture(*doc, 7, 1, 1, 4, 2);
+    EXPECT_EQ(picture.width, 4);
+    EXPECT_EQ(picture.height, 2);
+    EXPECT_EQ(picture.Get(0, 0), 0u);
+    EXPECT_EQ(picture.Get(1, 0), 0x0000CC00u);
+    EXPECT_EQ(picture.Get(2, 0), 0x00666666u);
+    EXPECT_EQ(picture.Get(1, 1), 0u);
+    EXPECT_EQ(picture.Get(3, 1), 0x00FF0000u);
     // Areas reaching past the coordinate range show nothing there.
-    const Surface edge = MinimapPicture(*doc, 7, -2, 1, 5, 1);
-    EXPECT_EQ(edge.Pixel(0, 0), 0u);
-    EXPECT_EQ(edge.Pixel(4, 0), 0x0000CC00u);
+    const PixelImage edge = MinimapPicture(*doc, 7, -2, 1, 5, 1);
+    EXPECT_EQ(edge.Get(0, 0), 0u);
+    EXPECT_EQ(edge.Get(4, 0), 0x0000CC00u);
 }
 
 }  // namespace

@@ -113,6 +113,17 @@ TEST_F(QzxTest, StreamedTextIsWhatTheXmlDocumentBuildsAndReadsBackAsSaved)
     EXPECT_EQ(database.UsedUniqueIds().size(), 2u);
 }
 
+TEST_F(QzxTest, TilesWithThingsOfOtherKindsAreWrittenByTheThingsThemselves)
+{
+    // A creature type read as an item of a tile: it writes what it writes, as in the editor.
+    Place(*doc, kGrass, 5, 5, 7);
+    Place(*doc, kPlain, 5, 5, 7);
+    Place(*doc, kRat, 5, 5, 7);
+    Place(*doc, kRat, 6, 5, 7);
+    ASSERT_TRUE(SaveQzx(*doc, File("odd.qzx")));
+    EXPECT_EQ(ReadText(File("odd.qzx")), BuiltDocument(*doc));
+}
+
 TEST_F(QzxTest, BinaryToXmlToBinaryKeepsTheMap)
 {
     BuildVariedWorld(*doc);
