@@ -1,12 +1,41 @@
 #include "cli/CliCommand.h"
 
+#include <iostream>
+#include <memory>
+
+#include "cli/DataInfoCommand.h"
+#include "cli/StderrMessageSink.h"
+#include "data/DataLoader.h"
+#include "data/GameData.h"
+
 namespace tessark::cli {
 
 const std::vector<CliCommand>& AllCommands()
 {
     static const std::vector<CliCommand> commands = {
+        {"datainfo", "", true, RunDataInfo},
     };
     return commands;
+}
+
+int RunCommand(const CliCommand& command, CliContext context)
+{
+    StderrMessageSink messages(std::cerr);
+    context.messages = &messages;
+    if (!command.needsGameData) {
+        return command.run(context);
+    }
+    auto data = std::make_unique<GameData>();
+    const bool loaded = LoadDataFiles(context.dataDirectory, *data, messages);
+    // The editor sends this to the debugger output; --verbose is the tool's debugger.
+    if (context.verbose && !data->materials.LastDebugOutput().empty()) {
+        std::cerr << "debug: creatures.xml: " << data->materials.LastDebugOutput() << '\n';
+    }
+    if (!loaded) {
+        return kExitDataFailed;
+    }
+    context.data = data.get();
+    return command.run(context);
 }
 
 }  // namespace tessark::cli
