@@ -50,7 +50,7 @@ public:
     void AddUsedUniqueId(uint32_t id);
     void RemoveUsedUniqueId(uint32_t id);
     bool IsUniqueIdUsed(uint32_t id) const;
-    void ClearUsedUniqueIds() { usedUniqueIds_.clear(); }
+    void ClearUsedUniqueIds() { std::vector<uint32_t>().swap(usedUniqueIds_); }
     const std::vector<uint32_t>& UsedUniqueIds() const { return usedUniqueIds_; }
 
     uint16_t clientItemCount = 0;

@@ -1,0 +1,48 @@
+// The spawn side file: every spawn with its monsters.
+#include "model/SpawnList.h"
+#include "platform/MessageSink.h"
+#include "xml/Markup.h"
+#include "xml/XmlTextFile.h"
+
+namespace tessark {
+
+bool CSpawnList::SaveSpawns(const std::string& path) const
+{
+    CMarkup xml("<?xml version=\"1.0\"?>\r\n");
+    xml.AddElement("spawns");
+    xml.IntoElement();
+    for (const auto& spawn : spawns_) {
+        spawn->XmlIO(xml, true, database_);
+    }
+    return WriteXmlTextFile(path, xml.GetDocument());
+}
+
+bool CSpawnList::LoadSpawns(const std::string& path, MessageSink& messages)
+{
+    const XmlTextFile file = ReadXmlTextFile(path);
+    if (file.result == XmlReadResult::CannotOpen) {
+        messages.ShowMessage(CouldNotOpenMessage(path), MessageIcon::Error);
+        return false;
+    }
+    if (file.result == XmlReadResult::BinaryData) {
+        messages.ShowMessage(kBinaryDataMessage, MessageIcon::Error);
+        return false;
+    }
+    CMarkup xml;
+    if (!xml.SetDocument(file.text)) {
+        messages.ShowMessage("Error: " + xml.GetParseError() + "\r\n", MessageIcon::Error);
+        return false;
+    }
+    if (!xml.FindElement("spawns")) {
+        return false;
+    }
+    xml.IntoElement();
+    while (xml.FindElement("spawn")) {
+        auto spawn = std::make_unique<CSpawn>();
+        spawn->XmlIO(xml, false, database_);
+        AddSpawn(std::move(spawn));
+    }
+    return true;
+}
+
+}  // namespace tessark

@@ -1,0 +1,452 @@
+#include "model/TessarkDoc.h"
+
+#include <algorithm>
+
+#include "data/ItemDatabase.h"
+#include "model/Creature.h"
+#include "model/LoadError.h"
+#include "model/MapFormat.h"
+#include "model/MapPath.h"
+#include "platform/ArchiveReader.h"
+#include "platform/ArchiveWriter.h"
+#include "platform/MessageSink.h"
+
+namespace tessark {
+
+namespace {
+
+// Offsets and targets wrap instead of overflowing: they come from clipboard data.
+int32_t WrappingAdd(int32_t a, int32_t b)
+{
+    return static_cast<int32_t>(static_cast<uint32_t>(a) + static_cast<uint32_t>(b));
+}
+
+int32_t WrappingSubtract(int32_t a, int32_t b)
+{
+    return static_cast<int32_t>(static_cast<uint32_t>(a) - static_cast<uint32_t>(b));
+}
+
+}  // namespace
+
+CTessarkDoc::CTessarkDoc(ItemDatabase& database, MessageSink& messages)
+    : database_(database), messages_(messages), spawns_(database)
+{
+}
+
+CTessarkDoc::~CTessarkDoc()
+{
+    // Houses point at tiles: they let go first.
+    houses_.ClearHouses();
+    ClearCopyBuffer();
+}
+
+void CTessarkDoc::AddViewHintListener(ViewHintListener& listener)
+{
+    if (std::find(listeners_.begin(), listeners_.end(), &listener) == listeners_.end()) {
+        listeners_.push_back(&listener);
+    }
+}
+
+void CTessarkDoc::RemoveViewHintListener(ViewHintListener& listener)
+{
+    std::erase(listeners_, &listener);
+}
+
+void CTessarkDoc::UpdateAllViews(const ViewHint& hint)
+{
+    // A copy, so that a listener may unregister itself while it is told.
+    const std::vector<ViewHintListener*> listeners = listeners_;
+    for (ViewHintListener* listener : listeners) {
+        listener->OnViewHint(hint);
+    }
+}
+
+CTile* CTessarkDoc::SetTile(std::unique_ptr<CTile> tile, int32_t x, int32_t y, int32_t z)
+{
+    if (FloorIndex(z) < 0) {
+        return nullptr;
+    }
+    CTile* stored = StoreTile(std::move(tile), x, y, z);
+    SetModifiedFlag(true);
+    return stored;
+}
+
+void CTessarkDoc::RemoveTile(int32_t x, int32_t y, int32_t z)
+{
+    if (FloorIndex(z) < 0) {
+        return;
+    }
+    DestroyTile(tiles_.Take(x, y, z));
+    SetModifiedFlag(true);
+}
+
+CTile* CTessarkDoc::StoreTile(std::unique_ptr<CTile> tile, int32_t x, int32_t y, int32_t z)
+{
+    if (FloorIndex(z) < 0 || !tile) {
+        return nullptr;
+    }
+    DestroyTile(tiles_.Take(x, y, z));
+    return tiles_.Put(x, y, z, std::move(tile));
+}
+
+void CTessarkDoc::DestroyTile(std::unique_ptr<CTile> tile)
+{
+    // A house must not keep pointing at a tile that is gone.
+    houses_.ForgetTile(tile.get());
+}
+
+void CTessarkDoc::AddThing(std::unique_ptr<CThing> thing, int32_t x, int32_t y, int32_t z,
+                           bool replace)
+{
+    if (!thing) {
+        return;
+    }
+    if (thing->Kind() == ThingKind::Creature) {
+        std::unique_ptr<CCreature> creature(static_cast<CCreature*>(thing.release()));
+        if (!database_.GetType(creature->GetTypeKey())) {
+            return;
+        }
+        const Position position{x, y, z};
+        CSpawn* spawn = spawns_.FindSpawnAt(position);
+        if (spawn && spawn->AddCreature(creature, position)) {
+            SetModifiedFlag(true);
+            UpdateAllViews({ViewHintKind::All});
+        }
+        return;  // a creature that was not taken is destroyed here
+    }
+    if (!thing->IsItem()) {
+        return;
+    }
+    std::unique_ptr<CItem> item(static_cast<CItem*>(thing.release()));
+    const int32_t typeKey = item->GetTypeKey();
+    const bool isGround = item->IsGround(database_);
+
+    if (CTile* tile = GetTile(x, y, z)) {
+        const int32_t oldGroundKey = tile->GetGround() ? tile->GetGround()->GetTypeKey() : -1;
+        tile->AddThing(database_, std::move(item), replace);
+        if (isGround && oldGroundKey >= 0) {
+            UpdateAllViews({ViewHintKind::Ground, x, y, z, oldGroundKey});
+        }
+    } else {
+        CTile* created = tiles_.Put(x, y, z, std::make_unique<CTile>());
+        if (!created) {
+            return;  // no such floor: the item is destroyed
+        }
+        created->AddThing(database_, std::move(item), false);
+    }
+    SetModifiedFlag(true);
+    UpdateAllViews({ViewHintKind::Thing, x, y, z, typeKey});
+}
+
+void CTessarkDoc::RemoveThing(CThing* thing, int32_t x, int32_t y, int32_t z)
+{
+    if (!thing) {
+        return;
+    }
+    switch (thing->Kind()) {
+    case ThingKind::Creature:
+        for (size_t i = 0; i < spawns_.Size(); ++i) {
+            if (spawns_.GetSpawn(i)->RemoveCreature(thing)) {
+                break;
+            }
+        }
+        SetModifiedFlag(true);
+        UpdateAllViews({ViewHintKind::All});
+        return;
+    case ThingKind::Spawn:
+        spawns_.RemoveSpawn(thing);
+        SetModifiedFlag(true);
+        UpdateAllViews({ViewHintKind::All});
+        return;
+    case ThingKind::Item:
+    case ThingKind::Teleport:
+    case ThingKind::Depot:
+        break;
+    }
+    CTile* tile = GetTile(x, y, z);
+    if (!tile) {
+        return;
+    }
+    std::unique_ptr<CItem> item = tile->RemoveThing(static_cast<CItem*>(thing));
+    if (!item) {
+        return;
+    }
+    if (item->GetUniqueId() > 0) {
+        database_.RemoveUsedUniqueId(item->GetUniqueId());
+    }
+    const int32_t typeKey = item->GetTypeKey();
+    item.reset();
+    if (tile->GetThingCount() == 0) {
+        RemoveTile(x, y, z);
+    }
+    SetModifiedFlag(true);
+    UpdateAllViews({ViewHintKind::Thing, x, y, z, typeKey});
+}
+
+int CTessarkDoc::CanPlaceItem(const Position& position, int32_t typeKey) const
+{
+    if (!IsInsideMap(position)) {
+        return 1;
+    }
+    const ItemType& type = database_.GetServerType(typeKey);
+    const CTile* tile = GetTile(position);
+    if (type.group == ItemGroup::Ground || !tile) {
+        return 0;
+    }
+    if (type.hangeable) {
+        for (const CItem* hanging : tile->GetHangingItems()) {
+            if (hanging->GetTypeKey() == typeKey) {
+                return 2;
+            }
+        }
+        return 0;
+    }
+    if (!type.alwaysOnTop) {
+        return 0;
+    }
+    for (const CItem* top : tile->GetTopItems()) {
+        if (top->GetServerType(database_).topOrder == type.topOrder &&
+            (type.topOrder > 1 || top->GetTypeKey() == typeKey)) {
+            return 2;
+        }
+    }
+    return 0;
+}
+
+House* CTessarkDoc::FindHouseAt(const Position& position) const
+{
+    const CTile* tile = GetTile(position);
+    if (!tile || !tile->HasFlags(CTile::kHouseFlag)) {
+        return nullptr;
+    }
+    return houses_.FindHouse(tile->GetHouseId());
+}
+
+bool CTessarkDoc::IsInsideMap(const Position& position) const
+{
+    const int64_t x = position.x;
+    const int64_t y = position.y;
+    return borderX <= x && x <= static_cast<int64_t>(width) - borderX && borderY <= y &&
+           y <= static_cast<int64_t>(height) - borderY;
+}
+
+void CTessarkDoc::SerializeTiles(ArchiveWriter& archive, std::span<const Position> positions) const
+{
+    std::vector<Position> sorted(positions.begin(), positions.end());
+    std::stable_sort(sorted.begin(), sorted.end(), PositionZyxLess());
+    archive.WriteU32(static_cast<uint32_t>(sorted.size()));
+    if (sorted.empty()) {
+        return;
+    }
+    const Position origin = sorted.front();
+    for (const Position& position : sorted) {
+        archive.WriteI32(WrappingSubtract(position.y, origin.y));
+        archive.WriteI32(WrappingSubtract(position.x, origin.x));
+        archive.WriteI32(WrappingSubtract(position.z, origin.z));
+        if (const CTile* tile = GetTile(position)) {
+            tile->Store(archive);
+        } else {
+            CTile().Store(archive);
+        }
+    }
+}
+
+bool CTessarkDoc::SerializeTiles(ArchiveReader& archive, std::vector<Position>& positions)
+{
+    ClearCopyBuffer();
+    positions.clear();
+    uint32_t count = 0;
+    if (!archive.ReadU32(count)) {
+        return false;
+    }
+    for (uint32_t i = 0; i < count; ++i) {
+        Position offset;
+        auto tile = std::make_unique<CTile>();
+        if (!archive.ReadI32(offset.y) || !archive.ReadI32(offset.x) ||
+            !archive.ReadI32(offset.z) || !tile->Load(database_, archive)) {
+            // Half a group is worse than none: nothing of it may be dropped onto the map.
+            ClearCopyBuffer();
+            positions.clear();
+            return false;
+        }
+        copyBuffer_[offset] = std::move(tile);
+        positions.push_back(offset);
+    }
+    return true;
+}
+
+void CTessarkDoc::PasteCopyBuffer(const Position& origin)
+{
+    for (auto& [offset, tile] : copyBuffer_) {
+        if (!tile) {
+            continue;
+        }
+        const Position target{WrappingAdd(origin.x, offset.x), WrappingAdd(origin.y, offset.y),
+                              WrappingAdd(origin.z, offset.z)};
+        if (!IsInsideMap(target)) {
+            continue;
+        }
+        if (FloorIndex(target.z) >= 0) {
+            SetTile(std::move(tile), target.x, target.y, target.z);
+        } else {
+            tile.reset();
+        }
+        UpdateAllViews({ViewHintKind::Tile, target.x, target.y, target.z});
+    }
+    UpdateAllViews({ViewHintKind::All});
+}
+
+void CTessarkDoc::RegisterMapFormat(std::unique_ptr<MapFormat> format)
+{
+    if (format) {
+        formats_.push_back(std::move(format));
+    }
+}
+
+MapFormat* CTessarkDoc::FindMapFormat(std::string_view extension) const
+{
+    for (const auto& format : formats_) {
+        if (EqualsIgnoringCase(format->Extension(), extension)) {
+            return format.get();
+        }
+    }
+    return nullptr;
+}
+
+bool CTessarkDoc::OnNewDocument()
+{
+    DeleteContents();
+    pathName_.clear();
+    SetModifiedFlag(false);
+    UpdateAllViews({ViewHintKind::All});
+    return true;
+}
+
+bool CTessarkDoc::OnOpenDocument(const std::string& path)
+{
+    DeleteContents();
+    bool read = false;
+    if (MapFormat* format = FindMapFormat(ExtensionPart(path))) {
+        read = format->Load(*this, path);
+    } else {
+        // Not a map file: say so, rather than show an empty map without a word.
+        errorKind = static_cast<int32_t>(LoadErrorKind::Generic);
+        errorCode = 0;
+    }
+    if (read) {
+        if (!spawnFile_.empty() && !spawns_.LoadSpawns(mapDirectory + spawnFile_, messages_)) {
+            spawnFile_.clear();
+        }
+        if (!houseFile_.empty() && !houses_.LoadHouses(mapDirectory + houseFile_, messages_)) {
+            houseFile_.clear();
+        }
+        UpdateAllViews({ViewHintKind::All});
+    } else {
+        UpdateAllViews({ViewHintKind::All});
+        ReportLoadError();
+    }
+    SetModifiedFlag(false);
+    return true;
+}
+
+bool CTessarkDoc::OnSaveDocument(const std::string& path)
+{
+    const bool xml = EqualsIgnoringCase(ExtensionPart(path), kXmlExtension);
+    MapFormat* format = FindMapFormat(xml ? kXmlExtension : kDefaultExtension);
+    bool saved = false;
+    if (format) {
+        saved = format->Save(*this, path);
+    } else {
+        errorKind = static_cast<int32_t>(LoadErrorKind::Generic);
+        errorCode = 0;
+    }
+    // A failed save keeps the map marked modified, so the user is still asked before it is
+    // thrown away.
+    if (saved) {
+        SetModifiedFlag(false);
+    }
+    return saved;
+}
+
+bool CTessarkDoc::DoSave(const std::string& path, bool replace, const FileNamePrompt& prompt)
+{
+    std::string target = path;
+    if (target.empty()) {
+        // Side files follow the new map name.
+        spawnFile_.clear();
+        houseFile_.clear();
+        std::string proposed = title_.substr(0, title_.find_first_of(":/\\"));
+        proposed += kDefaultExtension;
+        std::optional<std::string> chosen = prompt ? prompt(proposed) : std::nullopt;
+        if (!chosen || chosen->empty()) {
+            return false;
+        }
+        target = *chosen;
+    }
+    // The writers replace the target only when complete, so a failed save leaves any
+    // earlier file as it was and there is nothing to delete.
+    if (!OnSaveDocument(target)) {
+        return false;
+    }
+    if (replace) {
+        SetPathName(target);
+    }
+    return true;
+}
+
+bool CTessarkDoc::NewDocument()
+{
+    if (!OnNewDocument()) {
+        return false;
+    }
+    SetTitle("Untitled");
+    return true;
+}
+
+bool CTessarkDoc::OpenDocument(const std::string& path)
+{
+    if (!OnOpenDocument(path)) {
+        return false;
+    }
+    SetPathName(path);
+    return true;
+}
+
+void CTessarkDoc::DeleteContents()
+{
+    UpdateAllViews({ViewHintKind::Clearing});
+    currentItemKey = 2;
+    spawnFile_.clear();
+    houseFile_.clear();
+    description_.clear();
+    spawns_.Clear();
+    database_.ClearUsedUniqueIds();
+    towns_.ClearTowns();
+    houses_.ClearHouses();
+    tiles_.Clear();
+}
+
+void CTessarkDoc::ReportLoadError() const
+{
+    if (errorKind == 0) {
+        return;
+    }
+    messages_.ShowMessage(LoadErrorMessage(errorKind, errorCode), MessageIcon::Error);
+}
+
+void CTessarkDoc::SetPathName(const std::string& path)
+{
+    pathName_ = path;
+    SetTitle(FileNamePart(path));
+}
+
+void CTessarkDoc::SetTitle(const std::string& title)
+{
+    title_ = titleOverride_.empty() ? title : titleOverride_;
+}
+
+void CTessarkDoc::SetSpawnFile(std::string_view name) { spawnFile_ = FileNamePart(name); }
+
+void CTessarkDoc::SetHouseFile(std::string_view name) { houseFile_ = FileNamePart(name); }
+
+}  // namespace tessark

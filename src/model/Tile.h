@@ -1,0 +1,103 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <span>
+
+#include "model/Item.h"
+
+namespace tessark {
+
+class ArchiveReader;
+class ArchiveWriter;
+class ItemDatabase;
+
+// One map square: an optional ground and three ordered lists of items, always-on-top items by
+// their top order, wall-hangings, and ordinary items in placement order. The tile owns its
+// items. It does not know its own position; the document files it under one.
+//
+// The three lists share one array in thing order (top, hanging, ordinary) with an inline slot
+// for the common case of a single item, so a tile with a ground and one item costs no
+// allocation beyond the tile and its two items.
+class CTile {
+public:
+    static constexpr uint32_t kProtectionZoneFlag = 0x1;
+    static constexpr uint32_t kHouseFlag = 0x2;
+
+    CTile() = default;
+    ~CTile();
+    CTile(const CTile&) = delete;
+    CTile& operator=(const CTile&) = delete;
+
+    // Places an item by its server type: a ground replaces the ground; a wall-hanging takes its
+    // facing from the walls among the top items; an always-on-top item goes after the items of
+    // lower or equal top order. With replace, a clashing item goes (all hangings, all ordinary
+    // items, or the first top item of the same top order). The tile takes ownership.
+    void AddThing(const ItemDatabase& database, std::unique_ptr<CItem> item, bool replace);
+    // Takes the item off the tile and hands it back; null when it is not on this tile.
+    std::unique_ptr<CItem> RemoveThing(const CItem* item);
+
+    // Thing order: the ground (when there is one), then top, hanging and ordinary items.
+    size_t GetThingCount() const { return (ground_ ? 1 : 0) + size_; }
+    CItem* GetThing(size_t index) const;
+    CItem* GetGround() const { return ground_; }
+    std::span<CItem* const> GetTopItems() const { return {Items(), topCount_}; }
+    std::span<CItem* const> GetHangingItems() const
+    {
+        return {Items() + topCount_, hangingCount_};
+    }
+    std::span<CItem* const> GetOrdinaryItems() const
+    {
+        return {Items() + topCount_ + hangingCount_, size_ - topCount_ - hangingCount_};
+    }
+
+    // Destroys the ground and every item; flags and house id stay.
+    void Clear();
+
+    // A colour reference (0x00BBGGRR): the first top item with a minimap colour, else the
+    // ground's colour, else black.
+    uint32_t GetMinimapColor(const ItemDatabase& database) const;
+
+    bool IsProtectionZone() const { return (flags_ & kProtectionZoneFlag) != 0; }
+    void SetProtectionZone(bool on)
+    {
+        flags_ = on ? (flags_ | kProtectionZoneFlag) : (flags_ & ~kProtectionZoneFlag);
+    }
+    bool HasFlags(uint32_t mask) const { return (flags_ & mask) == mask; }
+    void AddFlags(uint32_t mask) { flags_ |= mask; }
+    void SetFlags(uint32_t flags) { flags_ = flags; }
+    uint32_t GetFlags() const { return flags_; }
+    uint32_t GetHouseId() const { return houseId_; }
+    void SetHouseId(uint32_t houseId) { houseId_ = houseId; }
+
+    // flags u32, thing count u32, then each thing in thing order (see StoreThing). The house
+    // id is not stored.
+    void Store(ArchiveWriter& archive) const;
+    // Adds the stored things to this tile through AddThing; false with the archive's error set
+    // when the data ends early or a thing cannot be made.
+    bool Load(const ItemDatabase& database, ArchiveReader& archive);
+
+private:
+    CItem* const* Items() const { return capacity_ <= 1 ? &items_.single : items_.heap; }
+    CItem** Items() { return capacity_ <= 1 ? &items_.single : items_.heap; }
+    void InsertAt(uint32_t index, CItem* item);
+    CItem* EraseAt(uint32_t index);
+    // Destroys count items from index on.
+    void DestroyRange(uint32_t index, uint32_t count);
+    void Grow();
+
+    CItem* ground_ = nullptr;
+    union {
+        CItem* single;
+        CItem** heap;
+    } items_{nullptr};
+    uint32_t size_ = 0;
+    uint32_t capacity_ = 1;
+    uint32_t topCount_ = 0;
+    uint32_t hangingCount_ = 0;
+    uint32_t houseId_ = 0;
+    uint32_t flags_ = 0;
+};
+
+}  // namespace tessark

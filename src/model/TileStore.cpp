@@ -1,0 +1,99 @@
+#include "model/TileStore.h"
+
+namespace tessark {
+
+namespace {
+constexpr size_t kBlocksPerFloor = 65536;
+}  // namespace
+
+TileStore::TileStore() = default;
+
+TileStore::~TileStore() = default;
+
+CTile* TileStore::Put(int32_t x, int32_t y, int32_t z, std::unique_ptr<CTile> tile)
+{
+    const int floorIndex = FloorIndex(z);
+    if (floorIndex < 0 || !tile) {
+        return nullptr;
+    }
+    std::unique_ptr<Floor>& floor = floors_[floorIndex];
+    if (!floor) {
+        floor = std::make_unique<Floor>();
+        floor->blocks.resize(kBlocksPerFloor);
+    }
+    const uint32_t key = MakeTileKey(x, y);
+    std::unique_ptr<Block>& block = floor->blocks[key >> 16];
+    if (!block) {
+        block = std::make_unique<Block>();
+    }
+    std::unique_ptr<Chunk>& chunk = block->chunks[ChunkIndex(key)];
+    if (!chunk) {
+        chunk = std::make_unique<Chunk>();
+        ++block->count;
+    }
+    std::unique_ptr<CTile>& slot = chunk->tiles[SlotIndex(key)];
+    if (!slot) {
+        ++chunk->count;
+        ++floor->count;
+        ++size_;
+    }
+    slot = std::move(tile);
+    return slot.get();
+}
+
+std::unique_ptr<CTile> TileStore::Take(int32_t x, int32_t y, int32_t z)
+{
+    const int floorIndex = FloorIndex(z);
+    if (floorIndex < 0 || !floors_[floorIndex]) {
+        return nullptr;
+    }
+    Floor& floor = *floors_[floorIndex];
+    const uint32_t key = MakeTileKey(x, y);
+    std::unique_ptr<Block>& block = floor.blocks[key >> 16];
+    if (!block) {
+        return nullptr;
+    }
+    std::unique_ptr<Chunk>& chunk = block->chunks[ChunkIndex(key)];
+    if (!chunk) {
+        return nullptr;
+    }
+    std::unique_ptr<CTile> tile = std::move(chunk->tiles[SlotIndex(key)]);
+    if (!tile) {
+        return nullptr;
+    }
+    --floor.count;
+    --size_;
+    if (--chunk->count == 0) {
+        chunk.reset();
+        if (--block->count == 0) {
+            block.reset();
+        }
+    }
+    return tile;
+}
+
+void TileStore::ClearFloor(int floor)
+{
+    if (floor < 0 || floor >= kFloorCount || !floors_[floor]) {
+        return;
+    }
+    size_ -= floors_[floor]->count;
+    floors_[floor].reset();
+}
+
+void TileStore::Clear()
+{
+    for (int floor = 0; floor < kFloorCount; ++floor) {
+        ClearFloor(floor);
+    }
+}
+
+size_t TileStore::FloorSize(int floor) const
+{
+    if (floor < 0 || floor >= kFloorCount || !floors_[floor]) {
+        return 0;
+    }
+    return floors_[floor]->count;
+}
+
+}  // namespace tessark

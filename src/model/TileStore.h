@@ -1,0 +1,113 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "model/Tile.h"
+#include "model/TileKey.h"
+
+namespace tessark {
+
+// The tiles of the 16 floors, filed by tile key. Lookups are three array steps (floor table,
+// 256 x 256 block, 16 x 16 chunk), which the drawing code does millions of times a second, and
+// walking a floor in ascending key order needs no sorting. Empty chunks and blocks are freed, so
+// memory follows the tiles: about 8 bytes of index per tile where the map is dense.
+//
+// Floors are addressed by the low 8 bits of z and x, y by their low 16 bits; z >= 16 holds
+// nothing. The store owns its tiles; pointers to a tile stay valid until it is removed.
+class TileStore {
+public:
+    TileStore();
+    ~TileStore();
+    TileStore(const TileStore&) = delete;
+    TileStore& operator=(const TileStore&) = delete;
+
+    CTile* Get(int32_t x, int32_t y, int32_t z) const
+    {
+        const int floor = FloorIndex(z);
+        if (floor < 0 || !floors_[floor]) {
+            return nullptr;
+        }
+        const uint32_t key = MakeTileKey(x, y);
+        const Block* block = floors_[floor]->blocks[key >> 16].get();
+        if (!block) {
+            return nullptr;
+        }
+        const Chunk* chunk = block->chunks[ChunkIndex(key)].get();
+        return chunk ? chunk->tiles[SlotIndex(key)].get() : nullptr;
+    }
+
+    // Stores the tile, destroying any tile that was there; returns the stored tile, or null
+    // (the tile destroyed) when z names no floor.
+    CTile* Put(int32_t x, int32_t y, int32_t z, std::unique_ptr<CTile> tile);
+    // Takes the tile out and hands it to the caller; null when there is none.
+    std::unique_ptr<CTile> Take(int32_t x, int32_t y, int32_t z);
+    // Destroys every tile of a floor, or of all floors.
+    void ClearFloor(int floor);
+    void Clear();
+
+    size_t Size() const { return size_; }
+    size_t FloorSize(int floor) const;
+
+    // Calls visit(key, tile) for every tile of the floor in ascending key order. The store must
+    // not be changed during the walk.
+    template <class Visit>
+    void ForEachTile(int floor, Visit&& visit) const;
+
+private:
+    struct Chunk {
+        std::array<std::unique_ptr<CTile>, 256> tiles;
+        uint32_t count = 0;
+    };
+    struct Block {
+        std::array<std::unique_ptr<Chunk>, 256> chunks;
+        uint32_t count = 0;
+    };
+    struct Floor {
+        std::vector<std::unique_ptr<Block>> blocks;  // 65536, by high x byte, high y byte
+        size_t count = 0;
+    };
+
+    // Inside a block: 16 x 16 chunks of 16 x 16 tiles.
+    static uint32_t ChunkIndex(uint32_t key) { return ((key >> 8) & 0xF0) | ((key >> 4) & 0x0F); }
+    static uint32_t SlotIndex(uint32_t key) { return ((key >> 4) & 0xF0) | (key & 0x0F); }
+
+    std::array<std::unique_ptr<Floor>, kFloorCount> floors_;
+    size_t size_ = 0;
+};
+
+template <class Visit>
+void TileStore::ForEachTile(int floor, Visit&& visit) const
+{
+    if (floor < 0 || floor >= kFloorCount || !floors_[floor]) {
+        return;
+    }
+    const Floor& tiles = *floors_[floor];
+    for (uint32_t blockIndex = 0; blockIndex < tiles.blocks.size(); ++blockIndex) {
+        const Block* block = tiles.blocks[blockIndex].get();
+        if (!block) {
+            continue;
+        }
+        // Key order inside a block is low x, then low y.
+        for (uint32_t lowX = 0; lowX < 256; ++lowX) {
+            for (uint32_t chunkY = 0; chunkY < 16; ++chunkY) {
+                const Chunk* chunk = block->chunks[(lowX & 0xF0) | chunkY].get();
+                if (!chunk) {
+                    continue;
+                }
+                const uint32_t row = (lowX & 0x0F) << 4;
+                for (uint32_t slotY = 0; slotY < 16; ++slotY) {
+                    if (const CTile* tile = chunk->tiles[row | slotY].get()) {
+                        const uint32_t key = (blockIndex << 16) | (lowX << 8) | (chunkY << 4) | slotY;
+                        visit(key, const_cast<CTile&>(*tile));
+                    }
+                }
+            }
+        }
+    }
+}
+
+}  // namespace tessark

@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include "model/DepotItem.h"
+#include "model/ModelTestWorld.h"
+#include "model/TeleportItem.h"
+#include "xml/Markup.h"
+
+namespace tessark {
+namespace {
+
+using namespace model_test;
+
+class ItemXmlTest : public ::testing::Test {
+protected:
+    void SetUp() override { FillTestDatabase(database); }
+
+    // Reads every "item" child of the first "tile" the way the map reader does.
+    std::vector<std::unique_ptr<CItem>> ReadItems(const std::string& text)
+    {
+        CMarkup xml;
+        EXPECT_TRUE(xml.SetDocument(text));
+        EXPECT_TRUE(xml.FindElement("map"));
+        xml.IntoElement();
+        EXPECT_TRUE(xml.FindElement("tile"));
+        std::vector<std::unique_ptr<CItem>> items;
+        while (xml.FindChildElement("item")) {
+            auto item = CreateThing(database, ReadXmlNumber(xml.GetChildAttribute("id")) - 100, 0);
+            EXPECT_NE(item, nullptr);
+            EXPECT_TRUE(item->XmlIO(xml, false, database));
+            items.push_back(std::move(item));
+        }
+        return items;
+    }
+
+    ItemDatabase database;
+};
+
+TEST_F(ItemXmlTest, ItemsWriteTheirAttributesAndReadThemBack)
+{
+    auto ground = Make(database, kGround);
+    auto door = Make(database, kDoor);
+    door->SetCount(5);
+    auto teleport = Make(database, kTeleport);
+    static_cast<CTeleportItem&>(*teleport).SetDestination(1, 2, 7);
+    teleport->SetActionId(1001);
+    auto depot = Make(database, kDepot);
+    static_cast<CDepotItem&>(*depot).SetDepotId(3);
+    auto stack = Make(database, kStackable, 25);
+    stack->SetUniqueId(4000);
+    stack->SetText("a <note>");
+    stack->SetSpecialDescription("sd");
+    auto plain = Make(database, kPlain);
+
+    CMarkup xml("<?xml version=\"1.0\"?>\r\n");
+    xml.AddElement("map");
+    xml.IntoElement();
+    xml.AddElement("tile");
+    xml.SetAttribute("x", 5);
+    xml.IntoElement();
+    for (CItem* item : {ground.get(), door.get(), teleport.get(), depot.get(), stack.get(), plain.get()}) {
+        ASSERT_TRUE(item->XmlIO(xml, true, database));
+    }
+    xml.OutOfElement();
+    const std::string text = xml.GetDocument();
+    EXPECT_EQ(text,
+              "<?xml version=\"1.0\"?>\r\n<map>\r\n<tile x=\"5\" ground=\"101\">\r\n"
+              "<item id=\"115\" doorId=\"5\"/>\r\n"
+              "<item id=\"140\" actionId=\"1001\" destx=\"1\" desty=\"2\" destz=\"7\"/>\r\n"
+              "<item id=\"141\" depot=\"3\"/>\r\n"
+              "<item id=\"111\" count=\"25\" uniqueId=\"4000\" special_description=\"sd\" "
+              "text=\"a &lt;note&gt;\"/>\r\n"
+              "<item id=\"110\"/>\r\n"
+              "</tile>\r\n</map>\r\n");
+
+    auto items = ReadItems(text);
+    ASSERT_EQ(items.size(), 5u);
+    EXPECT_EQ(items[0]->GetCount(), 5);
+    const auto& destination = static_cast<const CTeleportItem&>(*items[1]);
+    EXPECT_EQ(destination.GetDestY(), 2u);
+    EXPECT_EQ(destination.GetActionId(), 1001u);
+    EXPECT_EQ(static_cast<const CDepotItem&>(*items[2]).GetDepotId(), 3u);
+    EXPECT_EQ(items[3]->GetCount(), 25);
+    EXPECT_EQ(items[3]->GetUniqueId(), 4000u);
+    EXPECT_EQ(items[3]->GetText(), "a <note>");
+    EXPECT_EQ(items[3]->GetSpecialDescription(), "sd");
+    EXPECT_EQ(items[4]->GetTypeKey(), kPlain);
+}
+
+TEST_F(ItemXmlTest, CountsAreClampedToTheTypesRange)
+{
+    auto items = ReadItems(
+        "<map><tile>"
+        "<item id=\"111\" count=\"0\"/><item id=\"111\" count=\"500\"/><item id=\"111\"/>"
+        "<item id=\"112\" count=\"500\"/><item id=\"113\" count=\"-4\"/>"
+        "<item id=\"114\" count=\"0\"/><item id=\"110\" count=\"9\"/>"
+        "</tile></map>");
+    std::vector<int32_t> counts;
+    for (const auto& item : items) {
+        counts.push_back(item->GetCount());
+    }
+    EXPECT_EQ(counts, (std::vector<int32_t>{1, 100, 1, 255, 0, 1, 1}));
+}
+
+}  // namespace
+}  // namespace tessark

@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include "model/ModelTestWorld.h"
+#include "model/SpawnList.h"
+#include "platform/ArchiveReader.h"
+#include "platform/ArchiveWriter.h"
+
+namespace tessark {
+namespace {
+
+using namespace model_test;
+
+class SpawnTest : public ::testing::Test {
+protected:
+    void SetUp() override { FillTestDatabase(database); }
+
+    std::unique_ptr<CCreature> MakeRat()
+    {
+        return std::unique_ptr<CCreature>(static_cast<CCreature*>(Make(database, kRat).release()));
+    }
+
+    ItemDatabase database;
+};
+
+TEST_F(SpawnTest, AreaIsACircleOnOneFloor)
+{
+    CSpawn spawn({100, 100, 7}, 5);
+    EXPECT_TRUE(spawn.Contains({103, 104, 7}));
+    EXPECT_TRUE(spawn.Contains({100, 95, 7}));
+    EXPECT_FALSE(spawn.Contains({104, 104, 7}));
+    EXPECT_FALSE(spawn.Contains({100, 100, 6}));
+    CSpawn point({10, 10, 7}, 0);
+    EXPECT_TRUE(point.Contains({10, 10, 7}));
+    EXPECT_FALSE(point.Contains({11, 10, 7}));
+    CSpawn none({10, 10, 7}, -1);
+    EXPECT_FALSE(none.Contains({10, 10, 7}));
+    // Far-apart coordinates do not overflow.
+    CSpawn far({INT32_MIN, INT32_MIN, 7}, 5);
+    EXPECT_FALSE(far.Contains({INT32_MAX, INT32_MAX, 7}));
+}
+
+TEST_F(SpawnTest, AddCreatureKeepsOffsetsDistinct)
+{
+    CSpawn spawn({100, 100, 7}, 5);
+    auto first = MakeRat();
+    CCreature* raw = first.get();
+    EXPECT_TRUE(spawn.AddCreature(first, {102, 99, 7}));
+    EXPECT_EQ(first, nullptr);
+    EXPECT_EQ(raw->GetOffsetX(), 2);
+    EXPECT_EQ(raw->GetOffsetY(), -1);
+    auto second = MakeRat();
+    EXPECT_FALSE(spawn.AddCreature(second, {102, 99, 7}));
+    EXPECT_NE(second, nullptr);  // not taken
+    EXPECT_EQ(spawn.GetCreatureCount(), 1u);
+    EXPECT_TRUE(spawn.HasCreature(raw));
+    auto removed = spawn.RemoveCreature(raw);
+    EXPECT_EQ(removed.get(), raw);
+    EXPECT_EQ(spawn.RemoveCreature(raw), nullptr);
+}
+
+TEST_F(SpawnTest, ShrinkingDropsTheCreaturesOutside)
+{
+    CSpawn spawn({100, 100, 7}, 5);
+    auto centre = MakeRat();
+    auto edge = MakeRat();
+    CCreature* kept = centre.get();
+    ASSERT_TRUE(spawn.AddCreature(centre, {100, 100, 7}));
+    ASSERT_TRUE(spawn.AddCreature(edge, {104, 100, 7}));
+    spawn.SetRadius(3);
+    EXPECT_EQ(spawn.GetRadius(), 3);
+    ASSERT_EQ(spawn.GetCreatureCount(), 1u);
+    EXPECT_EQ(spawn.GetCreature(0), kept);
+}
+
+TEST_F(SpawnTest, ListFindsTheFirstSpawnAndMakesTheMarker)
+{
+    CSpawnList spawns(database);
+    EXPECT_EQ(spawns.FindSpawnAt({100, 100, 7}), nullptr);
+    CSpawn* first = spawns.CreateSpawn({100, 100, 7}, 5);
+    CSpawn* second = spawns.CreateSpawn({103, 100, 7}, 5);
+    EXPECT_EQ(spawns.FindSpawnAt({102, 100, 7}), first);
+    EXPECT_EQ(spawns.FindSpawnAt({107, 100, 7}), second);
+    auto removed = spawns.RemoveSpawn(first);
+    EXPECT_EQ(removed.get(), first);
+    EXPECT_EQ(spawns.RemoveSpawn(first), nullptr);
+    EXPECT_EQ(spawns.FindSpawnAt({102, 100, 7}), second);
+
+    const CItem* marker = spawns.GetMarker();
+    ASSERT_NE(marker, nullptr);
+    EXPECT_EQ(marker->GetTypeKey(), kMarker);
+    spawns.Clear();
+    EXPECT_TRUE(spawns.Empty());
+    EXPECT_EQ(spawns.GetMarker(), marker);
+}
+
+TEST_F(SpawnTest, ArchiveHoldsTheAreaOnly)
+{
+    CSpawn spawn({-5, 300, 7}, 4);
+    auto rat = MakeRat();
+    spawn.AddCreature(rat, {-5, 300, 7});
+    ArchiveWriter writer;
+    spawn.Store(writer);
+    EXPECT_EQ(writer.Bytes().size(), 16u);
+    CSpawn back;
+    ArchiveReader reader(writer.Bytes());
+    ASSERT_TRUE(back.Load(reader));
+    EXPECT_EQ(back.GetCenter(), (Position{-5, 300, 7}));
+    EXPECT_EQ(back.GetRadius(), 4);
+    EXPECT_EQ(back.GetCreatureCount(), 0u);
+}
+
+}  // namespace
+}  // namespace tessark

@@ -1,0 +1,515 @@
+#include <gtest/gtest.h>
+
+#include "model/LoadError.h"
+#include "model/MapFormat.h"
+#include "model/MapPath.h"
+#include "model/ModelTestWorld.h"
+#include "model/TessarkDoc.h"
+#include "platform/ArchiveReader.h"
+#include "platform/ArchiveWriter.h"
+#include "platform/MessageSink.h"
+#include "support/ScratchDirectory.h"
+#include "xml/XmlTextFile.h"
+
+namespace tessark {
+namespace {
+
+using namespace model_test;
+
+// Stands in for a map reader and writer: records its calls and does what the test says.
+class FakeFormat : public MapFormat {
+public:
+    FakeFormat(std::string extension, std::vector<std::string>& calls)
+        : extension_(std::move(extension)), calls_(calls)
+    {
+    }
+    std::string_view Extension() const override { return extension_; }
+    bool Load(CTessarkDoc& document, const std::string& path) override
+    {
+        calls_.push_back("load" + extension_ + " " + path);
+        document.mapDirectory = DirectoryPart(path);
+        document.SetSpawnFile(spawnFile);
+        document.SetHouseFile(houseFile);
+        document.StoreTile(std::make_unique<CTile>(), 50, 50, 7);
+        document.errorKind = loadSucceeds ? 0 : 4;
+        document.errorCode = loadSucceeds ? 0 : 321;
+        return loadSucceeds;
+    }
+    bool Save(CTessarkDoc&, const std::string& path) override
+    {
+        calls_.push_back("save" + extension_ + " " + path);
+        return saveSucceeds;
+    }
+
+    bool loadSucceeds = true;
+    bool saveSucceeds = true;
+    std::string spawnFile;
+    std::string houseFile;
+
+private:
+    std::string extension_;
+    std::vector<std::string>& calls_;
+};
+
+class TessarkDocTest : public ::testing::Test {
+protected:
+    TessarkDocTest() : document(database, messages)
+    {
+        FillTestDatabase(database);
+        document.AddViewHintListener(hints);
+    }
+    ~TessarkDocTest() override { document.RemoveViewHintListener(hints); }
+
+    CItem* Add(int32_t key, Position at, bool replace = false)
+    {
+        auto item = Make(database, key);
+        CItem* raw = item.get();
+        document.AddThing(std::move(item), at.x, at.y, at.z, replace);
+        return raw;
+    }
+    void RegisterFormats()
+    {
+        auto binary = std::make_unique<FakeFormat>(".qzbm", calls);
+        auto xml = std::make_unique<FakeFormat>(".qzx", calls);
+        binaryFormat = binary.get();
+        xmlFormat = xml.get();
+        document.RegisterMapFormat(std::move(binary));
+        document.RegisterMapFormat(std::move(xml));
+    }
+
+    ItemDatabase database;
+    RecordingMessageSink messages;
+    CTessarkDoc document;
+    HintRecorder hints;
+    std::vector<std::string> calls;
+    FakeFormat* binaryFormat = nullptr;
+    FakeFormat* xmlFormat = nullptr;
+};
+
+TEST_F(TessarkDocTest, TileStoreEdges)
+{
+    EXPECT_EQ(document.SetTile(std::make_unique<CTile>(), 5, 5, 16), nullptr);
+    EXPECT_FALSE(document.IsModified());
+    EXPECT_EQ(document.GetTile(5, 5, 16), nullptr);
+    EXPECT_EQ(document.GetTile(5, 5, 255), nullptr);
+    CTile* tile = document.SetTile(std::make_unique<CTile>(), 0, 5, 7);
+    EXPECT_TRUE(document.IsModified());
+    EXPECT_EQ(document.GetTile(65536, 5, 7), tile);
+    EXPECT_TRUE(hints.hints.empty());
+    document.SetModifiedFlag(false);
+    document.RemoveTile(0, 5, 7);
+    EXPECT_EQ(document.GetTile(0, 5, 7), nullptr);
+    EXPECT_TRUE(document.IsModified());
+}
+
+TEST_F(TessarkDocTest, AddThingMakesTilesAndTellsTheViews)
+{
+    Add(kGround, {30, 40, 7});
+    ASSERT_NE(document.GetTile(30, 40, 7), nullptr);
+    EXPECT_TRUE(document.IsModified());
+    ASSERT_EQ(hints.hints.size(), 1u);
+    EXPECT_EQ(hints.hints[0], (ViewHint{ViewHintKind::Thing, 30, 40, 7, kGround}));
+
+    hints.hints.clear();
+    Add(kOtherGround, {30, 40, 7});
+    ASSERT_EQ(hints.hints.size(), 2u);
+    EXPECT_EQ(hints.hints[0], (ViewHint{ViewHintKind::Ground, 30, 40, 7, kGround}));
+    EXPECT_EQ(hints.hints[1], (ViewHint{ViewHintKind::Thing, 30, 40, 7, kOtherGround}));
+    EXPECT_EQ(document.GetTile(30, 40, 7)->GetThingCount(), 1u);
+
+    // A new tile takes its first item without replace; an existing tile honours replace.
+    Add(kPlain, {30, 40, 7});
+    Add(kStackable, {30, 40, 7}, true);
+    EXPECT_EQ(document.GetTile(30, 40, 7)->GetThingCount(), 2u);
+
+    // No floor 16: nothing is made and nothing is said.
+    hints.hints.clear();
+    document.SetModifiedFlag(false);
+    Add(kPlain, {1, 1, 16});
+    EXPECT_TRUE(hints.hints.empty());
+    EXPECT_FALSE(document.IsModified());
+    EXPECT_EQ(document.Tiles().Size(), 1u);
+}
+
+TEST_F(TessarkDocTest, CreaturesGoIntoSpawnsOrAreDropped)
+{
+    // Outside every spawn: destroyed, the map stays unmodified.
+    Add(kRat, {100, 100, 7});
+    EXPECT_FALSE(document.IsModified());
+    EXPECT_TRUE(hints.hints.empty());
+    EXPECT_EQ(document.GetTile(100, 100, 7), nullptr);
+
+    CSpawn* first = document.Spawns().CreateSpawn({100, 100, 7}, 3);
+    CSpawn* later = document.Spawns().CreateSpawn({101, 100, 7}, 3);
+    CItem* rat = Add(kRat, {101, 100, 7});
+    EXPECT_TRUE(document.IsModified());
+    ASSERT_EQ(hints.hints.size(), 1u);
+    EXPECT_EQ(hints.hints[0].kind, ViewHintKind::All);
+    EXPECT_TRUE(first->HasCreature(rat));
+
+    // Offset taken in the first spawn: the later, overlapping spawn is not tried.
+    document.SetModifiedFlag(false);
+    Add(kRat, {101, 100, 7});
+    EXPECT_EQ(first->GetCreatureCount(), 1u);
+    EXPECT_EQ(later->GetCreatureCount(), 0u);
+    EXPECT_FALSE(document.IsModified());
+
+    // Creatures never reach tiles.
+    EXPECT_EQ(document.GetTile(101, 100, 7), nullptr);
+
+    document.RemoveThing(rat, 0, 0, 0);
+    EXPECT_EQ(first->GetCreatureCount(), 0u);
+    EXPECT_TRUE(document.IsModified());
+    EXPECT_EQ(hints.hints.back().kind, ViewHintKind::All);
+
+    document.RemoveThing(first, 0, 0, 0);
+    EXPECT_EQ(document.Spawns().Size(), 1u);
+    EXPECT_EQ(document.Spawns().GetSpawn(0), later);
+}
+
+TEST_F(TessarkDocTest, RemoveThingDropsEmptyTilesAndUniqueIds)
+{
+    CItem* plain = Add(kPlain, {60, 60, 7});
+    CItem* other = Add(kStackable, {60, 60, 7});
+    plain->SetUniqueId(3000);
+    database.AddUsedUniqueId(3000);
+    database.AddUsedUniqueId(3000);
+    hints.hints.clear();
+
+    document.RemoveThing(plain, 60, 60, 7);
+    ASSERT_NE(document.GetTile(60, 60, 7), nullptr);
+    EXPECT_EQ(database.UsedUniqueIds(), std::vector<uint32_t>{3000});
+    EXPECT_EQ(hints.hints.back(), (ViewHint{ViewHintKind::Thing, 60, 60, 7, kPlain}));
+
+    // An item that is not on that tile changes nothing.
+    document.SetModifiedFlag(false);
+    CItem stranger(database, kPlain, 0);
+    document.RemoveThing(&stranger, 60, 60, 7);
+    document.RemoveThing(other, 61, 60, 7);
+    EXPECT_FALSE(document.IsModified());
+
+    document.RemoveThing(other, 60, 60, 7);
+    EXPECT_EQ(document.GetTile(60, 60, 7), nullptr);
+    EXPECT_TRUE(document.IsModified());
+
+    // A tile with a ground stays when its last item goes.
+    Add(kGround, {61, 60, 7});
+    CItem* item = Add(kPlain, {61, 60, 7});
+    document.RemoveThing(item, 61, 60, 7);
+    EXPECT_NE(document.GetTile(61, 60, 7), nullptr);
+}
+
+TEST_F(TessarkDocTest, CanPlaceItemAnswers)
+{
+    const Position at{50, 50, 7};
+    EXPECT_EQ(document.CanPlaceItem({19, 50, 7}, kPlain), 1);
+    EXPECT_EQ(document.CanPlaceItem(at, kBorder), 0);  // no tile
+    Add(kGround, at);
+    Add(kHorizontalWall, at);
+    Add(kBorder, at);
+    Add(kHanging, at);
+    EXPECT_EQ(document.CanPlaceItem(at, kGround), 0);
+    EXPECT_EQ(document.CanPlaceItem(at, kPlain), 0);
+    EXPECT_EQ(document.CanPlaceItem(at, kHanging), 2);
+    EXPECT_EQ(document.CanPlaceItem(at, kOtherHanging), 0);
+    EXPECT_EQ(document.CanPlaceItem(at, kVerticalWall), 2);  // order 2 clashes whatever the key
+    EXPECT_EQ(document.CanPlaceItem(at, kBorder), 2);         // order 1: only the same key
+    EXPECT_EQ(document.CanPlaceItem(at, kOtherBorder), 0);
+    EXPECT_EQ(document.CanPlaceItem(at, kTopThree), 0);
+}
+
+TEST_F(TessarkDocTest, InsideMapAndHouses)
+{
+    EXPECT_FALSE(document.IsInsideMap({19, 500, 7}));
+    EXPECT_TRUE(document.IsInsideMap({20, 500, 7}));
+    EXPECT_TRUE(document.IsInsideMap({980, 980, 99}));
+    EXPECT_FALSE(document.IsInsideMap({981, 500, 7}));
+    EXPECT_FALSE(document.IsInsideMap({500, 981, 7}));
+
+    Add(kGround, {30, 30, 7});
+    CTile* tile = document.GetTile(30, 30, 7);
+    tile->SetHouseId(4);
+    EXPECT_EQ(document.FindHouseAt({30, 30, 7}), nullptr);  // no house flag
+    tile->AddFlags(CTile::kHouseFlag);
+    EXPECT_EQ(document.FindHouseAt({30, 30, 7}), nullptr);  // no such house, none made
+    EXPECT_TRUE(document.Houses().Empty());
+    House* house = document.Houses().GetHouse(4, true);
+    house->AddTile(tile);
+    EXPECT_EQ(document.FindHouseAt({30, 30, 7}), house);
+    EXPECT_EQ(document.FindHouseAt({31, 30, 7}), nullptr);
+
+    // Removing the tile takes it out of its house; removing the house afterwards is safe.
+    document.RemoveTile(30, 30, 7);
+    EXPECT_TRUE(house->GetTiles().empty());
+    EXPECT_TRUE(document.Houses().RemoveHouse(house));
+}
+
+TEST_F(TessarkDocTest, TileGroupsWriteReadAndPaste)
+{
+    Add(kGround, {10, 21, 7});
+    Add(kGround, {11, 20, 7});
+    Add(kGround, {10, 20, 7});
+    Add(kPlain, {10, 20, 7});
+    const std::vector<Position> selection = {{10, 21, 7}, {11, 20, 7}, {10, 20, 7}};
+    ArchiveWriter writer;
+    document.SerializeTiles(writer, selection);
+    const auto& bytes = writer.Bytes();
+    ArchiveReader layout(bytes);
+    uint32_t count = 0;
+    ASSERT_TRUE(layout.ReadU32(count));
+    EXPECT_EQ(count, 3u);
+    const std::vector<std::array<int32_t, 3>> expected = {{0, 0, 0}, {0, 1, 0}, {1, 0, 0}};
+    for (const auto& record : expected) {
+        std::array<int32_t, 3> read{};
+        ASSERT_TRUE(layout.ReadI32(read[0]) && layout.ReadI32(read[1]) && layout.ReadI32(read[2]));
+        EXPECT_EQ(read, record);
+        CTile skipped;
+        ASSERT_TRUE(skipped.Load(database, layout));
+    }
+    EXPECT_EQ(layout.Remaining(), 0u);
+
+    std::vector<Position> offsets;
+    ArchiveReader reader(bytes);
+    ASSERT_TRUE(document.SerializeTiles(reader, offsets));
+    EXPECT_EQ(offsets, (std::vector<Position>{{0, 0, 0}, {1, 0, 0}, {0, 1, 0}}));
+    EXPECT_EQ(document.GetCopyBuffer().size(), 3u);
+
+    hints.hints.clear();
+    document.SetModifiedFlag(false);
+    Add(kOtherGround, {51, 60, 7});  // replaced by the paste
+    document.PasteCopyBuffer({50, 60, 7});
+    EXPECT_EQ(document.GetTile(50, 60, 7)->GetThingCount(), 2u);
+    EXPECT_EQ(document.GetTile(51, 60, 7)->GetGround()->GetTypeKey(), kGround);
+    EXPECT_NE(document.GetTile(50, 61, 7), nullptr);
+    EXPECT_TRUE(document.IsModified());
+    ASSERT_EQ(hints.hints.size(), 5u);
+    EXPECT_EQ(hints.hints[1], (ViewHint{ViewHintKind::Tile, 50, 60, 7}));
+    EXPECT_EQ(hints.hints[2], (ViewHint{ViewHintKind::Tile, 51, 60, 7}));
+    EXPECT_EQ(hints.hints[3], (ViewHint{ViewHintKind::Tile, 50, 61, 7}));
+    EXPECT_EQ(hints.hints[4].kind, ViewHintKind::All);
+
+    // Entries outside the map keep their tile; a floor past 15 destroys it.
+    ArchiveReader again(bytes);
+    ASSERT_TRUE(document.SerializeTiles(again, offsets));
+    hints.hints.clear();
+    document.PasteCopyBuffer({980, 100, 20});
+    // x 980 is inside, 981 is not; floor 20 exists nowhere.
+    EXPECT_EQ(hints.hints.size(), 3u);
+    EXPECT_NE(document.GetCopyBuffer().at({1, 0, 0}), nullptr);
+    EXPECT_EQ(document.GetCopyBuffer().at({0, 0, 0}), nullptr);
+    EXPECT_EQ(document.GetCopyBuffer().at({0, 1, 0}), nullptr);
+    EXPECT_EQ(document.GetTile(980, 100, 20), nullptr);
+    document.ClearCopyBuffer();
+    EXPECT_TRUE(document.GetCopyBuffer().empty());
+}
+
+TEST_F(TessarkDocTest, BrokenTileGroupsLeaveNothingBehind)
+{
+    Add(kGround, {10, 20, 7});
+    Add(kGround, {11, 20, 7});
+    ArchiveWriter writer;
+    document.SerializeTiles(writer, std::vector<Position>{{10, 20, 7}, {11, 20, 7}});
+    std::vector<uint8_t> bytes = writer.Bytes();
+    bytes.pop_back();
+    std::vector<Position> offsets;
+    ArchiveReader reader(bytes);
+    EXPECT_FALSE(document.SerializeTiles(reader, offsets));
+    EXPECT_EQ(reader.Error(), ArchiveError::EndOfFile);
+    EXPECT_TRUE(document.GetCopyBuffer().empty());
+    EXPECT_TRUE(offsets.empty());
+
+    // A huge count with no records behind it ends at the data's end.
+    ArchiveWriter forged;
+    forged.WriteU32(0xFFFFFFFF);
+    ArchiveReader forgedReader(forged.Bytes());
+    EXPECT_FALSE(document.SerializeTiles(forgedReader, offsets));
+}
+
+TEST_F(TessarkDocTest, DeleteContentsClearsTheMapButNotItsSize)
+{
+    Add(kGround, {30, 30, 7});
+    Add(kGround, {30, 30, 12});
+    document.Houses().GetHouse(2, true)->AddTile(document.GetTile(30, 30, 7));
+    document.Towns().GetTown(1, true);
+    document.Spawns().CreateSpawn({40, 40, 7}, 2);
+    database.AddUsedUniqueId(1000);
+    document.SetSpawnFile("a-spawn.xml");
+    document.SetDescription("desc");
+    document.width = 2048;
+    document.temple = {5, 6, 7};
+    document.currentItemKey = 77;
+    document.errorKind = 3;
+    hints.hints.clear();
+
+    document.DeleteContents();
+    ASSERT_FALSE(hints.hints.empty());
+    EXPECT_EQ(hints.hints[0].kind, ViewHintKind::Clearing);
+    EXPECT_EQ(document.Tiles().Size(), 0u);
+    EXPECT_TRUE(document.Houses().Empty());
+    EXPECT_TRUE(document.Towns().Empty());
+    EXPECT_TRUE(document.Spawns().Empty());
+    EXPECT_TRUE(database.UsedUniqueIds().empty());
+    EXPECT_EQ(document.GetSpawnFile(), "");
+    EXPECT_EQ(document.GetDescription(), "");
+    EXPECT_EQ(document.currentItemKey, 2);
+    EXPECT_EQ(document.width, 2048);
+    EXPECT_EQ(document.temple, (Position{5, 6, 7}));
+    EXPECT_EQ(document.errorKind, 3);
+
+    document.SetModifiedFlag(true);
+    document.NewDocument();
+    EXPECT_FALSE(document.IsModified());
+    EXPECT_EQ(document.GetTitle(), "Untitled");
+    EXPECT_EQ(hints.hints.back().kind, ViewHintKind::All);
+}
+
+TEST_F(TessarkDocTest, OpenPicksTheReaderByExtension)
+{
+    RegisterFormats();
+    document.SetModifiedFlag(true);
+    EXPECT_TRUE(document.OpenDocument("/maps/World.QZBM"));
+    EXPECT_EQ(calls, std::vector<std::string>{"load.qzbm /maps/World.QZBM"});
+    EXPECT_FALSE(document.IsModified());
+    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_EQ(document.GetPathName(), "/maps/World.QZBM");
+    EXPECT_EQ(document.GetTitle(), "World.QZBM");
+
+    document.OpenDocument("/maps/other.qzx");
+    EXPECT_EQ(calls.back(), "load.qzx /maps/other.qzx");
+
+    // A failed read keeps its tiles, tells the views, then shows one message.
+    binaryFormat->loadSucceeds = false;
+    hints.hints.clear();
+    document.OpenDocument("/maps/broken.qzbm");
+    EXPECT_NE(document.GetTile(50, 50, 7), nullptr);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, "Could not open the file.\nUnknown attribute. Code: 321");
+    EXPECT_EQ(messages.messages[0].icon, MessageIcon::Error);
+    EXPECT_EQ(hints.hints.back().kind, ViewHintKind::All);
+    EXPECT_EQ(document.GetTitle(), "broken.qzbm");
+
+    // Any other extension is no map: an error of its own, not the last read's.
+    messages.messages.clear();
+    calls.clear();
+    document.OpenDocument("/maps/notes.txt");
+    EXPECT_TRUE(calls.empty());
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, "Could not open the file.\nCode: 0");
+    EXPECT_EQ(document.Tiles().Size(), 0u);
+}
+
+TEST_F(TessarkDocTest, OpenReadsTheSideFilesAndForgetsTheOnesThatFail)
+{
+    RegisterFormats();
+    test::ScratchDirectory directory;
+    ASSERT_TRUE(WriteXmlTextFile(directory.File("w-spawn.xml"),
+                                 "<spawns><spawn centerx=\"100\" centery=\"100\" centerz=\"7\" "
+                                 "radius=\"3\"><monster name=\"Rat\"/></spawn></spawns>"));
+    ASSERT_TRUE(WriteXmlTextFile(directory.File("w-house.xml"),
+                                 "<houses><house houseid=\"6\" name=\"Six\"/></houses>"));
+    binaryFormat->spawnFile = "w-spawn.xml";
+    binaryFormat->houseFile = "w-house.xml";
+    document.OpenDocument(directory.File("w.qzbm"));
+    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_EQ(document.Spawns().Size(), 1u);
+    ASSERT_NE(document.Houses().FindHouse(6), nullptr);
+    EXPECT_EQ(document.Houses().FindHouse(6)->name, "Six");
+    EXPECT_EQ(document.GetSpawnFile(), "w-spawn.xml");
+
+    // Opening again starts from an empty map; side files that cannot be read lose their names.
+    binaryFormat->spawnFile = "gone-spawn.xml";
+    document.OpenDocument(directory.File("w.qzbm"));
+    EXPECT_TRUE(document.Spawns().Empty());
+    EXPECT_EQ(document.GetSpawnFile(), "");
+    EXPECT_EQ(document.GetHouseFile(), "w-house.xml");
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, "Could not to open gone-spawn.xml.");
+
+    // A failed read does not look at the side files.
+    messages.messages.clear();
+    binaryFormat->loadSucceeds = false;
+    document.OpenDocument(directory.File("w.qzbm"));
+    EXPECT_TRUE(document.Houses().Empty());
+    ASSERT_EQ(messages.messages.size(), 1u);
+}
+
+TEST_F(TessarkDocTest, SavePicksTheWriterByExtension)
+{
+    RegisterFormats();
+    document.SetModifiedFlag(true);
+    EXPECT_TRUE(document.OnSaveDocument("/maps/a.QZX"));
+    EXPECT_FALSE(document.IsModified());
+    document.OnSaveDocument("/maps/a.dat");
+    document.OnSaveDocument("/maps/plain");
+    EXPECT_EQ(calls, (std::vector<std::string>{"save.qzx /maps/a.QZX", "save.qzbm /maps/a.dat",
+                                               "save.qzbm /maps/plain"}));
+    // A failed save leaves the map marked modified.
+    binaryFormat->saveSucceeds = false;
+    document.SetModifiedFlag(true);
+    EXPECT_FALSE(document.OnSaveDocument("/maps/a.qzbm"));
+    EXPECT_TRUE(document.IsModified());
+
+    // Without any writer the save fails too.
+    CTessarkDoc bare(database, messages);
+    bare.SetModifiedFlag(true);
+    EXPECT_FALSE(bare.OnSaveDocument("/maps/a.qzbm"));
+    EXPECT_TRUE(bare.IsModified());
+}
+
+TEST_F(TessarkDocTest, SaveAsProposesANameAndForgetsSideFiles)
+{
+    RegisterFormats();
+    document.SetTitle("C:world");
+    document.SetSpawnFile("old-spawn.xml");
+    document.SetHouseFile("old-house.xml");
+    std::string proposed;
+    EXPECT_FALSE(document.DoSave("", true, [&](const std::string& name) {
+        proposed = name;
+        return std::optional<std::string>();
+    }));
+    EXPECT_EQ(proposed, "C.qzbm");
+    EXPECT_EQ(document.GetSpawnFile(), "");
+    EXPECT_TRUE(calls.empty());
+
+    EXPECT_TRUE(document.DoSave("", true, [](const std::string&) {
+        return std::optional<std::string>("/maps/new.qzbm");
+    }));
+    EXPECT_EQ(document.GetPathName(), "/maps/new.qzbm");
+    EXPECT_EQ(document.GetTitle(), "new.qzbm");
+
+    // A plain Save keeps the side-file names and, without replace, the path.
+    document.SetSpawnFile("kept-spawn.xml");
+    EXPECT_TRUE(document.DoSave("/maps/copy.qzbm", false, nullptr));
+    EXPECT_EQ(document.GetSpawnFile(), "kept-spawn.xml");
+    EXPECT_EQ(document.GetPathName(), "/maps/new.qzbm");
+}
+
+TEST_F(TessarkDocTest, TitlesAndSideFileNames)
+{
+    document.SetTitleOverride("Fresh map");
+    document.SetTitle("Untitled");
+    EXPECT_EQ(document.GetTitle(), "Fresh map");
+    document.SetTitleOverride("");
+    document.SetTitle("Untitled");
+    EXPECT_EQ(document.GetTitle(), "Untitled");
+
+    document.SetSpawnFile("../../elsewhere/evil-spawn.xml");
+    EXPECT_EQ(document.GetSpawnFile(), "evil-spawn.xml");
+    document.SetHouseFile("dir\\x-house.xml");
+    EXPECT_EQ(document.GetHouseFile(), "x-house.xml");
+}
+
+TEST(LoadErrorTest, MessageTexts)
+{
+    EXPECT_EQ(LoadErrorMessage(0, 5), "");
+    EXPECT_EQ(LoadErrorMessage(1, 0), "Could not open the file.\nCode: 0");
+    EXPECT_EQ(LoadErrorMessage(2, 44), "Could not open the file.\nFailed to read stream properties. Code: 44");
+    EXPECT_EQ(LoadErrorMessage(3, 0), "Could not open the file.\nFailed to read header. Code: 0");
+    EXPECT_EQ(LoadErrorMessage(5, 12), "Could not open the file.\nFailed to create an object. Code: 12");
+    EXPECT_EQ(LoadErrorMessage(6, -1), "Could not open the file.\nFailed to unserialize an object. Code: -1");
+    EXPECT_EQ(LoadErrorMessage(7, 3), "Could not open the file.\n");
+    EXPECT_EQ(LoadErrorMessage(-2, 3), "Could not open the file.\n");
+}
+
+}  // namespace
+}  // namespace tessark

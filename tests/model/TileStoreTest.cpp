@@ -1,0 +1,127 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "model/TileKey.h"
+#include "model/TileStore.h"
+
+namespace tessark {
+namespace {
+
+struct Visited {
+    uint32_t key;
+    int32_t x;
+    int32_t y;
+    CTile* tile;
+};
+
+std::vector<Visited> Walk(const TileStore& store, int floor)
+{
+    std::vector<Visited> visited;
+    store.ForEachTile(floor, [&](uint32_t key, CTile& tile) {
+        int32_t x = 0;
+        int32_t y = 0;
+        SplitTileKey(key, x, y);
+        visited.push_back({key, x, y, &tile});
+    });
+    return visited;
+}
+
+TEST(TileKeyTest, KeyBytesAndSplit)
+{
+    EXPECT_EQ(MakeTileKey(0x1234, 0xABCD), 0x12AB34CDu);
+    int32_t x = 0;
+    int32_t y = 0;
+    SplitTileKey(0x12AB34CD, x, y);
+    EXPECT_EQ(x, 0x1234);
+    EXPECT_EQ(y, 0xABCD);
+    EXPECT_EQ(MakeTileKey(65536 + 5, -1), MakeTileKey(5, 65535));
+    EXPECT_EQ(FloorIndex(7), 7);
+    EXPECT_EQ(FloorIndex(16), -1);
+    EXPECT_EQ(FloorIndex(255), -1);
+    EXPECT_EQ(FloorIndex(256 + 3), 3);
+    EXPECT_EQ(FloorIndex(-1), -1);
+}
+
+TEST(TileStoreTest, WalkFollowsKeyOrderAcrossBlocks)
+{
+    TileStore store;
+    // Put in scrambled order; the walk must come out by key.
+    const std::vector<std::pair<int32_t, int32_t>> positions = {
+        {256, 0}, {255, 255}, {0, 256}, {255, 0}, {17, 3}, {3, 17}, {16, 0},
+        {0, 0},   {300, 100}, {100, 300}, {65535, 65535}, {15, 255}, {16, 1}};
+    for (auto [x, y] : positions) {
+        store.Put(x, y, 7, std::make_unique<CTile>());
+    }
+    const std::vector<Visited> visited = Walk(store, 7);
+    ASSERT_EQ(visited.size(), positions.size());
+    for (size_t i = 1; i < visited.size(); ++i) {
+        EXPECT_LT(visited[i - 1].key, visited[i].key) << i;
+    }
+    std::vector<std::pair<int32_t, int32_t>> order;
+    for (const Visited& v : visited) {
+        order.emplace_back(v.x, v.y);
+        EXPECT_EQ(v.tile, store.Get(v.x, v.y, 7));
+    }
+    const std::vector<std::pair<int32_t, int32_t>> expected = {
+        {0, 0},     {3, 17},    {15, 255}, {16, 0},     {16, 1},    {17, 3}, {255, 0},
+        {255, 255}, {0, 256}, {100, 300}, {256, 0}, {300, 100}, {65535, 65535}};
+    EXPECT_EQ(order, expected);
+    EXPECT_TRUE(Walk(store, 6).empty());
+}
+
+TEST(TileStoreTest, AddressesByLowBitsAndRefusesHighFloors)
+{
+    TileStore store;
+    CTile* tile = store.Put(0, 10, 7, std::make_unique<CTile>());
+    EXPECT_EQ(store.Get(65536, 10, 7), tile);
+    EXPECT_EQ(store.Get(0, 10 + 65536 * 3, 7), tile);
+    EXPECT_EQ(store.Get(0, 10, 7 + 256), tile);
+    EXPECT_EQ(store.Get(0, 10, 16), nullptr);
+    EXPECT_EQ(store.Get(0, 10, 255), nullptr);
+    EXPECT_EQ(store.Get(0, 10, -1), nullptr);
+    EXPECT_EQ(store.Put(1, 1, 16, std::make_unique<CTile>()), nullptr);
+    EXPECT_EQ(store.Size(), 1u);
+    // Neighbours in the same chunk and block are distinct.
+    EXPECT_EQ(store.Get(1, 10, 7), nullptr);
+    EXPECT_EQ(store.Get(0, 11, 7), nullptr);
+    EXPECT_EQ(store.Get(0, 10, 6), nullptr);
+}
+
+TEST(TileStoreTest, PutReplacesTakeHandsBackAndCountsStayRight)
+{
+    TileStore store;
+    CTile* first = store.Put(40, 40, 3, std::make_unique<CTile>());
+    first->SetFlags(1);
+    CTile* second = store.Put(40, 40, 3, std::make_unique<CTile>());
+    EXPECT_EQ(store.Size(), 1u);
+    EXPECT_EQ(store.Get(40, 40, 3), second);
+    EXPECT_EQ(store.Get(40, 40, 3)->GetFlags(), 0u);
+
+    store.Put(41, 40, 3, std::make_unique<CTile>());
+    store.Put(5000, 40, 3, std::make_unique<CTile>());
+    EXPECT_EQ(store.FloorSize(3), 3u);
+    std::unique_ptr<CTile> taken = store.Take(40, 40, 3);
+    EXPECT_EQ(taken.get(), second);
+    EXPECT_EQ(store.Take(40, 40, 3), nullptr);
+    EXPECT_EQ(store.Take(40, 40, 99), nullptr);
+    EXPECT_EQ(store.Size(), 2u);
+    // Emptying a chunk and a block frees them; putting again still works.
+    store.Take(41, 40, 3);
+    store.Take(5000, 40, 3);
+    EXPECT_EQ(store.Size(), 0u);
+    EXPECT_TRUE(Walk(store, 3).empty());
+    store.Put(41, 40, 3, std::make_unique<CTile>());
+    EXPECT_EQ(Walk(store, 3).size(), 1u);
+
+    store.Put(1, 1, 0, std::make_unique<CTile>());
+    store.Put(1, 1, 15, std::make_unique<CTile>());
+    store.ClearFloor(15);
+    EXPECT_EQ(store.Size(), 2u);
+    store.Clear();
+    EXPECT_EQ(store.Size(), 0u);
+    EXPECT_EQ(store.Get(1, 1, 0), nullptr);
+}
+
+}  // namespace
+}  // namespace tessark
