@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "cli/DataInfoCommand.h"
+#include "cli/MapCommands.h"
 #include "cli/StderrMessageSink.h"
 #include "data/DataLoader.h"
 #include "data/GameData.h"
@@ -14,6 +15,11 @@ const std::vector<CliCommand>& AllCommands()
 {
     static const std::vector<CliCommand> commands = {
         {"datainfo", "", true, RunDataInfo},
+        {"info", "MAP", true, RunInfo},
+        {"dump", "MAP", true, RunDump},
+        {"verify", "MAP", true, RunVerify},
+        {"convert", "IN OUT [--template T.qzbm] [--import M.qzbm]...", true, RunConvert},
+        {"minimap", "MAP -o OUT.png [--floor Z] [--area X,Y,W,H]", true, RunMinimap},
     };
     return commands;
 }

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "cli/CliCommand.h"
+
+namespace tessark::cli {
+
+// info MAP: one JSON object describing the opened map.
+int RunInfo(const CliContext& context);
+// dump MAP: JSON Lines of the map, its towns, houses, spawns and tiles.
+int RunDump(const CliContext& context);
+// verify MAP: the verify-map list, one entry per line.
+int RunVerify(const CliContext& context);
+// convert IN OUT [--template T] [--import M]...: Open, imports, Save As.
+int RunConvert(const CliContext& context);
+// minimap MAP -o OUT.png [--floor Z] [--area X,Y,W,H]: one pixel per tile.
+int RunMinimap(const CliContext& context);
+
+}  // namespace tessark::cli
