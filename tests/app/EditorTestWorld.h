@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+
+#include "app/QtPrinters.h"
 #include <memory>
 #include <string>
 

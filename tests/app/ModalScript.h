@@ -3,6 +3,8 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QString>
+
+#include "app/QtPrinters.h"
 #include <QTimer>
 #include <deque>
 #include <functional>
