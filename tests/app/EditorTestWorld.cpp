@@ -1,5 +1,6 @@
 #include "app/EditorTestWorld.h"
 
+#include <QSettings>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -16,6 +17,8 @@ namespace tessark::test {
 
 EditorTestWorld::EditorTestWorld()
 {
+    // Each world starts from an empty settings store, as on a first start.
+    QSettings().clear();
     const std::string data = File("data");
     std::filesystem::create_directories(data);
     EXPECT_TRUE(TestDataSet::WriteAll(data));

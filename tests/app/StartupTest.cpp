@@ -1,4 +1,5 @@
 #include <QComboBox>
+#include <QSettings>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -18,6 +19,7 @@ class StartupTest : public ::testing::Test {
 protected:
     StartupTest()
     {
+        QSettings().clear();
         std::filesystem::create_directories(folder.File("data"));
         EXPECT_TRUE(TestDataSet::WriteAll(folder.File("data")));
     }
