@@ -15,13 +15,16 @@
 
 namespace tessark::test {
 
-EditorTestWorld::EditorTestWorld()
+EditorTestWorld::EditorTestWorld(const std::string& materialsXml)
 {
     // Each world starts from an empty settings store, as on a first start.
     QSettings().clear();
     const std::string data = File("data");
     std::filesystem::create_directories(data);
     EXPECT_TRUE(TestDataSet::WriteAll(data));
+    if (!materialsXml.empty()) {
+        EXPECT_TRUE(WriteTextFile(data + "/materials.xml", materialsXml));
+    }
     RecordingMessageSink startup;
     EXPECT_TRUE(LoadDataFiles(data, data_, startup));
     renderer_ = std::make_unique<SpriteRenderer>(data_.items);

@@ -22,7 +22,8 @@ namespace tessark::test {
 // and (on request) the main window over them, as start-up makes them.
 class EditorTestWorld {
 public:
-    EditorTestWorld();
+    // materialsXml, when given, replaces the data set's materials.xml.
+    explicit EditorTestWorld(const std::string& materialsXml = {});
     ~EditorTestWorld();
 
     CMainFrame& Frame();
