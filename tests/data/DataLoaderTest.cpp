@@ -147,15 +147,5 @@ TEST(DataDirectoryPrefixTest, AppendsOneSeparator)
     EXPECT_EQ(DataDirectoryPrefix("/"), "/");
 }
 
-TEST(DataLoaderTrailingSeparatorTest, DirectoryGivenWithItsSeparatorLoadsToo)
-{
-    ScratchDirectory dir;
-    ASSERT_TRUE(TestDataSet::WriteAll(dir.Path().string()));
-    GameData data;
-    RecordingMessageSink messages;
-    EXPECT_TRUE(LoadDataFiles(dir.Path().string() + "/", data, messages));
-    EXPECT_TRUE(messages.messages.empty());
-}
-
 }  // namespace
 }  // namespace tessark
