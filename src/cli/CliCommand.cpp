@@ -4,7 +4,10 @@
 #include <memory>
 
 #include "cli/DataInfoCommand.h"
+#include "cli/GenDataCommand.h"
+#include "cli/GenMapCommand.h"
 #include "cli/MapCommands.h"
+#include "cli/SpriteSheetCommand.h"
 #include "cli/StderrMessageSink.h"
 #include "data/DataLoader.h"
 #include "data/GameData.h"
@@ -20,6 +23,9 @@ const std::vector<CliCommand>& AllCommands()
         {"verify", "MAP", true, RunVerify},
         {"convert", "IN OUT [--template T.qzbm] [--import M.qzbm]...", true, RunConvert},
         {"minimap", "MAP -o OUT.png [--floor Z] [--area X,Y,W,H]", true, RunMinimap},
+        {"gen-data", "DIR [--seed N]", false, RunGenData},
+        {"gen-map", "OUT.qzbm [--size N] [--seed N]", true, RunGenMap},
+        {"sprite-sheet", "-o OUT.png [--columns N]", true, RunSpriteSheet},
     };
     return commands;
 }

@@ -1,6 +1,13 @@
 #pragma once
 
+#include <cstdint>
+
 #include "cli/CliCommand.h"
+
+namespace tessark {
+class CTessarkDoc;
+class Surface;
+}  // namespace tessark
 
 namespace tessark::cli {
 
@@ -14,5 +21,10 @@ int RunVerify(const CliContext& context);
 int RunConvert(const CliContext& context);
 // minimap MAP -o OUT.png [--floor Z] [--area X,Y,W,H]: one pixel per tile.
 int RunMinimap(const CliContext& context);
+
+// The minimap of one floor over the area whose top-left tile is (x, y): one pixel per tile in
+// the tile's minimap colour, black where no tile stands.
+Surface MinimapPicture(const CTessarkDoc& document, int floor, int64_t x, int64_t y, int width,
+                       int height);
 
 }  // namespace tessark::cli

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <iostream>
@@ -92,6 +93,28 @@ std::optional<MinimapArguments> ParseArguments(const std::vector<std::string>& a
 
 }  // namespace
 
+Surface MinimapPicture(const CTessarkDoc& document, int floor, int64_t x, int64_t y, int width,
+                       int height)
+{
+    Surface picture(width, height, 0);
+    for (int row = 0; row < height; ++row) {
+        uint32_t* pixels = picture.Row(row);
+        const int64_t tileY = y + row;
+        for (int column = 0; column < width; ++column) {
+            const int64_t tileX = x + column;
+            // Outside the coordinate range no tile can stand.
+            if (tileX < 0 || tileY < 0 || tileX > 0xFFFF || tileY > 0xFFFF) {
+                continue;
+            }
+            if (const CTile* tile = document.GetTile(static_cast<int32_t>(tileX),
+                                                     static_cast<int32_t>(tileY), floor)) {
+                pixels[column] = SwapRedBlue(tile->GetMinimapColor(document.Database()));
+            }
+        }
+    }
+    return picture;
+}
+
 int RunMinimap(const CliContext& context)
 {
     const std::optional<MinimapArguments> args = ParseArguments(context.args);
@@ -110,25 +133,15 @@ int RunMinimap(const CliContext& context)
                   << " pixels\n";
         return kExitUsage;
     }
-    const int width = static_cast<int>(area[2]);
-    const int height = static_cast<int>(area[3]);
-    Surface picture(width, height, 0);
-    for (int row = 0; row < height; ++row) {
-        uint32_t* pixels = picture.Row(row);
-        const int64_t y = area[1] + row;
-        for (int column = 0; column < width; ++column) {
-            const int64_t x = area[0] + column;
-            // Outside the coordinate range no tile can stand.
-            if (x < 0 || y < 0 || x > 0xFFFF || y > 0xFFFF) {
-                continue;
-            }
-            if (const CTile* tile = document.GetTile(static_cast<int32_t>(x),
-                                                     static_cast<int32_t>(y), args->floor)) {
-                pixels[column] = SwapRedBlue(tile->GetMinimapColor(document.Database()));
-            }
-        }
+    const Surface picture = MinimapPicture(document, args->floor, area[0], area[1],
+                                           static_cast<int>(area[2]), static_cast<int>(area[3]));
+    // The tool's PNG writer takes a plain picture; both hold 0x00RRGGBB pixels.
+    PixelImage image(picture.Width(), picture.Height());
+    for (int row = 0; row < picture.Height(); ++row) {
+        std::copy(picture.Row(row), picture.Row(row) + picture.Width(),
+                  image.pixels.begin() + static_cast<ptrdiff_t>(row) * picture.Width());
     }
-    const bool written = WritePng(picture, args->output);
+    const bool written = WritePng(args->output, image);
     map.ReleaseMessages();
     if (!written) {
         context.messages->ShowMessage("Could not write " + args->output + ".",

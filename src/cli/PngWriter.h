@@ -2,12 +2,11 @@
 
 #include <string>
 
-namespace tessark {
+#include "cli/PixelImage.h"
 
-class Surface;
+namespace tessark::cli {
 
-// Writes the surface as an 8-bit RGB PNG through an atomic file write: on failure the file
-// that was there stays as it was. False when the file cannot be written.
-bool WritePng(const Surface& surface, const std::string& path);
+// Writes the image as an 8-bit RGB PNG. The previous file stays intact when writing fails.
+bool WritePng(const std::string& path, const PixelImage& image);
 
-}  // namespace tessark
+}  // namespace tessark::cli

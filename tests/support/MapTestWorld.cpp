@@ -39,7 +39,7 @@ void FillMapTestDatabase(ItemDatabase& database)
     grass.minimapColor = 24;
     database.SetServerType(kGrass, grass);
     ItemType dirt = MakeType(ItemGroup::Ground, kDirt);
-    dirt.minimapColor = 129;
+    dirt.minimapColor = 180;  // pure red: shows whether red and blue are swapped
     database.SetServerType(kDirt, dirt);
     database.SetServerType(kPlain, MakeType(ItemGroup::None, kPlain));
     ItemType stackable = MakeType(ItemGroup::None, kStackable);
