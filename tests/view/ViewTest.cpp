@@ -185,6 +185,44 @@ TEST_F(ViewTest, FloorCommandsAndTheirLimits)
     EXPECT_TRUE(commands.Action(command::FloorFirst + 7)->isChecked());
 }
 
+TEST_F(ViewTest, FloorsAboveTheGroundAreShiftedAndTheOnesBelowShaded)
+{
+    // The view starts with tile (20, 20) at the window's top-left corner; a tile is 32 pixels.
+    world.Place(kGrass, 30, 30, 7);
+    world.Place(kGrass, 30, 30, 6);
+    auto centre = [](int column, int row) { return QPoint((column - 20) * 32 + 16, (row - 20) * 32 + 16); };
+    const QColor black(Qt::black);
+
+    QImage shot = view.viewport()->grab().toImage();
+    const QColor grass = shot.pixelColor(centre(30, 30));
+    ASSERT_NE(grass, black);
+    EXPECT_EQ(shot.pixelColor(centre(30, 30) + QPoint(1, 0)), grass);  // not shaded
+    EXPECT_EQ(shot.pixelColor(centre(29, 29)), black);                  // floor 6 is not drawn
+
+    frame.Commands().Action(command::FloorFirst + 6)->trigger();  // "+1"
+    shot = view.viewport()->grab().toImage();
+    // Floor 6 lies one tile up and left, unshaded; floor 7 under it is shaded every other pixel.
+    EXPECT_EQ(shot.pixelColor(centre(29, 29)), grass);
+    EXPECT_EQ(shot.pixelColor(centre(29, 29) + QPoint(1, 0)), grass);
+    const QColor left = shot.pixelColor(centre(30, 30));
+    const QColor right = shot.pixelColor(centre(30, 30) + QPoint(1, 0));
+    EXPECT_NE(left, right);
+    EXPECT_TRUE((left == black && right == grass) || (left == grass && right == black));
+
+    // Without the shade both show plainly.
+    frame.Commands().Action(command::ShowShade)->trigger();
+    shot = view.viewport()->grab().toImage();
+    EXPECT_EQ(shot.pixelColor(centre(30, 30)), grass);
+    EXPECT_EQ(shot.pixelColor(centre(30, 30) + QPoint(1, 0)), grass);
+
+    // Underground the floor below the current one lies one tile down and right.
+    world.Place(kGrass, 26, 26, 9);
+    frame.Commands().Action(command::FloorFirst + 8)->trigger();  // "-1"
+    shot = view.viewport()->grab().toImage();
+    EXPECT_EQ(shot.pixelColor(centre(27, 27)), grass);
+    EXPECT_EQ(shot.pixelColor(centre(26, 26)), black);
+}
+
 TEST_F(ViewTest, ScrollingRedrawsOnlyTheStripThatCameIn)
 {
     QApplication::processEvents();
