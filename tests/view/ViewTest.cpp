@@ -9,6 +9,7 @@
 #include "app/MainFrame.h"
 #include "app/MainStatusBar.h"
 #include "model/TessarkDoc.h"
+#include "render/MapDrawer.h"
 #include "render/SpriteRenderer.h"
 #include "view/Minimap.h"
 #include "view/TessarkView.h"
@@ -221,6 +222,40 @@ TEST_F(ViewTest, FloorsAboveTheGroundAreShiftedAndTheOnesBelowShaded)
     shot = view.viewport()->grab().toImage();
     EXPECT_EQ(shot.pixelColor(centre(27, 27)), grass);
     EXPECT_EQ(shot.pixelColor(centre(26, 26)), black);
+}
+
+TEST_F(ViewTest, PiecesDrawnApartMatchTheWindowDrawnAtOnce)
+{
+    for (int x = 22; x < 34; ++x) {
+        for (int y = 21; y < 30; ++y) {
+            world.Place(kGrass, x, y, 7);
+            world.Place(kGrass, x, y, 6);
+            if ((x + y) % 3 == 0) {
+                world.Place(2, x, y, 6);  // a wall
+            }
+        }
+    }
+    frame.Commands().Action(command::FloorFirst + 6)->trigger();
+    view.TrackCursor(QPoint(200, 150));
+    // The whole window at once, as the command-line renderer draws it.
+    const MapViewState state = view.ViewState();
+    Surface whole(state.clientWidth, state.clientHeight);
+    MapDrawer(document, world.Renderer()).Paint(whole, state, whole.Bounds());
+
+    // Pieces that start off the 8-pixel grid and split tiles.
+    const QRect pieces[] = {QRect(0, 0, 101, 77), QRect(101, 0, 173, 77), QRect(13, 77, 250, 203),
+                            QRect(263, 280, 37, 19)};
+    for (const QRect& piece : pieces) {
+        const Surface& drawn = view.DrawArea(piece);
+        const QPoint origin(piece.left() & ~7, piece.top() & ~7);
+        int differing = 0;
+        for (int y = piece.top(); y <= piece.bottom(); ++y) {
+            for (int x = piece.left(); x <= piece.right(); ++x) {
+                differing += drawn.Pixel(x - origin.x(), y - origin.y()) != whole.Pixel(x, y) ? 1 : 0;
+            }
+        }
+        EXPECT_EQ(differing, 0) << piece.x() << "," << piece.y();
+    }
 }
 
 TEST_F(ViewTest, ScrollingRedrawsOnlyTheStripThatCameIn)
