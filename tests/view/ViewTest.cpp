@@ -149,6 +149,20 @@ TEST_F(ViewTest, KeysScrollByTheLineAndPageSteps)
     EXPECT_NEAR(MiddleTile().y(), cursor.y, 2);
 }
 
+TEST_F(ViewTest, ScrollBarsReachAcrossAWideMap)
+{
+    document.width = 2048;
+    document.height = 1200;
+    view.UpdateMapScrollSizes();
+    EXPECT_EQ(view.horizontalScrollBar()->maximum(), 2048 * 32 - view.viewport()->width());
+    EXPECT_EQ(view.verticalScrollBar()->maximum(), 1200 * 32 - view.viewport()->height());
+    view.horizontalScrollBar()->setSliderPosition(60000);
+    view.verticalScrollBar()->setSliderPosition(37000);
+    EXPECT_EQ(view.ScrollPosition(), (Point{60000, 37000}));
+    view.TrackCursor(QPoint(0, 0));
+    EXPECT_EQ(view.CursorTile(), (Position{60000 / 32, 37000 / 32, 7}));
+}
+
 TEST_F(ViewTest, CenterOnSwitchesTheFloorAndIgnoresTilesBeyondTheMap)
 {
     view.CenterOn({500, 600, 9});
