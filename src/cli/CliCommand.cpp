@@ -25,7 +25,7 @@ const std::vector<CliCommand>& AllCommands()
         {"minimap", "MAP -o OUT.png [--floor Z] [--area X,Y,W,H]", true, RunMinimap},
         {"gen-data", "DIR [--seed N]", false, RunGenData},
         {"gen-map", "OUT.qzbm [--size N] [--seed N]", true, RunGenMap},
-        {"sprite-sheet", "-o OUT.png [--columns N]", true, RunSpriteSheet},
+        {"sprite-sheet", "-o OUT.png [--columns N] [--first ID] [--last ID]", true, RunSpriteSheet},
     };
     return commands;
 }
