@@ -283,6 +283,7 @@ std::vector<Rect> MapDrawer::AnimatedRects(const MapViewState& view)
     auto isAnimated = [&database](const CItem& item) {
         return database.GetServerType(item.GetTypeKey()).animationPhases > 1;
     };
+    std::vector<const CItem*> things;
     for (int column = std::max(span.firstColumn + shift, 0); column <= span.lastColumn + shift; ++column) {
         for (int row = std::max(span.firstRow + shift, 0); row <= span.lastRow + shift; ++row) {
             const Position position{column, row, z};
@@ -290,7 +291,7 @@ std::vector<Rect> MapDrawer::AnimatedRects(const MapViewState& view)
             if (!tile) {
                 continue;
             }
-            std::vector<const CItem*> things;
+            things.clear();
             if (tile->GetGround()) {
                 things.push_back(tile->GetGround());
             }
