@@ -23,9 +23,9 @@ echo "Drawing the demo world as the map view shows it instead..."
 cli="$bin/tessark-cli"
 pictures=()
 if "$cli" --help | grep -q '^  render '; then
-  "$cli" render "$world" -o "$out/demo-town.png" --center 180,280 --size 1280x800
+  "$cli" render "$world" -o "$out/demo-town.png" --center 180,212 --size 1280x800
   "$cli" render "$world" -o "$out/demo-zoom-quarter.png" --center 256,256 --zoom 0.25 --size 1280x800
-  "$cli" render "$world" -o "$out/demo-upper-floor.png" --center 180,280 --floor 6 --size 1280x800
+  "$cli" render "$world" -o "$out/demo-upper-floor.png" --center 180,212 --floor 6 --size 1280x800
   pictures+=(demo-town demo-zoom-quarter demo-upper-floor)
 else
   echo "This build's tessark-cli has no render command yet: only the minimap is drawn."
