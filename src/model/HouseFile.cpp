@@ -3,6 +3,7 @@
 #include "model/HouseList.h"
 #include "platform/MessageSink.h"
 #include "xml/Markup.h"
+#include "xml/XmlDocumentFile.h"
 #include "xml/XmlTextFile.h"
 
 namespace tessark {
@@ -44,18 +45,8 @@ bool HouseList::SaveHouses(const std::string& path)
 
 bool HouseList::LoadHouses(const std::string& path, MessageSink& messages)
 {
-    const XmlTextFile file = ReadXmlTextFile(path);
-    if (file.result == XmlReadResult::CannotOpen) {
-        messages.ShowMessage(CouldNotOpenMessage(path), MessageIcon::Error);
-        return false;
-    }
-    if (file.result == XmlReadResult::BinaryData) {
-        messages.ShowMessage(kBinaryDataMessage, MessageIcon::Error);
-        return false;
-    }
     CMarkup xml;
-    if (!xml.SetDocument(file.text)) {
-        messages.ShowMessage("Error: " + xml.GetParseError() + "\r\n", MessageIcon::Error);
+    if (!LoadXmlDocument(path, xml, messages)) {
         return false;
     }
     if (!xml.FindElement("houses")) {

@@ -2,6 +2,7 @@
 #include "model/SpawnList.h"
 #include "platform/MessageSink.h"
 #include "xml/Markup.h"
+#include "xml/XmlDocumentFile.h"
 #include "xml/XmlTextFile.h"
 
 namespace tessark {
@@ -19,18 +20,8 @@ bool CSpawnList::SaveSpawns(const std::string& path) const
 
 bool CSpawnList::LoadSpawns(const std::string& path, MessageSink& messages)
 {
-    const XmlTextFile file = ReadXmlTextFile(path);
-    if (file.result == XmlReadResult::CannotOpen) {
-        messages.ShowMessage(CouldNotOpenMessage(path), MessageIcon::Error);
-        return false;
-    }
-    if (file.result == XmlReadResult::BinaryData) {
-        messages.ShowMessage(kBinaryDataMessage, MessageIcon::Error);
-        return false;
-    }
     CMarkup xml;
-    if (!xml.SetDocument(file.text)) {
-        messages.ShowMessage("Error: " + xml.GetParseError() + "\r\n", MessageIcon::Error);
+    if (!LoadXmlDocument(path, xml, messages)) {
         return false;
     }
     if (!xml.FindElement("spawns")) {
