@@ -1,6 +1,7 @@
 #include <filesystem>
 #include <iostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/CliCommand.h"
@@ -80,7 +81,7 @@ int main(int argc, char** argv)
     }
     for (const auto& command : AllCommands()) {
         if (command.name == commandName) {
-            return command.run(context);
+            return RunCommand(command, std::move(context));
         }
     }
     std::cerr << "tessark-cli: unknown command " << commandName << '\n';

@@ -7,6 +7,14 @@ namespace tessark {
 class MessageSink;
 struct GameData;
 
+// Start-up's messages (string table ids 135 to 139).
+inline constexpr const char* kSpritesNotLoadedMessage = "Could not load sprites from morva.spr!";
+inline constexpr const char* kMaterialsNotLoadedMessage =
+    "Could not load materials.xml! (loading default)";
+inline constexpr const char* kClientDataNotFoundMessage = "Could not find morva.dat!";
+inline constexpr const char* kItemsNotLoadedMessage = "Could not load items.qzb!";
+inline constexpr const char* kInvalidClientDataMessage = "Invalid format of morva.dat!";
+
 // Start-up's data loading: morva.dat, items.qzb, items.xml, materials.xml (or the defaults),
 // creatures.xml and morva.spr from the data directory, in that order, with start-up's messages.
 // False when the program must not start.

@@ -6,7 +6,8 @@ namespace tessark {
 
 class ItemDatabase;
 
-// Placeholder until the reader lands.
+// Reads items.xml: names for existing item types and the kinds monster, teleport and depot.
+// Never creates a type and never shows a message.
 class ItemNamesReader {
 public:
     explicit ItemNamesReader(ItemDatabase& database) : database_(database) {}

@@ -1,0 +1,217 @@
+#include "app/FileCommands.h"
+
+#include <QFileInfo>
+#include <QMessageBox>
+#include <optional>
+
+#include "app/DisplayText.h"
+#include "app/FilePrompts.h"
+#include "app/MessageBoxSink.h"
+#include "app/RecentFileList.h"
+#include "dialogs/GeneralPage.h"
+#include "dialogs/MyPropertySheet.h"
+#include "mapfiles/MapImport.h"
+#include "model/MapProperties.h"
+#include "model/TessarkDoc.h"
+#include "platform/MessageSink.h"
+#include "view/TessarkView.h"
+
+namespace tessark {
+
+namespace {
+
+GeneralPageFields ToFields(const MapProperties& properties)
+{
+    GeneralPageFields fields;
+    fields.width = properties.width;
+    fields.height = properties.height;
+    fields.templeX = properties.temple.x;
+    fields.templeY = properties.temple.y;
+    fields.templeZ = properties.temple.z;
+    fields.filename = ToDisplayText(properties.filename);
+    fields.spawnFile = ToDisplayText(properties.spawnFile);
+    fields.houseFile = ToDisplayText(properties.houseFile);
+    fields.description = ToDisplayText(properties.description);
+    return fields;
+}
+
+MapProperties FromFields(const GeneralPageFields& fields, const MapProperties& original)
+{
+    MapProperties properties;
+    properties.filename = FromEditedText(original.filename, fields.filename);
+    properties.width = fields.width;
+    properties.height = fields.height;
+    properties.temple = {fields.templeX, fields.templeY, fields.templeZ};
+    properties.spawnFile = FromEditedText(original.spawnFile, fields.spawnFile);
+    properties.houseFile = FromEditedText(original.houseFile, fields.houseFile);
+    properties.description = FromEditedText(original.description, fields.description);
+    return properties;
+}
+
+// Shows the sheet with one "General" page; the page's values on OK.
+std::optional<GeneralPageFields> RunPropertySheet(QWidget& parent, const QString& title,
+                                                   const GeneralPageFields& fields)
+{
+    CMyPropertySheet sheet(title, &parent);
+    auto* page = new CGeneralPage(fields);
+    sheet.AddPage(page, "General");
+    if (sheet.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return page->Fields();
+}
+
+}  // namespace
+
+FileCommands::FileCommands(CTessarkDoc& document, CTessarkView& view, QWidget& window,
+                           RecentFileList& recentFiles, QObject* parent)
+    : QObject(parent),
+      document_(document),
+      view_(view),
+      window_(window),
+      recentFiles_(recentFiles),
+      prompts_(std::make_unique<FilePrompts>())
+{
+}
+
+FileCommands::~FileCommands() = default;
+
+void FileCommands::SetPrompts(std::unique_ptr<FilePrompts> prompts)
+{
+    prompts_ = std::move(prompts);
+}
+
+bool FileCommands::SaveModified()
+{
+    if (!document_.IsModified()) {
+        return true;
+    }
+    const QString name = document_.GetPathName().empty() ? ToDisplayText(document_.GetTitle())
+                                                         : ToDisplayText(document_.GetPathName());
+    const auto answer = QMessageBox::warning(&window_, MessageBoxSink::kTitle, QString("Save changes to %1?").arg(name),
+                                             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    if (answer == QMessageBox::Cancel || answer == QMessageBox::Escape || answer == QMessageBox::NoButton) {
+        return false;
+    }
+    if (answer == QMessageBox::Yes) {
+        return OnSave();
+    }
+    return true;
+}
+
+void FileCommands::OnNewMap()
+{
+    GeneralPageFields fields = ToFields(NewMapProperties());
+    fields.isNew = true;
+    fields.maxWidth = view_.MaxNewMapWidth();
+    fields.maxHeight = view_.MaxNewMapHeight();
+    const std::optional<GeneralPageFields> entered = RunPropertySheet(window_, "New", fields);
+    if (!entered || !SaveModified()) {
+        return;
+    }
+    if (NewMapWithProperties(document_, FromFields(*entered, NewMapProperties()))) {
+        emit DocumentReset();
+    }
+}
+
+void FileCommands::OnFileNew()
+{
+    if (!SaveModified()) {
+        return;
+    }
+    if (document_.NewDocument()) {
+        emit DocumentReset();
+    }
+}
+
+void FileCommands::OnOpenMap()
+{
+    document_.SetTitleOverride("");
+    OnFileOpen();
+}
+
+void FileCommands::OnFileOpen()
+{
+    const std::optional<QString> path = prompts_->OpenFileName(&window_, "Open", kOpenMapFilter);
+    if (path) {
+        OpenFile(*path);
+    }
+}
+
+bool FileCommands::OpenFile(const QString& path)
+{
+    if (!SaveModified()) {
+        return false;
+    }
+    document_.OpenDocument(FromDisplayText(path));
+    recentFiles_.Add(path);
+    emit DocumentReset();
+    return true;
+}
+
+bool FileCommands::DoSave(bool saveAs)
+{
+    const std::string path = saveAs ? std::string() : document_.GetPathName();
+    bool cancelled = false;
+    const bool saved = document_.DoSave(path, true, [&](const std::string& proposed) -> std::optional<std::string> {
+        const std::optional<QString> chosen =
+            prompts_->SaveFileName(&window_, ToDisplayText(proposed), kSaveMapFilter);
+        if (!chosen) {
+            cancelled = true;
+            return std::nullopt;
+        }
+        return FromDisplayText(*chosen);
+    });
+    if (saved) {
+        recentFiles_.Add(ToDisplayText(document_.GetPathName()));
+        emit TitleChanged();
+    } else if (!cancelled) {
+        // The writers leave the old file as it was; the user must hear that nothing was saved.
+        document_.Messages().ShowMessage(kSaveFailedMessage, MessageIcon::Error);
+    }
+    return saved;
+}
+
+bool FileCommands::OnSave()
+{
+    return DoSave(document_.GetPathName().empty());
+}
+
+bool FileCommands::OnSaveAs()
+{
+    return DoSave(true);
+}
+
+void FileCommands::OnImport()
+{
+    const std::optional<QString> path = prompts_->OpenFileName(&window_, "Import", kQzbmOnlyFilter);
+    if (path) {
+        ImportMap(document_, FromDisplayText(*path));
+    }
+}
+
+void FileCommands::OnLoadTemplate()
+{
+    const std::optional<QString> path = prompts_->OpenFileName(&window_, "Load template", kQzbmOnlyFilter);
+    if (!path) {
+        return;
+    }
+    document_.groundTemplate.clear();
+    LoadTemplateFile(document_, FromDisplayText(*path));
+}
+
+void FileCommands::OnProperties()
+{
+    const MapProperties current = ReadMapProperties(document_);
+    GeneralPageFields fields = ToFields(current);
+    fields.isNew = false;
+    const std::optional<GeneralPageFields> entered = RunPropertySheet(window_, "Properties", fields);
+    if (!entered) {
+        return;
+    }
+    ApplyMapProperties(document_, FromFields(*entered, current));
+    view_.UpdateMapScrollSizes();
+    view_.viewport()->update();
+}
+
+}  // namespace tessark

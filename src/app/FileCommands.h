@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <memory>
+
+class QWidget;
+
+namespace tessark {
+
+class CTessarkDoc;
+class CTessarkView;
+class FilePrompts;
+class RecentFileList;
+
+// The File menu's commands: they run the dialogs and hand the rest to the document.
+class FileCommands final : public QObject {
+    Q_OBJECT
+public:
+    static constexpr const char* kSaveFailedMessage = "Could not save the file.";
+
+    FileCommands(CTessarkDoc& document, CTessarkView& view, QWidget& window, RecentFileList& recentFiles,
+                 QObject* parent = nullptr);
+    ~FileCommands() override;
+
+    // Tests answer the file dialogs; the commands keep using the given prompts.
+    void SetPrompts(std::unique_ptr<FilePrompts> prompts);
+
+    // "&New": the "New" property sheet, then a new map with its values.
+    void OnNewMap();
+    // Ctrl+N: a new map without the sheet.
+    void OnFileNew();
+    // "&Open...": clears the title override, then as Ctrl+O.
+    void OnOpenMap();
+    void OnFileOpen();
+    // Opens a map named on the command line, dropped on the window or picked from the recent
+    // list, after asking to save a modified map. False when the user cancelled.
+    bool OpenFile(const QString& path);
+    bool OnSave();
+    bool OnSaveAs();
+    void OnImport();
+    void OnLoadTemplate();
+    // File "Properties".
+    void OnProperties();
+
+    // Asks "Save changes to ...?" when the map is modified; false when the user cancels (or the
+    // save he asked for fails).
+    bool SaveModified();
+
+signals:
+    // After New and Open: the view starts over and the title changes.
+    void DocumentReset();
+    void TitleChanged();
+
+private:
+    bool DoSave(bool saveAs);
+
+    CTessarkDoc& document_;
+    CTessarkView& view_;
+    QWidget& window_;
+    RecentFileList& recentFiles_;
+    std::unique_ptr<FilePrompts> prompts_;
+};
+
+}  // namespace tessark

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QStatusBar>
+#include <QString>
+
+class QLabel;
+
+namespace tessark {
+
+// Four panes: the message pane (stretching) and x, y, z of the cursor tile, 40 pixels each.
+// Menu and toolbar help shows over the message pane while it lasts; whenever the idle text
+// "Ready" would come back, the last status text shows instead when there is one.
+class CMainStatusBar final : public QStatusBar {
+    Q_OBJECT
+public:
+    static constexpr const char* kIdleText = "Ready";
+    static constexpr int kCoordinatePaneWidth = 40;
+
+    explicit CMainStatusBar(QWidget* parent = nullptr);
+
+    void SetCursorPosition(int x, int y, int z);
+    // "%d%% done." until the next idle moment.
+    void SetProgress(int percent);
+    // Shown now and at every idle moment; an empty text brings "Ready" back.
+    void SetStatusText(const QString& text);
+    const QString& StatusText() const { return statusText_; }
+
+    // What a pane shows: 0 the message pane, 1 to 3 x, y, z.
+    QString PaneText(int pane) const;
+    void ShowIdleText();
+
+private:
+    QLabel* messagePane_;
+    QLabel* coordinatePanes_[3];
+    QString statusText_;
+};
+
+}  // namespace tessark

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "platform/MessageSink.h"
+
+namespace tessark {
+
+// The engine's messages as modal message boxes titled "Tessark", with the icon the engine asks
+// for and an OK button. Before the main window exists the boxes have no parent.
+class MessageBoxSink final : public MessageSink {
+public:
+    static constexpr const char* kTitle = "Tessark";
+
+    void ShowMessage(std::string_view text, MessageIcon icon) override;
+    void SetParent(QWidget* parent) { parent_ = parent; }
+
+private:
+    QPointer<QWidget> parent_;
+};
+
+}  // namespace tessark

@@ -1,0 +1,206 @@
+#include "cli/genmap/WorldGenerator.h"
+
+#include <algorithm>
+#include <string>
+
+#include "cli/gendata/SeededRandom.h"
+#include "cli/genmap/CaveBuilder.h"
+#include "cli/genmap/GroundPainter.h"
+#include "cli/genmap/NaturePlacer.h"
+#include "cli/genmap/RoadBuilder.h"
+#include "cli/genmap/SpawnPlacer.h"
+#include "cli/genmap/ThingPlacer.h"
+#include "cli/genmap/TownBuilder.h"
+#include "cli/genmap/TownPlanner.h"
+#include "cli/genmap/WorldNames.h"
+#include "cli/genmap/WorldPalette.h"
+#include "model/TessarkDoc.h"
+
+namespace tessark::genmap {
+
+namespace {
+
+using gendata::SeededRandom;
+
+// Stages draw on their own streams, so that a change in one leaves the others as they were.
+enum Stage : uint64_t { kSites = 10, kTowns, kRoads, kCaves, kBuildings, kNature, kWilds };
+
+constexpr int32_t kTownRadiusMin = 42;
+constexpr int32_t kTownRadiusMax = 50;
+constexpr int32_t kCaveReach = 28;  // half the width of a cave's area, and some
+
+int32_t SideTowards(const TownSite& from, const TownSite& to)
+{
+    const int32_t dx = to.x - from.x;
+    const int32_t dy = to.y - from.y;
+    if (std::abs(dx) >= std::abs(dy)) {
+        return dx >= 0 ? 1 : 3;
+    }
+    return dy >= 0 ? 2 : 0;
+}
+
+Position Beyond(const Position& end, int side, int32_t by)
+{
+    constexpr int32_t kOutX[4] = {0, 1, 0, -1};
+    constexpr int32_t kOutY[4] = {-1, 0, 1, 0};
+    return {end.x + kOutX[side] * by, end.y + kOutY[side] * by, end.z};
+}
+
+}  // namespace
+
+WorldGenerator::WorldGenerator(CTessarkDoc& document, const WorldPalette& palette, const WorldSettings& settings)
+    : document_(document), palette_(palette), settings_(settings)
+{
+}
+
+std::vector<TownSite> WorldGenerator::ChooseTownSites(const TerrainGrid& grid) const
+{
+    SeededRandom random = SeededRandom::For(settings_.seed, kSites);
+    // Towns keep clear of the sea along the edges where they can.
+    const int32_t lo = std::min(grid.First() + kTownRadiusMax + 2 + std::clamp(grid.Size() / 12, 0, 48),
+                                (grid.First() + grid.Last()) / 2);
+    const int32_t hi = std::max(grid.Last() - (lo - grid.First()), lo);
+    const int32_t span = hi - lo + 1;
+    constexpr int32_t kCell = 2 * kTownRadiusMax + 40;
+    const int32_t columns = std::clamp(span / kCell, 1, 4);
+    const int32_t wanted = std::clamp(grid.Size() / 256, 1, columns * columns);
+    const int32_t rows = (wanted + columns - 1) / columns;
+    std::vector<TownSite> sites;
+    for (int32_t i = 0; i < wanted; ++i) {
+        const int32_t column = i % columns;
+        const int32_t row = i / columns;
+        const int32_t cellWidth = span / columns;
+        const int32_t cellHeight = span / rows;
+        const int32_t jitterX = std::max(0, cellWidth / 2 - kTownRadiusMax - 16);
+        const int32_t jitterY = std::max(0, cellHeight / 2 - kTownRadiusMax - 16);
+        TownSite site;
+        site.x = lo + cellWidth * column + cellWidth / 2 + random.Range(-jitterX, jitterX);
+        site.y = lo + cellHeight * row + cellHeight / 2 + random.Range(-jitterY, jitterY);
+        site.radius = random.Range(kTownRadiusMin, kTownRadiusMax);
+        sites.push_back(site);
+    }
+    return sites;
+}
+
+bool WorldGenerator::ChooseCaveEntrance(TerrainGrid& grid, const TownSite& site, std::vector<Position>& taken,
+                                        Position& entrance) const
+{
+    SeededRandom random = SeededRandom::For(settings_.seed, kCaves, static_cast<uint64_t>(site.x),
+                                            static_cast<uint64_t>(site.y));
+    for (int attempt = 0; attempt < 200; ++attempt) {
+        const int32_t reach = site.radius + random.Range(12, 40);
+        const int32_t x = site.x + random.Range(-reach, reach);
+        const int32_t y = site.y + random.Range(-reach, reach);
+        if (x < grid.First() + kCaveReach || y < grid.First() + kCaveReach || x > grid.Last() - kCaveReach ||
+            y > grid.Last() - kCaveReach) {
+            continue;
+        }
+        if (!grid.IsFreeLand(x - 2, y - 2, x + 2, y + 2, kCellBuilt | kCellReserved | kCellTown)) {
+            continue;
+        }
+        bool apart = true;
+        for (const Position& other : taken) {
+            apart = apart && (std::abs(other.x - x) > 2 * kCaveReach + 4 || std::abs(other.y - y) > 2 * kCaveReach);
+        }
+        if (!apart) {
+            continue;
+        }
+        for (int32_t dy = -1; dy <= 1; ++dy) {
+            for (int32_t dx = -1; dx <= 1; ++dx) {
+                grid.Mark(x + dx, y + dy, kCellReserved);
+            }
+        }
+        entrance = {x, y, 7};
+        taken.push_back(entrance);
+        return true;
+    }
+    return false;
+}
+
+void WorldGenerator::Generate()
+{
+    const int32_t size = settings_.size;
+    document_.width = size;
+    document_.height = size;
+    document_.SetDescription("A generated world of " + std::to_string(size) + " x " + std::to_string(size) +
+                             " tiles (seed " + std::to_string(settings_.seed) + ").");
+    TerrainGrid grid(size, document_.borderX);
+    ThingPlacer placer(document_);
+    SpawnPlacer spawns(placer);
+    WorldNames names(settings_.seed);
+
+    // Plan: land, towns, roads, cave entrances.
+    const std::vector<TownSite> sites = ChooseTownSites(grid);
+    TerrainGenerator(settings_.seed).Generate(grid, sites);
+    std::vector<TownPlan> towns;
+    uint32_t nextHouseId = 1;
+    SeededRandom townRandom = SeededRandom::For(settings_.seed, kTowns);
+    for (size_t i = 0; i < sites.size(); ++i) {
+        towns.push_back(TownPlanner::Plan(grid, sites[i], static_cast<uint32_t>(i + 1), names.TownName(),
+                                          nextHouseId, townRandom));
+    }
+    SeededRandom roadRandom = SeededRandom::For(settings_.seed, kRoads);
+    for (size_t i = 1; i < towns.size(); ++i) {
+        size_t nearest = 0;
+        int64_t best = -1;
+        for (size_t j = 0; j < i; ++j) {
+            const int64_t dx = towns[j].site.x - towns[i].site.x;
+            const int64_t dy = towns[j].site.y - towns[i].site.y;
+            if (best < 0 || dx * dx + dy * dy < best) {
+                best = dx * dx + dy * dy;
+                nearest = j;
+            }
+        }
+        const TownPlan& a = towns[i];
+        const TownPlan& b = towns[nearest];
+        const int sideA = SideTowards(a.site, b.site);
+        const int sideB = SideTowards(b.site, a.site);
+        const Position endA = a.streetEnds[static_cast<size_t>(sideA)];
+        const Position endB = b.streetEnds[static_cast<size_t>(sideB)];
+        RoadBuilder::Lay(grid, endA, Beyond(endA, sideA, 10), roadRandom);
+        RoadBuilder::Lay(grid, Beyond(endA, sideA, 10), Beyond(endB, sideB, 10), roadRandom);
+        RoadBuilder::Lay(grid, Beyond(endB, sideB, 10), endB, roadRandom);
+    }
+    std::vector<Position> entrances(towns.size());
+    std::vector<bool> hasCave(towns.size(), false);
+    std::vector<Position> taken;
+    for (size_t i = 0; i < towns.size(); ++i) {
+        hasCave[i] = ChooseCaveEntrance(grid, towns[i].site, taken, entrances[i]);
+    }
+
+    // Build.
+    GroundPainter(placer, palette_).Paint(grid, 7);
+    SeededRandom buildRandom = SeededRandom::For(settings_.seed, kBuildings);
+    TownBuilder townBuilder(placer, palette_, spawns);
+    for (size_t i = 0; i < towns.size(); ++i) {
+        townBuilder.Build(towns[i], towns, towns[(i + 1) % towns.size()], buildRandom);
+    }
+    CaveBuilder caves(placer, palette_, spawns);
+    const Rect bounds{grid.First() + 1, grid.First() + 1, grid.Last() - 1, grid.Last() - 1};
+    SeededRandom caveRandom = SeededRandom::For(settings_.seed, kCaves);
+    for (size_t i = 0; i < towns.size(); ++i) {
+        if (!hasCave[i]) {
+            continue;
+        }
+        const Position top = entrances[i];
+        placer.Place(palette_.stairsDown, top);
+        const Position sign{top.x + 1, top.y + 1, 7};
+        placer.PlaceText(palette_.woodenSign, sign, "The old mine of " + towns[i].name + ". Enter at your own risk.");
+        const CaveBuilder::Cave mine = caves.Dig(CaveBuilder::Kind::Mine, {top.x, top.y, 8}, bounds, towns[i].temple,
+                                                 static_cast<uint32_t>(1000 + i), caveRandom);
+        if (i == 0 && mine.dug) {
+            // Below the first mine lies a hotter place.
+            placer.Place(palette_.stairsDown, mine.middle);
+            caves.Dig(CaveBuilder::Kind::Grotto, {mine.middle.x, mine.middle.y, 9}, bounds, towns[i].temple, 1999,
+                      caveRandom);
+        }
+    }
+    NaturePlacer(placer, palette_).Grow(grid, SeededRandom::For(settings_.seed, kNature).Next());
+    spawns.PopulateWilds(grid, palette_, SeededRandom::For(settings_.seed, kWilds).Next());
+
+    if (!towns.empty()) {
+        document_.temple = towns.front().temple;
+    }
+}
+
+}  // namespace tessark::genmap

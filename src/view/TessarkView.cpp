@@ -1,0 +1,479 @@
+#include "view/TessarkView.h"
+
+#include <QCursor>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QSettings>
+#include <QTime>
+#include <algorithm>
+#include <cmath>
+
+#include "data/ItemDatabase.h"
+#include "model/TessarkDoc.h"
+#include "render/AnimationScan.h"
+#include "render/SpriteRenderer.h"
+#include "view/Minimap.h"
+#include "view/ViewPainter.h"
+
+namespace tessark {
+
+namespace {
+
+QRect ToQRect(const Rect& rect)
+{
+    return QRect(rect.left, rect.top, rect.Width(), rect.Height());
+}
+
+Rect FromQRect(const QRect& rect)
+{
+    return Rect{rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1};
+}
+
+}  // namespace
+
+CTessarkView::CTessarkView(CTessarkDoc& document, SpriteRenderer& renderer, QWidget* parent)
+    : QAbstractScrollArea(parent), document_(document), renderer_(renderer)
+{
+    setObjectName("MapView");
+    setFocusPolicy(Qt::StrongFocus);
+    setFrameShape(QFrame::NoFrame);
+    viewport()->setMouseTracking(true);
+    // The view paints every pixel itself, so the window is never erased first.
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    viewport()->setAttribute(Qt::WA_NoSystemBackground);
+    QPalette black = viewport()->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    viewport()->setPalette(black);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    QSettings settings;
+    const ViewSettings read = ReadViewSettings(settings);
+    switches_ = read.switches;
+    if (read.forceSlowBlt) {
+        renderer_.fastTransparentCopy = false;
+    }
+    if (read.forceEnableZooming) {
+        renderer_.zoomAllowed = true;
+    }
+    renderer_.SetZoom(geometry_.Zoom());
+    document_.AddViewHintListener(*this);
+}
+
+CTessarkView::~CTessarkView()
+{
+    QSettings settings;
+    WriteViewSettings(settings, switches_);
+    StopAnimationTimer();
+    document_.RemoveViewHintListener(*this);
+    delete minimap_.data();
+}
+
+// --- Zoom and scrolling -------------------------------------------------------------------
+
+void CTessarkView::OnInitialUpdate()
+{
+    initialized_ = true;
+    buffer_.Resize(viewport()->width(), viewport()->height());
+    UpdateMapScrollSizes();
+    if (switches_.showAnimations && Zoom() >= 1.0f) {
+        StartAnimationTimer();
+    }
+    InvalidateAll();
+}
+
+void CTessarkView::UpdateScrollBars()
+{
+    const int width = viewport()->width();
+    const int height = viewport()->height();
+    horizontalScrollBar()->setRange(0, std::max(0, geometry_.ScrollRange(document_.width) - width));
+    verticalScrollBar()->setRange(0, std::max(0, geometry_.ScrollRange(document_.height) - height));
+    horizontalScrollBar()->setPageStep(std::max(1, width));
+    verticalScrollBar()->setPageStep(std::max(1, height));
+    horizontalScrollBar()->setSingleStep(kScrollStep);
+    verticalScrollBar()->setSingleStep(kScrollStep);
+}
+
+void CTessarkView::UpdateMapScrollSizes()
+{
+    UpdateScrollBars();
+    ScrollTo({document_.borderX * 32, document_.borderY * 32});
+}
+
+Point CTessarkView::ScrollPosition() const
+{
+    return {horizontalScrollBar()->value(), verticalScrollBar()->value()};
+}
+
+void CTessarkView::ScrollTo(Point position)
+{
+    horizontalScrollBar()->setValue(position.x);
+    verticalScrollBar()->setValue(position.y);
+}
+
+TileSpan CTessarkView::VisibleTileSpan() const
+{
+    const Rect client{0, 0, viewport()->width(), viewport()->height()};
+    return geometry_.VisibleTileSpan(geometry_.ClientToDrawing(client, ScrollPosition()), document_.width,
+                                     document_.height);
+}
+
+void CTessarkView::SetZoom(float zoom)
+{
+    if (!renderer_.zoomAllowed) {
+        return;
+    }
+    zoom = zoom < kMinZoom ? kMinZoom : (zoom >= kMaxZoom ? kMaxZoom : zoom);
+    const Position remembered = cursorTile_;
+    geometry_.SetZoom(zoom);
+    renderer_.SetZoom(zoom);
+    renderer_.ClearImageCache();
+    UpdateScrollBars();
+    CenterOn(remembered);
+    InvalidateAll();
+}
+
+bool CTessarkView::ZoomOut()
+{
+    if (ZoomClass() == 0 || Zoom() < kZoomStep) {
+        return false;
+    }
+    const float before = Zoom();
+    SetZoom(before - kZoomStep);
+    if (Zoom() < 1.0f) {
+        StopAnimationTimer();
+    }
+    return Zoom() != before;
+}
+
+bool CTessarkView::ZoomIn()
+{
+    if (ZoomClass() == 3) {
+        return false;
+    }
+    const float before = Zoom();
+    SetZoom(before + kZoomStep);
+    if (Zoom() >= 1.0f && switches_.showAnimations) {
+        StartAnimationTimer();
+    }
+    return Zoom() != before;
+}
+
+void CTessarkView::CenterOn(const Position& position)
+{
+    const int floor = CurrentFloor();
+    const std::optional<Point> scroll =
+        geometry_.CenterOn(position.x, position.y, position.z, viewport()->width(), viewport()->height(),
+                           ScrollPosition(), document_.width, document_.height);
+    if (!scroll) {
+        return;
+    }
+    if (CurrentFloor() != floor) {
+        emit FloorChanged(CurrentFloor());
+    }
+    ScrollTo(*scroll);
+    if (minimap_) {
+        minimap_->Recenter();
+    }
+    InvalidateAll();
+}
+
+// --- Floors and display switches ---------------------------------------------------------
+
+void CTessarkView::SetFloorCommand(int z)
+{
+    if (z < 0 || z >= ViewGeometry::kFloorCount || z == CurrentFloor()) {
+        return;
+    }
+    geometry_.SetFloor(z);
+    TrackCursor(viewport()->mapFromGlobal(QCursor::pos()));
+    emit FloorChanged(z);
+    document_.UpdateAllViews({ViewHintKind::All});
+}
+
+void CTessarkView::ToggleShowAnimations()
+{
+    switches_.showAnimations = !switches_.showAnimations;
+    if (switches_.showAnimations) {
+        if (Zoom() >= 1.0f) {
+            StartAnimationTimer();
+        }
+    } else {
+        StopAnimationTimer();
+    }
+    emit SwitchesChanged();
+}
+
+void CTessarkView::ToggleShowShades()
+{
+    switches_.showShades = !switches_.showShades;
+    InvalidateAll();
+    emit SwitchesChanged();
+}
+
+void CTessarkView::ToggleShowSpawns()
+{
+    switches_.showSpawns = !switches_.showSpawns;
+    InvalidateAll();
+    emit SwitchesChanged();
+}
+
+void CTessarkView::ToggleShowCreatures()
+{
+    switches_.showCreatures = !switches_.showCreatures;
+    InvalidateAll();
+    emit SwitchesChanged();
+}
+
+void CTessarkView::ToggleMultiFloorSelect()
+{
+    switches_.multiFloorSelect = !switches_.multiFloorSelect;
+    emit SwitchesChanged();
+}
+
+void CTessarkView::StartAnimationTimer()
+{
+    animationTimer_.start(kAnimationPeriodMs, this);
+}
+
+void CTessarkView::StopAnimationTimer()
+{
+    animationTimer_.stop();
+}
+
+QVector<QRect> CTessarkView::AnimationTick()
+{
+    // The counter follows the clock, so every view shows the same phase.
+    const int milliseconds = QTime::currentTime().msec();
+    renderer_.SetAnimationCounter(
+        static_cast<uint16_t>(static_cast<int64_t>(std::floor(milliseconds * 0.001 * 86400.0)) & 0xFFFF));
+    QVector<QRect> invalidated;
+    for (const Rect& rect : AnimatedThingRects(document_, geometry_, VisibleTileSpan(), switches_.showCreatures)) {
+        const QRect client = ToQRect(geometry_.DrawingToClient(rect, ScrollPosition()));
+        invalidated.push_back(client);
+        viewport()->update(client);
+    }
+    return invalidated;
+}
+
+void CTessarkView::timerEvent(QTimerEvent* event)
+{
+    if (event->timerId() == animationTimer_.timerId()) {
+        AnimationTick();
+        return;
+    }
+    QAbstractScrollArea::timerEvent(event);
+}
+
+// --- Input and relayed messages ----------------------------------------------------------
+
+QRect CTessarkView::CursorFrameRect(const Position& tile) const
+{
+    const std::optional<Rect> rect = geometry_.TileRect(tile.x, tile.y, tile.z);
+    if (!rect) {
+        return {};
+    }
+    return ToQRect(geometry_.DrawingToClient(*rect, ScrollPosition())).adjusted(-1, -1, 1, 1);
+}
+
+void CTessarkView::TrackCursor(QPoint windowPoint)
+{
+    const Point drawing = geometry_.ClientToDrawing(Point{windowPoint.x(), windowPoint.y()}, ScrollPosition());
+    const Point column = geometry_.PointToTile(drawing);
+    const Position tile{column.x, column.y, CurrentFloor()};
+    if (tile == cursorTile_) {
+        return;
+    }
+    const Position old = cursorTile_;
+    cursorTile_ = tile;
+    emit CursorTileChanged(tile);
+    if (showCursorFrame_) {
+        viewport()->update(CursorFrameRect(old));
+        viewport()->update(CursorFrameRect(tile));
+    }
+}
+
+void CTessarkView::mouseMoveEvent(QMouseEvent* event)
+{
+    TrackCursor(event->position().toPoint());
+    QAbstractScrollArea::mouseMoveEvent(event);
+}
+
+void CTessarkView::OnBrushTypeChosen(int32_t key)
+{
+    if (document_.Database().GetType(key) == nullptr) {
+        return;
+    }
+    document_.currentItemKey = key;
+    viewport()->update();
+}
+
+void CTessarkView::OnHouseChanged(int, int32_t)
+{
+    // Only the house tool keeps a selected house; without it nothing here depends on houses.
+}
+
+void CTessarkView::keyPressEvent(QKeyEvent* event)
+{
+    QScrollBar* horizontal = horizontalScrollBar();
+    QScrollBar* vertical = verticalScrollBar();
+    switch (event->key()) {
+    case Qt::Key_PageUp:
+        vertical->setValue(vertical->value() - kScrollStep);
+        break;
+    case Qt::Key_PageDown:
+        vertical->setValue(vertical->value() + kScrollStep);
+        break;
+    case Qt::Key_Left:
+        horizontal->setValue(horizontal->value() - kScrollStep);
+        break;
+    case Qt::Key_Right:
+        horizontal->setValue(horizontal->value() + kScrollStep);
+        break;
+    case Qt::Key_Up:
+        vertical->setValue(vertical->value() - kScrollStep);
+        break;
+    case Qt::Key_Down:
+        vertical->setValue(vertical->value() + kScrollStep);
+        break;
+    case Qt::Key_N:
+        CenterOn(cursorTile_);
+        break;
+    case Qt::Key_Q:
+        ZoomOut();
+        break;
+    case Qt::Key_W:
+        ZoomIn();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+// --- Document hints ----------------------------------------------------------------------
+
+void CTessarkView::OnViewHint(const ViewHint& hint)
+{
+    switch (hint.kind) {
+    case ViewHintKind::All:
+        InvalidateAll();
+        if (minimap_) {
+            minimap_->InvalidateAll();
+            minimap_->Recenter();
+        }
+        break;
+    case ViewHintKind::Thing:
+    case ViewHintKind::Ground: {
+        const ItemType& type = document_.Database().GetServerType(hint.typeKey);
+        if (auto rect = geometry_.ItemRect(hint.x, hint.y, hint.z, type.width, type.height)) {
+            InvalidateDrawing(*rect);
+        }
+        if (minimap_) {
+            minimap_->InvalidateTile(hint.x, hint.y, hint.z);
+        }
+        break;
+    }
+    case ViewHintKind::Tile:
+        break;
+    case ViewHintKind::Clearing:
+        StopAnimationTimer();
+        break;
+    }
+}
+
+void CTessarkView::InvalidateAll()
+{
+    viewport()->update();
+}
+
+void CTessarkView::InvalidateDrawing(const Rect& drawing)
+{
+    viewport()->update(ToQRect(geometry_.DrawingToClient(drawing, ScrollPosition())));
+}
+
+// --- Minimap -----------------------------------------------------------------------------
+
+CMinimap* CTessarkView::Minimap() const
+{
+    return minimap_.data();
+}
+
+void CTessarkView::ShowMinimap()
+{
+    if (!minimap_) {
+        minimap_ = new CMinimap(*this, window());
+    }
+    minimap_->show();
+    minimap_->raise();
+    minimap_->activateWindow();
+}
+
+// --- Painting ----------------------------------------------------------------------------
+
+void CTessarkView::DrawArea(const QRect& area)
+{
+    const Rect clip = FromQRect(area).Intersect(buffer_.Bounds());
+    if (clip.IsEmpty()) {
+        return;
+    }
+    const Point scroll = ScrollPosition();
+    geometry_.ApplyMapping(buffer_, scroll);
+    buffer_.SetClip(clip);
+    buffer_.Fill(clip, 0);
+    ViewPaintState state;
+    state.switches = switches_;
+    state.showCursorFrame = showCursorFrame_;
+    state.cursorTile = cursorTile_;
+    PaintMap(buffer_, document_, renderer_, geometry_, state, geometry_.ClientToDrawing(clip, scroll));
+    buffer_.ResetClip();
+}
+
+void CTessarkView::paintEvent(QPaintEvent* event)
+{
+    QElapsedTimer timer;
+    timer.start();
+    if (buffer_.Width() != viewport()->width() || buffer_.Height() != viewport()->height()) {
+        buffer_.Resize(viewport()->width(), viewport()->height());
+    }
+    const QRegion region = event->region();
+    for (const QRect& rect : region) {
+        DrawArea(rect);
+    }
+    // The buffer has the memory layout of an RGB32 image, so it is shown without a copy.
+    const QImage image(reinterpret_cast<const uchar*>(buffer_.Pixels()), buffer_.Width(), buffer_.Height(),
+                       buffer_.BytesPerLine(), QImage::Format_RGB32);
+    QPainter painter(viewport());
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    for (const QRect& rect : region) {
+        painter.drawImage(rect.topLeft(), image, rect);
+    }
+    lastPaintMs_ = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+}
+
+void CTessarkView::resizeEvent(QResizeEvent* event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    UpdateScrollBars();
+    if (initialized_) {
+        buffer_.Resize(viewport()->width(), viewport()->height());
+        InvalidateAll();
+    }
+}
+
+void CTessarkView::scrollContentsBy(int dx, int dy)
+{
+    // The pixels on screen move; only the strip that scrolled in is drawn.
+    viewport()->scroll(dx, dy);
+    if (minimap_) {
+        minimap_->OnViewScrolled();
+    }
+}
+
+}  // namespace tessark

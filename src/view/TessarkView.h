@@ -1,0 +1,134 @@
+#pragma once
+
+#include <QAbstractScrollArea>
+#include <QBasicTimer>
+#include <QPointer>
+#include <cstdint>
+
+#include "model/Position.h"
+#include "platform/Surface.h"
+#include "platform/ViewHint.h"
+#include "render/ViewGeometry.h"
+#include "view/ViewSettings.h"
+
+namespace tessark {
+
+class CMinimap;
+class CTessarkDoc;
+class SpriteRenderer;
+
+// The map view: shows the open map through the engine's renderer and turns window input into
+// engine calls. All painting goes through an off-screen buffer the size of the window, and only
+// the exposed part of the window is drawn again: scrolling moves the pixels already on screen.
+class CTessarkView final : public QAbstractScrollArea, public ViewHintListener {
+    Q_OBJECT
+public:
+    static constexpr float kMinZoom = 0.2f;
+    static constexpr float kMaxZoom = 10.0f;
+    static constexpr float kZoomStep = 0.25f;
+    static constexpr int kScrollStep = 32;  // page and line steps in window pixels
+    static constexpr int kAnimationPeriodMs = 1500;
+    static constexpr int kNewMapSizeLimit = 65536;
+
+    CTessarkView(CTessarkDoc& document, SpriteRenderer& renderer, QWidget* parent = nullptr);
+    ~CTessarkView() override;
+
+    CTessarkDoc& Document() const { return document_; }
+
+    // --- Zoom and scrolling.
+    // After New and Open: forgets the selected thing, sizes the scroll area from the map and
+    // scrolls to the map's border margin, starts the animation timer when animations show.
+    void OnInitialUpdate();
+    void UpdateMapScrollSizes();
+    // Does nothing while the renderer does not allow zooming; otherwise keeps the tile under
+    // the cursor in the middle.
+    void SetZoom(float zoom);
+    float Zoom() const { return geometry_.Zoom(); }
+    int ZoomClass() const { return geometry_.ZoomClass(); }
+    // The Q and W keys; false when they change nothing.
+    bool ZoomOut();
+    bool ZoomIn();
+    // Scrolls so that the tile lies in the middle and switches to its floor; nothing for a
+    // tile beyond the map's width or height.
+    void CenterOn(const Position& position);
+    Point ScrollPosition() const;
+    void ScrollTo(Point position);
+    // The window's tiles: first and last column and row.
+    TileSpan VisibleTileSpan() const;
+    const ViewGeometry& Geometry() const { return geometry_; }
+
+    // --- Floors and display switches.
+    // The floor commands: nothing outside 0..15 or for the current floor.
+    void SetFloorCommand(int z);
+    int CurrentFloor() const { return geometry_.CurrentFloor(); }
+    const DisplaySwitches& Switches() const { return switches_; }
+    void ToggleShowAnimations();
+    void ToggleShowShades();
+    void ToggleShowSpawns();
+    void ToggleShowCreatures();
+    void ToggleMultiFloorSelect();
+    bool IsAnimationTimerActive() const { return animationTimer_.isActive(); }
+    // One tick of the animation timer: the rectangles (window pixels) it asked to repaint.
+    QVector<QRect> AnimationTick();
+
+    // --- Input and relayed messages.
+    const Position& CursorTile() const { return cursorTile_; }
+    // Tracks the cursor as a mouse move to that window point does.
+    void TrackCursor(QPoint windowPoint);
+    // A type chosen in the palette or by "Jump to item...".
+    void OnBrushTypeChosen(int32_t key);
+    void OnHouseChanged(int code, int32_t houseId);
+    // Upper bound on the size of a new map.
+    int MaxNewMapWidth() const { return maxNewMapWidth_; }
+    int MaxNewMapHeight() const { return maxNewMapHeight_; }
+
+    // --- Minimap.
+    void ShowMinimap();
+    CMinimap* Minimap() const;
+
+    // --- Painting, for measuring: the milliseconds the last paint took.
+    double LastPaintMilliseconds() const { return lastPaintMs_; }
+    // Draws the window's rectangle (window pixels) into the off-screen buffer.
+    void DrawArea(const QRect& area);
+    const Surface& Buffer() const { return buffer_; }
+
+    void OnViewHint(const ViewHint& hint) override;
+
+signals:
+    void CursorTileChanged(const Position& tile);
+    void StatusTextChanged(const QString& text);
+    void FloorChanged(int z);
+    void SwitchesChanged();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+
+private:
+    void UpdateScrollBars();
+    void StartAnimationTimer();
+    void StopAnimationTimer();
+    void InvalidateAll();
+    void InvalidateDrawing(const Rect& drawing);
+    QRect CursorFrameRect(const Position& tile) const;
+
+    CTessarkDoc& document_;
+    SpriteRenderer& renderer_;
+    ViewGeometry geometry_;
+    DisplaySwitches switches_;
+    bool showCursorFrame_ = true;
+    Surface buffer_;
+    bool initialized_ = false;
+    Position cursorTile_{0, 0, ViewGeometry::kGroundFloor};
+    QBasicTimer animationTimer_;
+    QPointer<CMinimap> minimap_;
+    int maxNewMapWidth_ = kNewMapSizeLimit;
+    int maxNewMapHeight_ = kNewMapSizeLimit;
+    double lastPaintMs_ = 0.0;
+};
+
+}  // namespace tessark

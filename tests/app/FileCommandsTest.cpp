@@ -1,0 +1,289 @@
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+#include "app/CommandIds.h"
+#include "app/CommandTable.h"
+#include "app/EditorTestWorld.h"
+#include "app/FileCommands.h"
+#include "app/MainFrame.h"
+#include "app/ModalScript.h"
+#include "app/RecentFileList.h"
+#include "app/ScriptedPrompts.h"
+#include "dialogs/FileNameEdit.h"
+#include "dialogs/GeneralPage.h"
+#include "dialogs/NumberSpinEdit.h"
+#include "model/TessarkDoc.h"
+#include "model/Tile.h"
+#include "view/TessarkView.h"
+
+namespace tessark::test {
+namespace {
+
+constexpr int32_t kGrass = 0;
+constexpr int32_t kWall = 2;
+
+class FileCommandsTest : public ::testing::Test {
+protected:
+    FileCommandsTest()
+    {
+        auto scripted = std::make_unique<ScriptedPrompts>(log);
+        prompts = scripted.get();
+        frame.Files().SetPrompts(std::move(scripted));
+    }
+
+    void Trigger(int id) { frame.Commands().Action(id)->trigger(); }
+
+    // A map with a ground, a wall and a spawn, saved nowhere yet.
+    void BuildMap()
+    {
+        world.Place(kGrass, 100, 100, 7);
+        world.Place(kWall, 100, 100, 7);
+        world.Place(kGrass, 101, 100, 7);
+        world.Document().Spawns().CreateSpawn({100, 100, 7}, 3);
+        world.Document().Houses().GetHouse(5, true);
+        world.Document().SetModifiedFlag(true);
+    }
+
+    EditorTestWorld world;
+    CMainFrame& frame = world.Frame();
+    CTessarkDoc& document = world.Document();
+    ScriptedPrompts::Log log;
+    ScriptedPrompts* prompts = nullptr;
+};
+
+TEST_F(FileCommandsTest, SaveAsThenOpenBringsTheMapBack)
+{
+    BuildMap();
+    prompts->answers.push_back(world.QFile("first.qzbm"));
+    Trigger(command::FileSave);  // no file yet: Save asks for a name
+    ASSERT_EQ(log.proposedNames, QStringList({"Untitled.qzbm"}));
+    EXPECT_TRUE(std::filesystem::exists(world.File("first.qzbm")));
+    EXPECT_EQ(document.GetPathName(), world.File("first.qzbm"));
+    EXPECT_FALSE(document.IsModified());
+    EXPECT_EQ(frame.windowTitle(), "first.qzbm - Tessark");
+    EXPECT_EQ(document.GetSpawnFile(), "first-spawn.xml");
+    EXPECT_EQ(document.GetHouseFile(), "first-house.xml");
+
+    // Save As: the side files follow the new name.
+    prompts->answers.push_back(world.QFile("second.qzbm"));
+    Trigger(command::FileSaveAs);
+    EXPECT_EQ(log.proposedNames.last(), "first.qzbm.qzbm");
+    EXPECT_EQ(document.GetSpawnFile(), "second-spawn.xml");
+    EXPECT_EQ(document.GetHouseFile(), "second-house.xml");
+    EXPECT_TRUE(std::filesystem::exists(world.File("second-house.xml")));
+    EXPECT_EQ(frame.windowTitle(), "second.qzbm - Tessark");
+
+    // Open the first again (the map is unmodified, so nobody is asked).
+    ModalScript script;
+    prompts->answers.push_back(world.QFile("first.qzbm"));
+    Trigger(command::OpenMap);
+    EXPECT_EQ(log.openTitles.last(), "Open");
+    EXPECT_EQ(log.openFilters.last(), "QZBM Map (*.qzbm);;QZX Map (*.qzx);;All Files (*.*)");
+    EXPECT_EQ(script.Unexpected(), 0);
+    EXPECT_EQ(document.GetPathName(), world.File("first.qzbm"));
+    ASSERT_NE(document.GetTile(100, 100, 7), nullptr);
+    EXPECT_EQ(document.GetTile(100, 100, 7)->GetThingCount(), 2u);
+    EXPECT_EQ(document.Spawns().Size(), 0u);  // a spawn without creatures is not written
+    EXPECT_EQ(frame.RecentFiles().Files().first().toStdString(), world.File("first.qzbm"));
+    EXPECT_EQ(frame.RecentFiles().Files().size(), 2);
+}
+
+TEST_F(FileCommandsTest, CancelledSaveAsSavesNothingAndSaysNothing)
+{
+    BuildMap();
+    ModalScript script;
+    prompts->answers.push_back(std::nullopt);
+    Trigger(command::FileSaveAs);
+    EXPECT_EQ(script.Unexpected(), 0);
+    EXPECT_TRUE(document.IsModified());
+    EXPECT_TRUE(document.GetPathName().empty());
+}
+
+TEST_F(FileCommandsTest, FailedSaveIsReportedAndKeepsTheMapModified)
+{
+    BuildMap();
+    ModalScript script;
+    script.PressOk();
+    prompts->answers.push_back(world.QFile("no-such-folder/map.qzbm"));
+    Trigger(command::FileSaveAs);
+    ASSERT_EQ(script.Boxes().size(), 1u);
+    EXPECT_EQ(script.Boxes()[0].text, FileCommands::kSaveFailedMessage);
+    EXPECT_EQ(script.Boxes()[0].icon, QMessageBox::Critical);
+    EXPECT_TRUE(document.IsModified());
+}
+
+TEST_F(FileCommandsTest, ModifiedMapPromptsBeforeItIsReplaced)
+{
+    BuildMap();
+    ModalScript script;
+    // Cancel: the map stays as it was.
+    script.Press(QMessageBox::Cancel);
+    Trigger(command::FileNew);
+    ASSERT_EQ(script.Boxes().size(), 1u);
+    EXPECT_EQ(script.Boxes()[0].text, "Save changes to Untitled?");
+    EXPECT_EQ(script.Boxes()[0].icon, QMessageBox::Warning);
+    EXPECT_NE(document.GetTile(100, 100, 7), nullptr);
+    EXPECT_TRUE(document.IsModified());
+
+    // Yes: saved (asking for a name), then replaced.
+    script.Press(QMessageBox::Yes);
+    prompts->answers.push_back(world.QFile("kept.qzbm"));
+    Trigger(command::FileNew);
+    EXPECT_TRUE(std::filesystem::exists(world.File("kept.qzbm")));
+    EXPECT_EQ(document.GetTile(100, 100, 7), nullptr);
+
+    // No: thrown away.
+    world.Place(kGrass, 50, 50, 7);
+    script.Press(QMessageBox::No);
+    Trigger(command::FileNew);
+    EXPECT_EQ(document.GetTile(50, 50, 7), nullptr);
+    EXPECT_EQ(script.Boxes().size(), 3u);
+    EXPECT_EQ(script.Unexpected(), 0);
+
+    // Closing the window asks too.
+    world.Place(kGrass, 50, 50, 7);
+    script.Press(QMessageBox::Cancel);
+    EXPECT_FALSE(frame.close());
+    EXPECT_EQ(script.Boxes().size(), 4u);
+}
+
+TEST_F(FileCommandsTest, CtrlNMakesANewMapWithoutTheSheet)
+{
+    document.width = 2048;
+    document.height = 2048;
+    world.Place(kGrass, 100, 100, 7);
+    document.SetModifiedFlag(false);
+    frame.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+    ModalScript script;
+    frame.View().setFocus();
+    QTest::keyClick(&frame.View(), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(script.Unexpected(), 0);
+    EXPECT_EQ(document.GetTile(100, 100, 7), nullptr);
+    // The size of the map before stays: only the sheet sets a new one.
+    EXPECT_EQ(document.width, 2048);
+    EXPECT_EQ(frame.windowTitle(), "Untitled - Tessark");
+}
+
+TEST_F(FileCommandsTest, NewTakesTheSheetsValues)
+{
+    document.width = 2048;
+    document.height = 2048;
+    document.temple = {300, 300, 7};
+    world.Place(kGrass, 100, 100, 7);
+    document.SetModifiedFlag(false);
+    ModalScript script;
+    QString sheetTitle;
+    bool filenameEnabled = false;
+    script.Then([&](QWidget* modal) {
+        sheetTitle = modal->windowTitle();
+        auto* page = modal->findChild<CGeneralPage*>();
+        ASSERT_NE(page, nullptr);
+        EXPECT_EQ(page->FilenameEdit().text(), "Untitled");
+        EXPECT_EQ(page->WidthEdit().text(), "1000");
+        EXPECT_EQ(page->TempleEdit(2).text(), "7");
+        EXPECT_EQ(page->WidthEdit().SpinMaximum(), 65536);
+        filenameEnabled = page->FilenameEdit().isEnabled();
+        page->FilenameEdit().setText("Harbour");
+        page->WidthEdit().SetValue(1500);
+        page->DescriptionEdit().setText("a port town");
+        page->SpawnFileEdit().setText("harbour-spawn.xml");
+        qobject_cast<QDialog*>(modal)->accept();
+    });
+    Trigger(command::NewMap);
+    EXPECT_EQ(sheetTitle, "New");
+    EXPECT_TRUE(filenameEnabled);
+    EXPECT_EQ(script.Unexpected(), 0);
+    EXPECT_EQ(document.width, 1500);
+    EXPECT_EQ(document.height, 1000);
+    EXPECT_EQ(document.temple, (Position{100, 100, 7}));
+    EXPECT_EQ(document.GetDescription(), "a port town");
+    EXPECT_EQ(document.GetSpawnFile(), "harbour-spawn.xml");
+    EXPECT_EQ(document.GetTile(100, 100, 7), nullptr);
+    EXPECT_FALSE(document.IsModified());
+    EXPECT_EQ(frame.windowTitle(), "Harbour - Tessark");
+    EXPECT_TRUE(document.GetTitleOverride().empty());
+    // The view's scroll area follows the new size.
+    EXPECT_EQ(frame.View().horizontalScrollBar()->maximum() + frame.View().viewport()->width(), 1500 * 32);
+
+    // Cancel changes nothing.
+    script.Then([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
+    Trigger(command::NewMap);
+    EXPECT_EQ(document.width, 1500);
+    EXPECT_EQ(frame.windowTitle(), "Harbour - Tessark");
+}
+
+TEST_F(FileCommandsTest, PropertiesApplyToTheOpenMap)
+{
+    document.SetDescription("old");
+    ModalScript script;
+    script.Then([&](QWidget* modal) {
+        EXPECT_EQ(modal->windowTitle(), "Properties");
+        auto* page = modal->findChild<CGeneralPage*>();
+        ASSERT_NE(page, nullptr);
+        EXPECT_FALSE(page->FilenameEdit().isEnabled());
+        EXPECT_EQ(page->FilenameEdit().text(), "Untitled");
+        EXPECT_EQ(page->DescriptionEdit().text(), "old");
+        page->HeightEdit().SetValue(1200);
+        page->HouseFileEdit().setText("sub/h.xml");
+        page->DescriptionEdit().setText("new");
+        qobject_cast<QDialog*>(modal)->accept();
+    });
+    Trigger(command::MapProperties);
+    EXPECT_EQ(document.height, 1200);
+    EXPECT_EQ(document.GetDescription(), "new");
+    // Side-file names never carry a folder.
+    EXPECT_EQ(document.GetHouseFile(), "h.xml");
+    EXPECT_TRUE(document.IsModified());
+    EXPECT_EQ(frame.View().verticalScrollBar()->maximum() + frame.View().viewport()->height(), 1200 * 32);
+}
+
+TEST_F(FileCommandsTest, ImportAndTemplateUseTheirOwnDialogs)
+{
+    BuildMap();
+    prompts->answers.push_back(world.QFile("part.qzbm"));
+    Trigger(command::FileSaveAs);
+    Trigger(command::FileNew);
+
+    ModalScript script;
+    prompts->answers.push_back(world.QFile("part.qzbm"));
+    Trigger(command::Import);
+    EXPECT_EQ(log.openTitles.last(), "Import");
+    EXPECT_EQ(log.openFilters.last(), "QZBM Map (*.qzbm);;All Files (*.*)");
+    EXPECT_NE(document.GetTile(100, 100, 7), nullptr);
+    EXPECT_FALSE(document.IsModified());
+
+    script.PressOk();
+    prompts->answers.push_back(world.QFile("missing.qzbm"));
+    Trigger(command::LoadTemplate);
+    EXPECT_EQ(log.openTitles.last(), "Load template");
+    ASSERT_EQ(script.Boxes().size(), 1u);
+    EXPECT_EQ(script.Boxes()[0].text, "Could not to open missing.qzbm.");
+    EXPECT_EQ(document.templateLoaded, 0);
+}
+
+TEST_F(FileCommandsTest, RecentFilesOpenAndPersist)
+{
+    BuildMap();
+    prompts->answers.push_back(world.QFile("recent.qzbm"));
+    Trigger(command::FileSaveAs);
+    Trigger(command::FileNew);
+    ASSERT_EQ(frame.RecentFiles().Entries().size(), 1);
+    EXPECT_FALSE(frame.Commands().Action(command::RecentFile)->isVisible());
+    frame.RecentFiles().Entries().first()->trigger();
+    EXPECT_EQ(document.GetPathName(), world.File("recent.qzbm"));
+
+    CMainFrame& second = world.RestartFrame();
+    ASSERT_EQ(second.RecentFiles().Files().size(), 1);
+    EXPECT_EQ(second.RecentFiles().Files().first().toStdString(), world.File("recent.qzbm"));
+    EXPECT_TRUE(second.RecentFiles().Entries().first()->text().startsWith("&1 "));
+}
+
+}  // namespace
+}  // namespace tessark::test

@@ -1,0 +1,153 @@
+#include <QComboBox>
+#include <QSettings>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+#include "app/MainFrame.h"
+#include "app/MaterialsBar.h"
+#include "app/MessageBoxSink.h"
+#include "app/ModalScript.h"
+#include "app/TessarkApp.h"
+#include "model/TessarkDoc.h"
+#include "support/ScratchDirectory.h"
+#include "support/TestDataSet.h"
+
+namespace tessark::test {
+namespace {
+
+class StartupTest : public ::testing::Test {
+protected:
+    StartupTest()
+    {
+        QSettings().clear();
+        std::filesystem::create_directories(folder.File("data"));
+        EXPECT_TRUE(TestDataSet::WriteAll(folder.File("data")));
+    }
+
+    void Remove(const char* name) { std::filesystem::remove(folder.File("data") + "/" + name); }
+
+    bool Start(const QString& file = {})
+    {
+        StartupOptions options;
+        options.dataDirectory = QString::fromStdString(folder.File("data"));
+        options.file = file;
+        return app.InitInstance(options);
+    }
+
+    ScratchDirectory folder;
+    MessageBoxSink messages;
+    CTessarkApp app{messages};
+};
+
+TEST_F(StartupTest, CompleteDataStartsSilentlyWithANewMap)
+{
+    ModalScript script;
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(script.Unexpected(), 0);
+    ASSERT_NE(app.MainFrame(), nullptr);
+    EXPECT_TRUE(app.MainFrame()->isVisible());
+    EXPECT_EQ(app.MainFrame()->windowTitle(), "Untitled - Tessark");
+    EXPECT_EQ(app.MainFrame()->MaterialsBar().MaterialBox().count(), 6);
+}
+
+TEST_F(StartupTest, MissingClientDataStopsAfterOneErrorBox)
+{
+    Remove("morva.dat");
+    ModalScript script;
+    script.PressOk();
+    EXPECT_FALSE(Start());
+    ASSERT_EQ(script.Boxes().size(), 1u);
+    EXPECT_EQ(script.Boxes()[0].text, "Could not find morva.dat!");
+    EXPECT_EQ(script.Boxes()[0].icon, QMessageBox::Critical);
+    EXPECT_EQ(script.Boxes()[0].title, "Tessark");
+    EXPECT_EQ(script.Unexpected(), 0);
+    EXPECT_EQ(app.MainFrame(), nullptr);
+}
+
+TEST_F(StartupTest, BrokenFilesStopWithTheirOwnMessages)
+{
+    ASSERT_TRUE(WriteTextFile(folder.File("data") + "/items.qzb", "not a node file"));
+    ModalScript script;
+    script.PressOk();
+    EXPECT_FALSE(Start());
+    ASSERT_EQ(script.Boxes().size(), 1u);
+    EXPECT_EQ(script.Boxes()[0].text, "Could not load items.qzb!");
+    EXPECT_EQ(script.Boxes()[0].icon, QMessageBox::Critical);
+    EXPECT_EQ(app.MainFrame(), nullptr);
+}
+
+TEST_F(StartupTest, MissingMaterialsShowTwoBoxesInOrderAndStartUpGoesOn)
+{
+    Remove("materials.xml");
+    ModalScript script;
+    script.PressOk(2);
+    ASSERT_TRUE(Start());
+    ASSERT_EQ(script.Boxes().size(), 2u);
+    EXPECT_EQ(script.Boxes()[0].text, "Could not to open materials.xml.");
+    EXPECT_EQ(script.Boxes()[0].icon, QMessageBox::Critical);
+    EXPECT_EQ(script.Boxes()[1].text, "Could not load materials.xml! (loading default)");
+    EXPECT_EQ(script.Boxes()[1].icon, QMessageBox::Warning);
+    EXPECT_EQ(script.Unexpected(), 0);
+    // The built-in materials fill the material box.
+    QComboBox& box = app.MainFrame()->MaterialsBar().MaterialBox();
+    ASSERT_EQ(box.count(), 6);
+    EXPECT_EQ(box.itemText(0), "Ground");
+    EXPECT_EQ(box.itemText(5), "Monsters");
+}
+
+TEST_F(StartupTest, MissingCreaturesShowOneBoxAndStartUpGoesOn)
+{
+    Remove("creatures.xml");
+    ModalScript script;
+    script.PressOk();
+    ASSERT_TRUE(Start());
+    ASSERT_EQ(script.Boxes().size(), 1u);
+    EXPECT_EQ(script.Boxes()[0].text, "Could not to open creatures.xml.");
+    EXPECT_NE(app.MainFrame(), nullptr);
+}
+
+TEST_F(StartupTest, MissingSpritesStop)
+{
+    Remove("morva.spr");
+    ModalScript script;
+    script.PressOk();
+    EXPECT_FALSE(Start());
+    ASSERT_EQ(script.Boxes().size(), 1u);
+    EXPECT_EQ(script.Boxes()[0].text, "Could not load sprites from morva.spr!");
+}
+
+TEST_F(StartupTest, OpensTheMapNamedOnTheCommandLine)
+{
+    // A damaged map: the open shows its one message and keeps the file's name as the title.
+    const std::string map = folder.File("broken.qzbm");
+    ASSERT_TRUE(WriteTextFile(map, "no map at all"));
+    ModalScript script;
+    script.PressOk();
+    ASSERT_TRUE(Start(QString::fromStdString(map)));
+    ASSERT_EQ(script.Boxes().size(), 1u);
+    EXPECT_TRUE(script.Boxes()[0].text.startsWith("Could not open the file.\n")) << script.Boxes()[0].text.toStdString();
+    EXPECT_EQ(script.Boxes()[0].icon, QMessageBox::Critical);
+    EXPECT_EQ(app.MainFrame()->windowTitle(), "broken.qzbm - Tessark");
+    EXPECT_EQ(app.Document()->GetPathName(), map);
+}
+
+TEST(StartupArgumentsTest, DataDirectoryAndOneMap)
+{
+    QString error;
+    auto options = ParseStartupArguments({"tessark", "--data", "/d", "world.qzbm"}, error);
+    ASSERT_TRUE(options);
+    EXPECT_EQ(options->dataDirectory, "/d");
+    EXPECT_EQ(options->file, "world.qzbm");
+
+    options = ParseStartupArguments({"tessark"}, error);
+    ASSERT_TRUE(options);
+    EXPECT_TRUE(options->dataDirectory.isEmpty());
+    EXPECT_TRUE(options->file.isEmpty());
+
+    EXPECT_FALSE(ParseStartupArguments({"tessark", "--data"}, error));
+    EXPECT_FALSE(ParseStartupArguments({"tessark", "--zoom", "2"}, error));
+    EXPECT_FALSE(ParseStartupArguments({"tessark", "a.qzbm", "b.qzbm"}, error));
+}
+
+}  // namespace
+}  // namespace tessark::test

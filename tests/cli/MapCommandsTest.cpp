@@ -1,0 +1,294 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "cli/MapCommands.h"
+#include "data/DataLoader.h"
+#include "data/GameData.h"
+#include "edit/VerifyCheck.h"
+#include "mapfiles/MapFormats.h"
+#include "mapfiles/QzbmWriter.h"
+#include "model/TessarkDoc.h"
+#include "platform/Surface.h"
+#include "support/MapFileFixture.h"
+#include "support/MapTestWorld.h"
+#include "support/ScratchDirectory.h"
+#include "support/TestDataSet.h"
+
+namespace tessark::cli {
+namespace {
+
+using test::ScratchDirectory;
+using test::TestDataSet;
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// The keys of the shared test data set (see TestDataSet.h) for the test world.
+test::WorldKeys DataSetKeys()
+{
+    test::WorldKeys keys;
+    keys.ground = 0;
+    keys.otherGround = 1;
+    keys.wall = 2;
+    keys.plain = 3;
+    keys.stackable = 4;
+    keys.hanging = 5;
+    keys.teleport = 6;
+    keys.depot = 7;
+    keys.readable = 8;
+    keys.creature = 11;
+    keys.fluid = keys.splash = keys.rune = keys.door = keys.border = -1;
+    return keys;
+}
+
+class MapCommandsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(TestDataSet::WriteAll(data.Path().string()));
+        ASSERT_TRUE(LoadDataFiles(data.Path().string(), gameData, silent));
+    }
+
+    CliRun Run(const std::string& arguments)
+    {
+        const std::string outPath = work.File("stdout.txt");
+        const std::string errPath = work.File("stderr.txt");
+        const std::string command = std::string("'") + TESSARK_CLI_PATH + "' --data '" +
+                                    data.Path().string() + "' " + arguments + " >'" + outPath +
+                                    "' 2>'" + errPath + "' </dev/null";
+        const int raw = std::system(command.c_str());
+        CliRun run;
+        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        run.out = ReadFile(outPath);
+        run.err = ReadFile(errPath);
+        return run;
+    }
+
+    std::unique_ptr<CTessarkDoc> NewDocument()
+    {
+        auto document = std::make_unique<CTessarkDoc>(gameData.items, silent);
+        RegisterMapFormats(*document);
+        return document;
+    }
+
+    // The test world in the data set's items, saved as world.qzbm with its side files.
+    std::string SaveWorld()
+    {
+        auto document = NewDocument();
+        test::BuildVariedWorld(*document, DataSetKeys());
+        const std::string path = File("world.qzbm");
+        EXPECT_TRUE(document->DoSave(path, true, {}));
+        return path;
+    }
+
+    std::string File(const std::string& name) const { return maps.File(name); }
+
+    ScratchDirectory data;
+    ScratchDirectory maps;
+    ScratchDirectory work;
+    GameData gameData;
+    SilentMessageSink silent;
+};
+
+TEST_F(MapCommandsTest, InfoCountsWhatTheMapHolds)
+{
+    auto document = NewDocument();
+    document->width = 64;
+    document->height = 32;
+    test::Place(*document, 0, 1, 1, 7);
+    test::Place(*document, 4, 1, 1, 7, 5);
+    test::Place(*document, 3, 1, 1, 7)->SetUniqueId(70);
+    test::Place(*document, 1, 2, 1, 7);
+    test::Place(*document, 3, 3, 3, 8)->SetUniqueId(70);
+    document->GetTile(2, 1, 7)->SetProtectionZone(true);
+    document->Houses().GetHouse(5, true)->AddTile(document->GetTile(1, 1, 7));
+    document->Towns().GetTown(2, true);
+    CSpawn* spawn = document->Spawns().CreateSpawn({10, 10, 7}, 2);
+    auto rat = std::make_unique<CCreature>(11);
+    spawn->AddCreature(rat, {10, 11, 7});
+    ASSERT_TRUE(document->DoSave(File("small.qzbm"), true, {}));
+
+    const CliRun run = Run("info '" + File("small.qzbm") + "'");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out,
+              "{\"width\": 64, \"height\": 32, \"description\": \"Brenick MapEditor 0.4.486\", "
+              "\"spawnFile\": "
+              "\"small-spawn.xml\", \"houseFile\": \"small-house.xml\", \"temple\": [0, 0, 0], "
+              "\"tiles\": 3, \"grounds\": 2, \"items\": 3, \"houseTiles\": 1, \"pzTiles\": 2, "
+              "\"towns\": 1, \"houses\": 1, \"spawns\": 1, \"creatures\": 1, \"uniqueIds\": 1}\n");
+}
+
+TEST_F(MapCommandsTest, FailedReadsPrintWhatWasReadThenTheMessage)
+{
+    const std::string world = SaveWorld();
+    std::string bytes = ReadFile(world);
+    bytes.resize(bytes.size() - 3);
+    ASSERT_TRUE(test::WriteTextFile(File("cut.qzbm"), bytes));
+    const CliRun cut = Run("info '" + File("cut.qzbm") + "'");
+    EXPECT_EQ(cut.status, 1);
+    EXPECT_TRUE(cut.out.starts_with("{\"width\": 600, \"height\": 400, "));
+    EXPECT_TRUE(cut.err.starts_with("error: Could not open the file. Failed to read stream "
+                                    "properties. Code: "));
+
+    const CliRun missing = Run("dump '" + File("absent.qzbm") + "'");
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.err, "error: Could not open the file. Code: 0\n");
+    EXPECT_TRUE(missing.out.starts_with("{\"kind\": \"map\", \"width\": 1000, "));
+
+    const CliRun other = Run("verify '" + File("map.txt") + "'");
+    EXPECT_EQ(other.status, 1);
+    EXPECT_EQ(other.out, "Verifying map...\nDone.\n");
+    EXPECT_EQ(other.err, "error: Could not open the file. Code: 0\n");
+
+    EXPECT_EQ(Run("info").status, 2);
+    EXPECT_EQ(Run("dump a b").status, 2);
+    EXPECT_EQ(Run("convert a").status, 2);
+    EXPECT_EQ(Run("convert a b --import").status, 2);
+    EXPECT_EQ(Run("minimap a").status, 2);
+    EXPECT_EQ(Run("minimap a -o b.png --floor 16").status, 2);
+    EXPECT_EQ(Run("minimap a -o b.png --area 1,2,0,4").status, 2);
+}
+
+TEST_F(MapCommandsTest, DumpListsMapTownsHousesSpawnsAndTilesInThatOrder)
+{
+    const CliRun run = Run("dump '" + SaveWorld() + "'");
+    ASSERT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    auto reread = NewDocument();
+    ASSERT_TRUE(reread->OpenDocument(File("world.qzbm")));
+    EXPECT_EQ(test::FirstDifferentLine(test::DumpText(*reread), run.out), "");
+    EXPECT_TRUE(run.out.starts_with(
+        "{\"kind\": \"map\", \"width\": 600, \"height\": 400, \"description\": \"A test world & "
+        "<its> \\\"quirks\\\"\", \"temple\": [0, 0, 0], \"spawnFile\": \"world-spawn.xml\", "
+        "\"houseFile\": \"world-house.xml\"}\n"
+        "{\"kind\": \"town\", \"id\": 1, \"name\": \"Fairhaven\", \"temple\": [120, 130, 7]}\n"
+        "{\"kind\": \"town\", \"id\": 2, \"name\": \"Town2\", \"temple\": [255, 254, 7]}\n"
+        "{\"kind\": \"house\", \"id\": 7, \"name\": \"Harbour Lane 1\", \"entry\": [259, 257, 7], "
+        "\"rent\": 450, \"townId\": 2, \"tiles\": 2, \"doors\": []}\n"));
+    EXPECT_NE(run.out.find("{\"kind\": \"spawn\", \"center\": [252, 254, 7], \"radius\": 3, "
+                           "\"creatures\": [{\"id\": 111, \"name\": \"Rat\", \"dx\": 0, \"dy\": 0, "
+                           "\"spawnTime\": 90, \"direction\": 0}, "),
+              std::string::npos);
+    EXPECT_NE(run.out.find("{\"kind\": \"tile\", \"x\": 256, \"y\": 256, \"z\": 7, \"flags\": 0, "
+                           "\"house\": 0, \"ground\": {\"id\": 100, \"count\": 1, \"actionId\": 0, "
+                           "\"uniqueId\": 0}, \"items\": [{\"id\": 106, \"count\": 1, \"actionId\": "
+                           "0, \"uniqueId\": 0, \"dest\": [1000, 2000, 6]}]}\n"),
+              std::string::npos);
+    // Tiles by z, then y, then x: (261, 250) before (250, 251).
+    EXPECT_LT(run.out.find("\"x\": 261, \"y\": 250, \"z\": 7"),
+              run.out.find("\"x\": 250, \"y\": 251, \"z\": 7"));
+}
+
+TEST_F(MapCommandsTest, VerifyListsTheClashingTiles)
+{
+    const CliRun run = Run("verify '" + SaveWorld() + "'");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out,
+              "Verifying map...\nMultiple items of same type found at x: 253, y: 252, z: 7\nDone.\n");
+}
+
+TEST_F(MapCommandsTest, ConvertRoundTripsThroughXmlWithTemplatesAndImports)
+{
+    const std::string world = SaveWorld();
+    std::filesystem::create_directory(File("out"));
+    const CliRun toXml = Run("convert '" + world + "' '" + File("out/w.qzx") + "'");
+    ASSERT_EQ(toXml.status, 0) << toXml.err;
+    EXPECT_EQ(toXml.err, "");
+    EXPECT_TRUE(std::filesystem::exists(File("out/w-house.xml")));
+    EXPECT_TRUE(std::filesystem::exists(File("out/w-spawn.xml")));
+    ASSERT_EQ(Run("convert '" + File("out/w.qzx") + "' '" + File("back.qzbm") + "'").status, 0);
+    const CliRun before = Run("dump '" + world + "'");
+    const CliRun after = Run("dump '" + File("back.qzbm") + "'");
+    const auto body = [](const std::string& dump) { return dump.substr(dump.find('\n') + 1); };
+    EXPECT_EQ(test::FirstDifferentLine(body(before.out), body(after.out)), "");
+    EXPECT_NE(before.out.substr(0, before.out.find('\n')), after.out.substr(0, after.out.find('\n')));
+
+    // An import adds the other map's tiles; a template acts on the XML map's grounds.
+    auto patch = NewDocument();
+    test::Place(*patch, 4, 500, 300, 7, 9);
+    ASSERT_TRUE(SaveQzbm(*patch, File("patch.qzbm")));
+    auto templ = NewDocument();
+    test::Place(*templ, 1, 0, 0, 7);  // source: dirt
+    test::Place(*templ, 0, 0, 1, 7);  // replacement: grass with a bag
+    test::Place(*templ, 3, 0, 1, 7);
+    ASSERT_TRUE(SaveQzbm(*templ, File("template.qzbm")));
+    const CliRun merged = Run("convert '" + File("out/w.qzx") + "' '" + File("merged.qzbm") +
+                              "' --template '" + File("template.qzbm") + "' --import '" +
+                              File("patch.qzbm") + "'");
+    ASSERT_EQ(merged.status, 0);
+    EXPECT_EQ(merged.err, "info: Template loaded.\n");
+    const CliRun mergedDump = Run("dump '" + File("merged.qzbm") + "'");
+    EXPECT_NE(mergedDump.out.find("\"x\": 500, \"y\": 300, \"z\": 7"), std::string::npos);
+    EXPECT_EQ(mergedDump.out.find("\"ground\": {\"id\": 101"), std::string::npos);
+
+    // An input that cannot be read writes nothing; an output that cannot be written fails.
+    const CliRun missing = Run("convert '" + File("absent.qzbm") + "' '" + File("x.qzbm") + "'");
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.err, "error: Could not open the file. Code: 0\n");
+    EXPECT_FALSE(std::filesystem::exists(File("x.qzbm")));
+    const CliRun unwritable = Run("convert '" + world + "' '" + File("none/x.qzbm") + "'");
+    EXPECT_EQ(unwritable.status, 1);
+    EXPECT_EQ(unwritable.err, "error: Could not save " + File("none/x.qzbm") + ".\n");
+}
+
+TEST_F(MapCommandsTest, MinimapWritesOnePixelPerTileOfTheFloorOrArea)
+{
+    const std::string world = SaveWorld();
+    const CliRun whole = Run("minimap '" + world + "' -o '" + File("whole.png") + "'");
+    ASSERT_EQ(whole.status, 0) << whole.err;
+    const CliRun area = Run("minimap '" + world + "' -o '" + File("area.png") +
+                            "' --floor 8 --area 5,15,20,10");
+    ASSERT_EQ(area.status, 0) << area.err;
+    // Width and height stand big-endian at bytes 16 to 23 of the PNG header.
+    const auto size = [](const std::string& png) {
+        const auto byte = [&png](size_t i) { return static_cast<unsigned char>(png[i]); };
+        return std::make_pair((byte(16) << 24) | (byte(17) << 16) | (byte(18) << 8) | byte(19),
+                              (byte(20) << 24) | (byte(21) << 16) | (byte(22) << 8) | byte(23));
+    };
+    EXPECT_EQ(size(ReadFile(File("whole.png"))), std::make_pair(600, 400));
+    EXPECT_EQ(size(ReadFile(File("area.png"))), std::make_pair(20, 10));
+}
+
+// The picture itself, with the map test database whose types have minimap colours.
+class MinimapPictureTest : public test::MapFileTest {};
+
+TEST_F(MinimapPictureTest, TilesTakeTheirMinimapColourAndEmptySquaresStayBlack)
+{
+    test::Place(*doc, test::kGrass, 2, 1, 7);                 // palette 24: 0x00CC00
+    test::Place(*doc, test::kGrass, 3, 1, 7);
+    test::Place(*doc, test::kHorizontalWall, 3, 1, 7);        // palette 86: 0x666666
+    test::Place(*doc, test::kDirt, 2, 1, 6);
+    test::Place(*doc, test::kDirt, 4, 2, 7);                  // palette 180: 0xFF0000
+    const Surface picture = MinimapPicture(*doc, 7, 1, 1, 4, 2);
+    EXPECT_EQ(picture.Width(), 4);
+    EXPECT_EQ(picture.Height(), 2);
+    EXPECT_EQ(picture.Pixel(0, 0), 0u);
+    EXPECT_EQ(picture.Pixel(1, 0), 0x0000CC00u);
+    EXPECT_EQ(picture.Pixel(2, 0), 0x00666666u);
+    EXPECT_EQ(picture.Pixel(1, 1), 0u);
+    EXPECT_EQ(picture.Pixel(3, 1), 0x00FF0000u);
+    // Areas reaching past the coordinate range show nothing there.
+    const Surface edge = MinimapPicture(*doc, 7, -2, 1, 5, 1);
+    EXPECT_EQ(edge.Pixel(0, 0), 0u);
+    EXPECT_EQ(edge.Pixel(4, 0), 0x0000CC00u);
+}
+
+}  // namespace
+}  // namespace tessark::cli

@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <vector>
+
+#include "data/DataLoader.h"
+#include "data/GameData.h"
+#include "platform/MessageSink.h"
+#include "support/ScratchDirectory.h"
+#include "support/TestDataSet.h"
+
+namespace tessark {
+namespace {
+
+using test::ScratchDirectory;
+using test::TestDataSet;
+using test::WriteTextFile;
+using Message = RecordingMessageSink::Message;
+
+class DataLoaderTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(TestDataSet::WriteAll(dir.Path().string())); }
+
+    void Remove(const char* name) { std::filesystem::remove(dir.File(name)); }
+
+    bool Load() { return LoadDataFiles(dir.Path().string(), data, messages); }
+
+    std::vector<std::string> MaterialNames() const
+    {
+        std::vector<std::string> names;
+        for (int i = 0; i < data.materials.GetMaterialCount(); ++i) {
+            names.push_back(data.materials.GetMaterial(i).GetName());
+        }
+        return names;
+    }
+
+    ScratchDirectory dir;
+    GameData data;
+    RecordingMessageSink messages;
+};
+
+TEST_F(DataLoaderTest, LoadsEveryFileSilently)
+{
+    ASSERT_TRUE(Load());
+    EXPECT_TRUE(messages.messages.empty());
+
+    EXPECT_EQ(data.items.ClientTypes().size(), size_t{TestDataSet::kClientTypes});
+    EXPECT_EQ(data.items.clientItemCount, TestDataSet::kClientItemCount);
+    EXPECT_EQ(data.items.itemsMajorVersion, uint32_t{TestDataSet::kMajorVersion});
+    EXPECT_EQ(data.items.ServerTypes().size(), size_t{TestDataSet::kServerTypesBeforeCreatures + 2});
+    // items.xml ran after items.qzb: names and kinds are there, and the creatures after both.
+    EXPECT_EQ(data.items.GetServerType(6).name, "magic portal");
+    EXPECT_EQ(data.items.GetServerType(7).group, ItemGroup::Depot);
+    EXPECT_EQ(data.items.GetServerType(4).name, "gold coin");
+    EXPECT_EQ(data.items.GetServerType(11).name, "Rat");
+    EXPECT_EQ(data.items.GetServerType(12).name, "Guard");
+    EXPECT_EQ(MaterialNames(), (std::vector<std::string>{"Grounds", "Walls", "Takeable",
+                                                         "Decoration", "Other", "Monsters"}));
+    EXPECT_EQ(data.items.Sprites().count(1), 1u);
+    EXPECT_TRUE(data.items.Sprites().at(1).HasPixels());
+    EXPECT_FALSE(data.items.Sprites().at(12).HasPixels());
+}
+
+TEST_F(DataLoaderTest, ClientDataFailuresStopBeforeAnythingElse)
+{
+    Remove("morva.dat");
+    EXPECT_FALSE(Load());
+    EXPECT_EQ(messages.messages,
+              (std::vector<Message>{{"Could not find morva.dat!", MessageIcon::Error}}));
+
+    // An option byte the client data does not know: a format error.
+    messages.messages.clear();
+    ASSERT_TRUE(WriteTextFile(dir.File("morva.dat"),
+                              std::string("SIGN\x65\0\0\0\0\0\0\0\x16\xFF", 14)));
+    Remove("items.qzb");
+    EXPECT_FALSE(Load());
+    EXPECT_EQ(messages.messages,
+              (std::vector<Message>{{"Invalid format of morva.dat!", MessageIcon::Error}}));
+    EXPECT_EQ(data.materials.GetMaterialCount(), 0);
+}
+
+TEST_F(DataLoaderTest, ItemDatabaseFailureStops)
+{
+    ASSERT_TRUE(WriteTextFile(dir.File("items.qzb"), "not a node file"));
+    EXPECT_FALSE(Load());
+    EXPECT_EQ(messages.messages,
+              (std::vector<Message>{{"Could not load items.qzb!", MessageIcon::Error}}));
+    EXPECT_EQ(data.materials.GetMaterialCount(), 0);
+}
+
+TEST_F(DataLoaderTest, MissingNamesFileIsSilent)
+{
+    Remove("items.xml");
+    ASSERT_TRUE(Load());
+    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_EQ(data.items.GetServerType(6).name, "");
+    EXPECT_EQ(data.items.GetServerType(4).name, "gold coin");
+}
+
+TEST_F(DataLoaderTest, MissingMaterialsShowTwoBoxesThenTheDefaults)
+{
+    Remove("materials.xml");
+    ASSERT_TRUE(Load());
+    EXPECT_EQ(messages.messages,
+              (std::vector<Message>{
+                  {"Could not to open materials.xml.", MessageIcon::Error},
+                  {"Could not load materials.xml! (loading default)", MessageIcon::Warning},
+              }));
+    EXPECT_EQ(MaterialNames(), (std::vector<std::string>{"Ground", "Takeable", "Container",
+                                                         "Hangeable", "Other", "Monsters"}));
+}
+
+TEST_F(DataLoaderTest, MaterialsWithoutRootFallBackWithOnlyTheWarning)
+{
+    ASSERT_TRUE(WriteTextFile(dir.File("materials.xml"), "<brushes/>"));
+    ASSERT_TRUE(Load());
+    EXPECT_EQ(messages.messages,
+              (std::vector<Message>{
+                  {"Could not load materials.xml! (loading default)", MessageIcon::Warning}}));
+    EXPECT_EQ(data.materials.GetMaterialCount(), 6);
+}
+
+TEST_F(DataLoaderTest, MissingCreaturesShowOneBoxAndStartUpGoesOn)
+{
+    Remove("creatures.xml");
+    ASSERT_TRUE(Load());
+    EXPECT_EQ(messages.messages,
+              (std::vector<Message>{{"Could not to open creatures.xml.", MessageIcon::Error}}));
+    EXPECT_EQ(data.materials.GetMaterialCount(), 5);
+    EXPECT_EQ(data.items.ServerTypes().size(), size_t{TestDataSet::kServerTypesBeforeCreatures});
+}
+
+TEST_F(DataLoaderTest, MissingSpritesStop)
+{
+    Remove("morva.spr");
+    EXPECT_FALSE(Load());
+    EXPECT_EQ(messages.messages, (std::vector<Message>{{"Could not load sprites from morva.spr!",
+                                                        MessageIcon::Error}}));
+}
+
+TEST(DataDirectoryPrefixTest, AppendsOneSeparator)
+{
+    EXPECT_EQ(DataDirectoryPrefix("/opt/tessark"), "/opt/tessark/");
+    EXPECT_EQ(DataDirectoryPrefix("/opt/tessark/"), "/opt/tessark/");
+    EXPECT_EQ(DataDirectoryPrefix("data"), "data/");
+    EXPECT_EQ(DataDirectoryPrefix(""), "/");
+    EXPECT_EQ(DataDirectoryPrefix("/"), "/");
+}
+
+}  // namespace
+}  // namespace tessark

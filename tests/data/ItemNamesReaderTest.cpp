@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include "data/ItemDatabase.h"
+#include "support/ScratchDirectory.h"
+#include "support/TestDataSet.h"
+
+namespace tessark {
+namespace {
+
+using test::ScratchDirectory;
+using test::WriteTextFile;
+
+// Server types 0..4 (ids 100..104) and a client type that only the client data has (key 9).
+void FillDatabase(ItemDatabase& items)
+{
+    for (int32_t key = 0; key < 5; ++key) {
+        ItemType type;
+        type.serverId = key + 100;
+        items.SetServerType(key, type);
+        items.SetClientType(key, type);
+    }
+    items.SetClientType(9, ItemType{});
+}
+
+std::string ItemsXml(const std::string& elements)
+{
+    return "<?xml version=\"1.0\"?>\r\n<items>\r\n" + elements + "</items>\r\n";
+}
+
+TEST(ItemNamesReaderTest, NamesTypesAndSetsTheThreeKindsCaseSensitively)
+{
+    ScratchDirectory dir;
+    ItemDatabase items;
+    FillDatabase(items);
+    ASSERT_TRUE(WriteTextFile(dir.File("items.xml"), ItemsXml(
+        "<item id=\"100\" name=\"rat\" type=\"monster\"/>\r\n"
+        "<item id=\"101\" name=\"portal\" type=\"teleport\"/>\r\n"
+        "<item id=\"102\" name=\"locker\" type=\"depot\"/>\r\n"
+        "<item id=\"103\" name=\"Rat\" type=\"Monster\"/>\r\n"
+        "<item id=\"104\" name=\"chest\" type=\"container\"/>\r\n"
+        "<item id=\"109\" name=\"client only\" type=\"depot\"/>\r\n"
+        "<item id=\"555\" name=\"nobody\"/>\r\n"
+        "<item name=\"no id\"/>\r\n")));
+
+    EXPECT_TRUE(items.LoadItemNames(dir.File("items.xml")));
+
+    EXPECT_EQ(items.GetServerType(0).name, "rat");
+    EXPECT_EQ(items.GetServerType(0).group, ItemGroup::Creature);
+    EXPECT_EQ(items.GetServerType(1).group, ItemGroup::Teleport);
+    EXPECT_EQ(items.GetServerType(2).group, ItemGroup::Depot);
+    EXPECT_EQ(items.GetServerType(3).name, "Rat");
+    EXPECT_EQ(items.GetServerType(3).group, ItemGroup::None);
+    EXPECT_EQ(items.GetServerType(4).name, "chest");
+    EXPECT_EQ(items.GetServerType(4).group, ItemGroup::None);
+    // The server type is the one named; its client type keeps its own record.
+    EXPECT_EQ(items.GetClientType(0)->name, "");
+    EXPECT_EQ(items.GetClientType(9)->name, "client only");
+    EXPECT_EQ(items.GetClientType(9)->group, ItemGroup::Depot);
+    EXPECT_EQ(items.ServerTypes().size(), 5u);
+    EXPECT_EQ(items.ClientTypes().size(), 6u);
+}
+
+TEST(ItemNamesReaderTest, EmptyNameSkipsTheElementAndLaterElementsOverwrite)
+{
+    ScratchDirectory dir;
+    ItemDatabase items;
+    FillDatabase(items);
+    ASSERT_TRUE(WriteTextFile(dir.File("items.xml"), ItemsXml(
+        "<item id=\"100\" name=\"\" type=\"depot\"/>\r\n"
+        "<item id=\"101\" name=\"first\" type=\"teleport\"/>\r\n"
+        "<item id=\"101\" name=\"second\" type=\"container\"/>\r\n"
+        "<item id=\"102\" name=\"wall\"/>\r\n"
+        "<item id=\"102\" type=\"monster\"/>\r\n"
+        "<other id=\"103\" name=\"not an item\"/>\r\n"
+        "<item id=\"104\" name=\"box\"><item id=\"103\" name=\"nested\"/></item>\r\n")));
+
+    EXPECT_TRUE(items.LoadItemNames(dir.File("items.xml")));
+
+    EXPECT_EQ(items.GetServerType(0).name, "");
+    EXPECT_EQ(items.GetServerType(0).group, ItemGroup::None);
+    EXPECT_EQ(items.GetServerType(1).name, "second");
+    EXPECT_EQ(items.GetServerType(1).group, ItemGroup::Teleport);
+    EXPECT_EQ(items.GetServerType(2).name, "wall");
+    EXPECT_EQ(items.GetServerType(2).group, ItemGroup::None);
+    EXPECT_EQ(items.GetServerType(3).name, "");
+    EXPECT_EQ(items.GetServerType(4).name, "box");
+}
+
+TEST(ItemNamesReaderTest, FailsSilentlyWithoutChangingAnything)
+{
+    ScratchDirectory dir;
+    ItemDatabase items;
+    FillDatabase(items);
+
+    EXPECT_FALSE(items.LoadItemNames(dir.File("missing.xml")));
+
+    ASSERT_TRUE(WriteTextFile(dir.File("wrong-root.xml"),
+                              "<names><item id=\"100\" name=\"x\"/></names>"));
+    EXPECT_FALSE(items.LoadItemNames(dir.File("wrong-root.xml")));
+
+    ASSERT_TRUE(WriteTextFile(dir.File("broken.xml"), "<items><item id=\"100\" name=\"x\"/>"));
+    EXPECT_FALSE(items.LoadItemNames(dir.File("broken.xml")));
+
+    ASSERT_TRUE(WriteTextFile(dir.File("binary.xml"),
+                              std::string("<items>\0\0\0", 10) + std::string(100, '\x01')));
+    EXPECT_FALSE(items.LoadItemNames(dir.File("binary.xml")));
+
+    EXPECT_EQ(items.GetServerType(0).name, "");
+
+    ASSERT_TRUE(WriteTextFile(dir.File("empty.xml"), "<items/>"));
+    EXPECT_TRUE(items.LoadItemNames(dir.File("empty.xml")));
+}
+
+}  // namespace
+}  // namespace tessark

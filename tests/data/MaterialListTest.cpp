@@ -1,0 +1,284 @@
+#include <gtest/gtest.h>
+
+#include <type_traits>
+#include <vector>
+
+#include "data/GameData.h"
+#include "data/MaterialList.h"
+#include "platform/MessageSink.h"
+#include "support/ScratchDirectory.h"
+#include "support/TestDataSet.h"
+
+namespace tessark {
+namespace {
+
+using test::ScratchDirectory;
+using test::WriteTextFile;
+using Message = RecordingMessageSink::Message;
+
+static_assert(!std::is_copy_constructible_v<GameData> && std::is_aggregate_v<GameData>);
+
+std::vector<int32_t> Keys(const CBaseMaterial& material)
+{
+    std::vector<int32_t> keys;
+    for (int i = 0; i < material.GetCount(); ++i) {
+        keys.push_back(material.GetItem(i));
+    }
+    return keys;
+}
+
+ItemType ServerType(int32_t id, ItemGroup group = ItemGroup::None)
+{
+    ItemType type;
+    type.serverId = id;
+    type.group = group;
+    return type;
+}
+
+// Keys 0 ground, 1 ground, 2 takeable container, 3 hangeable, 4 plain, 5 takeable,
+// 8 ground with id 108 (above clientItemCount 105), and client types up to key 7.
+void FillDatabase(ItemDatabase& items)
+{
+    items.clientItemCount = 105;
+    items.SetServerType(0, ServerType(100, ItemGroup::Ground));
+    items.SetServerType(1, ServerType(101, ItemGroup::Ground));
+    ItemType bag = ServerType(102, ItemGroup::Container);
+    bag.pickupable = true;
+    items.SetServerType(2, bag);
+    ItemType torch = ServerType(103);
+    torch.hangeable = true;
+    items.SetServerType(3, torch);
+    items.SetServerType(4, ServerType(104));
+    ItemType coin = ServerType(105);
+    coin.pickupable = true;
+    items.SetServerType(5, coin);
+    items.SetServerType(8, ServerType(108, ItemGroup::Ground));
+    for (int32_t key = 0; key <= 7; ++key) {
+        ItemType client;
+        client.clientId = key + 100;
+        client.spriteIds[0] = static_cast<uint16_t>(key + 1);
+        items.SetClientType(key, client);
+    }
+}
+
+std::string MaterialsXml(const std::string& elements)
+{
+    return "<?xml version=\"1.0\"?>\r\n<materials>\r\n" + elements + "</materials>\r\n";
+}
+
+std::string CreaturesXml(const std::string& elements)
+{
+    return "<?xml version=\"1.0\"?>\r\n<creatures>\r\n" + elements + "</creatures>\r\n";
+}
+
+TEST(MaterialListTest, FlagPassThenRangesInFileOrder)
+{
+    ScratchDirectory dir;
+    GameData data;
+    FillDatabase(data.items);
+    RecordingMessageSink messages;
+    ASSERT_TRUE(WriteTextFile(dir.File("materials.xml"), MaterialsXml(
+        "<material name=\"Grounds\" ground=\"1\"><item fromid=\"101\" toid=\"101\"/></material>\r\n"
+        "<material name=\"Ranges\">\r\n"
+        "  <item fromid=\"104\"/>\r\n"          // single key 4
+        "  <item fromid=\"104\" toid=\"102\"/>\r\n"  // reversed: nothing
+        "  <item fromid=\"99\"/>\r\n"           // below the first id: nothing
+        "  <item fromid=\"103\" toid=\"2000000000\"/>\r\n"  // stops at clientItemCount
+        "  <item toid=\"103\"/>\r\n"            // from -100: nothing
+        "</material>\r\n"
+        "<palette name=\"not a material\" ground=\"1\"/>\r\n"
+        "<material name=\"Flags off\" takeable=\"2\" container=\"yes\" hangable=\"\"/>\r\n"
+        "<material name=\"Mixed\" takeable=\"1\" container=\"1\" hangable=\"1\"/>\r\n"
+        "<material name=\"Rest\" nogroup=\"1\"><item fromid=\"101\" toid=\"105\"/></material>\r\n")));
+
+    ASSERT_TRUE(data.materials.LoadMaterials(dir.File("materials.xml"), data.items, messages));
+    EXPECT_TRUE(messages.messages.empty());
+
+    const CMaterialList& list = data.materials;
+    ASSERT_EQ(list.GetMaterialCount(), 5);
+    EXPECT_EQ(list.GetMaterial(0).GetName(), "Grounds");
+    // Key 8 is a ground too, but its id lies above the client's items.
+    EXPECT_EQ(Keys(list.GetMaterial(0)), (std::vector<int32_t>{0, 1, 1}));
+    EXPECT_EQ(Keys(list.GetMaterial(1)), (std::vector<int32_t>{4, 3, 4, 5}));
+    EXPECT_EQ(list.GetMaterial(2).GetName(), "Flags off");
+    EXPECT_EQ(list.GetMaterial(2).GetCount(), 0);
+    // A takeable container is added once.
+    EXPECT_EQ(Keys(list.GetMaterial(3)), (std::vector<int32_t>{2, 3, 5}));
+    // Nothing is left for nogroup, so only the range fills it, with keys already listed.
+    EXPECT_EQ(Keys(list.GetMaterial(4)), (std::vector<int32_t>{1, 2, 3, 4, 5}));
+
+    EXPECT_EQ(list.FindMaterialOfItem(1), 0);
+    EXPECT_EQ(list.FindMaterialOfItem(5), 1);
+    EXPECT_EQ(list.FindMaterialOfItem(2), 3);
+    EXPECT_EQ(list.FindMaterialOfItem(8), -1);
+    EXPECT_EQ(list.FindMaterialOfItem(-1), -1);
+}
+
+TEST(MaterialListTest, NogroupOnTheLastMaterialCollectsWhatNoEarlierMaterialHolds)
+{
+    ScratchDirectory dir;
+    GameData data;
+    FillDatabase(data.items);
+    RecordingMessageSink messages;
+    ASSERT_TRUE(WriteTextFile(dir.File("materials.xml"), MaterialsXml(
+        "<material name=\"Grounds\" ground=\"1\"/>\r\n"
+        "<material name=\"Other\" nogroup=\"1\"><item fromid=\"103\"/></material>\r\n")));
+
+    ASSERT_TRUE(data.materials.LoadMaterials(dir.File("materials.xml"), data.items, messages));
+
+    EXPECT_EQ(Keys(data.materials.GetMaterial(1)), (std::vector<int32_t>{2, 3, 4, 5, 3}));
+    EXPECT_EQ(data.materials.FindMaterialOfItem(3), 1);
+}
+
+TEST(MaterialListTest, FailuresShowTheReadersMessagesOnlyForUnreadableFiles)
+{
+    ScratchDirectory dir;
+    GameData data;
+    FillDatabase(data.items);
+    RecordingMessageSink messages;
+
+    EXPECT_FALSE(data.materials.LoadMaterials(dir.File("materials.xml"), data.items, messages));
+    ASSERT_TRUE(WriteTextFile(dir.File("binary.xml"),
+                              "<materials/>" + std::string(1, '\0') + std::string(200, 'x')));
+    EXPECT_FALSE(data.materials.LoadMaterials(dir.File("binary.xml"), data.items, messages));
+    ASSERT_TRUE(WriteTextFile(dir.File("other-root.xml"), "<brushes><material name=\"A\"/></brushes>"));
+    EXPECT_FALSE(data.materials.LoadMaterials(dir.File("other-root.xml"), data.items, messages));
+    ASSERT_TRUE(WriteTextFile(dir.File("unparsable.xml"), "<materials><material name=\"A\">"));
+    EXPECT_FALSE(data.materials.LoadMaterials(dir.File("unparsable.xml"), data.items, messages));
+
+    EXPECT_EQ(messages.messages,
+              (std::vector<Message>{
+                  {"Could not to open materials.xml.", MessageIcon::Error},
+                  {"Error converting file to string (may contain binary data)", MessageIcon::Error},
+              }));
+    EXPECT_EQ(data.materials.GetMaterialCount(), 0);
+}
+
+TEST(MaterialListTest, DefaultMaterialsWalkEveryServerType)
+{
+    GameData data;
+    FillDatabase(data.items);
+
+    EXPECT_TRUE(data.materials.LoadDefaultMaterials(data.items));
+
+    const CMaterialList& list = data.materials;
+    ASSERT_EQ(list.GetMaterialCount(), 5);
+    const std::vector<std::string> names{"Ground", "Takeable", "Container", "Hangeable", "Other"};
+    const std::vector<std::vector<int32_t>> keys{{0, 1, 8}, {2, 5}, {2}, {3}, {4}};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(list.GetMaterial(i).GetName(), names[static_cast<size_t>(i)]);
+        EXPECT_EQ(Keys(list.GetMaterial(i)), keys[static_cast<size_t>(i)]);
+    }
+}
+
+TEST(MaterialListTest, OutOfRangeIndexesGiveTheEmptyDummy)
+{
+    GameData data;
+    FillDatabase(data.items);
+    data.materials.LoadDefaultMaterials(data.items);
+
+    for (int index : {-1, data.materials.GetMaterialCount(), 1000}) {
+        const CBaseMaterial& material = data.materials.GetMaterial(index);
+        EXPECT_EQ(material.GetName(), "Dummy");
+        EXPECT_EQ(material.GetCount(), 0);
+        EXPECT_EQ(material.GetItem(0), -1);
+    }
+    EXPECT_EQ(data.materials.GetMaterial(0).GetItem(3), -1);
+}
+
+TEST(MaterialListTest, CreaturesBecomeServerTypesAfterTheItems)
+{
+    ScratchDirectory dir;
+    GameData data;
+    FillDatabase(data.items);
+    // Outfits follow the 105 items of the client data: look type 1 is client key 6.
+    RecordingMessageSink messages;
+    ASSERT_TRUE(WriteTextFile(dir.File("creatures.xml"), CreaturesXml(
+        "<creature looktype=\"1\" name=\"Rat\" type=\"Monster\" head=\"200\" body=\"132\" "
+        "legs=\"261\" feet=\"-1\"/>\r\n"
+        "<creature looktype=\"2\" name=\"Guard\" type=\"npc\"/>\r\n"
+        "<creature looktype=\"-5\" name=\"Nothing\" type=\"monster\"/>\r\n"
+        "<creature looktype=\"9\" name=\"No outfit\" type=\"monster\"/>\r\n"
+        "<creature looktype=\"1\" name=\"Bat\" type=\"MONSTER\"/>\r\n"
+        "<creature looktype=\"2\" name=\"Cat\"/>\r\n")));
+
+    ASSERT_TRUE(data.materials.LoadCreatures(dir.File("creatures.xml"), data.items, messages));
+    EXPECT_TRUE(messages.messages.empty());
+
+    // Seven server types make the first creature's key 8; an item holds it, so it takes 9.
+    const ItemType& rat = data.items.GetServerType(9);
+    EXPECT_EQ(rat.name, "Rat");
+    EXPECT_EQ(rat.group, ItemGroup::Creature);
+    EXPECT_EQ(rat.spriteIds[0], 7);
+    EXPECT_EQ(rat.outfitHead, 0);
+    EXPECT_EQ(rat.outfitBody, 132);
+    EXPECT_EQ(rat.outfitLegs, 5);
+    EXPECT_EQ(rat.outfitFeet, 0);
+    EXPECT_EQ(data.items.GetServerType(8).serverId, 108);
+    EXPECT_EQ(data.items.GetServerType(10).name, "Guard");
+    EXPECT_EQ(data.items.GetServerType(10).spriteIds[0], 8);
+    EXPECT_EQ(data.items.GetServerType(11).name, "Bat");
+    EXPECT_EQ(data.items.GetServerType(12).name, "Cat");
+    EXPECT_EQ(data.items.ServerTypes().size(), 11u);
+    EXPECT_EQ(data.items.GetClientType(6)->group, ItemGroup::Creature);
+
+    ASSERT_EQ(data.materials.GetMaterialCount(), 1);
+    EXPECT_EQ(data.materials.GetMaterial(0).GetName(), "Monsters");
+    EXPECT_EQ(Keys(data.materials.GetMaterial(0)), (std::vector<int32_t>{9, 11}));
+    EXPECT_EQ(data.materials.FindMaterialOfItem(11), 0);
+    EXPECT_EQ(data.materials.FindMaterialOfItem(10), -1);
+}
+
+TEST(MaterialListTest, CreatureKeysCountTheServerTypes)
+{
+    ScratchDirectory dir;
+    GameData data;
+    data.items.clientItemCount = 3099;
+    for (int32_t key = 0; key < 3000; ++key) {
+        data.items.SetServerType(key, ServerType(key + 100));
+    }
+    data.items.SetClientType(3000, ItemType{});
+    RecordingMessageSink messages;
+    ASSERT_TRUE(WriteTextFile(dir.File("creatures.xml"), CreaturesXml(
+        "<creature looktype=\"1\" name=\"First\" type=\"monster\"/>\r\n"
+        "<creature looktype=\"1\" name=\"Second\" type=\"monster\"/>\r\n")));
+
+    ASSERT_TRUE(data.materials.LoadCreatures(dir.File("creatures.xml"), data.items, messages));
+
+    EXPECT_EQ(data.items.GetServerType(3001).name, "First");
+    EXPECT_EQ(data.items.GetServerType(3002).name, "Second");
+    EXPECT_EQ(data.items.FindServerType(3000), nullptr);
+    EXPECT_EQ(Keys(data.materials.GetMaterial(0)), (std::vector<int32_t>{3001, 3002}));
+}
+
+TEST(MaterialListTest, CreatureFileFailures)
+{
+    ScratchDirectory dir;
+    GameData data;
+    FillDatabase(data.items);
+    RecordingMessageSink messages;
+
+    EXPECT_FALSE(data.materials.LoadCreatures(dir.File("creatures.xml"), data.items, messages));
+    EXPECT_EQ(messages.messages,
+              (std::vector<Message>{{"Could not to open creatures.xml.", MessageIcon::Error}}));
+    EXPECT_TRUE(data.materials.LastDebugOutput().empty());
+
+    messages.messages.clear();
+    ASSERT_TRUE(WriteTextFile(dir.File("broken.xml"),
+                              "<creatures><creature looktype=\"1\" name=\"Rat\"></creatures>"));
+    EXPECT_FALSE(data.materials.LoadCreatures(dir.File("broken.xml"), data.items, messages));
+    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_FALSE(data.materials.LastDebugOutput().empty());
+
+    EXPECT_EQ(data.materials.GetMaterialCount(), 0);
+    EXPECT_EQ(data.items.ServerTypes().size(), 7u);
+
+    // A root without creatures still gives the (empty) "Monsters".
+    ASSERT_TRUE(WriteTextFile(dir.File("empty.xml"), "<creatures/>"));
+    EXPECT_TRUE(data.materials.LoadCreatures(dir.File("empty.xml"), data.items, messages));
+    EXPECT_EQ(data.materials.GetMaterial(0).GetName(), "Monsters");
+    EXPECT_EQ(data.materials.GetMaterial(0).GetCount(), 0);
+}
+
+}  // namespace
+}  // namespace tessark

@@ -1,0 +1,213 @@
+#include <QApplication>
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QImage>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "app/ModalScript.h"
+#include "dialogs/FileNameEdit.h"
+#include "dialogs/GeneralPage.h"
+#include "dialogs/MyPropertySheet.h"
+#include "dialogs/NumberSpinEdit.h"
+
+namespace tessark::test {
+namespace {
+
+// A sheet with one page, as the File commands show it.
+struct Sheet {
+    explicit Sheet(const GeneralPageFields& fields, const QString& title = "Properties")
+        : sheet(title), page(new CGeneralPage(fields))
+    {
+        sheet.AddPage(page, "General");
+    }
+    CMyPropertySheet sheet;
+    CGeneralPage* page;
+};
+
+GeneralPageFields OpenMap(int width, int height)
+{
+    GeneralPageFields fields;
+    fields.isNew = false;
+    fields.width = width;
+    fields.height = height;
+    fields.filename = "world.qzbm";
+    return fields;
+}
+
+TEST(GeneralPageTest, SizeLimitsKeepTheSheetOpenWithTheRangeMessage)
+{
+    Sheet sheet(OpenMap(1000, 1000));
+    ModalScript script;
+    script.PressOk();
+    sheet.page->WidthEdit().SetValue(127);
+    sheet.sheet.accept();
+    ASSERT_EQ(script.Boxes().size(), 1u);
+    EXPECT_EQ(script.Boxes()[0].text, "Enter an integer between 128 and 65536.");
+    EXPECT_EQ(script.Boxes()[0].icon, QMessageBox::Warning);
+    EXPECT_EQ(sheet.sheet.result(), 0);
+    EXPECT_EQ(sheet.page->Fields().width, 1000);
+
+    // The spinner cannot leave the range; the field may, until OK checks it.
+    sheet.page->HeightEdit().SetValue(65537);
+    sheet.page->WidthEdit().SetValue(128);
+    script.PressOk();
+    sheet.sheet.accept();
+    ASSERT_EQ(script.Boxes().size(), 2u);
+    EXPECT_EQ(script.Boxes()[1].text, "Enter an integer between 128 and 65536.");
+
+    sheet.page->HeightEdit().SetValue(65536);
+    script.Press(QMessageBox::Ok);  // the width shrinks: the size warning comes next
+    sheet.sheet.accept();
+    ASSERT_EQ(script.Boxes().size(), 3u);
+    EXPECT_EQ(script.Boxes()[2].text, CGeneralPage::kShrinkWarning);
+    EXPECT_EQ(sheet.sheet.result(), QDialog::Accepted);
+    EXPECT_EQ(sheet.page->Fields().width, 128);
+    EXPECT_EQ(sheet.page->Fields().height, 65536);
+    EXPECT_EQ(script.Unexpected(), 0);
+}
+
+TEST(GeneralPageTest, NewMapLimitFollowsTheViewsBound)
+{
+    GeneralPageFields fields;
+    fields.maxWidth = 1000;
+    fields.maxHeight = 1000;
+    Sheet sheet(fields, "New");
+    ModalScript script;
+    script.PressOk();
+    sheet.page->WidthEdit().SetValue(1001);
+    sheet.sheet.accept();
+    ASSERT_EQ(script.Boxes().size(), 1u);
+    EXPECT_EQ(script.Boxes()[0].text, "Enter an integer between 128 and 1000.");
+    EXPECT_EQ(sheet.page->WidthEdit().SpinMaximum(), 1000);
+}
+
+TEST(GeneralPageTest, ShrinkingAnOpenMapAsksAndCancelKeepsTheSize)
+{
+    Sheet sheet(OpenMap(1000, 1000));
+    ModalScript script;
+    script.Press(QMessageBox::Cancel);
+    sheet.page->WidthEdit().SetValue(500);
+    sheet.page->DescriptionEdit().setText("smaller?");
+    sheet.sheet.accept();
+    ASSERT_EQ(script.Boxes().size(), 1u);
+    EXPECT_EQ(script.Boxes()[0].text, CGeneralPage::kShrinkWarning);
+    EXPECT_EQ(script.Boxes()[0].icon, QMessageBox::Warning);
+    // Cancel puts the size back, and the sheet still closes with OK.
+    EXPECT_EQ(sheet.sheet.result(), QDialog::Accepted);
+    EXPECT_EQ(sheet.page->Fields().width, 1000);
+    EXPECT_EQ(sheet.page->Fields().description, "smaller?");
+
+    Sheet again(OpenMap(1000, 1000));
+    script.Press(QMessageBox::Ok);
+    again.page->HeightEdit().SetValue(600);
+    again.sheet.accept();
+    EXPECT_EQ(again.page->Fields().height, 600);
+
+    // Growing asks nothing.
+    Sheet grow(OpenMap(1000, 1000));
+    grow.page->WidthEdit().SetValue(2000);
+    grow.sheet.accept();
+    EXPECT_EQ(grow.page->Fields().width, 2000);
+    EXPECT_EQ(script.Boxes().size(), 2u);
+    EXPECT_EQ(script.Unexpected(), 0);
+}
+
+TEST(GeneralPageTest, NewSheetNeverWarnsAndKeepsTheFilenameEditable)
+{
+    GeneralPageFields fields;
+    fields.filename = "Untitled";
+    Sheet sheet(fields, "New");
+    EXPECT_TRUE(sheet.page->FilenameEdit().isEnabled());
+    EXPECT_EQ(sheet.page->FilenameEdit().maxLength(), 80);
+    EXPECT_EQ(sheet.page->DescriptionEdit().maxLength(), 80);
+    EXPECT_EQ(sheet.page->HouseFileEdit().maxLength(), 80);
+    ModalScript script;
+    sheet.page->WidthEdit().SetValue(200);
+    sheet.sheet.accept();
+    EXPECT_EQ(script.Unexpected(), 0);
+    EXPECT_EQ(sheet.page->Fields().width, 200);
+
+    Sheet open(OpenMap(1000, 1000));
+    EXPECT_FALSE(open.page->FilenameEdit().isEnabled());
+    // The temple is shown, not edited.
+    EXPECT_FALSE(open.page->TempleEdit(0).isEnabled());
+    EXPECT_EQ(open.page->TempleEdit(0).SpinMaximum(), 65536);
+    EXPECT_EQ(open.page->TempleEdit(2).SpinMaximum(), 15);
+    EXPECT_EQ(open.page->TempleEdit(2).SpinMinimum(), 0);
+}
+
+TEST(NumberSpinEditTest, ArrowsStayInTheRangeTypingTakesDigitsOnly)
+{
+    NumberSpinEdit edit;
+    edit.SetSpinRange(128, 130);
+    edit.SetValue(129);
+    edit.stepBy(1);
+    EXPECT_EQ(edit.Value(), 130);
+    edit.stepBy(1);
+    EXPECT_EQ(edit.Value(), 130);
+    edit.stepBy(-5);
+    EXPECT_EQ(edit.Value(), 128);
+
+    edit.SetValue(12);
+    edit.show();
+    edit.setFocus();
+    QTest::keyClick(&edit, Qt::Key_End);
+    QTest::keyClicks(&edit, "a-3");
+    EXPECT_EQ(edit.text(), "123");
+    edit.clear();
+    EXPECT_FALSE(edit.Value().has_value());
+}
+
+class FileNameEditTest : public ::testing::Test {
+protected:
+    FileNameEditTest()
+    {
+        edit.show();
+        edit.setFocus();
+    }
+    void SetClipboardText(const QString& text) { QGuiApplication::clipboard()->setText(text); }
+    CFileNameEdit edit;
+};
+
+TEST_F(FileNameEditTest, TypedForbiddenCharactersAreSwallowed)
+{
+    QTest::keyClicks(&edit, "a:b");
+    EXPECT_EQ(edit.text(), "ab");
+    QTest::keyClicks(&edit, "\\/?*\"<>|c");
+    EXPECT_EQ(edit.text(), "abc");
+}
+
+TEST_F(FileNameEditTest, PastesGoInOnlyWithoutForbiddenCharacters)
+{
+    QSignalSpy refused(&edit, &CFileNameEdit::PasteRefused);
+    SetClipboardText("map-spawn.xml");
+    QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(edit.text(), "map-spawn.xml");
+    EXPECT_EQ(refused.count(), 0);
+
+    SetClipboardText("c:spawns.xml");
+    QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(edit.text(), "map-spawn.xml");
+    EXPECT_EQ(refused.count(), 1);
+    QTest::keyClick(&edit, Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(refused.count(), 2);
+
+    // Only what stands before the text's terminating zero counts.
+    edit.clear();
+    SetClipboardText(QString("ok") + QChar(0) + "|");
+    EXPECT_TRUE(edit.Paste());
+
+    // A picture alone is no text to paste.
+    edit.clear();
+    QGuiApplication::clipboard()->setImage(QImage(4, 4, QImage::Format_RGB32));
+    EXPECT_FALSE(edit.Paste());
+    EXPECT_EQ(refused.count(), 3);
+    EXPECT_TRUE(edit.text().isEmpty());
+}
+
+}  // namespace
+}  // namespace tessark::test

@@ -1,0 +1,237 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "mapfiles/QzbmLayout.h"
+#include "mapfiles/QzbmReader.h"
+#include "mapfiles/QzbmWriter.h"
+#include "model/TeleportItem.h"
+#include "support/MapFileFixture.h"
+
+namespace tessark::test {
+namespace {
+
+using QzbmWriterTest = MapFileTest;
+
+// The tile node of a tile with the grass ground and nothing else.
+void GrassTile(NodeFileBuilder& expected, uint8_t offsetX, uint8_t offsetY)
+{
+    expected.Start(qzbm::kTileNode);
+    expected.U8(offsetX).U8(offsetY).U8(qzbm::kGroundAttribute).U16(kGrass + 100);
+    expected.End();
+}
+
+size_t FilesIn(const std::string& folder)
+{
+    size_t count = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) {
+        ++count;
+    }
+    return count;
+}
+
+TEST_F(QzbmWriterTest, EmptyMapHoldsHeaderDescriptionAndCreatorTextOnly)
+{
+    NodeFileBuilder expected;
+    expected.Start(qzbm::kRootNode);
+    Header(expected, 1000, 1000);
+    expected.Start(qzbm::kMapDataNode);
+    expected.U8(qzbm::kDescriptionAttribute);
+    String(expected, qzbm::kCreatorText);
+    expected.End().End();
+    ASSERT_TRUE(SaveQzbm(*doc, File("empty.qzbm")));
+    EXPECT_EQ(ReadFileBytes(File("empty.qzbm")), expected.Bytes());
+
+    // A description goes before the creator text; the reader keeps only the first.
+    doc->SetDescription("Isle");
+    NodeFileBuilder described;
+    described.Start(qzbm::kRootNode);
+    Header(described, 1000, 1000);
+    described.Start(qzbm::kMapDataNode);
+    described.U8(qzbm::kDescriptionAttribute);
+    String(described, "Isle");
+    described.U8(qzbm::kDescriptionAttribute);
+    String(described, qzbm::kCreatorText);
+    described.End().End();
+    ASSERT_TRUE(SaveQzbm(*doc, File("described.qzbm")));
+    EXPECT_EQ(ReadFileBytes(File("described.qzbm")), described.Bytes());
+    EXPECT_EQ(FilesIn(dir.Path()), 2u);  // no side files, no leftovers
+}
+
+TEST_F(QzbmWriterTest, TilesGoIntoOneAreaPerBlockAndFloorAndBeyondTheMapAreDropped)
+{
+    Place(*doc, kGrass, 100, 100, 7);
+    Place(*doc, kGrass, 300, 100, 7);
+    Place(*doc, kGrass, 1000, 5, 7);  // at x = width: written
+    Place(*doc, kGrass, 1001, 5, 7);  // beyond: dropped
+    Place(*doc, kGrass, 5, 1001, 7);
+    Place(*doc, kGrass, 90, 90, 8);
+    ASSERT_TRUE(SaveQzbm(*doc, File("areas.qzbm")));
+
+    NodeFileBuilder expected;
+    expected.Start(qzbm::kRootNode);
+    Header(expected, 1000, 1000);
+    expected.Start(qzbm::kMapDataNode);
+    expected.U8(qzbm::kDescriptionAttribute);
+    String(expected, qzbm::kCreatorText);
+    expected.Start(qzbm::kTileAreaNode);
+    expected.U16(0).U16(0).U8(7);
+    GrassTile(expected, 100, 100);
+    expected.End();
+    expected.Start(qzbm::kTileAreaNode);
+    expected.U16(256).U16(0).U8(7);
+    GrassTile(expected, 44, 100);
+    expected.End();
+    expected.Start(qzbm::kTileAreaNode);
+    expected.U16(768).U16(0).U8(7);
+    GrassTile(expected, 232, 5);
+    expected.End();
+    expected.Start(qzbm::kTileAreaNode);
+    expected.U16(0).U16(0).U8(8);
+    GrassTile(expected, 90, 90);
+    expected.End();
+    expected.End().End();
+    EXPECT_EQ(ReadFileBytes(File("areas.qzbm")), expected.Bytes());
+}
+
+TEST_F(QzbmWriterTest, ItemNodesCarryTheirAttributesAndGroundsOnlyIdAndCount)
+{
+    Place(*doc, kGrass, 1, 1, 7)->SetActionId(100);  // the inline form holds no action id
+    Place(*doc, kStackable, 1, 1, 7, 0xFE);          // count byte that needs escaping
+    Place(*doc, kRune, 1, 1, 7, 7);
+    Place(*doc, kDoor, 1, 1, 7)->SetCount(0);         // no door id: no attribute 14
+    CItem* door = Place(*doc, kDoor, 1, 1, 7);
+    door->SetCount(9);
+    door->SetActionId(0x12345);  // the low 16 bits are stored
+    door->SetUniqueId(77);
+    CItem* sign = Place(*doc, kReadable, 1, 1, 7);
+    sign->SetText("Hi");
+    sign->SetSpecialDescription("Old");
+    static_cast<CTeleportItem*>(Place(*doc, kTeleport, 1, 1, 7))->SetDestination(65536, 70000, 300);
+    ASSERT_TRUE(SaveQzbm(*doc, File("items.qzbm")));
+
+    NodeFileBuilder expected;
+    expected.Start(qzbm::kRootNode);
+    Header(expected, 1000, 1000);
+    expected.Start(qzbm::kMapDataNode);
+    expected.U8(qzbm::kDescriptionAttribute);
+    String(expected, qzbm::kCreatorText);
+    expected.Start(qzbm::kTileAreaNode);
+    expected.U16(0).U16(0).U8(7);
+    expected.Start(qzbm::kTileNode);
+    expected.U8(1).U8(1).U8(qzbm::kGroundAttribute).U16(kGrass + 100);
+    // The count rules keep a stackable's count at 1 to 100: 0xFE became 1.
+    expected.Start(qzbm::kItemNode);
+    expected.U16(kStackable + 100).U8(1);
+    expected.End();
+    expected.Start(qzbm::kItemNode);
+    expected.U16(kRune + 100).U8(12).U8(7);
+    expected.End();
+    expected.Start(qzbm::kItemNode);
+    expected.U16(kDoor + 100);
+    expected.End();
+    expected.Start(qzbm::kItemNode);
+    expected.U16(kDoor + 100).U8(14).U8(9).U8(4).U16(0x2345).U8(5).U16(77);
+    expected.End();
+    expected.Start(qzbm::kItemNode);
+    expected.U16(kReadable + 100).U8(6);
+    String(expected, "Hi").U8(7);
+    String(expected, "Old");
+    expected.End();
+    // Destinations beyond the fields are stored as their largest values, never wrapped.
+    expected.Start(qzbm::kItemNode);
+    expected.U16(kTeleport + 100).U8(8).U16(0xFFFF).U16(0xFFFF).U8(0xFF);
+    expected.End();
+    expected.End().End().End().End();
+    EXPECT_EQ(ReadFileBytes(File("items.qzbm")), expected.Bytes());
+}
+
+TEST_F(QzbmWriterTest, SizesBeyondSixteenBitsAreStoredAsTheLargestThatFits)
+{
+    doc->width = 65536;
+    doc->height = 70000;
+    ASSERT_TRUE(SaveQzbm(*doc, File("huge.qzbm")));
+    auto reread = NewDocument();
+    reread->width = 10;
+    reread->height = 10;
+    ASSERT_TRUE(LoadQzbm(*reread, File("huge.qzbm"), false));
+    EXPECT_EQ(reread->width, 65535);
+    EXPECT_EQ(reread->height, 65535);
+}
+
+TEST_F(QzbmWriterTest, HouseTilesAndFlagsAreWrittenAsTheyAre)
+{
+    Place(*doc, kGrass, 3, 4, 7);
+    doc->Houses().GetHouse(12, true)->AddTile(doc->GetTile(3, 4, 7));
+    Place(*doc, kGrass, 3, 5, 7);
+    doc->GetTile(3, 5, 7)->SetFlags(0x40000001);  // bits the editor does not know stay
+    ASSERT_TRUE(SaveQzbm(*doc, File("house.qzbm")));
+    auto reread = NewDocument();
+    ASSERT_TRUE(reread->OpenDocument(File("house.qzbm")));
+    EXPECT_EQ(reread->GetTile(3, 4, 7)->GetFlags(), 3u);
+    EXPECT_EQ(reread->GetTile(3, 4, 7)->GetHouseId(), 12u);
+    EXPECT_EQ(reread->Houses().GetHouse(12, false)->GetTiles().size(), 1u);
+    EXPECT_EQ(reread->GetTile(3, 5, 7)->GetFlags(), 0x40000001u);
+    EXPECT_EQ(reread->GetHouseFile(), "house-house.xml");
+}
+
+TEST_F(QzbmWriterTest, SideFilesAreNamedWhenNeededAndWrittenWhileNamed)
+{
+    doc->Spawns().CreateSpawn({50, 50, 7}, 2);
+    CSpawn* spawn = doc->Spawns().CreateSpawn({60, 60, 7}, 2);
+    auto creature = std::make_unique<CCreature>(kRat);
+    spawn->AddCreature(creature, {60, 61, 7});
+    ASSERT_TRUE(SaveQzbm(*doc, File("world.qzbm")));
+    EXPECT_EQ(doc->GetSpawnFile(), "world-spawn.xml");
+    EXPECT_EQ(doc->GetHouseFile(), "");
+    EXPECT_TRUE(std::filesystem::exists(File("world-spawn.xml")));
+    EXPECT_FALSE(std::filesystem::exists(File("world-house.xml")));
+    auto reread = NewDocument();
+    ASSERT_TRUE(reread->OpenDocument(File("world.qzbm")));
+    EXPECT_EQ(reread->GetSpawnFile(), "world-spawn.xml");
+    ASSERT_EQ(reread->Spawns().Size(), 1u);  // the spawn without creatures is not stored
+
+    // Every spawn gone: the map names no spawn file, but the named file is still rewritten.
+    reread->Spawns().Clear();
+    ASSERT_TRUE(SaveQzbm(*reread, File("world.qzbm")));
+    auto emptied = NewDocument();
+    ASSERT_TRUE(emptied->OpenDocument(File("world.qzbm")));
+    EXPECT_EQ(emptied->GetSpawnFile(), "");
+    auto spawnsLeft = NewDocument();
+    EXPECT_TRUE(spawnsLeft->Spawns().LoadSpawns(File("world-spawn.xml"), messages));
+    EXPECT_TRUE(spawnsLeft->Spawns().Empty());
+
+    // A map file name without a dot gives the suffix alone.
+    auto plain = NewDocument();
+    plain->Houses().GetHouse(1, true);
+    ASSERT_TRUE(SaveQzbm(*plain, File("noext")));
+    EXPECT_EQ(plain->GetHouseFile(), "-house.xml");
+}
+
+TEST_F(QzbmWriterTest, FailedSaveLeavesThePreviousMapAndSideFilesAsTheyWere)
+{
+    BuildVariedWorld(*doc);
+    const std::string path = File("world.qzbm");
+    ASSERT_TRUE(SaveQzbm(*doc, path));
+    const auto map = ReadFileBytes(path);
+    const auto houses = ReadFileBytes(File("world-house.xml"));
+    const auto spawns = ReadFileBytes(File("world-spawn.xml"));
+    const size_t files = FilesIn(dir.Path());
+
+    // A text too long for its 16-bit length makes the write fail halfway through the map.
+    doc->Houses().GetHouse(7, false)->name = "Renamed";
+    Place(*doc, kReadable, 300, 300, 7)->SetText(std::string(70000, 'x'));
+    EXPECT_FALSE(SaveQzbm(*doc, path));
+    EXPECT_EQ(ReadFileBytes(path), map);
+    EXPECT_EQ(ReadFileBytes(File("world-house.xml")), houses);
+    EXPECT_EQ(ReadFileBytes(File("world-spawn.xml")), spawns);
+    EXPECT_EQ(FilesIn(dir.Path()), files);
+
+    // A folder that does not exist: nothing can be created.
+    EXPECT_FALSE(SaveQzbm(*doc, File("missing/world.qzbm")));
+    EXPECT_EQ(FilesIn(dir.Path()), files);
+}
+
+}  // namespace
+}  // namespace tessark::test

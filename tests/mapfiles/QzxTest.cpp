@@ -1,0 +1,276 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "mapfiles/QzbmWriter.h"
+#include "mapfiles/QzxReader.h"
+#include "mapfiles/QzxWriter.h"
+#include "model/TessarkDoc.h"
+#include "support/MapFileFixture.h"
+#include "support/TestDataSet.h"
+#include "xml/Markup.h"
+
+namespace tessark::test {
+namespace {
+
+using QzxTest = MapFileTest;
+
+std::string ReadText(const std::string& path)
+{
+    const std::vector<uint8_t> bytes = ReadFileBytes(path);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+// The map as the XML document builds it element by element, the way the editor's writer
+// walks it; the streamed file must hold exactly this text.
+std::string BuiltDocument(const CTessarkDoc& document)
+{
+    CMarkup xml("<?xml version=\"1.0\"?>\r\n");
+    xml.AddElement("map");
+    xml.SetAttribute("width", document.width);
+    xml.SetAttribute("height", document.height);
+    xml.SetAttribute("templex", document.temple.x);
+    xml.SetAttribute("templey", document.temple.y);
+    xml.SetAttribute("templez", document.temple.z);
+    if (!document.Spawns().Empty()) {
+        xml.SetAttribute("spawnfile", document.GetSpawnFile());
+    }
+    if (!document.Houses().Empty()) {
+        xml.SetAttribute("housefile", document.GetHouseFile());
+    }
+    xml.IntoElement();
+    for (int z = 0; z < kFloorCount; ++z) {
+        document.Tiles().ForEachTile(z, [&](uint32_t key, const CTile& tile) {
+            int32_t x = 0;
+            int32_t y = 0;
+            SplitTileKey(key, x, y);
+            if (x > document.width || y > document.height) {
+                return;
+            }
+            xml.AddElement("tile");
+            xml.SetAttribute("x", x);
+            xml.SetAttribute("y", y);
+            xml.SetAttribute("z", z);
+            if (tile.HasFlags(CTile::kHouseFlag)) {
+                xml.SetAttribute("houseid", static_cast<int>(tile.GetHouseId()));
+            } else if (tile.IsProtectionZone()) {
+                xml.SetAttribute("pz", 1);
+            }
+            xml.IntoElement();
+            for (size_t i = 0; i < tile.GetThingCount(); ++i) {
+                tile.GetThing(i)->XmlIO(xml, true, document.Database());
+            }
+            xml.OutOfElement();
+        });
+    }
+    if (!document.Towns().Empty()) {
+        xml.AddElement("towns");
+        xml.IntoElement();
+        for (const auto& [id, town] : document.Towns().Towns()) {
+            xml.AddElement("town");
+            xml.SetAttribute("name", town->name);
+            xml.SetAttribute("townid", static_cast<int>(id));
+            xml.SetAttribute("templex", town->templeX);
+            xml.SetAttribute("templey", town->templeY);
+            xml.SetAttribute("templez", town->templeZ);
+        }
+        xml.OutOfElement();
+    }
+    return xml.GetDocument();
+}
+
+// The dump without its first line, which holds the description QZX does not carry.
+std::string DumpWithoutMapLine(const CTessarkDoc& document)
+{
+    const std::string dump = DumpText(document);
+    return dump.substr(dump.find('\n') + 1);
+}
+
+TEST_F(QzxTest, StreamedTextIsWhatTheXmlDocumentBuildsAndReadsBackAsSaved)
+{
+    BuildVariedWorld(*doc);
+    Place(*doc, kGrass, 601, 3, 7);  // beyond the width: not written
+    const std::string path = File("world.qzx");
+    std::vector<int> progress;
+    ASSERT_TRUE(SaveQzx(*doc, path, [&](int percent) { progress.push_back(percent); }));
+    EXPECT_EQ(ReadText(path), BuiltDocument(*doc));
+    EXPECT_EQ(doc->GetSpawnFile(), "world-spawn.xml");
+    EXPECT_TRUE(std::filesystem::exists(File("world-house.xml")));
+    // 128 tiles of 600 x 400 x 16 stay far below the first 5 percent.
+    EXPECT_TRUE(progress.empty());
+
+    auto reread = NewDocument();
+    ASSERT_TRUE(reread->OpenDocument(path));
+    EXPECT_EQ(reread->errorKind, 0);
+    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_EQ(reread->GetDescription(), "");
+    EXPECT_EQ(reread->temple, doc->temple);
+    doc->GetTile(601, 3, 7)->Clear();
+    doc->RemoveTile(601, 3, 7);
+    EXPECT_EQ(FirstDifferentLine(DumpWithoutMapLine(*doc), DumpWithoutMapLine(*reread)), "");
+    EXPECT_EQ(database.UsedUniqueIds().size(), 2u);
+}
+
+TEST_F(QzxTest, BinaryToXmlToBinaryKeepsTheMap)
+{
+    BuildVariedWorld(*doc);
+    ASSERT_TRUE(doc->DoSave(File("a.qzbm"), true, {}));
+    auto first = NewDocument();
+    ASSERT_TRUE(first->OpenDocument(File("a.qzbm")));
+    const std::string before = DumpWithoutMapLine(*first);
+    ASSERT_TRUE(first->DoSave({}, true, [this](const std::string&) { return File("b.qzx"); }));
+    auto second = NewDocument();
+    ASSERT_TRUE(second->OpenDocument(File("b.qzx")));
+    ASSERT_TRUE(second->DoSave({}, true, [this](const std::string&) { return File("c.qzbm"); }));
+    auto third = NewDocument();
+    ASSERT_TRUE(third->OpenDocument(File("c.qzbm")));
+    EXPECT_EQ(FirstDifferentLine(before, DumpWithoutMapLine(*third)), "");
+    EXPECT_EQ(third->GetSpawnFile(), "c-spawn.xml");
+}
+
+TEST_F(QzxTest, TileAttributesCountsClientIdsAndTownsAreReadAsWritten)
+{
+    ASSERT_TRUE(WriteTextFile(
+        File("m.qzx"),
+        "<?xml version=\"1.0\"?>\r\n"
+        "<map width=\"0\" height=\"90\" templex=\"5\" templey=\"6\" templez=\"7\" isclientid=\"1\">\r\n"
+        "<towns><town name=\"Early\" townid=\"8\"/></towns>\r\n"
+        "<tile x=\"1\" y=\"1\" z=\"7\" pz=\"1\" ground=\"500\"/>\r\n"
+        "<tile x=\"2\" y=\"1\" z=\"7\" pz=\"1\"><item id=\"500\"/></tile>\r\n"
+        "<tile x=\"3\" y=\"1\" z=\"7\" houseid=\"4\" ground=\"501\"/>\r\n"
+        "<tile x=\"4\" y=\"1\" z=\"7\" houseid=\"4\" pz=\"0\" ground=\"501\"/>\r\n"
+        "<tile x=\"5\" y=\"1\" z=\"7\" ground=\"777\"/>\r\n"
+        "<tile x=\"6\" y=\"1\" z=\"16\" ground=\"500\"/>\r\n"
+        "<tile x=\"7\" y=\"1\" z=\"7\" ground=\"400\"/>\r\n"
+        "<towns><town name=\"Zero\" townid=\"0\"/><town name=\"Port\" townid=\"3\" "
+        "templex=\"9\" templey=\"8\" templez=\"6\"/></towns>\r\n"
+        "</map>\r\n"));
+    doc->width = 123;
+    doc->SetHouseFile("old-house.xml");
+    ASSERT_TRUE(LoadQzx(*doc, File("m.qzx")));
+    EXPECT_EQ(doc->width, 123);
+    EXPECT_EQ(doc->height, 90);
+    EXPECT_EQ(doc->temple, (Position{5, 6, 7}));
+    EXPECT_EQ(doc->GetHouseFile(), "");  // taken even when missing
+    EXPECT_EQ(doc->GetTile(1, 1, 7)->GetFlags(), 1u);
+    EXPECT_EQ(doc->GetTile(1, 1, 7)->GetGround()->GetTypeKey(), kGrass);
+    // No ground: pz is not applied; the item's client id 500 is the grass.
+    EXPECT_EQ(doc->GetTile(2, 1, 7)->GetFlags(), 0u);
+    EXPECT_EQ(doc->GetTile(2, 1, 7)->GetGround()->GetTypeKey(), kGrass);
+    // A house tile keeps the protection zone of its house unless pz says otherwise.
+    EXPECT_EQ(doc->GetTile(3, 1, 7)->GetFlags(), 3u);
+    EXPECT_EQ(doc->GetTile(4, 1, 7)->GetFlags(), 2u);
+    EXPECT_EQ(doc->Houses().GetHouse(4, false)->GetTiles().size(), 2u);
+    // A client id the database does not map becomes key 0, which has no type here: no tile.
+    EXPECT_EQ(doc->GetTile(5, 1, 7), nullptr);
+    EXPECT_EQ(doc->GetTile(7, 1, 7), nullptr);
+    EXPECT_EQ(doc->Tiles().Size(), 4u);
+    EXPECT_EQ(doc->Towns().Size(), 1u);  // the towns before the tiles are never reached
+    EXPECT_EQ(doc->Towns().GetTown(3, false)->name, "Port");
+    EXPECT_EQ(doc->Towns().GetTown(3, false)->templeZ, 6);
+}
+
+TEST_F(QzxTest, ItemCountsAreKeptInTheirTypesRange)
+{
+    ASSERT_TRUE(WriteTextFile(File("c.qzx"),
+                              "<map><tile x=\"1\" y=\"1\" z=\"7\">"
+                              "<item id=\"111\" count=\"0\"/><item id=\"111\" count=\"500\"/>"
+                              "<item id=\"112\" count=\"500\"/><item id=\"114\" count=\"-4\"/>"
+                              "<item id=\"115\" doorId=\"9\"/><item id=\"999\"/>"
+                              "<item id=\"140\" destx=\"70\" desty=\"71\" destz=\"8\"/>"
+                              "<item id=\"141\" depot=\"6\"/>"
+                              "</tile></map>"));
+    ASSERT_TRUE(LoadQzx(*doc, File("c.qzx")));
+    const CTile* tile = doc->GetTile(1, 1, 7);
+    ASSERT_EQ(tile->GetThingCount(), 7u);
+    EXPECT_EQ(tile->GetThing(0)->GetCount(), 1);
+    EXPECT_EQ(tile->GetThing(1)->GetCount(), 100);
+    EXPECT_EQ(tile->GetThing(2)->GetCount(), 255);
+    EXPECT_EQ(tile->GetThing(3)->GetCount(), 1);
+    EXPECT_EQ(tile->GetThing(4)->GetCount(), 9);
+    const std::string dump = DumpText(*doc);
+    EXPECT_NE(dump.find("\"dest\": [70, 71, 8]"), std::string::npos);
+    EXPECT_NE(dump.find("\"depot\": 6"), std::string::npos);
+}
+
+TEST_F(QzxTest, FailuresSetTheirKindsAndKeepWhatWasRead)
+{
+    doc->OpenDocument(File("absent.qzx"));
+    EXPECT_EQ(doc->errorKind, 1);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, "Could not open the file.\nCode: 0");
+
+    // Text that stops at a zero byte long before the file ends.
+    std::string binary = "<map/>";
+    binary.append(200, '\0');
+    ASSERT_TRUE(WriteTextFile(File("binary.qzx"), binary));
+    EXPECT_FALSE(LoadQzx(*doc, File("binary.qzx")));
+    EXPECT_EQ(doc->errorKind, 1);
+
+    messages.messages.clear();
+    ASSERT_TRUE(WriteTextFile(File("bad.qzx"), "<map><tile></map>"));
+    doc->OpenDocument(File("bad.qzx"));
+    ASSERT_EQ(messages.messages.size(), 1u);  // the parse error only, no second message
+    EXPECT_EQ(messages.messages[0].text, "Error: End tag does not correspond to tile\r\n");
+    EXPECT_EQ(doc->errorKind, 0);
+
+    messages.messages.clear();
+    ASSERT_TRUE(WriteTextFile(File("nomap.qzx"), "<houses/>"));
+    doc->OpenDocument(File("nomap.qzx"));
+    EXPECT_EQ(doc->errorKind, 3);
+    EXPECT_EQ(messages.messages.back().text, "Could not open the file.\nFailed to read header. Code: 0");
+
+    ASSERT_TRUE(WriteTextFile(File("lowid.qzx"),
+                              "<map><tile x=\"1\" y=\"1\" z=\"7\" ground=\"101\"/>"
+                              "<tile x=\"2\" y=\"1\" z=\"7\"><item id=\"99\"/></tile>"
+                              "<tile x=\"3\" y=\"1\" z=\"7\" ground=\"101\"/></map>"));
+    messages.messages.clear();
+    doc->OpenDocument(File("lowid.qzx"));
+    EXPECT_EQ(doc->errorKind, 6);
+    EXPECT_EQ(doc->errorCode, 0);
+    EXPECT_EQ(messages.messages.back().text,
+              "Could not open the file.\nFailed to unserialize an object. Code: 0");
+    EXPECT_NE(doc->GetTile(1, 1, 7), nullptr);
+    EXPECT_EQ(doc->GetTile(3, 1, 7), nullptr);
+}
+
+TEST_F(QzxTest, SavingElsewhereWritesSideFilesBesideTheNewFileAndFailuresTouchNothing)
+{
+    BuildVariedWorld(*doc);
+    ASSERT_TRUE(doc->DoSave(File("world.qzbm"), true, {}));
+    std::filesystem::create_directory(File("other"));
+    ASSERT_TRUE(SaveQzx(*doc, File("other/copy.qzx")));
+    // The names stay those of the map; the files go beside the new one.
+    EXPECT_TRUE(std::filesystem::exists(File("other/world-house.xml")));
+    EXPECT_TRUE(std::filesystem::exists(File("other/world-spawn.xml")));
+    EXPECT_EQ(doc->mapDirectory, File("other/"));
+
+    const std::vector<uint8_t> before = ReadFileBytes(File("other/copy.qzx"));
+    EXPECT_FALSE(SaveQzx(*doc, File("missing/copy.qzx")));
+    EXPECT_FALSE(std::filesystem::exists(File("missing")));
+    EXPECT_EQ(ReadFileBytes(File("other/copy.qzx")), before);
+
+    // Progress in steps of at least five percent for a map that fills its area.
+    auto small = NewDocument();
+    small->width = 9;
+    small->height = 9;
+    for (int x = 0; x < 10; ++x) {
+        for (int y = 0; y < 10; ++y) {
+            for (int z = 0; z < 16; ++z) {
+                Place(*small, kGrass, x, y, z);
+            }
+        }
+    }
+    std::vector<int> progress;
+    ASSERT_TRUE(SaveQzx(*small, File("full.qzx"), [&](int percent) { progress.push_back(percent); }));
+    ASSERT_FALSE(progress.empty());
+    for (size_t i = 1; i < progress.size(); ++i) {
+        EXPECT_GE(progress[i], progress[i - 1] + 5);
+    }
+    EXPECT_GE(progress.back(), 95);
+}
+
+}  // namespace
+}  // namespace tessark::test

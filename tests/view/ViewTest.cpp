@@ -1,0 +1,275 @@
+#include <QPaintEvent>
+#include <QScrollBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "app/CommandIds.h"
+#include "app/CommandTable.h"
+#include "app/EditorTestWorld.h"
+#include "app/MainFrame.h"
+#include "app/MainStatusBar.h"
+#include "model/TessarkDoc.h"
+#include "render/SpriteRenderer.h"
+#include "view/Minimap.h"
+#include "view/TessarkView.h"
+
+namespace tessark::test {
+namespace {
+
+constexpr int32_t kGrass = 0;
+constexpr int32_t kFountain = 8;  // two animation phases
+
+// Records the regions the viewport is asked to paint.
+class PaintRecorder final : public QObject {
+public:
+    explicit PaintRecorder(QWidget& widget) { widget.installEventFilter(this); }
+    QRegion painted;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            painted += static_cast<QPaintEvent*>(event)->region();
+        }
+        return false;
+    }
+};
+
+class ViewTest : public ::testing::Test {
+protected:
+    ViewTest()
+    {
+        frame.resize(900, 700);
+        frame.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&frame));
+        view.setFocus();
+        QApplication::processEvents();
+    }
+
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(&view, key, modifiers); }
+    // The tile under the middle of the window. Centring measures the window by its tile span,
+    // which reaches two tiles beyond it up and left and one down and right, so a centred tile
+    // lies within two tiles of the middle.
+    QPoint MiddleTile() const
+    {
+        const Point drawing = view.Geometry().ClientToDrawing(
+            Point{view.viewport()->width() / 2, view.viewport()->height() / 2}, view.ScrollPosition());
+        const Point tile = view.Geometry().PointToTile(drawing);
+        return {tile.x, tile.y};
+    }
+    // The middle of the span, where the minimap centres.
+    QPoint SpanMiddle() const
+    {
+        const TileSpan span = view.VisibleTileSpan();
+        return {(span.firstColumn + span.lastColumn) / 2, (span.firstRow + span.lastRow) / 2};
+    }
+
+    EditorTestWorld world;
+    CMainFrame& frame = world.Frame();
+    CTessarkView& view = frame.View();
+    CTessarkDoc& document = world.Document();
+};
+
+TEST_F(ViewTest, ZoomKeysStepBetweenQuarterAndOne)
+{
+    EXPECT_FLOAT_EQ(view.Zoom(), 1.0f);
+    EXPECT_TRUE(view.IsAnimationTimerActive());
+    Key(Qt::Key_W);  // at 1.0 nothing happens
+    EXPECT_FLOAT_EQ(view.Zoom(), 1.0f);
+
+    const float expected[] = {0.75f, 0.5f, 0.25f, 0.25f};
+    const int classes[] = {2, 1, 0, 0};
+    for (int i = 0; i < 4; ++i) {
+        Key(Qt::Key_Q);
+        EXPECT_FLOAT_EQ(view.Zoom(), expected[i]);
+        EXPECT_EQ(view.ZoomClass(), classes[i]);
+        EXPECT_FALSE(view.IsAnimationTimerActive());
+    }
+    // The scroll range is the map's size at the zoom.
+    EXPECT_EQ(view.horizontalScrollBar()->maximum() + view.viewport()->width(), document.width * 8);
+
+    Key(Qt::Key_W);
+    Key(Qt::Key_W);
+    EXPECT_FLOAT_EQ(view.Zoom(), 0.75f);
+    EXPECT_FALSE(view.IsAnimationTimerActive());
+    Key(Qt::Key_W);
+    EXPECT_FLOAT_EQ(view.Zoom(), 1.0f);
+    EXPECT_TRUE(view.IsAnimationTimerActive());
+
+    // Without animations, zooming in to 1.0 starts no timer.
+    frame.Commands().Action(command::ShowAnimations)->trigger();
+    EXPECT_FALSE(view.IsAnimationTimerActive());
+    Key(Qt::Key_Q);
+    Key(Qt::Key_W);
+    EXPECT_FLOAT_EQ(view.Zoom(), 1.0f);
+    EXPECT_FALSE(view.IsAnimationTimerActive());
+}
+
+TEST_F(ViewTest, ZoomIsClampedAndCanBeForbidden)
+{
+    view.SetZoom(0.1f);
+    EXPECT_FLOAT_EQ(view.Zoom(), 0.2f);
+    view.SetZoom(12.0f);
+    EXPECT_FLOAT_EQ(view.Zoom(), 10.0f);
+    view.SetZoom(1.0f);
+    world.Renderer().zoomAllowed = false;
+    Key(Qt::Key_Q);
+    EXPECT_FLOAT_EQ(view.Zoom(), 1.0f);
+    EXPECT_FLOAT_EQ(static_cast<float>(world.Renderer().Zoom()), 1.0f);
+}
+
+TEST_F(ViewTest, ZoomKeepsTheCursorTileInTheMiddle)
+{
+    view.CenterOn({300, 400, 7});
+    view.TrackCursor(QPoint(view.viewport()->width() / 2, view.viewport()->height() / 2));
+    const Position cursor = view.CursorTile();
+    Key(Qt::Key_Q);
+    Key(Qt::Key_Q);
+    const QPoint middle = MiddleTile();
+    EXPECT_NEAR(middle.x(), cursor.x, 2);
+    EXPECT_NEAR(middle.y(), cursor.y, 2);
+    EXPECT_FLOAT_EQ(static_cast<float>(world.Renderer().Zoom()), 0.5f);
+}
+
+TEST_F(ViewTest, KeysScrollByTheLineAndPageSteps)
+{
+    const Point start = view.ScrollPosition();
+    EXPECT_EQ(start, (Point{20 * 32, 20 * 32}));
+    Key(Qt::Key_Right);
+    Key(Qt::Key_Down);
+    Key(Qt::Key_Down);
+    EXPECT_EQ(view.ScrollPosition(), (Point{start.x + 32, start.y + 64}));
+    Key(Qt::Key_PageUp);
+    Key(Qt::Key_Left);
+    EXPECT_EQ(view.ScrollPosition(), (Point{start.x, start.y + 32}));
+    // N centres on the cursor tile.
+    view.TrackCursor(QPoint(5, 5));
+    const Position cursor = view.CursorTile();
+    Key(Qt::Key_N);
+    EXPECT_NEAR(MiddleTile().x(), cursor.x, 2);
+    EXPECT_NEAR(MiddleTile().y(), cursor.y, 2);
+}
+
+TEST_F(ViewTest, CenterOnSwitchesTheFloorAndIgnoresTilesBeyondTheMap)
+{
+    view.CenterOn({500, 600, 9});
+    EXPECT_EQ(view.CurrentFloor(), 9);
+    EXPECT_NEAR(MiddleTile().x(), 500, 2);
+    EXPECT_NEAR(MiddleTile().y(), 600, 2);
+    EXPECT_TRUE(frame.Commands().Action(command::FloorFirst + 9)->isChecked());
+
+    const Point before = view.ScrollPosition();
+    view.CenterOn({document.width + 1, 10, 3});
+    EXPECT_EQ(view.ScrollPosition(), before);
+    EXPECT_EQ(view.CurrentFloor(), 9);
+}
+
+TEST_F(ViewTest, FloorCommandsAndTheirLimits)
+{
+    CommandTable& commands = frame.Commands();
+    commands.Action(command::FloorFirst + 3)->trigger();  // "+4"
+    EXPECT_EQ(view.CurrentFloor(), 3);
+    EXPECT_TRUE(commands.Action(command::FloorFirst + 3)->isChecked());
+    EXPECT_FALSE(commands.Action(command::FloorFirst + 7)->isChecked());
+    EXPECT_EQ(view.Geometry().FirstFloor(), 7);
+    EXPECT_EQ(view.Geometry().FloorShift(3), 4);
+
+    commands.Action(command::FloorFirst)->trigger();
+    commands.Action(command::FloorUp)->trigger();  // above +7 there is nothing
+    EXPECT_EQ(view.CurrentFloor(), 0);
+    commands.Action(command::FloorFirst + 15)->trigger();
+    EXPECT_EQ(view.CurrentFloor(), 15);
+    commands.Action(command::FloorDown)->trigger();
+    EXPECT_EQ(view.CurrentFloor(), 15);
+    EXPECT_EQ(view.Geometry().FirstFloor(), 15);
+    commands.Action(command::GroundFloor)->trigger();
+    EXPECT_EQ(view.CurrentFloor(), 7);
+    EXPECT_TRUE(commands.Action(command::FloorFirst + 7)->isChecked());
+}
+
+TEST_F(ViewTest, ScrollingRedrawsOnlyTheStripThatCameIn)
+{
+    QApplication::processEvents();
+    PaintRecorder recorder(*view.viewport());
+    view.horizontalScrollBar()->setValue(view.horizontalScrollBar()->value() + 32);
+    QApplication::processEvents();
+    ASSERT_FALSE(recorder.painted.isEmpty());
+    const QRect painted = recorder.painted.boundingRect();
+    EXPECT_EQ(painted.width(), 32);
+    EXPECT_EQ(painted.left(), view.viewport()->width() - 32);
+    EXPECT_EQ(painted.height(), view.viewport()->height());
+}
+
+TEST_F(ViewTest, AnimationTickRepaintsOnlyAnimatedThings)
+{
+    const TileSpan span = view.VisibleTileSpan();
+    const int x = span.firstColumn + 5;
+    const int y = span.firstRow + 5;
+    world.Place(kGrass, x, y, 7);
+    world.Place(kGrass, x + 1, y, 7);
+    world.Place(kFountain, x + 1, y, 7);
+    world.Place(kFountain, x + 1, y + 1, 7);
+    world.Place(kFountain, x + 1, y + 1, 7);
+    const QVector<QRect> rects = view.AnimationTick();
+    ASSERT_EQ(rects.size(), 2);  // one per tile, though the second holds two fountains
+    const Rect drawing = *view.Geometry().ItemRect(x + 1, y, 7, 1, 1);
+    const Rect client = view.Geometry().DrawingToClient(drawing, view.ScrollPosition());
+    EXPECT_EQ(rects[0], QRect(client.left, client.top, client.Width(), client.Height()));
+}
+
+TEST_F(ViewTest, MinimapFollowsTheViewAndAClickCentresIt)
+{
+    world.Place(kGrass, 100, 100, 7);
+    frame.Commands().Action(command::Minimap)->trigger();
+    CMinimap* minimap = view.Minimap();
+    ASSERT_NE(minimap, nullptr);
+    EXPECT_TRUE(minimap->isVisible());
+    const QPoint middle = SpanMiddle();
+    EXPECT_EQ(minimap->OriginX() + minimap->width() / 2, middle.x());
+    EXPECT_EQ(minimap->OriginY() + minimap->height() / 2, middle.y());
+
+    // Left of and above the map's origin nothing moves (the view starts near the corner).
+    ASSERT_LT(minimap->OriginX(), 0);
+    const Point start = view.ScrollPosition();
+    QTest::mouseClick(minimap, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(view.ScrollPosition(), start);
+
+    // A click centres the view on the tile under it and the minimap on the view.
+    const QPoint click(150, 170);
+    const Position target{static_cast<int32_t>(minimap->OriginX() + click.x()),
+                          static_cast<int32_t>(minimap->OriginY() + click.y()), 7};
+    QTest::mouseClick(minimap, Qt::LeftButton, {}, click);
+    EXPECT_NEAR(MiddleTile().x(), target.x, 2);
+    EXPECT_NEAR(MiddleTile().y(), target.y, 2);
+    EXPECT_EQ(minimap->OriginX() + minimap->width() / 2, SpanMiddle().x());
+
+    // Beyond the map's width nothing moves.
+    view.CenterOn({document.width - 5, 500, 7});
+    const Point before = view.ScrollPosition();
+    QTest::mouseClick(minimap, Qt::LeftButton, {}, QPoint(minimap->width() - 2, 50));
+    EXPECT_EQ(view.ScrollPosition(), before);
+
+    // The command shows the same window again; closing it makes the view forget it.
+    frame.Commands().Action(command::Minimap)->trigger();
+    EXPECT_EQ(view.Minimap(), minimap);
+    minimap->close();
+    QApplication::processEvents();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(view.Minimap(), nullptr);
+}
+
+TEST_F(ViewTest, MinimapPaintsTileColours)
+{
+    // Palette entry 30 of the 6 x 6 x 6 cube: red 0, green 5 x 0x33, blue 0.
+    world.Data().items.FindServerType(kGrass)->minimapColor = 30;
+    view.CenterOn({200, 200, 7});
+    world.Place(kGrass, 200, 200, 7);
+    view.ShowMinimap();
+    CMinimap* minimap = view.Minimap();
+    const QImage shot = minimap->grab().toImage();
+    const QPoint pixel(static_cast<int>(200 - minimap->OriginX()), static_cast<int>(200 - minimap->OriginY()));
+    const QColor colour = shot.pixelColor(pixel);
+    EXPECT_EQ(colour, QColor(0, 255, 0));
+    EXPECT_EQ(shot.pixelColor(pixel + QPoint(1, 0)), QColor(Qt::black));
+}
+
+}  // namespace
+}  // namespace tessark::test
