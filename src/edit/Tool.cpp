@@ -14,6 +14,11 @@ void Tool::Release(ToolContext& context, Modifiers, ToolOutcome& outcome)
     }
 }
 
-void Tool::DoubleClick(ToolContext&, Modifiers, ToolOutcome&) {}
+void Tool::DoubleClick(ToolContext& context, Modifiers modifiers, ToolOutcome& outcome)
+{
+    // The window turns the second press of a quick double click into the double click: a tool
+    // without a double-click action takes it as the press it is, so quick clicks each count.
+    Press(context, modifiers, outcome);
+}
 
 }  // namespace tessark

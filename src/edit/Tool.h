@@ -28,7 +28,8 @@ public:
     virtual void Drag(ToolContext& context, Modifiers modifiers, ToolOutcome& outcome);
     // Left button released.
     virtual void Release(ToolContext& context, Modifiers modifiers, ToolOutcome& outcome);
-    // Left button double-clicked (after its press and release).
+    // Left button double-clicked (after its press and release); a second press unless the tool
+    // says otherwise.
     virtual void DoubleClick(ToolContext& context, Modifiers modifiers, ToolOutcome& outcome);
 };
 

@@ -131,6 +131,11 @@ TEST_F(PaintBrushToolTest, DraggingPaintsOnEveryNewTileOnly)
     controller->LeftRelease({});
     controller->MouseMove({62, 60, 7}, false, {});
     EXPECT_EQ(ThingCount({62, 60, 7}), 0u);
+
+    // A quick second click arrives as a double click and paints as a press does.
+    controller->LeftDoubleClick({});
+    controller->LeftRelease({});
+    EXPECT_EQ(ThingCount({62, 60, 7}), 1u);
 }
 
 TEST_F(PaintBrushToolTest, LargeTypesReachUpLeftInTheChangedAreaAndThePreview)
