@@ -1,6 +1,7 @@
 #include "app/MainStatusBar.h"
 
 #include <QLabel>
+#include <algorithm>
 
 namespace tessark {
 
@@ -11,9 +12,13 @@ CMainStatusBar::CMainStatusBar(QWidget* parent) : QStatusBar(parent)
     messagePane_->setIndent(2);
     addWidget(messagePane_, 1);
     static const char* const kLabels[] = {"x:", "y:", "z:"};
+    // 40 pixels held "x: 65535" in the font the panes were made for; wider fonts get the room
+    // they need, so that no coordinate is cut.
+    const int paneWidth =
+        std::max(kCoordinatePaneWidth, fontMetrics().horizontalAdvance(QStringLiteral("x: 65535")) + 8);
     for (int i = 0; i < 3; ++i) {
         coordinatePanes_[i] = new QLabel(kLabels[i], this);
-        coordinatePanes_[i]->setFixedWidth(kCoordinatePaneWidth);
+        coordinatePanes_[i]->setFixedWidth(paneWidth);
         coordinatePanes_[i]->setFrameShape(QFrame::Panel);
         coordinatePanes_[i]->setFrameShadow(QFrame::Sunken);
         addPermanentWidget(coordinatePanes_[i]);

@@ -7,7 +7,8 @@ class QLabel;
 
 namespace tessark {
 
-// Four panes: the message pane (stretching) and x, y, z of the cursor tile, 40 pixels each.
+// Four panes: the message pane (stretching) and x, y, z of the cursor tile, 40 pixels each or as
+// wide as the font needs for "x: 65535".
 // Menu and toolbar help shows over the message pane while it lasts; whenever the idle text
 // "Ready" would come back, the last status text shows instead when there is one.
 class CMainStatusBar final : public QStatusBar {

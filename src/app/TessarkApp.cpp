@@ -3,11 +3,11 @@
 #include <QCoreApplication>
 
 #include "app/DisplayText.h"
+#include "app/EditorMapFormats.h"
 #include "app/MainFrame.h"
 #include "app/MessageBoxSink.h"
 #include "data/DataLoader.h"
 #include "data/GameData.h"
-#include "mapfiles/MapFormats.h"
 #include "model/TessarkDoc.h"
 #include "render/SpriteRenderer.h"
 
@@ -71,7 +71,11 @@ bool CTessarkApp::InitInstance(const StartupOptions& options)
     SetSettingsKey();
 
     document_ = std::make_unique<CTessarkDoc>(data_->items, messages_);
-    RegisterMapFormats(*document_);
+    RegisterEditorMapFormats(*document_, [this](int percent) {
+        if (frame_) {
+            frame_->OnProgress(percent);
+        }
+    });
     frame_ = std::make_unique<CMainFrame>(EditorContext{*data_, *renderer_, *document_, messages_});
 
     if (options.file.isEmpty()) {

@@ -7,6 +7,7 @@
 #include "cli/GenDataCommand.h"
 #include "cli/GenMapCommand.h"
 #include "cli/MapCommands.h"
+#include "cli/SheetCommand.h"
 #include "cli/SpriteSheetCommand.h"
 #include "cli/StderrMessageSink.h"
 #include "data/DataLoader.h"
@@ -25,7 +26,8 @@ const std::vector<CliCommand>& AllCommands()
         {"minimap", "MAP -o OUT.png [--floor Z] [--area X,Y,W,H]", true, RunMinimap},
         {"gen-data", "DIR [--seed N]", false, RunGenData},
         {"gen-map", "OUT.qzbm [--size N] [--seed N]", true, RunGenMap},
-        {"sprite-sheet", "-o OUT.png [--columns N]", true, RunSpriteSheet},
+        {"sprite-sheet", "-o OUT.png [--columns N] [--first ID] [--last ID]", true, RunSpriteSheet},
+        {"sheet", "-o OUT.png [--material NAME] [--columns N]", true, RunSheet},
     };
     return commands;
 }

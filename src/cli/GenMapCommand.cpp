@@ -82,6 +82,10 @@ int RunGenMap(const CliContext& context)
         context.messages->ShowMessage("Could not save " + output + ".", MessageIcon::Error);
         return kExitMapFailed;
     }
+    if (context.verbose) {
+        std::cerr << "wrote a world of " << settings.size << " x " << settings.size << " tiles to " << output
+                  << " (seed " << settings.seed << ")\n";
+    }
     return kExitOk;
 }
 

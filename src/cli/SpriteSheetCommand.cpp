@@ -13,10 +13,16 @@ namespace {
 
 constexpr int kDefaultColumns = 32;
 
+bool ParseNumber(const std::string& text, long long& value)
+{
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size() && !text.empty();
+}
+
 int Usage(const std::string& problem)
 {
     std::cerr << "tessark-cli sprite-sheet: " << problem
-              << "\nusage: tessark-cli sprite-sheet -o OUT.png [--columns N]\n";
+              << "\nusage: tessark-cli sprite-sheet -o OUT.png [--columns N] [--first ID] [--last ID]\n";
     return kExitUsage;
 }
 
@@ -45,16 +51,22 @@ std::vector<SheetSprite> DecodedSprites(const SpriteTable& sprites)
 int RunSpriteSheet(const CliContext& context)
 {
     std::string output;
-    int columns = kDefaultColumns;
+    long long columns = kDefaultColumns;
+    long long first = 0;
+    long long last = 0xFFFFFFFF;
     const auto& args = context.args;
     for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "-o" && i + 1 < args.size()) {
+        const bool hasValue = i + 1 < args.size();
+        if (args[i] == "-o" && hasValue) {
             output = args[++i];
-        } else if (args[i] == "--columns" && i + 1 < args.size()) {
-            const std::string& text = args[++i];
-            auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), columns);
-            if (error != std::errc() || end != text.data() + text.size() || columns < 1 || columns > 1024) {
-                return Usage("not a column count: " + text);
+        } else if (args[i] == "--columns" && hasValue) {
+            if (!ParseNumber(args[++i], columns) || columns < 1 || columns > 1024) {
+                return Usage("not a column count: " + args[i]);
+            }
+        } else if ((args[i] == "--first" || args[i] == "--last") && hasValue) {
+            long long& bound = args[i] == "--first" ? first : last;
+            if (!ParseNumber(args[++i], bound) || bound < 0) {
+                return Usage("not a sprite id: " + args[i]);
             }
         } else {
             return Usage("unexpected argument " + args[i]);
@@ -63,8 +75,13 @@ int RunSpriteSheet(const CliContext& context)
     if (output.empty()) {
         return Usage("no output file given");
     }
-    const std::vector<SheetSprite> sprites = DecodedSprites(context.data->items.Sprites());
-    if (!WritePng(output, DrawSpriteSheet(sprites, columns))) {
+    std::vector<SheetSprite> sprites;
+    for (auto& sprite : DecodedSprites(context.data->items.Sprites())) {
+        if (sprite.id >= first && sprite.id <= last) {
+            sprites.push_back(std::move(sprite));
+        }
+    }
+    if (!WritePng(output, DrawSpriteSheet(sprites, static_cast<int>(columns)))) {
         std::cerr << "error: cannot write " << output << '\n';
         return kExitMapFailed;
     }

@@ -8,8 +8,8 @@
 
 namespace tessark::cli {
 
-// sprite-sheet -o OUT.png [--columns N]: every decoded sprite of the loaded game data in a
-// grid, each with its id.
+// sprite-sheet -o OUT.png [--columns N] [--first ID] [--last ID]: every decoded sprite of the
+// loaded game data (or those with ids in the range) in a grid, each with its id.
 int RunSpriteSheet(const CliContext& context);
 
 // The sprites of the table that hold pixels, in id order, turned top row first.

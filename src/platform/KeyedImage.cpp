@@ -62,8 +62,13 @@ void CopyKeyed(Surface& surface, Point topLeft, const KeyedImage& image)
         for (const KeyedImage::Run* run = image.RunsBegin(row); run != image.RunsEnd(row); ++run) {
             const int a = std::max<int>(run->start, minX);
             const int b = std::min<int>(run->start + run->length, maxX);
-            if (a < b) {
+            if (b - a > 8) {
                 std::memcpy(to + (topLeft.x + a), from + a, static_cast<size_t>(b - a) * sizeof(uint32_t));
+            } else {
+                // Zoomed out, runs are a few pixels long: a call would cost more than the copy.
+                for (int x = a; x < b; ++x) {
+                    to[topLeft.x + x] = from[x];
+                }
             }
         }
     }

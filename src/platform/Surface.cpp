@@ -100,6 +100,19 @@ void Surface::SetMapping(int scalePercent, Point origin)
 
 Point Surface::ToDevice(Point logical) const
 {
+    if (scalePercent_ == 100) {
+        return {logical.x + origin_.x, logical.y + origin_.y};
+    }
+    // Every sprite draw maps its rectangle: keep to 32-bit arithmetic while it cannot overflow.
+    constexpr int kSmall = 1 << 20;
+    if (scalePercent_ <= 1000 && logical.x > -kSmall && logical.x < kSmall && logical.y > -kSmall &&
+        logical.y < kSmall) {
+        auto scale = [this](int v) {
+            const int n = v * scalePercent_;
+            return n >= 0 ? (n + 50) / 100 : -((50 - n) / 100);
+        };
+        return {scale(logical.x) + origin_.x, scale(logical.y) + origin_.y};
+    }
     return {RoundedDivide(static_cast<int64_t>(logical.x) * scalePercent_, 100) + origin_.x,
             RoundedDivide(static_cast<int64_t>(logical.y) * scalePercent_, 100) + origin_.y};
 }

@@ -3,30 +3,44 @@
 #include "model/MinimapPalette.h"
 #include "model/TessarkDoc.h"
 #include "model/Tile.h"
-#include "platform/Surface.h"
 
 namespace tessark {
 
-uint32_t MinimapPixel(const CTessarkDoc& document, int64_t x, int64_t y, int floor)
+void MinimapPainter::Recenter(const TileSpan& viewSpan, int viewFloor, int clientWidth, int clientHeight)
 {
-    // The tile store keeps only the low 16 bits of a coordinate; beyond them no tile stands.
-    if (x < 0 || y < 0 || x > 0xFFFF || y > 0xFFFF) {
-        return 0;
-    }
-    const CTile* tile = document.GetTile(static_cast<int32_t>(x), static_cast<int32_t>(y), floor);
-    return tile != nullptr ? SwapRedBlue(tile->GetMinimapColor(document.Database())) : 0;
+    originX = (viewSpan.firstColumn + viewSpan.lastColumn) / 2 - clientWidth / 2;
+    originY = (viewSpan.firstRow + viewSpan.lastRow) / 2 - clientHeight / 2;
+    floor = viewFloor;
 }
 
-void PaintMinimap(Surface& surface, const CTessarkDoc& document, int64_t originX, int64_t originY, int floor,
-                  const Rect& area)
+uint32_t MinimapPainter::TilePixel(const CTessarkDoc& document, int x, int y) const
 {
-    const Rect clipped = area.Intersect(surface.Bounds());
-    for (int py = clipped.top; py < clipped.bottom; ++py) {
-        uint32_t* row = surface.Row(py);
-        for (int px = clipped.left; px < clipped.right; ++px) {
-            row[px] = MinimapPixel(document, originX + px, originY + py, floor);
+    if (x < 0 || y < 0) {
+        return 0;
+    }
+    const CTile* tile = document.GetTile(x, y, floor);
+    // The tile answers a colour reference; the surface takes pixel values.
+    return tile ? SwapRedBlue(tile->GetMinimapColor(document.Database())) : 0;
+}
+
+void MinimapPainter::Paint(Surface& surface, const CTessarkDoc& document) const
+{
+    const Rect& clip = surface.Clip();
+    for (int x = clip.left; x < clip.right; ++x) {
+        for (int y = clip.top; y < clip.bottom; ++y) {
+            surface.Row(y)[x] = TilePixel(document, originX + x, originY + y);
         }
     }
+}
+
+std::optional<Position> MinimapPainter::TileAt(Point pixel) const
+{
+    const int x = originX + pixel.x;
+    const int y = originY + pixel.y;
+    if (x < 0 || y < 0) {
+        return std::nullopt;
+    }
+    return Position{x, y, floor};
 }
 
 }  // namespace tessark

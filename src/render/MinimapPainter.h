@@ -1,21 +1,34 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
-#include "platform/Rect.h"
+#include "model/Position.h"
+#include "platform/Surface.h"
+#include "render/ViewGeometry.h"
 
 namespace tessark {
 
 class CTessarkDoc;
-class Surface;
 
-// The minimap's pixel for a map position: the tile's minimap colour (0x00RRGGBB), black where
-// no tile stands or the position lies outside the map's coordinate range.
-uint32_t MinimapPixel(const CTessarkDoc& document, int64_t x, int64_t y, int floor);
+// The minimap: one pixel per tile of one floor, each tile in its minimap colour, black where no
+// tile stands or the map ends. Knows which map tile lies under which pixel; the window around it
+// belongs to the editor.
+class MinimapPainter {
+public:
+    // The map column and row at the top-left pixel, and the floor shown.
+    int originX = 0;
+    int originY = 0;
+    int floor = ViewGeometry::kGroundFloor;
 
-// Paints the pixels of the area (surface pixels, clipped to the surface) one per tile, the
-// surface's pixel (px, py) showing the map position (originX + px, originY + py, floor).
-void PaintMinimap(Surface& surface, const CTessarkDoc& document, int64_t originX, int64_t originY, int floor,
-                  const Rect& area);
+    // Centres on the middle of the map view's visible span and adopts the view's floor.
+    void Recenter(const TileSpan& viewSpan, int viewFloor, int clientWidth, int clientHeight);
+    // Paints every pixel of the surface inside its clip.
+    void Paint(Surface& surface, const CTessarkDoc& document) const;
+    // The pixel value of the tile at (x, y) of the floor; black for none.
+    uint32_t TilePixel(const CTessarkDoc& document, int x, int y) const;
+    // The tile a click at a pixel names; none left of or above the map.
+    std::optional<Position> TileAt(Point pixel) const;
+};
 
 }  // namespace tessark

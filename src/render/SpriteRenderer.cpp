@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "data/ItemDatabase.h"
+#include "model/Creature.h"
+#include "model/Item.h"
 #include "render/OutfitColors.h"
 
 namespace tessark {
@@ -228,6 +230,18 @@ bool SpriteRenderer::DrawItem(Surface& surface, int32_t typeKey, int32_t countOr
         }
     }
     return true;
+}
+
+bool SpriteRenderer::DrawThing(Surface& surface, const CThing& thing, int x, int y, uint32_t zoomClass, ColorRef tint)
+{
+    if (!thing.IsItem()) {
+        return false;
+    }
+    const auto& item = static_cast<const CItem&>(thing);
+    const int32_t count = thing.Kind() == ThingKind::Creature
+                              ? static_cast<int32_t>(static_cast<const CCreature&>(thing).GetDirection())
+                              : item.GetCount();
+    return DrawItem(surface, item.GetTypeKey(), count, x, y, zoomClass, tint, true, true);
 }
 
 bool SpriteRenderer::DrawTypeAt(Surface& surface, int32_t typeKey, int x, int y, uint32_t zoomClass, ColorRef tint)

@@ -12,6 +12,7 @@
 
 namespace tessark {
 
+class CThing;
 class ItemDatabase;
 
 // Draws item types from their sprites: picks the sprites of a type by cell, layer, pattern and
@@ -42,6 +43,9 @@ public:
     // units of the surface. Always true.
     bool DrawItem(Surface& surface, int32_t typeKey, int32_t countOrSubtype, int x, int y, uint32_t zoomClass,
                   ColorRef tint, bool scaled, bool animated);
+    // A placed thing (an item or creature; anything else draws nothing): its type key with the
+    // creature's facing or the item's count, scaled and animated.
+    bool DrawThing(Surface& surface, const CThing& thing, int x, int y, uint32_t zoomClass, ColorRef tint);
     // The brush preview: count 0, scaled and animated.
     bool DrawTypeAt(Surface& surface, int32_t typeKey, int x, int y, uint32_t zoomClass, ColorRef tint);
     // As the palette shows a type: zoom 1.0, zoom class 3, unscaled, untinted, not animated.

@@ -5,7 +5,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "render/MinimapPainter.h"
 #include "view/TessarkView.h"
 
 namespace tessark {
@@ -21,29 +20,19 @@ CMinimap::CMinimap(CTessarkView& view, QWidget* parent) : QDialog(parent, Qt::To
     Recenter();
 }
 
-CMinimap::Origin CMinimap::CenteredOrigin() const
-{
-    const TileSpan span = view_.VisibleTileSpan();
-    return {(int64_t{span.firstColumn} + span.lastColumn) / 2 - width() / 2,
-            (int64_t{span.firstRow} + span.lastRow) / 2 - height() / 2};
-}
-
 void CMinimap::Recenter()
 {
-    const Origin origin = CenteredOrigin();
-    originX_ = origin.x;
-    originY_ = origin.y;
-    floor_ = view_.CurrentFloor();
+    painter_.Recenter(view_.VisibleTileSpan(), view_.CurrentFloor(), width(), height());
     update();
 }
 
 void CMinimap::InvalidateTile(int32_t x, int32_t y, int32_t z)
 {
-    if (z != floor_) {
+    if (z != painter_.floor) {
         return;
     }
-    const int64_t px = x - originX_;
-    const int64_t py = y - originY_;
+    const int64_t px = int64_t{x} - painter_.originX;
+    const int64_t py = int64_t{y} - painter_.originY;
     if (px >= 0 && py >= 0 && px < width() && py < height()) {
         update(QRect(static_cast<int>(px), static_cast<int>(py), 1, 1));
     }
@@ -56,16 +45,17 @@ void CMinimap::InvalidateAll()
 
 void CMinimap::OnViewScrolled()
 {
-    const Origin origin = CenteredOrigin();
-    const int64_t dx = originX_ - origin.x;
-    const int64_t dy = originY_ - origin.y;
+    const int oldX = painter_.originX;
+    const int oldY = painter_.originY;
+    painter_.Recenter(view_.VisibleTileSpan(), painter_.floor, width(), height());
+    const int dx = oldX - painter_.originX;
+    const int dy = oldY - painter_.originY;
     if (dx == 0 && dy == 0) {
         return;
     }
-    originX_ = origin.x;
-    originY_ = origin.y;
+    // The pixels already shown move along; only the strip that came in is painted.
     if (dx > -width() && dx < width() && dy > -height() && dy < height()) {
-        scroll(static_cast<int>(dx), static_cast<int>(dy));
+        scroll(dx, dy);
     } else {
         update();
     }
@@ -78,9 +68,10 @@ void CMinimap::paintEvent(QPaintEvent* event)
     }
     const QRegion region = event->region();
     for (const QRect& rect : region) {
-        PaintMinimap(image_, view_.Document(), originX_, originY_, floor_,
-                     Rect{rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1});
+        image_.SetClip(Rect{rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1});
+        painter_.Paint(image_, view_.Document());
     }
+    image_.ResetClip();
     const QImage image(reinterpret_cast<const uchar*>(image_.Pixels()), image_.Width(), image_.Height(),
                        image_.BytesPerLine(), QImage::Format_RGB32);
     QPainter painter(this);
@@ -97,10 +88,8 @@ void CMinimap::mousePressEvent(QMouseEvent* event)
         return;
     }
     const QPoint pixel = event->position().toPoint();
-    const int64_t x = originX_ + pixel.x();
-    const int64_t y = originY_ + pixel.y();
-    if (x >= 0 && y >= 0 && x <= INT32_MAX && y <= INT32_MAX) {
-        view_.CenterOn({static_cast<int32_t>(x), static_cast<int32_t>(y), floor_});
+    if (const std::optional<Position> target = painter_.TileAt({pixel.x(), pixel.y()})) {
+        view_.CenterOn(*target);
         view_.setFocus();
     }
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "platform/Surface.h"
+#include "render/MinimapPainter.h"
 
 namespace tessark {
 
@@ -28,25 +29,17 @@ public:
     // that came in is painted.
     void OnViewScrolled();
 
-    int64_t OriginX() const { return originX_; }
-    int64_t OriginY() const { return originY_; }
-    int Floor() const { return floor_; }
+    int OriginX() const { return painter_.originX; }
+    int OriginY() const { return painter_.originY; }
+    int Floor() const { return painter_.floor; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    struct Origin {
-        int64_t x;
-        int64_t y;
-    };
-    Origin CenteredOrigin() const;
-
     CTessarkView& view_;
-    int64_t originX_ = 0;
-    int64_t originY_ = 0;
-    int floor_ = 7;
+    MinimapPainter painter_;
     Surface image_;
 };
 

@@ -16,10 +16,8 @@
 
 #include "data/ItemDatabase.h"
 #include "model/TessarkDoc.h"
-#include "render/AnimationScan.h"
 #include "render/SpriteRenderer.h"
 #include "view/Minimap.h"
-#include "view/ViewPainter.h"
 #include "view/ViewToolInput.h"
 
 namespace tessark {
@@ -31,15 +29,10 @@ QRect ToQRect(const Rect& rect)
     return QRect(rect.left, rect.top, rect.Width(), rect.Height());
 }
 
-Rect FromQRect(const QRect& rect)
-{
-    return Rect{rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1};
-}
-
 }  // namespace
 
 CTessarkView::CTessarkView(CTessarkDoc& document, SpriteRenderer& renderer, QWidget* parent)
-    : QAbstractScrollArea(parent), document_(document), renderer_(renderer)
+    : QAbstractScrollArea(parent), document_(document), renderer_(renderer), drawer_(document, renderer)
 {
     setObjectName("MapView");
     setFocusPolicy(Qt::StrongFocus);
@@ -82,7 +75,6 @@ CTessarkView::~CTessarkView()
 void CTessarkView::OnInitialUpdate()
 {
     initialized_ = true;
-    buffer_.Resize(viewport()->width(), viewport()->height());
     UpdateMapScrollSizes();
     if (switches_.showAnimations && Zoom() >= 1.0f) {
         StartAnimationTimer();
@@ -252,14 +244,12 @@ void CTessarkView::StopAnimationTimer()
 QVector<QRect> CTessarkView::AnimationTick()
 {
     // The counter follows the clock, so every view shows the same phase.
-    const int milliseconds = QTime::currentTime().msec();
-    renderer_.SetAnimationCounter(
-        static_cast<uint16_t>(static_cast<int64_t>(std::floor(milliseconds * 0.001 * 86400.0)) & 0xFFFF));
+    animationCounter_ = AnimationCounterFromMilliseconds(QTime::currentTime().msec());
+    renderer_.SetAnimationCounter(animationCounter_);
     QVector<QRect> invalidated;
-    for (const Rect& rect : AnimatedThingRects(document_, geometry_, VisibleTileSpan(), switches_.showCreatures)) {
-        const QRect client = ToQRect(geometry_.DrawingToClient(rect, ScrollPosition()));
-        invalidated.push_back(client);
-        viewport()->update(client);
+    for (const Rect& rect : drawer_.AnimatedRects(ViewState())) {
+        invalidated.push_back(ToQRect(rect));
+        viewport()->update(ToQRect(rect));
     }
     return invalidated;
 }
@@ -424,42 +414,55 @@ void CTessarkView::ShowMinimap()
 
 // --- Painting ----------------------------------------------------------------------------
 
-void CTessarkView::DrawArea(const QRect& area)
+MapViewState CTessarkView::ViewState() const
 {
-    const Rect clip = FromQRect(area).Intersect(buffer_.Bounds());
-    if (clip.IsEmpty()) {
-        return;
+    MapViewState state;
+    state.geometry = geometry_;
+    state.scroll = ScrollPosition();
+    state.clientWidth = viewport()->width();
+    state.clientHeight = viewport()->height();
+    state.showAnimations = switches_.showAnimations;
+    state.showShades = switches_.showShades;
+    state.showSpawns = switches_.showSpawns;
+    state.showCreatures = switches_.showCreatures;
+    state.animationCounter = animationCounter_;
+    state.cursor = cursorTile_;
+    toolInput_->FillViewState(state);
+    return state;
+}
+
+const Surface& CTessarkView::DrawArea(const QRect& area)
+{
+    // The buffer starts on a multiple of 8 pixels, where the 8 x 8 shade pattern starts, so
+    // that pieces drawn apart join without a seam.
+    const int left = area.left() & ~7;
+    const int top = area.top() & ~7;
+    const int width = area.right() + 1 - left;
+    const int height = area.bottom() + 1 - top;
+    if (buffer_.Width() != width || buffer_.Height() != height) {
+        buffer_.Resize(width, height);
     }
-    const Point scroll = ScrollPosition();
-    geometry_.ApplyMapping(buffer_, scroll);
-    buffer_.SetClip(clip);
-    buffer_.Fill(clip, 0);
-    ViewPaintState state;
-    state.switches = switches_;
-    state.showCursorFrame = toolInput_->Controller().CursorFrameRadius().has_value();
-    state.cursorTile = cursorTile_;
-    PaintMap(buffer_, document_, renderer_, geometry_, state, geometry_.ClientToDrawing(clip, scroll));
-    buffer_.ResetClip();
+    MapViewState state = ViewState();
+    state.scroll = {state.scroll.x + left, state.scroll.y + top};
+    state.clientWidth = width;
+    state.clientHeight = height;
+    drawer_.Paint(buffer_, state, buffer_.Bounds());
+    return buffer_;
 }
 
 void CTessarkView::paintEvent(QPaintEvent* event)
 {
     QElapsedTimer timer;
     timer.start();
-    if (buffer_.Width() != viewport()->width() || buffer_.Height() != viewport()->height()) {
-        buffer_.Resize(viewport()->width(), viewport()->height());
-    }
-    const QRegion region = event->region();
-    for (const QRect& rect : region) {
-        DrawArea(rect);
-    }
-    // The buffer has the memory layout of an RGB32 image, so it is shown without a copy.
-    const QImage image(reinterpret_cast<const uchar*>(buffer_.Pixels()), buffer_.Width(), buffer_.Height(),
-                       buffer_.BytesPerLine(), QImage::Format_RGB32);
     QPainter painter(viewport());
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    for (const QRect& rect : region) {
-        painter.drawImage(rect.topLeft(), image, rect);
+    for (const QRect& rect : event->region()) {
+        const Surface& drawn = DrawArea(rect);
+        // The buffer has the memory layout of an RGB32 image, so it is shown without a copy.
+        const QImage image(reinterpret_cast<const uchar*>(drawn.Pixels()), drawn.Width(), drawn.Height(),
+                           drawn.BytesPerLine(), QImage::Format_RGB32);
+        const QPoint origin(rect.left() & ~7, rect.top() & ~7);
+        painter.drawImage(rect.topLeft(), image, QRect(rect.topLeft() - origin, rect.size()));
     }
     lastPaintMs_ = static_cast<double>(timer.nsecsElapsed()) / 1e6;
 }
@@ -469,7 +472,6 @@ void CTessarkView::resizeEvent(QResizeEvent* event)
     QAbstractScrollArea::resizeEvent(event);
     UpdateScrollBars();
     if (initialized_) {
-        buffer_.Resize(viewport()->width(), viewport()->height());
         InvalidateAll();
     }
 }

@@ -8,6 +8,8 @@
 #include "model/Position.h"
 #include "platform/Surface.h"
 #include "platform/ViewHint.h"
+#include "render/MapDrawer.h"
+#include "render/MapViewState.h"
 #include "render/ViewGeometry.h"
 #include "view/ViewSettings.h"
 
@@ -91,11 +93,14 @@ public:
     void ShowMinimap();
     CMinimap* Minimap() const;
 
-    // --- Painting, for measuring: the milliseconds the last paint took.
+    // --- Painting.
+    // What the map drawing needs of the view: zoom, floors, scroll, switches, cursor.
+    MapViewState ViewState() const;
+    // Draws a window rectangle into the off-screen buffer: the buffer covers the rectangle
+    // only, so drawing walks the tiles under it and no others.
+    const Surface& DrawArea(const QRect& area);
+    // The milliseconds the last paint took, for measuring.
     double LastPaintMilliseconds() const { return lastPaintMs_; }
-    // Draws the window's rectangle (window pixels) into the off-screen buffer.
-    void DrawArea(const QRect& area);
-    const Surface& Buffer() const { return buffer_; }
 
     void OnViewHint(const ViewHint& hint) override;
 
@@ -126,8 +131,10 @@ private:
 
     CTessarkDoc& document_;
     SpriteRenderer& renderer_;
+    MapDrawer drawer_;
     ViewGeometry geometry_;
     DisplaySwitches switches_;
+    uint16_t animationCounter_ = 0;
     Surface buffer_;
     bool initialized_ = false;
     Position cursorTile_{0, 0, ViewGeometry::kGroundFloor};

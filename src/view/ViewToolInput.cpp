@@ -28,7 +28,8 @@ Modifiers ToModifiers(Qt::KeyboardModifiers modifiers)
 }  // namespace
 
 ViewToolInput::ViewToolInput(CTessarkView& view)
-    : QObject(&view), view_(view), controller_(std::make_unique<ToolController>(view.Document()))
+    : QObject(&view), view_(view), controller_(std::make_unique<ToolController>(view.Document())),
+      drawnSelection_(controller_->Context().GetSelection())
 {
 }
 
@@ -122,6 +123,28 @@ void ViewToolInput::JumpToItem(int32_t value) { Apply(controller_->Commands().Ju
 QString ViewToolInput::HouseStatusText() const
 {
     return QString::fromStdString(controller_->Commands().HouseStatusText());
+}
+
+void ViewToolInput::FillViewState(MapViewState& state) const
+{
+    const ToolContext& context = controller_->Context();
+    switch (context.CurrentTool()) {
+    case ToolKind::PaintBrush:
+        state.tool = CursorTool::PaintBrush;
+        break;
+    case ToolKind::Eraser:
+        state.tool = CursorTool::Eraser;
+        break;
+    default:
+        state.tool = CursorTool::Other;
+        break;
+    }
+    state.showCursorFrame = controller_->CursorFrameRadius().has_value();
+    state.brushRadius = context.BrushRadius();
+    state.eraserRadius = context.EraserRadius();
+    state.selectedThing = context.SelectedThing().thing;
+    state.selectedHouseId = context.SelectedHouseId().value_or(0);
+    state.selection = &drawnSelection_;
 }
 
 QRect ViewToolInput::TileAreaRect(const TileArea& area) const

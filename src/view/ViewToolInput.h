@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "edit/ToolController.h"
+#include "render/MapViewState.h"
 
 class QContextMenuEvent;
 class QMouseEvent;
@@ -45,6 +46,10 @@ public:
     void JumpToItem(int32_t value);
     QString HouseStatusText() const;
 
+    // The tool state the map drawing reads: tool, radii, cursor frame, chosen thing, house and
+    // selected positions.
+    void FillViewState(MapViewState& state) const;
+
     // The window rectangle of the tiles (drawn on their floor), empty when none is drawn.
     QRect TileAreaRect(const TileArea& area) const;
     // The last context menu the view showed.
@@ -61,6 +66,17 @@ signals:
     void ContextCommandChosen(int commandId);
 
 private:
+    // The selection as the drawing asks it.
+    class DrawnSelection final : public MapSelection {
+    public:
+        explicit DrawnSelection(const Selection& selection) : selection_(selection) {}
+        bool IsEmpty() const override { return selection_.Empty(); }
+        bool Contains(const Position& position) const override { return selection_.Contains(position); }
+
+    private:
+        const Selection& selection_;
+    };
+
     void Apply(const ToolOutcome& outcome);
     void InvalidateCursorFrame(const Position& tile);
     void SyncVisibility();
@@ -68,6 +84,7 @@ private:
     CTessarkView& view_;
     std::unique_ptr<ToolController> controller_;
     ContextMenuModel lastMenu_;
+    DrawnSelection drawnSelection_;
 };
 
 }  // namespace tessark

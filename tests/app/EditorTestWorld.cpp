@@ -6,7 +6,7 @@
 
 #include "app/MainFrame.h"
 #include "data/DataLoader.h"
-#include "mapfiles/MapFormats.h"
+#include "app/EditorMapFormats.h"
 #include "model/TessarkDoc.h"
 #include "model/ThingFactory.h"
 #include "platform/MessageSink.h"
@@ -29,7 +29,11 @@ EditorTestWorld::EditorTestWorld(const std::string& materialsXml)
     EXPECT_TRUE(LoadDataFiles(data, data_, startup));
     renderer_ = std::make_unique<SpriteRenderer>(data_.items);
     document_ = std::make_unique<CTessarkDoc>(data_.items, messages_);
-    RegisterMapFormats(*document_);
+    RegisterEditorMapFormats(*document_, [this](int percent) {
+        if (frame_) {
+            frame_->OnProgress(percent);
+        }
+    });
 }
 
 EditorTestWorld::~EditorTestWorld()

@@ -12,6 +12,7 @@
 #include "app/EditorTestWorld.h"
 #include "app/FileCommands.h"
 #include "app/MainFrame.h"
+#include "app/MainStatusBar.h"
 #include "app/ModalScript.h"
 #include "app/RecentFileList.h"
 #include "app/ScriptedPrompts.h"
@@ -266,6 +267,22 @@ TEST_F(FileCommandsTest, ImportAndTemplateUseTheirOwnDialogs)
     ASSERT_EQ(script.Boxes().size(), 1u);
     EXPECT_EQ(script.Boxes()[0].text, "Could not to open missing.qzbm.");
     EXPECT_EQ(document.templateLoaded, 0);
+}
+
+TEST_F(FileCommandsTest, XmlSaveShowsItsProgress)
+{
+    document.width = 10;
+    document.height = 10;
+    for (int x = 0; x < 10; ++x) {
+        for (int y = 0; y < 10; ++y) {
+            world.Place(kGrass, x, y, 7);
+        }
+    }
+    // 100 of 10 x 10 x 16 possible tiles: 6 percent.
+    prompts->answers.push_back(world.QFile("small.qzx"));
+    Trigger(command::FileSaveAs);
+    EXPECT_TRUE(std::filesystem::exists(world.File("small.qzx")));
+    EXPECT_EQ(frame.StatusBar().PaneText(0), "5% done.");
 }
 
 TEST_F(FileCommandsTest, RecentFilesOpenAndPersist)

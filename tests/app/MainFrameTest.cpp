@@ -20,6 +20,7 @@
 #include "app/EditorTestWorld.h"
 #include "app/ModalScript.h"
 #include "model/TessarkDoc.h"
+#include "render/SpriteRenderer.h"
 #include "view/TessarkView.h"
 
 namespace tessark::test {
@@ -222,6 +223,23 @@ TEST_F(MainFrameTest, DisplaySwitchesPersistAcrossStarts)
     QSettings settings;
     EXPECT_EQ(settings.value("Settings/ShowShades").toInt(), 0);
     EXPECT_EQ(settings.value("Settings/ShowAnimations").toInt(), 1);
+}
+
+TEST_F(MainFrameTest, ForceSettingsAreReadButNeverWritten)
+{
+    {
+        QSettings settings;
+        settings.setValue("Settings/ForceSlowBlt", 1);
+        settings.setValue("Settings/ForceEnableZooming", 7);
+    }
+    world.Renderer().zoomAllowed = false;
+    world.RestartFrame();
+    EXPECT_FALSE(world.Renderer().fastTransparentCopy);
+    EXPECT_TRUE(world.Renderer().zoomAllowed);
+    QSettings settings;
+    settings.remove("Settings/ForceSlowBlt");
+    world.CloseFrame();
+    EXPECT_FALSE(settings.contains("Settings/ForceSlowBlt"));
 }
 
 TEST_F(MainFrameTest, SecondStartRestoresTheMaterialsBarPlaceAndSize)

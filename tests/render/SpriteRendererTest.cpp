@@ -2,6 +2,8 @@
 
 #include <random>
 
+#include "model/Creature.h"
+#include "model/Item.h"
 #include "render/OutfitColors.h"
 #include "render/SpriteRenderer.h"
 #include "render/RenderTestData.h"
@@ -193,6 +195,23 @@ TEST_F(SpriteRendererTest, CreaturesFaceByDirectionAndWearTheirOutfit)
     }
     // The cached image itself was never recoloured.
     EXPECT_EQ(renderer.GetImage(&database.Sprites()[10], 3, 0, true).Pixel(0, 8), 0xFF0000u);
+}
+
+TEST_F(SpriteRendererTest, PlacedThingsDrawByCountOrFacing)
+{
+    AddNumberedSprites(database, 8);
+    ItemType coins = MakeType({ItemGroup::None, 1, 1, 1, 4, 2, 1}, {1, 2, 3, 4, 5, 6, 7, 8});
+    coins.stackable = true;
+    database.SetServerType(1, coins);
+    database.SetServerType(2, MakeType({ItemGroup::Creature, 1, 1, 1, 4, 1, 1}, {1, 2, 3, 4}));
+    CItem stack(database, 1, 30);
+    CCreature creature(2);
+    creature.SetDirection(3);
+    Surface surface(64, 32, kBackground);
+    EXPECT_TRUE(renderer.DrawThing(surface, stack, 32, 32, 3, 0));
+    EXPECT_TRUE(renderer.DrawThing(surface, creature, 64, 32, 3, 0));
+    EXPECT_EQ(surface.Pixel(5, 5), 7u);
+    EXPECT_EQ(surface.Pixel(37, 5), 4u);
 }
 
 TEST_F(SpriteRendererTest, MultiCellItemsGrowUpLeftAndClipAtTheOrigin)

@@ -9,6 +9,7 @@
 #include "app/MainFrame.h"
 #include "app/MainStatusBar.h"
 #include "model/TessarkDoc.h"
+#include "render/MapDrawer.h"
 #include "render/SpriteRenderer.h"
 #include "view/Minimap.h"
 #include "view/TessarkView.h"
@@ -148,6 +149,20 @@ TEST_F(ViewTest, KeysScrollByTheLineAndPageSteps)
     EXPECT_NEAR(MiddleTile().y(), cursor.y, 2);
 }
 
+TEST_F(ViewTest, ScrollBarsReachAcrossAWideMap)
+{
+    document.width = 2048;
+    document.height = 1200;
+    view.UpdateMapScrollSizes();
+    EXPECT_EQ(view.horizontalScrollBar()->maximum(), 2048 * 32 - view.viewport()->width());
+    EXPECT_EQ(view.verticalScrollBar()->maximum(), 1200 * 32 - view.viewport()->height());
+    view.horizontalScrollBar()->setSliderPosition(60000);
+    view.verticalScrollBar()->setSliderPosition(37000);
+    EXPECT_EQ(view.ScrollPosition(), (Point{60000, 37000}));
+    view.TrackCursor(QPoint(0, 0));
+    EXPECT_EQ(view.CursorTile(), (Position{60000 / 32, 37000 / 32, 7}));
+}
+
 TEST_F(ViewTest, CenterOnSwitchesTheFloorAndIgnoresTilesBeyondTheMap)
 {
     view.CenterOn({500, 600, 9});
@@ -183,6 +198,78 @@ TEST_F(ViewTest, FloorCommandsAndTheirLimits)
     commands.Action(command::GroundFloor)->trigger();
     EXPECT_EQ(view.CurrentFloor(), 7);
     EXPECT_TRUE(commands.Action(command::FloorFirst + 7)->isChecked());
+}
+
+TEST_F(ViewTest, FloorsAboveTheGroundAreShiftedAndTheOnesBelowShaded)
+{
+    // The view starts with tile (20, 20) at the window's top-left corner; a tile is 32 pixels.
+    world.Place(kGrass, 30, 30, 7);
+    world.Place(kGrass, 30, 30, 6);
+    auto centre = [](int column, int row) { return QPoint((column - 20) * 32 + 16, (row - 20) * 32 + 16); };
+    const QColor black(Qt::black);
+
+    QImage shot = view.viewport()->grab().toImage();
+    const QColor grass = shot.pixelColor(centre(30, 30));
+    ASSERT_NE(grass, black);
+    EXPECT_EQ(shot.pixelColor(centre(30, 30) + QPoint(1, 0)), grass);  // not shaded
+    EXPECT_EQ(shot.pixelColor(centre(29, 29)), black);                  // floor 6 is not drawn
+
+    frame.Commands().Action(command::FloorFirst + 6)->trigger();  // "+1"
+    shot = view.viewport()->grab().toImage();
+    // Floor 6 lies one tile up and left, unshaded; floor 7 under it is shaded every other pixel.
+    EXPECT_EQ(shot.pixelColor(centre(29, 29)), grass);
+    EXPECT_EQ(shot.pixelColor(centre(29, 29) + QPoint(1, 0)), grass);
+    const QColor left = shot.pixelColor(centre(30, 30));
+    const QColor right = shot.pixelColor(centre(30, 30) + QPoint(1, 0));
+    EXPECT_NE(left, right);
+    EXPECT_TRUE((left == black && right == grass) || (left == grass && right == black));
+
+    // Without the shade both show plainly.
+    frame.Commands().Action(command::ShowShade)->trigger();
+    shot = view.viewport()->grab().toImage();
+    EXPECT_EQ(shot.pixelColor(centre(30, 30)), grass);
+    EXPECT_EQ(shot.pixelColor(centre(30, 30) + QPoint(1, 0)), grass);
+
+    // Underground the floor below the current one lies one tile down and right.
+    world.Place(kGrass, 26, 26, 9);
+    frame.Commands().Action(command::FloorFirst + 8)->trigger();  // "-1"
+    shot = view.viewport()->grab().toImage();
+    EXPECT_EQ(shot.pixelColor(centre(27, 27)), grass);
+    EXPECT_EQ(shot.pixelColor(centre(26, 26)), black);
+}
+
+TEST_F(ViewTest, PiecesDrawnApartMatchTheWindowDrawnAtOnce)
+{
+    for (int x = 22; x < 34; ++x) {
+        for (int y = 21; y < 30; ++y) {
+            world.Place(kGrass, x, y, 7);
+            world.Place(kGrass, x, y, 6);
+            if ((x + y) % 3 == 0) {
+                world.Place(2, x, y, 6);  // a wall
+            }
+        }
+    }
+    frame.Commands().Action(command::FloorFirst + 6)->trigger();
+    view.TrackCursor(QPoint(200, 150));
+    // The whole window at once, as the command-line renderer draws it.
+    const MapViewState state = view.ViewState();
+    Surface whole(state.clientWidth, state.clientHeight);
+    MapDrawer(document, world.Renderer()).Paint(whole, state, whole.Bounds());
+
+    // Pieces that start off the 8-pixel grid and split tiles.
+    const QRect pieces[] = {QRect(0, 0, 101, 77), QRect(101, 0, 173, 77), QRect(13, 77, 250, 203),
+                            QRect(263, 280, 37, 19)};
+    for (const QRect& piece : pieces) {
+        const Surface& drawn = view.DrawArea(piece);
+        const QPoint origin(piece.left() & ~7, piece.top() & ~7);
+        int differing = 0;
+        for (int y = piece.top(); y <= piece.bottom(); ++y) {
+            for (int x = piece.left(); x <= piece.right(); ++x) {
+                differing += drawn.Pixel(x - origin.x(), y - origin.y()) != whole.Pixel(x, y) ? 1 : 0;
+            }
+        }
+        EXPECT_EQ(differing, 0) << piece.x() << "," << piece.y();
+    }
 }
 
 TEST_F(ViewTest, ScrollingRedrawsOnlyTheStripThatCameIn)

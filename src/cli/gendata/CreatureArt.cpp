@@ -319,6 +319,8 @@ void PaintGhost(Canvas& c, const Frame& f)
         const double x = 8 + k * 5 + (f.phase == 0 ? 0 : 1.5);
         AreaPolygon(c, {{x, 23 + lift}, {x + 4, 23 + lift}, {x + 2, 29 + lift}}, kOutfitLegs);
     }
+    // The wisp it trails, seen from every side.
+    AreaEllipse(c, {16, 28 + lift}, 3, 1.5, kOutfitFeet);
     if (f.patternX != kNorth) {
         const int shift = f.patternX == kEast ? 2 : (f.patternX == kWest ? -2 : 0);
         AreaRect(c, 12 + shift, static_cast<int>(8 + lift), 2, 3, kOutfitFeet);

@@ -24,7 +24,7 @@ void Box(Canvas& c, int x, int y, int w, int h, int depth, Color top)
     c.FillRect(x, y + h + depth - 1, w, 1, Darken(top, 120));
 }
 
-void WoodGrain(Canvas& c, int x, int y, int w, int h, Random& r)
+void WoodGrain(Canvas& c, int x, int y, int w, int h)
 {
     for (int j = y; j < y + h; ++j) {
         for (int i = x; i < x + w; ++i) {
@@ -33,17 +33,16 @@ void WoodGrain(Canvas& c, int x, int y, int w, int h, Random& r)
             }
         }
     }
-    (void)r;
 }
 
-void PaintTable(Canvas& c, Random& r, int width, Color wood, bool cloth)
+void PaintTable(Canvas& c, Random&, int width, Color wood, bool cloth)
 {
     const int w = width - 6;
     GroundShadow(c, {width / 2.0, 27}, w / 2.0 + 2, 3);
     c.FillRect(4, 18, 2, 9, Darken(wood, 80));
     c.FillRect(width - 6, 18, 2, 9, Darken(wood, 80));
     Box(c, 3, 8, w, 10, 3, wood);
-    WoodGrain(c, 3, 8, w, 10, r);
+    WoodGrain(c, 3, 8, w, 10);
     if (cloth) {
         c.FillRect(3 + w / 4, 8, w / 2, 13, 0xE8E4D8);
         c.FillRect(3 + w / 4, 19, w / 2, 2, 0xC8C4B8);
@@ -87,14 +86,14 @@ void PaintChair(Canvas& c, int facing, Color wood)
     FinishObject(c);
 }
 
-void PaintBench(Canvas& c, Random& r)
+void PaintBench(Canvas& c, Random&)
 {
     GroundShadow(c, {32, 26}, 27, 3);
     for (int x : {6, 29, 55}) {
         c.FillRect(x, 18, 3, 8, kDarkWood);
     }
     Box(c, 4, 12, 56, 6, 3, kWood);
-    WoodGrain(c, 4, 12, 56, 6, r);
+    WoodGrain(c, 4, 12, 56, 6);
     FinishObject(c);
 }
 
@@ -532,11 +531,11 @@ void PaintHole(Canvas& c, bool stairs)
     }
 }
 
-void PaintCounter(Canvas& c, Random& r)
+void PaintCounter(Canvas& c, Random&)
 {
     // 64 x 32 shop counter.
     Box(c, 2, 6, 60, 8, 14, 0x8A5A30);
-    WoodGrain(c, 2, 6, 60, 8, r);
+    WoodGrain(c, 2, 6, 60, 8);
     for (int x = 10; x < 60; x += 12) {
         c.FillRect(x, 15, 1, 13, 0x4A2E16);
     }

@@ -60,7 +60,8 @@ CaveBuilder::Layout CaveBuilder::Carve(const Rect& area, const Position& entranc
         int32_t y = entrance.y;
         int direction = static_cast<int>(random.Below(4));
         for (int32_t step = 0; step < steps / 3; ++step) {
-            if (random.Chance(30)) {
+            // Passages run on for a while before they turn.
+            if (random.Chance(18)) {
                 direction = static_cast<int>(random.Below(4));
             }
             static constexpr int32_t kStepX[4] = {0, 1, 0, -1};
@@ -75,7 +76,7 @@ CaveBuilder::Layout CaveBuilder::Carve(const Rect& area, const Position& entranc
             y = ny;
             carve(x, y, 2, 2);
             if (random.Chance(2)) {
-                carve(x - 2, y - 2, 5, 4);  // a chamber
+                carve(x - 2, y - 2, 6, 5);  // a chamber
             }
         }
     }
@@ -157,20 +158,29 @@ CaveBuilder::Cave CaveBuilder::Dig(Kind kind, const Position& entrance, const Re
     if (!area.Grown(-3).Contains(entrance.x, entrance.y)) {
         return cave;
     }
-    Layout layout = Carve(area, entrance, kind == Kind::Mine ? 900 : 500, random);
+    Layout layout = Carve(area, entrance, kind == Kind::Mine ? 660 : 420, random);
     if (kind == Kind::Grotto) {
         // Pools of lava where the floor is wide enough to walk round them.
         MeasureDistances(layout, entrance);
         for (int32_t y = area.y0; y <= area.y1; ++y) {
             for (int32_t x = area.x0; x <= area.x1; ++x) {
-                bool wide = layout.IsOpen(x, y) && layout.distance[static_cast<size_t>((y - area.y0) * area.Width() + (x - area.x0))] > 6;
-                for (int32_t dy = -2; dy <= 2 && wide; ++dy) {
-                    for (int32_t dx = -2; dx <= 2 && wide; ++dx) {
-                        wide = layout.Get(x + dx, y + dy) != kClosed;
+                // A pool of three by three in the middle of floor that is open three squares
+                // round, so that a way round it always stays.
+                bool wide = layout.IsOpen(x, y) &&
+                            layout.distance[static_cast<size_t>((y - area.y0) * area.Width() + (x - area.x0))] > 6;
+                for (int32_t dy = -3; dy <= 3 && wide; ++dy) {
+                    for (int32_t dx = -3; dx <= 3 && wide; ++dx) {
+                        wide = layout.IsOpen(x + dx, y + dy);
                     }
                 }
-                if (wide && random.Chance(12)) {
-                    layout.At(x, y) = kLava;
+                if (wide && random.Chance(6)) {
+                    for (int32_t dy = -1; dy <= 1; ++dy) {
+                        for (int32_t dx = -1; dx <= 1; ++dx) {
+                            if (dx == 0 || dy == 0 || random.Chance(60)) {
+                                layout.At(x + dx, y + dy) = kLava;
+                            }
+                        }
+                    }
                 }
             }
         }
@@ -232,10 +242,15 @@ void CaveBuilder::Furnish(Kind kind, const Layout& layout, Cave& cave, const Pos
                 placer_.Place(palette_.cobwebNorthEast, at);
             } else if (roll < 30) {
                 placer_.Place(palette_.smallStones, at);
-            } else if (roll < 50) {
+            } else if (roll < 50 && kind == Kind::Mine) {
                 placer_.Place(random.Chance(50) ? palette_.toadstool : palette_.mushrooms, at);
             } else if (roll < 62) {
                 placer_.Place(kind == Kind::Mine ? palette_.bones : palette_.skull, at);
+            } else if (roll < 70) {
+                // Puddles of water in the mines, old blood in the grotto.
+                placer_.Place(palette_.pool, at, kind == Kind::Mine ? 1 : 2);
+            } else if (roll < 90 && !layout.IsOpen(x, y - 1)) {
+                placer_.Place(palette_.hangingVines, at);
             }
         }
     }

@@ -1,5 +1,7 @@
 #include "cli/genmap/InteriorDecorator.h"
 
+#include <string>
+
 #include "cli/genmap/BuildingBuilder.h"
 #include "cli/genmap/RoomFurnisher.h"
 #include "cli/genmap/SpawnPlacer.h"
@@ -91,7 +93,7 @@ void InteriorDecorator::Furnish(const BuildingPlan& plan, const Town& town, gend
     for (int storey = 1; storey < plan.storeys; ++storey) {
         RoomFurnisher upper(placer_, plan.Interior(), BuildingBuilder::StoreyFloor(storey));
         KeepWayIn(plan, upper);
-        UpperRoom(plan, upper, town, random);
+        UpperRoom(upper, town, random);
         HangOnWalls(plan, upper.Floor(), random, 3);
     }
 }
@@ -133,25 +135,24 @@ void InteriorDecorator::Depot(const BuildingPlan& plan, RoomFurnisher& room, con
                               gendata::SeededRandom& random)
 {
     const Rect in = plan.Interior();
+    int lockers = 0;
     for (int32_t x = in.x0; x <= in.x1; x += 2) {
-        if (room.IsFree(x, in.y0)) {
-            CItem* locker = room.Put(palette_.depotLocker, x, in.y0);
-            if (locker && locker->Kind() == ThingKind::Depot) {
-                static_cast<CDepotItem*>(locker)->SetDepotId(town.id);
-            }
+        CItem* locker = room.Put(palette_.depotLocker, x, in.y0);
+        if (locker && locker->Kind() == ThingKind::Depot) {
+            static_cast<CDepotItem*>(locker)->SetDepotId(town.id);
+            ++lockers;
         }
     }
     if (room.PutTable(palette_.longTable, in.x0 + 2, in.y1 - 1, 2)) {
-        room.PutOn(palette_.goldCoin, in.x0 + 1, in.y1 - 1, 100);
-        room.PutOn(palette_.goldCoin, in.x0 + 2, in.y1 - 1, random.Range(12, 80));
+        room.PutOn(palette_.goldCoin, in.x0 + 2, in.y1 - 1, 100);
+        room.PutOn(palette_.silverCoin, in.x0 + 2, in.y1 - 1, random.Range(12, 80));
+        room.PutTextOn(palette_.parchment, in.x0 + 2, in.y1 - 1,
+                       "Ledger of the depot of " + town.name + ". Lockers: " + std::to_string(lockers) + ".");
     }
     room.Put(palette_.chest, in.x1, in.y1);
     room.Put(palette_.woodenBox, in.x1, in.y1 - 1);
     room.Put(palette_.barrel, in.x0, in.y1);
-    const Position sign{plan.Door().x + 2, plan.Entry().y, 7};
-    if (placer_.IsBare(sign)) {
-        placer_.PlaceText(palette_.woodenSign, sign, "Depot of " + town.name + ". Every citizen keeps a locker here.");
-    }
+    SignBeside(plan, "Depot of " + town.name + ". Every citizen keeps a locker here.");
 }
 
 void InteriorDecorator::Shop(const BuildingPlan& plan, RoomFurnisher& room, gendata::SeededRandom& random)
@@ -165,8 +166,8 @@ void InteriorDecorator::Shop(const BuildingPlan& plan, RoomFurnisher& room, gend
     room.KeepClear(door.x, counterY);
     room.PutTable(palette_.shopCounter, door.x + 2, counterY, 2);
     room.PutTable(palette_.shopCounter, door.x - 1, counterY, 2);
-    room.PutOn(palette_.goldCoin, door.x + 1, counterY, random.Range(5, 40));
-    room.PutOn(palette_.vial, door.x + 2, counterY, kMana);
+    room.PutOn(palette_.goldCoin, door.x + 2, counterY, random.Range(5, 40));
+    room.PutOn(palette_.vial, door.x - 1, counterY, kMana);
     for (int32_t x = in.x0; x <= in.x1; ++x) {
         room.KeepClear(x, behindY);
     }
@@ -184,8 +185,10 @@ void InteriorDecorator::Shop(const BuildingPlan& plan, RoomFurnisher& room, gend
         }
         ++index;
     }
+    SignBeside(plan, "General goods. We buy and sell.");
     room.Put(palette_.crates, in.x0, behindY == in.y0 ? in.y1 : in.y0);
     room.Put(palette_.barrel, in.x1, behindY == in.y0 ? in.y1 : in.y0);
+    room.Put(palette_.basket, in.x1 - 1, behindY == in.y0 ? in.y1 : in.y0);
     spawns_.AddSpawn({(in.x0 + in.x1) / 2, behindY, 7}, 1, {palette_.creature.merchant}, random);
 }
 
@@ -197,13 +200,17 @@ void InteriorDecorator::Tavern(const BuildingPlan& plan, RoomFurnisher& room, ge
         room.Put(random.Chance(70) ? palette_.barrel : palette_.waterBarrel, x, backY);
     }
     room.Put(palette_.oven, in.x1, backY == in.y0 ? in.y0 + 1 : in.y1 - 1);
-    for (int32_t y = in.y0 + 2; y <= in.y1 - 2; y += 3) {
-        for (int32_t x = in.x0 + 1; x <= in.x1 - 1; x += 3) {
-            if (DiningTable(room, x, y)) {
+    room.Put(palette_.cauldron, in.x1 - 1, backY == in.y0 ? in.y0 + 1 : in.y1 - 1);
+    // Tables with a chair on each side, in rows with room to pass between them.
+    for (int32_t y = in.y0 + 1; y <= in.y1 - 1; y += 2) {
+        for (int32_t x = in.x0 + 1; x <= in.x1 - 1; ++x) {
+            if (DiningTable(room, x, y, palette_.roundTable)) {
                 room.PutOn(palette_.mug, x, y, random.Chance(70) ? kBeer : kMilk);
+                x += 3;
             }
         }
     }
+    SignBeside(plan, "The Jolly Gull. Food, drink and a bed for the night.");
     const Position inside = plan.Inside();
     room.PutFlat(palette_.splash, inside.x + 1, inside.y, kBeer);
     room.PutFlat(palette_.furRug, in.x0, (in.y0 + in.y1) / 2);
@@ -224,7 +231,7 @@ void InteriorDecorator::House(const BuildingPlan& plan, RoomFurnisher& room, con
     AgainstWall(room, random.Chance(50) ? palette_.drawers : palette_.bookcase, random);
     const int32_t midX = (in.x0 + in.x1 + 1) / 2;
     const int32_t midY = (in.y0 + in.y1 + 1) / 2;
-    if (DiningTable(room, midX, midY)) {
+    if (DiningTable(room, midX, midY, palette_.woodenTable)) {
         if (random.Chance(50)) {
             room.PutTextOn(palette_.letter, midX, midY, WorldNames::LetterText(random, town.name));
         } else {
@@ -248,10 +255,8 @@ void InteriorDecorator::House(const BuildingPlan& plan, RoomFurnisher& room, con
     }
 }
 
-void InteriorDecorator::UpperRoom(const BuildingPlan& plan, RoomFurnisher& room, const Town& town,
-                                  gendata::SeededRandom& random)
+void InteriorDecorator::UpperRoom(RoomFurnisher& room, const Town& town, gendata::SeededRandom& random)
 {
-    (void)plan;
     AgainstWall(room, palette_.bed, random, 1, 2);
     AgainstWall(room, palette_.bookcase, random);
     AgainstWall(room, palette_.chest, random);
@@ -263,18 +268,29 @@ void InteriorDecorator::UpperRoom(const BuildingPlan& plan, RoomFurnisher& room,
     }
 }
 
-bool InteriorDecorator::DiningTable(RoomFurnisher& room, int32_t x, int32_t y)
+bool InteriorDecorator::DiningTable(RoomFurnisher& room, int32_t x, int32_t y, int32_t tableKey)
 {
     if (!room.IsFree(x, y) || !room.IsFree(x - 1, y) || !room.IsFree(x + 1, y)) {
         return false;
     }
-    if (!room.PutTable(palette_.woodenTable, x, y)) {
+    if (!room.PutTable(tableKey, x, y)) {
         return false;
     }
     // Chairs face the table: the one to its west faces east, the one to its east faces west.
     room.Put(palette_.chairs[1], x - 1, y);
     room.Put(palette_.chairs[3], x + 1, y);
     return true;
+}
+
+void InteriorDecorator::SignBeside(const BuildingPlan& plan, std::string_view text)
+{
+    // Two squares along the wall from the way in, outside.
+    const Position entry = plan.Entry();
+    const bool alongX = plan.doorSide == Side::North || plan.doorSide == Side::South;
+    const Position sign{entry.x + (alongX ? 2 : 0), entry.y + (alongX ? 0 : 2), 7};
+    if (placer_.IsBare(sign)) {
+        placer_.PlaceText(palette_.woodenSign, sign, text);
+    }
 }
 
 CItem* InteriorDecorator::HangOn(const BuildingPlan& plan, const Position& at, int32_t key)

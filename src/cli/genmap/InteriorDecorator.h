@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "cli/gendata/SeededRandom.h"
 #include "cli/genmap/BuildingPlan.h"
@@ -41,14 +42,16 @@ private:
     void Shop(const BuildingPlan& plan, RoomFurnisher& room, gendata::SeededRandom& random);
     void Tavern(const BuildingPlan& plan, RoomFurnisher& room, gendata::SeededRandom& random);
     void House(const BuildingPlan& plan, RoomFurnisher& room, const Town& town, gendata::SeededRandom& random);
-    void UpperRoom(const BuildingPlan& plan, RoomFurnisher& room, const Town& town, gendata::SeededRandom& random);
+    void UpperRoom(RoomFurnisher& room, const Town& town, gendata::SeededRandom& random);
     // A table with chairs on its free sides; false when there is no room for it.
-    bool DiningTable(RoomFurnisher& room, int32_t x, int32_t y);
+    bool DiningTable(RoomFurnisher& room, int32_t x, int32_t y, int32_t tableKey);
     // Hangings on the walls that face into the room (the north and west walls), every few
     // squares, skipping windows, doors and corners.
     void HangOnWalls(const BuildingPlan& plan, int32_t z, gendata::SeededRandom& random, int every);
     // Places a hanging on a square of plain wall (not a window, door or corner); null elsewhere.
     CItem* HangOn(const BuildingPlan& plan, const Position& at, int32_t key);
+    // A readable sign outside, beside the way in.
+    void SignBeside(const BuildingPlan& plan, std::string_view text);
     // A lantern beside the door when the wall's face shows outside.
     void LanternByDoor(const BuildingPlan& plan);
 

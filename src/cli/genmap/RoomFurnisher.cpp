@@ -62,9 +62,9 @@ CItem* RoomFurnisher::PutTable(int32_t key, int32_t x, int32_t y, int width)
 {
     CItem* table = Put(key, x, y, width, 1);
     if (table) {
-        for (int32_t dx = 0; dx < width; ++dx) {
-            At(x - dx, y) = kTable;
-        }
+        // Only the square the table stands on: a wide table is drawn over the squares west of
+        // it, which would hide what lay there.
+        At(x, y) = kTable;
         tables_.push_back({x, y, z_});
     }
     return table;

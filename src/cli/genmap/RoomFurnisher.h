@@ -29,7 +29,7 @@ public:
 
     // Furniture whose picture covers width x height squares ending at (x, y).
     CItem* Put(int32_t key, int32_t x, int32_t y, int width = 1, int height = 1);
-    // A table or counter: things may be put on it later.
+    // A table or counter: things may be put on the square it stands on later.
     CItem* PutTable(int32_t key, int32_t x, int32_t y, int width = 1);
     // A small thing on a table or counter square.
     CItem* PutOn(int32_t key, int32_t x, int32_t y, int32_t count = 1);

@@ -75,6 +75,8 @@ void TerrainGenerator::Generate(TerrainGrid& grid, std::span<const TownSite> sit
     const ValueNoise height(gendata::SeededRandom::For(seed_, 1).Next(), size, 128, 5);
     const ValueNoise forest(gendata::SeededRandom::For(seed_, 2).Next(), size, 48, 4);
     const ValueNoise dryness(gendata::SeededRandom::For(seed_, 3).Next(), size, 40, 3);
+    // Fine wobble for the edges of forests and dry patches, so that they do not run straight.
+    const ValueNoise wobble(gendata::SeededRandom::For(seed_, 5).Next(), size, 8, 2);
     const uint64_t speckle = gendata::SeededRandom::For(seed_, 4).Next();
 
     // The sea rises towards the edges of the world over this band.
@@ -88,6 +90,7 @@ void TerrainGenerator::Generate(TerrainGrid& grid, std::span<const TownSite> sit
                 elevation -= static_cast<int32_t>(gap * gap * 40000 / (int64_t{band} * band));
             }
             elevation = LevelForTowns(elevation, x, y, sites);
+            const bool inTown = InTownZone(x, y, sites);
 
             Terrain terrain = Terrain::Grass;
             if (elevation < kSeaLevel) {
@@ -98,12 +101,15 @@ void TerrainGenerator::Generate(TerrainGrid& grid, std::span<const TownSite> sit
                 terrain = Terrain::Rock;
             } else if (elevation >= kSlopeLevel) {
                 terrain = Terrain::Dirt;
-            } else if (InTownZone(x, y, sites)) {
+            } else if (inTown) {
                 terrain = Terrain::Grass;
-            } else if (forest.At(x, y) > 38500 && elevation > kBeachLevel + 800) {
-                terrain = Terrain::ForestFloor;
-            } else if (dryness.At(x, y) > 40000 && elevation > 36000) {
-                terrain = Terrain::DryGrass;
+            } else {
+                const int32_t wobbled = (wobble.At(x, y) - 32768) / 5;
+                if (forest.At(x, y) + wobbled > 38500 && elevation > kBeachLevel + 800) {
+                    terrain = Terrain::ForestFloor;
+                } else if (elevation > 36000 && dryness.At(x, y) + wobbled > 40000) {
+                    terrain = Terrain::DryGrass;
+                }
             }
             if (terrain == Terrain::Grass) {
                 gendata::SeededRandom cell = gendata::SeededRandom::For(speckle, static_cast<uint64_t>(x), static_cast<uint64_t>(y));
@@ -112,7 +118,7 @@ void TerrainGenerator::Generate(TerrainGrid& grid, std::span<const TownSite> sit
                 }
             }
             grid.Set(x, y, terrain);
-            if (InTownZone(x, y, sites)) {
+            if (inTown) {
                 grid.Mark(x, y, kCellTown);
             }
         }

@@ -4,7 +4,6 @@
 
 #include "data/ItemDatabase.h"
 #include "model/Creature.h"
-#include "model/DepotItem.h"
 #include "model/TeleportItem.h"
 #include "model/TessarkDoc.h"
 #include "model/ThingFactory.h"
@@ -12,13 +11,16 @@
 
 namespace tessark::genmap {
 
-ThingPlacer::ThingPlacer(CTessarkDoc& document)
-    : document_(document), database_(document.Database())
+ThingPlacer::ThingPlacer(CTessarkDoc& document, const Rect& world)
+    : document_(document), database_(document.Database()), world_(world)
 {
 }
 
 CItem* ThingPlacer::Place(int32_t key, const Position& at, int32_t count)
 {
+    if (!InWorld(at)) {
+        return nullptr;
+    }
     std::unique_ptr<CItem> item = CreateThing(database_, key, count);
     if (!item || item->Kind() == ThingKind::Creature) {
         return nullptr;
@@ -48,17 +50,11 @@ CItem* ThingPlacer::PlaceTeleport(int32_t key, const Position& at, const Positio
     return item;
 }
 
-CItem* ThingPlacer::PlaceDepot(int32_t key, const Position& at, uint32_t depotId)
-{
-    CItem* item = Place(key, at);
-    if (item && item->Kind() == ThingKind::Depot) {
-        static_cast<CDepotItem*>(item)->SetDepotId(depotId);
-    }
-    return item;
-}
-
 bool ThingPlacer::PlaceCreature(int32_t key, const Position& at, uint32_t direction, uint32_t spawnTime)
 {
+    if (!InWorld(at)) {
+        return false;
+    }
     std::unique_ptr<CItem> thing = CreateThing(database_, key, 1);
     CSpawn* spawn = document_.Spawns().FindSpawnAt(at);
     if (!thing || thing->Kind() != ThingKind::Creature || !spawn) {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "cli/genmap/BuildingPlan.h"
 #include "model/Position.h"
 
 namespace tessark {
@@ -17,9 +18,10 @@ namespace tessark::genmap {
 // Puts things on the map through the document's AddThing, so that every placement rule of the
 // editor holds (a ground replaces the ground, always-on-top items keep their order, hangings
 // take their facing from the wall). Returns the placed item, which the tile owns, or null.
+// Nothing is placed outside the world's area or on a floor that does not exist.
 class ThingPlacer {
 public:
-    explicit ThingPlacer(CTessarkDoc& document);
+    ThingPlacer(CTessarkDoc& document, const Rect& world);
 
     CTessarkDoc& Document() const { return document_; }
     const ItemDatabase& Database() const { return database_; }
@@ -28,7 +30,6 @@ public:
     // A readable item with its text.
     CItem* PlaceText(int32_t key, const Position& at, std::string_view text);
     CItem* PlaceTeleport(int32_t key, const Position& at, const Position& destination);
-    CItem* PlaceDepot(int32_t key, const Position& at, uint32_t depotId);
     // A creature of the spawn whose area holds the position; false when no spawn took it.
     bool PlaceCreature(int32_t key, const Position& at, uint32_t direction, uint32_t spawnTime);
 
@@ -41,8 +42,11 @@ public:
     bool IsBare(const Position& at) const { return IsWalkable(at) && HoldsNothing(at); }
 
 private:
+    bool InWorld(const Position& at) const { return world_.Contains(at.x, at.y) && at.z >= 0 && at.z < 16; }
+
     CTessarkDoc& document_;
     const ItemDatabase& database_;
+    Rect world_;
 };
 
 }  // namespace tessark::genmap

@@ -44,6 +44,34 @@ void TownBuilder::Build(const TownPlan& plan, std::span<const TownPlan> towns, c
     RegisterHouses(plan);
     DecorateSquare(plan, next, random);
     DecorateStreets(plan, towns, random);
+    LayGraveyard(plan, random);
+}
+
+void TownBuilder::LayGraveyard(const TownPlan& plan, gendata::SeededRandom& random)
+{
+    const Rect& g = plan.graveyard;
+    if (g.x1 < g.x0) {
+        return;
+    }
+    // Rows of graves with a path between them, a cross at each corner, a fresh coffin.
+    for (int32_t y = g.y0 + 1; y <= g.y1 - 1; y += 2) {
+        for (int32_t x = g.x0 + 1; x <= g.x1 - 1; x += 2) {
+            if (x == g.x0 + 3) {
+                continue;
+            }
+            placer_.PlaceText(palette_.gravestone, {x, y, 7}, WorldNames::Epitaph(random));
+            if (random.Chance(30)) {
+                placer_.Place(palette_.flowers[random.Below(static_cast<uint32_t>(palette_.flowers.size()))],
+                              {x, y + 1, 7});
+            }
+        }
+    }
+    for (const Position corner : {Position{g.x0, g.y0, 7}, Position{g.x1, g.y0, 7}, Position{g.x0, g.y1, 7},
+                                  Position{g.x1, g.y1, 7}}) {
+        placer_.Place(palette_.woodenCross, corner);
+    }
+    placer_.Place(palette_.coffin, {g.x0 + 3, g.y0 + 2, 7});
+    placer_.PlaceText(palette_.stoneTablet, {g.x0 + 3, g.y1, 7}, "Graveyard of " + plan.name + ". Be quiet here.");
 }
 
 void TownBuilder::RegisterTown(const TownPlan& plan)
@@ -113,6 +141,14 @@ void TownBuilder::DecorateSquare(const TownPlan& plan, const TownPlan& next, gen
         return placer_.IsBare({x, y, 7}) ? placer_.Place(key, {x, y, 7}) : nullptr;
     };
     put(palette_.fountain, cx, cy);
+    // Fires burn on both sides of the temple's arch.
+    for (const BuildingPlan& building : plan.buildings) {
+        if (building.kind == BuildingKind::Temple) {
+            const Position entry = building.Entry();
+            put(palette_.brazier, entry.x - 2, entry.y);
+            put(palette_.brazier, entry.x + 2, entry.y);
+        }
+    }
     for (int32_t dx : {-3, 4}) {
         put(palette_.bench, cx + dx, cy - 3);
         put(palette_.bench, cx + dx, cy + 3);

@@ -32,6 +32,7 @@ private:
     void RegisterHouses(const TownPlan& plan);
     void ProtectionZone(const BuildingPlan& building);
     void DecorateSquare(const TownPlan& plan, const TownPlan& next, gendata::SeededRandom& random);
+    void LayGraveyard(const TownPlan& plan, gendata::SeededRandom& random);
     void DecorateStreets(const TownPlan& plan, std::span<const TownPlan> towns, gendata::SeededRandom& random);
 
     ThingPlacer& placer_;

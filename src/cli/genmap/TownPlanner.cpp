@@ -120,6 +120,18 @@ TownPlan TownPlanner::Plan(TerrainGrid& grid, const TownSite& site, uint32_t id,
     tavern.doorAt = cx + 7;
     AddBuilding(grid, plan, tavern);
 
+    // The graveyard lies west of the temple, before the houses take the land.
+    plan.graveyard = {cx - 28, cy - 20, cx - 21, cy - 12};
+    const Rect yard = plan.graveyard.Grown(1);
+    if (grid.IsFreeLand(yard.x0, yard.y0, yard.x1, yard.y1, kCellBuilt | kCellReserved)) {
+        for (int32_t y = plan.graveyard.y0; y <= plan.graveyard.y1; ++y) {
+            for (int32_t x = plan.graveyard.x0; x <= plan.graveyard.x1; ++x) {
+                grid.Mark(x, y, kCellBuilt | kCellReserved);
+            }
+        }
+    } else {
+        plan.graveyard = {0, 0, -1, -1};
+    }
     for (int side = 0; side < 4; ++side) {
         LineStreet(grid, plan, side, nextHouseId, random);
     }

@@ -24,6 +24,7 @@ struct TownPlan {
     std::vector<BuildingPlan> buildings;  // temple, depot, shop, tavern, then the houses
     std::vector<int> houseStreets;        // for each house: the street it stands on (0..3)
     Position temple;
+    Rect graveyard;  // behind the temple; empty (x1 < x0) when there was no room
     Position teleport;  // the teleport circle to the next town
     Position arrival;   // where travellers from other towns arrive
 };

@@ -1,6 +1,7 @@
 #include "cli/genmap/WorldGenerator.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 #include "cli/gendata/SeededRandom.h"
@@ -76,7 +77,10 @@ std::vector<TownSite> WorldGenerator::ChooseTownSites(const TerrainGrid& grid) c
         TownSite site;
         site.x = lo + cellWidth * column + cellWidth / 2 + random.Range(-jitterX, jitterX);
         site.y = lo + cellHeight * row + cellHeight / 2 + random.Range(-jitterY, jitterY);
-        site.radius = random.Range(kTownRadiusMin, kTownRadiusMax);
+        // On the smallest maps the town shrinks to stay inside the world.
+        const int32_t room = std::min({site.x - grid.First(), grid.Last() - site.x, site.y - grid.First(),
+                                       grid.Last() - site.y}) - 2;
+        site.radius = std::min(random.Range(kTownRadiusMin, kTownRadiusMax), room);
         sites.push_back(site);
     }
     return sites;
@@ -117,29 +121,23 @@ bool WorldGenerator::ChooseCaveEntrance(TerrainGrid& grid, const TownSite& site,
     return false;
 }
 
-void WorldGenerator::Generate()
+std::vector<TownPlan> WorldGenerator::PlanTowns(TerrainGrid& grid, const std::vector<TownSite>& sites) const
 {
-    const int32_t size = settings_.size;
-    document_.width = size;
-    document_.height = size;
-    document_.SetDescription("A generated world of " + std::to_string(size) + " x " + std::to_string(size) +
-                             " tiles (seed " + std::to_string(settings_.seed) + ").");
-    TerrainGrid grid(size, document_.borderX);
-    ThingPlacer placer(document_);
-    SpawnPlacer spawns(placer);
     WorldNames names(settings_.seed);
-
-    // Plan: land, towns, roads, cave entrances.
-    const std::vector<TownSite> sites = ChooseTownSites(grid);
-    TerrainGenerator(settings_.seed).Generate(grid, sites);
     std::vector<TownPlan> towns;
     uint32_t nextHouseId = 1;
-    SeededRandom townRandom = SeededRandom::For(settings_.seed, kTowns);
+    SeededRandom random = SeededRandom::For(settings_.seed, kTowns);
     for (size_t i = 0; i < sites.size(); ++i) {
-        towns.push_back(TownPlanner::Plan(grid, sites[i], static_cast<uint32_t>(i + 1), names.TownName(),
-                                          nextHouseId, townRandom));
+        towns.push_back(
+            TownPlanner::Plan(grid, sites[i], static_cast<uint32_t>(i + 1), names.TownName(), nextHouseId, random));
     }
-    SeededRandom roadRandom = SeededRandom::For(settings_.seed, kRoads);
+    return towns;
+}
+
+void WorldGenerator::LayRoads(TerrainGrid& grid, const std::vector<TownPlan>& towns) const
+{
+    // Each town is joined to the nearest of the towns before it, so that all are connected.
+    SeededRandom random = SeededRandom::For(settings_.seed, kRoads);
     for (size_t i = 1; i < towns.size(); ++i) {
         size_t nearest = 0;
         int64_t best = -1;
@@ -157,44 +155,76 @@ void WorldGenerator::Generate()
         const int sideB = SideTowards(b.site, a.site);
         const Position endA = a.streetEnds[static_cast<size_t>(sideA)];
         const Position endB = b.streetEnds[static_cast<size_t>(sideB)];
-        RoadBuilder::Lay(grid, endA, Beyond(endA, sideA, 10), roadRandom);
-        RoadBuilder::Lay(grid, Beyond(endA, sideA, 10), Beyond(endB, sideB, 10), roadRandom);
-        RoadBuilder::Lay(grid, Beyond(endB, sideB, 10), endB, roadRandom);
+        // Straight out of town first, then across the land.
+        RoadBuilder::Lay(grid, endA, Beyond(endA, sideA, 10), random);
+        RoadBuilder::Lay(grid, Beyond(endA, sideA, 10), Beyond(endB, sideB, 10), random);
+        RoadBuilder::Lay(grid, Beyond(endB, sideB, 10), endB, random);
     }
-    std::vector<Position> entrances(towns.size());
-    std::vector<bool> hasCave(towns.size(), false);
+}
+
+void WorldGenerator::DigCaves(ThingPlacer& placer, SpawnPlacer& spawns, const TerrainGrid& grid,
+                              const std::vector<TownPlan>& towns, const std::vector<std::optional<Position>>& entrances) const
+{
+    CaveBuilder caves(placer, palette_, spawns);
+    const Rect bounds{grid.First() + 1, grid.First() + 1, grid.Last() - 1, grid.Last() - 1};
+    SeededRandom random = SeededRandom::For(settings_.seed, kCaves);
+    for (size_t i = 0; i < towns.size(); ++i) {
+        if (!entrances[i]) {
+            continue;
+        }
+        const Position top = *entrances[i];
+        const CaveBuilder::Cave mine = caves.Dig(CaveBuilder::Kind::Mine, {top.x, top.y, 8}, bounds, towns[i].temple,
+                                                 static_cast<uint32_t>(1000 + i), random);
+        if (!mine.dug) {
+            continue;
+        }
+        placer.Place(palette_.stairsDown, top);
+        placer.PlaceText(palette_.woodenSign, {top.x + 1, top.y + 1, 7},
+                         "The old mine of " + towns[i].name + ". Enter at your own risk.");
+        if (i == 0) {
+            // Below the first mine lies a hotter place.
+            const CaveBuilder::Cave grotto = caves.Dig(CaveBuilder::Kind::Grotto, {mine.middle.x, mine.middle.y, 9},
+                                                       bounds, towns[i].temple, 1999, random);
+            if (grotto.dug) {
+                placer.Place(palette_.stairsDown, mine.middle);
+            }
+        }
+    }
+}
+
+void WorldGenerator::Generate()
+{
+    const int32_t size = settings_.size;
+    document_.width = size;
+    document_.height = size;
+    document_.SetDescription("A generated world of " + std::to_string(size) + " x " + std::to_string(size) +
+                             " tiles (seed " + std::to_string(settings_.seed) + ").");
+
+    // Plan: the land, the towns, the roads between them, the ways down into the caves.
+    TerrainGrid grid(size, document_.borderX);
+    const std::vector<TownSite> sites = ChooseTownSites(grid);
+    TerrainGenerator(settings_.seed).Generate(grid, sites);
+    const std::vector<TownPlan> towns = PlanTowns(grid, sites);
+    LayRoads(grid, towns);
+    std::vector<std::optional<Position>> entrances(towns.size());
     std::vector<Position> taken;
     for (size_t i = 0; i < towns.size(); ++i) {
-        hasCave[i] = ChooseCaveEntrance(grid, towns[i].site, taken, entrances[i]);
+        Position entrance;
+        if (ChooseCaveEntrance(grid, towns[i].site, taken, entrance)) {
+            entrances[i] = entrance;
+        }
     }
 
-    // Build.
+    // Build: grounds and borders, towns, caves, then the wild grows and fills with creatures.
+    ThingPlacer placer(document_, {grid.First(), grid.First(), grid.Last(), grid.Last()});
+    SpawnPlacer spawns(placer);
     GroundPainter(placer, palette_).Paint(grid, 7);
     SeededRandom buildRandom = SeededRandom::For(settings_.seed, kBuildings);
     TownBuilder townBuilder(placer, palette_, spawns);
     for (size_t i = 0; i < towns.size(); ++i) {
         townBuilder.Build(towns[i], towns, towns[(i + 1) % towns.size()], buildRandom);
     }
-    CaveBuilder caves(placer, palette_, spawns);
-    const Rect bounds{grid.First() + 1, grid.First() + 1, grid.Last() - 1, grid.Last() - 1};
-    SeededRandom caveRandom = SeededRandom::For(settings_.seed, kCaves);
-    for (size_t i = 0; i < towns.size(); ++i) {
-        if (!hasCave[i]) {
-            continue;
-        }
-        const Position top = entrances[i];
-        placer.Place(palette_.stairsDown, top);
-        const Position sign{top.x + 1, top.y + 1, 7};
-        placer.PlaceText(palette_.woodenSign, sign, "The old mine of " + towns[i].name + ". Enter at your own risk.");
-        const CaveBuilder::Cave mine = caves.Dig(CaveBuilder::Kind::Mine, {top.x, top.y, 8}, bounds, towns[i].temple,
-                                                 static_cast<uint32_t>(1000 + i), caveRandom);
-        if (i == 0 && mine.dug) {
-            // Below the first mine lies a hotter place.
-            placer.Place(palette_.stairsDown, mine.middle);
-            caves.Dig(CaveBuilder::Kind::Grotto, {mine.middle.x, mine.middle.y, 9}, bounds, towns[i].temple, 1999,
-                      caveRandom);
-        }
-    }
+    DigCaves(placer, spawns, grid, towns, entrances);
     NaturePlacer(placer, palette_).Grow(grid, SeededRandom::For(settings_.seed, kNature).Next());
     spawns.PopulateWilds(grid, palette_, SeededRandom::For(settings_.seed, kWilds).Next());
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "cli/genmap/TerrainGenerator.h"
@@ -13,7 +14,10 @@ class CTessarkDoc;
 
 namespace tessark::genmap {
 
+class SpawnPlacer;
+class ThingPlacer;
 class WorldPalette;
+struct TownPlan;
 
 struct WorldSettings {
     static constexpr int32_t kDefaultSize = 512;
@@ -39,6 +43,10 @@ private:
     // A spot outside the towns with room for stairs, and below it room for a cave of its own.
     bool ChooseCaveEntrance(TerrainGrid& grid, const TownSite& site, std::vector<Position>& taken,
                             Position& entrance) const;
+    std::vector<TownPlan> PlanTowns(TerrainGrid& grid, const std::vector<TownSite>& sites) const;
+    void LayRoads(TerrainGrid& grid, const std::vector<TownPlan>& towns) const;
+    void DigCaves(ThingPlacer& placer, SpawnPlacer& spawns, const TerrainGrid& grid, const std::vector<TownPlan>& towns,
+                  const std::vector<std::optional<Position>>& entrances) const;
 
     CTessarkDoc& document_;
     const WorldPalette& palette_;

@@ -29,6 +29,12 @@ const char* const kLetters[] = {
     "Remember to feed the cat and water the plants. Back in three days.",
 };
 
+const char* const kBuried[] = {"Old Tomas", "Mira the baker", "Edric", "Captain Holt", "Little Wren",
+                               "Bram the smith", "Sister Alda", "Jory"};
+const char* const kEpitaphs[] = {"who went into the mine and came back, once.", "beloved by all her neighbours.",
+                                 "he paid his rent on time.", "the sea took him, the town remembers him.",
+                                 "rest now.", "who never lost an arm wrestle."};
+
 }  // namespace
 
 std::string WorldNames::TownName()
@@ -64,6 +70,12 @@ std::string WorldNames::BookText(gendata::SeededRandom& random, const std::strin
 std::string WorldNames::LetterText(gendata::SeededRandom& random, const std::string&)
 {
     return kLetters[random.Below(sizeof(kLetters) / sizeof(kLetters[0]))];
+}
+
+std::string WorldNames::Epitaph(gendata::SeededRandom& random)
+{
+    return std::string("Here lies ") + kBuried[random.Below(sizeof(kBuried) / sizeof(kBuried[0]))] + ", " +
+           kEpitaphs[random.Below(sizeof(kEpitaphs) / sizeof(kEpitaphs[0]))];
 }
 
 std::string Direction(int32_t fromX, int32_t fromY, int32_t toX, int32_t toY)

@@ -20,6 +20,7 @@ public:
 
     static std::string BookText(gendata::SeededRandom& random, const std::string& town);
     static std::string LetterText(gendata::SeededRandom& random, const std::string& town);
+    static std::string Epitaph(gendata::SeededRandom& random);
 
 private:
     gendata::SeededRandom random_;

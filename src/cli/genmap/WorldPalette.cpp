@@ -27,7 +27,6 @@ int32_t WorldPalette::Need(const std::string& name)
         }
         return -1;
     }
-    entries_.push_back({name, key});
     return key;
 }
 
@@ -46,16 +45,6 @@ int32_t WorldPalette::NeedCreature(const std::string& name)
     }
     if (missing_.empty()) {
         missing_ = "The game data has no creature type \"" + name + "\".";
-    }
-    return -1;
-}
-
-int32_t WorldPalette::Key(const std::string& name) const
-{
-    for (const auto& entry : entries_) {
-        if (entry.name == name) {
-            return entry.key;
-        }
     }
     return -1;
 }
@@ -92,7 +81,6 @@ void WorldPalette::ResolveWalls(WallSet& set, const std::string& style, bool wit
 std::string WorldPalette::Resolve(const ItemDatabase& database)
 {
     database_ = &database;
-    entries_.clear();
     missing_.clear();
 
     ground = {Need("grass"),        Need("flowery grass"), Need("dry grass"),
@@ -153,7 +141,6 @@ std::string WorldPalette::Resolve(const ItemDatabase& database)
     longTable = Need("long table");
     roundTable = Need("round table");
     shopCounter = Need("shop counter");
-    stool = Need("stool");
     bench = Need("bench");
     bed = Need("bed");
     redBed = Need("red bed");
@@ -169,20 +156,17 @@ std::string WorldPalette::Resolve(const ItemDatabase& database)
     brazier = Need("brazier");
     streetLamp = Need("street lamp");
     knightStatue = Need("knight statue");
-    stonePillar = Need("stone pillar");
     fountain = Need("fountain");
     well = Need("well");
-    anvil = Need("anvil");
     oven = Need("oven");
     altar = Need("altar");
     coffin = Need("coffin");
+    woodenCross = Need("wooden cross");
     skull = Need("skull");
     bones = Need("bones");
     furRug = Need("fur rug");
-    trainingDummy = Need("training dummy");
     ladder = Need("ladder");
     stairsDown = Need("stairs down");
-    hole = Need("hole");
     cobwebNorthWest = Need("cobweb north-west");
     cobwebNorthEast = Need("cobweb north-east");
     hangingVines = Need("hanging vines");

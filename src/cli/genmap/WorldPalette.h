@@ -42,9 +42,6 @@ public:
     // Empty on success, else what is missing.
     std::string Resolve(const ItemDatabase& database);
 
-    // The key of a named item type (resolved before), or -1.
-    int32_t Key(const std::string& name) const;
-
     struct Grounds {
         int32_t grass, floweryGrass, dryGrass, forestFloor, sand, dirt, gravel, stoneTiles,
             cobblestone, marbleFloor, woodenFloor, darkWoodenFloor, stoneFloor, redCarpet,
@@ -65,13 +62,11 @@ public:
             mushrooms = -1, smallStones = -1, standingStone = -1, mossyStone = -1, treeStump = -1,
             haystack = -1, fallenLog = -1;
     std::vector<int32_t> chairs;  // facing north, east, south, west
-    int32_t woodenTable = -1, longTable = -1, roundTable = -1, shopCounter = -1, stool = -1,
-            bench = -1, bed = -1, redBed = -1, wardrobe = -1, bookcase = -1, drawers = -1,
+    int32_t woodenTable = -1, longTable = -1, roundTable = -1, shopCounter = -1, bench = -1, bed = -1, redBed = -1, wardrobe = -1, bookcase = -1, drawers = -1,
             barrel = -1, waterBarrel = -1, crates = -1, vase = -1, pottedPlant = -1,
-            candlestick = -1, brazier = -1, streetLamp = -1, knightStatue = -1,
-            stonePillar = -1, fountain = -1, well = -1, anvil = -1, oven = -1, altar = -1,
-            coffin = -1, skull = -1, bones = -1, furRug = -1, trainingDummy = -1,
-            ladder = -1, stairsDown = -1, hole = -1, cobwebNorthWest = -1,
+            candlestick = -1, brazier = -1, streetLamp = -1, knightStatue = -1, fountain = -1,
+            well = -1, oven = -1, altar = -1, coffin = -1, woodenCross = -1, skull = -1,
+            bones = -1, furRug = -1, ladder = -1, stairsDown = -1, cobwebNorthWest = -1,
             cobwebNorthEast = -1, hangingVines = -1;
     int32_t woodenSign = -1, signpost = -1, stoneTablet = -1, gravestone = -1,
             noticeBoard = -1;
@@ -92,17 +87,12 @@ public:
     } creature{};
 
 private:
-    struct Entry {
-        std::string name;
-        int32_t key;
-    };
     int32_t Need(const std::string& name);
     int32_t NeedCreature(const std::string& name);
     void ResolveBorders(BorderSet& set, const std::string& prefix);
     void ResolveWalls(WallSet& set, const std::string& style, bool withDoors);
 
     const ItemDatabase* database_ = nullptr;
-    std::vector<Entry> entries_;
     std::string missing_;
 };
 

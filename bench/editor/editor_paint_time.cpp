@@ -1,0 +1,79 @@
+// Paint times of the running editor: the map view's client area is made 1920 x 1080, the view
+// scrolls by one line step and then repaints in full, at zoom 1.0 and 0.25. Also the time of the
+// strip that a scroll alone repaints. Prints medians in milliseconds.
+//
+//   editor_paint_time DATA_DIR MAP [REPEATS]
+//   (run under xvfb-run -s "-screen 0 2560x1600x24" for a real window, or QT_QPA_PLATFORM=offscreen)
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QScrollBar>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "EditorSession.h"
+#include "app/MainFrame.h"
+#include "model/TessarkDoc.h"
+#include "view/TessarkView.h"
+
+namespace {
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0.0 : values[values.size() / 2];
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    const QStringList args = QApplication::arguments();
+    if (args.size() < 3) {
+        std::fprintf(stderr, "usage: editor_paint_time DATA_DIR MAP [REPEATS]\n");
+        return 2;
+    }
+    const int repeats = args.size() > 3 ? args[3].toInt() : 20;
+    tessark::bench::EditorSession session;
+    if (!session.Start(args[1], args[2])) {
+        return 1;
+    }
+    session.SetViewSize(1920, 1080);
+    tessark::CTessarkView& view = session.Frame().View();
+    const tessark::CTessarkDoc& document = *session.App().Document();
+    std::printf("map %d x %d, view %d x %d, platform %s\n", document.width, document.height,
+                view.viewport()->width(), view.viewport()->height(), qPrintable(QApplication::platformName()));
+
+    for (float zoom : {1.0f, 0.25f}) {
+        // As the Q key zooms out, which also stops the animation timer below 1.0.
+        while (view.Zoom() > zoom && view.ZoomOut()) {
+        }
+        view.CenterOn({document.width / 2, document.height / 2, 7});
+        tessark::bench::Settle();
+        QScrollBar* horizontal = view.horizontalScrollBar();
+        std::vector<double> full;
+        std::vector<double> fullWall;
+        std::vector<double> strip;
+        std::vector<double> drawing;
+        for (int i = 0; i < repeats; ++i) {
+            const int step = (i % 2 == 0) ? 32 : -32;
+            horizontal->setValue(horizontal->value() + step);
+            QApplication::processEvents();  // the scroll's own strip
+            strip.push_back(view.LastPaintMilliseconds());
+            QElapsedTimer wall;
+            wall.start();
+            view.viewport()->repaint();
+            fullWall.push_back(static_cast<double>(wall.nsecsElapsed()) / 1e6);
+            full.push_back(view.LastPaintMilliseconds());
+            wall.restart();
+            view.DrawArea(view.viewport()->rect());
+            drawing.push_back(static_cast<double>(wall.nsecsElapsed()) / 1e6);
+        }
+        std::printf("zoom %.2f: full repaint %.1f ms (paint event %.1f ms, map drawing alone %.1f ms), "
+                    "scrolled strip %.2f ms, median of %d\n",
+                    zoom, Median(fullWall), Median(full), Median(drawing), Median(strip), repeats);
+    }
+    return 0;
+}

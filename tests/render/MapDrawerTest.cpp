@@ -1,0 +1,349 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <set>
+
+#include "model/Creature.h"
+#include "model/Item.h"
+#include "model/Spawn.h"
+#include "model/SpawnList.h"
+#include "model/TessarkDoc.h"
+#include "model/Tile.h"
+#include "platform/MessageSink.h"
+#include "render/MapDrawer.h"
+#include "render/RenderTestData.h"
+
+namespace tessark {
+namespace {
+
+using namespace rendertest;
+
+constexpr uint32_t kNavy = 0x000080;
+constexpr uint32_t kCyan = 0x00FFFF;
+constexpr uint32_t kBlue = 0x0000FF;
+constexpr uint32_t kGreen = 0x008000;
+constexpr uint32_t kMaroon = 0x800000;
+
+class PositionSet final : public MapSelection {
+public:
+    bool IsEmpty() const override { return positions.empty(); }
+    bool Contains(const Position& p) const override { return positions.count({p.x, p.y, p.z}) != 0; }
+    std::set<std::tuple<int, int, int>> positions;
+};
+
+// A small world of hand-made types: grounds are solid colours, items are opaque only in a band
+// of columns so that the things of one tile can be told apart.
+class MapDrawerTest : public ::testing::Test {
+protected:
+    MapDrawerTest()
+    {
+        document.width = 40;
+        document.height = 40;
+        view.clientWidth = 320;
+        view.clientHeight = 256;
+        view.showCursorFrame = false;
+    }
+
+    // A ground type whose sprite is one colour.
+    int32_t Ground(uint32_t color)
+    {
+        const auto id = static_cast<uint16_t>(nextSprite++);
+        AddSprite(database, SolidSprite(id, color));
+        ItemType type = MakeType({ItemGroup::Ground}, {id});
+        const int32_t key = nextKey++;
+        database.SetServerType(key, type);
+        return key;
+    }
+
+    // An item opaque in columns [first, first + width) of its sprite.
+    int32_t Band(uint32_t color, int first, int width, ItemType base = {})
+    {
+        const auto id = static_cast<uint16_t>(nextSprite++);
+        AddSprite(database, MakeSprite(id, [=](int x, int) { return x >= first && x < first + width ? color : kMagenta; }));
+        ItemType type = MakeType({base.group, 1, 1, 1, base.patternX, 1, base.animationPhases}, {id, id, id, id});
+        type.alwaysOnTop = base.alwaysOnTop;
+        type.topOrder = base.topOrder;
+        type.horizontal = base.horizontal;
+        type.hangeable = base.hangeable;
+        const int32_t key = nextKey++;
+        database.SetServerType(key, type);
+        return key;
+    }
+
+    CTile& TileAt(int x, int y, int z)
+    {
+        if (CTile* tile = document.GetTile(x, y, z)) {
+            return *tile;
+        }
+        return *document.StoreTile(std::make_unique<CTile>(), x, y, z);
+    }
+
+    CItem& Place(int x, int y, int z, int32_t key)
+    {
+        CTile& tile = TileAt(x, y, z);
+        auto item = std::make_unique<CItem>(database, key, 1);
+        CItem* raw = item.get();
+        tile.AddThing(database, std::move(item), false);
+        return *raw;
+    }
+
+    Surface Draw()
+    {
+        Surface surface(view.clientWidth, view.clientHeight);
+        drawer.Paint(surface, view, surface.Bounds());
+        return surface;
+    }
+
+    ItemDatabase database;
+    RecordingMessageSink messages;
+    CTessarkDoc document{database, messages};
+    SpriteRenderer renderer{database};
+    MapDrawer drawer{document, renderer};
+    MapViewState view;
+    int nextSprite = 1;
+    int32_t nextKey = 10;
+};
+
+TEST_F(MapDrawerTest, FloorsAreShiftedAndTheLowerOnesShadedOnce)
+{
+    const int32_t a = Ground(0x100000);
+    const int32_t b = Ground(0x200000);
+    const int32_t c = Ground(0x300000);
+    const int32_t d = Ground(0x400000);
+    Place(2, 2, 7, a);
+    Place(5, 2, 6, b);  // one tile up and left: screen column 4, row 1
+    Place(8, 4, 5, c);  // two tiles: screen column 6, row 2
+    Place(0, 3, 6, d);  // column 0 on floor 6 would lie left of the map
+
+    Surface ground = Draw();
+    EXPECT_EQ(ground.Pixel(64, 64), 0x100000u);
+    EXPECT_EQ(ground.Pixel(65, 64), 0x100000u);
+    EXPECT_EQ(ground.Pixel(128, 32), 0u);  // floor 6 is not drawn from floor 7
+
+    view.geometry.SetFloor(5);
+    Surface upper = Draw();
+    EXPECT_EQ(upper.Pixel(64, 64), 0u);  // shaded: every other pixel black
+    EXPECT_EQ(upper.Pixel(65, 64), 0x100000u);
+    EXPECT_EQ(upper.Pixel(128, 32), 0u);
+    EXPECT_EQ(upper.Pixel(129, 32), 0x200000u);
+    EXPECT_EQ(upper.Pixel(192, 64), 0x300000u);  // the current floor is not shaded
+    EXPECT_EQ(upper.Pixel(193, 64), 0x300000u);
+    for (int i = 0; i < upper.Width() * upper.Height(); ++i) {
+        ASSERT_NE(upper.Pixels()[i], 0x400000u);
+    }
+
+    // Underground: floors 12, 11, 10, the deeper ones down and right.
+    Place(1, 1, 12, a);
+    Place(1, 1, 11, b);
+    Place(1, 1, 10, c);
+    Place(1, 1, 13, d);  // three floors down: not drawn
+    view.geometry.SetFloor(10);
+    Surface cave = Draw();
+    EXPECT_EQ(cave.Pixel(96, 96), 0u);
+    EXPECT_EQ(cave.Pixel(97, 96), 0x100000u);
+    EXPECT_EQ(cave.Pixel(65, 64), 0x200000u);
+    EXPECT_EQ(cave.Pixel(32, 32), 0x300000u);
+    EXPECT_EQ(cave.Pixel(129, 128), 0u);
+
+    view.showShades = false;
+    EXPECT_EQ(Draw().Pixel(96, 96), 0x100000u);
+}
+
+TEST_F(MapDrawerTest, ItemListsAreDrawnTopOrdinaryHangingUpToTheZoomLimit)
+{
+    const int32_t ground = Ground(0x111111);
+    ItemType wall;
+    wall.alwaysOnTop = true;
+    wall.topOrder = 2;
+    wall.horizontal = true;
+    ItemType hanging;
+    hanging.hangeable = true;
+    hanging.patternX = 2;
+    // Wall over columns 0..2, ordinary item over 0..1, hanging item over 0: drawn in the order
+    // top, ordinary, hanging, each column shows a different one.
+    Place(1, 1, 7, ground);
+    Place(1, 1, 7, Band(0x00AA00, 0, 2, hanging));  // no wall yet: an ordinary item
+    Place(1, 1, 7, Band(0xAA0000, 0, 3, wall));
+    Place(1, 1, 7, Band(0x0000AA, 0, 1, hanging));  // on the wall: a hanging item
+    Surface surface = Draw();
+    EXPECT_EQ(surface.Pixel(32, 40), 0x0000AAu);
+    EXPECT_EQ(surface.Pixel(33, 40), 0x00AA00u);
+    EXPECT_EQ(surface.Pixel(34, 40), 0xAA0000u);
+    EXPECT_EQ(surface.Pixel(35, 40), 0x111111u);
+
+    // Ground and twelve items: ten things at zoom 1.0, one at 0.25, four at 0.5, five at 0.75.
+    Place(4, 1, 7, ground);
+    for (int k = 0; k < 12; ++k) {
+        Place(4, 1, 7, Band(0x010101u * static_cast<uint32_t>(k + 1), 2 * k, 2));
+    }
+    surface = Draw();
+    for (int k = 0; k < 12; ++k) {
+        EXPECT_EQ(surface.Pixel(128 + 2 * k, 40), k < 9 ? 0x010101u * static_cast<uint32_t>(k + 1) : 0x111111u) << k;
+    }
+    view.geometry.SetZoom(0.25f);
+    surface = Draw();
+    EXPECT_EQ(surface.Pixel(8, 2), 0x111111u);
+    EXPECT_EQ(surface.Pixel(9, 2), 0x111111u);
+    view.geometry.SetZoom(0.5f);
+    surface = Draw();
+    // 8 pixels a tile: pixel i shows sprite column 4 i, so items 0, 2, 4 show at pixels 0, 1, 2.
+    EXPECT_EQ(surface.Pixel(32, 10), 0x010101u);
+    EXPECT_EQ(surface.Pixel(33, 10), 0x030303u);
+    EXPECT_EQ(surface.Pixel(34, 10), 0x111111u);
+    view.geometry.SetZoom(0.75f);
+    surface = Draw();
+    // Pixel 4 shows sprite column 6 (item 3, the fifth thing), pixel 5 column 8 (item 4).
+    EXPECT_EQ(surface.Pixel(72 + 4, 20), 0x040404u);
+    EXPECT_EQ(surface.Pixel(72 + 5, 20), 0x111111u);
+}
+
+TEST_F(MapDrawerTest, GroundTintsByHouseZoneSpawnAndSelection)
+{
+    const int32_t ground = Ground(0x808080);
+    for (int x = 1; x <= 7; ++x) {
+        Place(x, 1, 7, ground);
+    }
+    TileAt(1, 1, 7).SetFlags(CTile::kHouseFlag | CTile::kProtectionZoneFlag);
+    TileAt(1, 1, 7).SetHouseId(5);
+    TileAt(2, 1, 7).SetFlags(CTile::kHouseFlag | CTile::kProtectionZoneFlag);
+    TileAt(2, 1, 7).SetHouseId(6);
+    TileAt(3, 1, 7).SetProtectionZone(true);
+    TileAt(7, 1, 7).SetProtectionZone(true);
+    document.Spawns().CreateSpawn({5, 3, 7}, 2);  // holds (5, 1), not (4, 1)
+    document.Spawns().CreateSpawn({7, 2, 7}, 1);  // holds (7, 1), a protection zone
+    PositionSet selection;
+    selection.positions.insert({6, 1, 7});
+    view.selection = &selection;
+    view.selectedHouseId = 5;
+
+    // The tint shows on the bottom-left pixel of each tile's ground.
+    auto tintOf = [](const Surface& s, int x) { return s.Pixel(32 * x, 63); };
+    Surface surface = Draw();
+    EXPECT_EQ(tintOf(surface, 1), kCyan);
+    EXPECT_EQ(tintOf(surface, 2), kBlue);
+    EXPECT_EQ(tintOf(surface, 3), kGreen);
+    EXPECT_EQ(tintOf(surface, 4), 0x808080u);
+    EXPECT_EQ(tintOf(surface, 5), kMaroon);
+    EXPECT_EQ(tintOf(surface, 6), kNavy);
+    EXPECT_EQ(tintOf(surface, 7), kGreen);
+    EXPECT_EQ(surface.Pixel(33, 63), 0x808080u);  // a checkerboard, not a fill
+
+    view.selectedHouseId = 0;
+    view.showSpawns = false;
+    surface = Draw();
+    EXPECT_EQ(tintOf(surface, 1), kBlue);
+    EXPECT_EQ(tintOf(surface, 5), 0x808080u);
+
+    // Below zoom class 2 only the selection tints.
+    view.geometry.SetZoom(0.5f);
+    surface = Draw();
+    EXPECT_EQ(surface.Pixel(8, 15), 0x808080u);
+    EXPECT_EQ(surface.Pixel(6 * 8, 15), kNavy);
+}
+
+TEST_F(MapDrawerTest, CreaturesAndSpawnMarkersAtFullZoomOnly)
+{
+    const int32_t ground = Ground(0x202020);
+    for (int x = 1; x <= 5; ++x) {
+        Place(x, 3, 7, ground);
+    }
+    // A creature type facing by pattern column.
+    const int32_t creatureKey = nextKey++;
+    for (uint16_t i = 0; i < 4; ++i) {
+        AddSprite(database, SolidSprite(static_cast<uint16_t>(100 + i), 0x0A0000u + i));
+    }
+    database.SetServerType(creatureKey, MakeType({ItemGroup::Creature, 1, 1, 1, 4, 1, 1}, {100, 101, 102, 103}));
+    AddSprite(database, SolidSprite(200, 0x00BEEF));
+    database.SetServerType(CSpawnList::kMarkerTypeKey, MakeType({}, {200}));
+
+    CSpawn* spawn = document.Spawns().CreateSpawn({3, 3, 7}, 2);
+    auto creature = std::make_unique<CCreature>(creatureKey);
+    creature->SetDirection(1);
+    CCreature* placed = creature.get();
+    ASSERT_TRUE(spawn->AddCreature(creature, {4, 3, 7}));
+
+    Surface surface = Draw();
+    EXPECT_EQ(surface.Pixel(4 * 32 + 5, 3 * 32 + 5), 0x0A0001u);
+    EXPECT_EQ(surface.Pixel(3 * 32 + 5, 3 * 32 + 5), 0x00BEEFu);
+
+    view.selectedThing = placed;
+    surface = Draw();
+    EXPECT_EQ(surface.Pixel(4 * 32, 3 * 32 + 31), kNavy);
+    view.selectedThing = spawn;
+    surface = Draw();
+    EXPECT_EQ(surface.Pixel(3 * 32, 3 * 32 + 31), kNavy);
+    EXPECT_EQ(surface.Pixel(4 * 32, 3 * 32 + 31), 0x0A0001u);
+    view.selectedThing = nullptr;
+
+    view.showSpawns = false;
+    surface = Draw();
+    EXPECT_EQ(surface.Pixel(4 * 32 + 5, 3 * 32 + 5), 0x0A0001u);
+    EXPECT_EQ(surface.Pixel(3 * 32 + 5, 3 * 32 + 5), 0x202020u);
+    view.showCreatures = false;
+    EXPECT_EQ(Draw().Pixel(4 * 32 + 5, 3 * 32 + 5), 0x202020u);
+
+    view.showSpawns = view.showCreatures = true;
+    view.geometry.SetZoom(0.75f);
+    surface = Draw();
+    for (int y = 3 * 18; y < 4 * 18; ++y) {
+        for (int x = 3 * 18; x < 5 * 18; ++x) {
+            ASSERT_NE(surface.Pixel(x, y), 0x0A0001u);
+            ASSERT_NE(surface.Pixel(x, y), 0x00BEEFu);
+        }
+    }
+}
+
+TEST_F(MapDrawerTest, BrushPreviewAndInvertedCursorFrame)
+{
+    const int32_t brush = Ground(0x0F0F0F);
+    document.currentItemKey = brush;
+    view.tool = CursorTool::PaintBrush;
+    view.brushRadius = 1;
+    view.cursor = {5, 4, 7};
+    view.showCursorFrame = true;
+    Surface surface = Draw();
+    // Tiles 4..6 x 3..5 show the brush; the frame inverts the outline of their union.
+    EXPECT_EQ(surface.Pixel(4 * 32, 3 * 32), 0xF0F0F0u);
+    EXPECT_EQ(surface.Pixel(7 * 32 - 1, 6 * 32 - 1), 0xF0F0F0u);
+    EXPECT_EQ(surface.Pixel(4 * 32 + 1, 3 * 32 + 1), 0x0F0F0Fu);
+    EXPECT_EQ(surface.Pixel(7 * 32, 3 * 32), 0u);
+    EXPECT_EQ(surface.Pixel(3 * 32 + 31, 4 * 32), 0u);
+
+    view.tool = CursorTool::Eraser;
+    view.eraserRadius = 2;
+    surface = Draw();
+    EXPECT_EQ(surface.Pixel(3 * 32, 2 * 32), 0xFFFFFFu);  // black inverted
+    EXPECT_EQ(surface.Pixel(5 * 32, 4 * 32), 0u);        // no preview
+    view.tool = CursorTool::Other;
+    surface = Draw();
+    EXPECT_EQ(surface.Pixel(5 * 32, 4 * 32), 0xFFFFFFu);
+    EXPECT_EQ(surface.Pixel(4 * 32, 3 * 32), 0u);
+}
+
+TEST_F(MapDrawerTest, AnimationTickFindsTheFirstAnimatedThingPerTile)
+{
+    const int32_t ground = Ground(0x303030);
+    ItemType animated;
+    animated.animationPhases = 3;
+    const int32_t flame = Band(0xFF8000, 0, 4, animated);
+    Place(1, 1, 7, ground);
+    Place(1, 1, 7, flame);
+    Place(2, 1, 7, ground);
+    for (int k = 0; k < 10; ++k) {
+        Place(2, 1, 7, Band(0x010101, 0, 1));
+    }
+    Place(2, 1, 7, flame);  // the eleventh thing: not looked at
+    Place(3, 2, 6, flame);  // floor 6, shown one tile up-left at floor 6
+    const auto rects = drawer.AnimatedRects(view);
+    ASSERT_EQ(rects.size(), 1u);
+    EXPECT_EQ(rects[0], (Rect{32, 32, 64, 64}));
+    view.geometry.SetFloor(6);
+    const auto upper = drawer.AnimatedRects(view);
+    ASSERT_EQ(upper.size(), 1u);
+    EXPECT_EQ(upper[0], (Rect{64, 32, 96, 64}));
+    EXPECT_EQ(AnimationCounterFromMilliseconds(500), 43200);
+    EXPECT_EQ(AnimationCounterFromMilliseconds(999), static_cast<uint16_t>(86313));
+}
+
+}  // namespace
+}  // namespace tessark
