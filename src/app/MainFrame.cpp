@@ -21,6 +21,7 @@
 #include "app/MessageBoxSink.h"
 #include "app/RecentFileList.h"
 #include "app/SpriteListCtrl.h"
+#include "app/ToolCommands.h"
 #include "data/GameData.h"
 #include "model/TessarkDoc.h"
 #include "view/TessarkView.h"
@@ -61,6 +62,7 @@ CMainFrame::CMainFrame(const EditorContext& context, QWidget* parent)
 
     ConnectCommands();
     ConnectViewCommands();
+    toolCommands_ = new ToolCommands(*commands_, *view_, *this);
     RestoreBarState();
     context_.messages.SetParent(this);
     UpdateTitle();
@@ -236,7 +238,9 @@ void CMainFrame::OnDocumentReset()
 
 void CMainFrame::UpdateTitle()
 {
-    setWindowTitle(ToDisplayText(context_.document.GetTitle()) + " - Tessark");
+    // A star after the map's name while it has changes that are not saved.
+    const QString modified = context_.document.IsModified() ? "*" : "";
+    setWindowTitle(ToDisplayText(context_.document.GetTitle()) + modified + " - Tessark");
 }
 
 // --- Window ------------------------------------------------------------------------------

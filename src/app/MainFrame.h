@@ -17,6 +17,7 @@ class CTessarkView;
 class CommandTable;
 class FileCommands;
 class RecentFileList;
+class ToolCommands;
 
 // The main window: menus, toolbar, the "Materials" bar, the status bar and the map view. It
 // relays what one window tells the others (a brush type chosen, the cursor tile, progress,
@@ -49,6 +50,7 @@ public:
     CMainToolBar& ToolBar() const { return *toolBar_; }
     CommandTable& Commands() const { return *commands_; }
     FileCommands& Files() const { return *fileCommands_; }
+    ToolCommands& Tools() const { return *toolCommands_; }
     RecentFileList& RecentFiles() const { return *recentFiles_; }
     const MainMenus& Menus() const { return menus_; }
 
@@ -77,6 +79,7 @@ private:
     CTessarkView* view_;
     RecentFileList* recentFiles_;
     FileCommands* fileCommands_;
+    ToolCommands* toolCommands_ = nullptr;
     bool stateSaved_ = false;
 };
 

@@ -29,6 +29,13 @@ public:
     int32_t GetCenterZ() const { return centerZ_; }
     Position GetCenter() const { return {centerX_, centerY_, centerZ_}; }
     int32_t GetRadius() const { return radius_; }
+    // Moves the area; the creatures keep their offsets and so move along.
+    void SetCenter(const Position& center)
+    {
+        centerX_ = center.x;
+        centerY_ = center.y;
+        centerZ_ = center.z;
+    }
 
     // On the centre's floor and no farther from the centre than the radius (Euclidean).
     bool Contains(const Position& position) const;

@@ -1,5 +1,6 @@
 #include "view/TessarkView.h"
 
+#include <QContextMenuEvent>
 #include <QCursor>
 #include <QElapsedTimer>
 #include <QImage>
@@ -17,6 +18,7 @@
 #include "model/TessarkDoc.h"
 #include "render/SpriteRenderer.h"
 #include "view/Minimap.h"
+#include "view/ViewToolInput.h"
 
 namespace tessark {
 
@@ -56,6 +58,7 @@ CTessarkView::CTessarkView(CTessarkDoc& document, SpriteRenderer& renderer, QWid
     }
     renderer_.SetZoom(geometry_.Zoom());
     document_.AddViewHintListener(*this);
+    toolInput_ = new ViewToolInput(*this);
 }
 
 CTessarkView::~CTessarkView()
@@ -262,16 +265,7 @@ void CTessarkView::timerEvent(QTimerEvent* event)
 
 // --- Input and relayed messages ----------------------------------------------------------
 
-QRect CTessarkView::CursorFrameRect(const Position& tile) const
-{
-    const std::optional<Rect> rect = geometry_.TileRect(tile.x, tile.y, tile.z);
-    if (!rect) {
-        return {};
-    }
-    return ToQRect(geometry_.DrawingToClient(*rect, ScrollPosition())).adjusted(-1, -1, 1, 1);
-}
-
-void CTessarkView::TrackCursor(QPoint windowPoint)
+void CTessarkView::TrackCursor(QPoint windowPoint, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
 {
     const Point drawing = geometry_.ClientToDrawing(Point{windowPoint.x(), windowPoint.y()}, ScrollPosition());
     const Point column = geometry_.PointToTile(drawing);
@@ -279,33 +273,46 @@ void CTessarkView::TrackCursor(QPoint windowPoint)
     if (tile == cursorTile_) {
         return;
     }
-    const Position old = cursorTile_;
     cursorTile_ = tile;
     emit CursorTileChanged(tile);
-    if (showCursorFrame_) {
-        viewport()->update(CursorFrameRect(old));
-        viewport()->update(CursorFrameRect(tile));
-    }
+    toolInput_->CursorMoved(tile, buttons, modifiers);
 }
 
 void CTessarkView::mouseMoveEvent(QMouseEvent* event)
 {
-    TrackCursor(event->position().toPoint());
+    TrackCursor(event->position().toPoint(), event->buttons(), event->modifiers());
     QAbstractScrollArea::mouseMoveEvent(event);
+}
+
+void CTessarkView::mousePressEvent(QMouseEvent* event)
+{
+    TrackCursor(event->position().toPoint());
+    toolInput_->Press(event);
+}
+
+void CTessarkView::mouseReleaseEvent(QMouseEvent* event)
+{
+    toolInput_->Release(event);
+}
+
+void CTessarkView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    toolInput_->DoubleClick(event);
+}
+
+void CTessarkView::contextMenuEvent(QContextMenuEvent* event)
+{
+    toolInput_->ContextMenu(event->pos(), event->globalPos());
 }
 
 void CTessarkView::OnBrushTypeChosen(int32_t key)
 {
-    if (document_.Database().GetType(key) == nullptr) {
-        return;
-    }
-    document_.currentItemKey = key;
-    viewport()->update();
+    toolInput_->ChooseBrushType(key);
 }
 
-void CTessarkView::OnHouseChanged(int, int32_t)
+void CTessarkView::OnHouseChanged(int code, int32_t houseId)
 {
-    // Only the house tool keeps a selected house; without it nothing here depends on houses.
+    toolInput_->HouseChanged(code, houseId);
 }
 
 void CTessarkView::keyPressEvent(QKeyEvent* event)
@@ -418,9 +425,9 @@ MapViewState CTessarkView::ViewState() const
     state.showShades = switches_.showShades;
     state.showSpawns = switches_.showSpawns;
     state.showCreatures = switches_.showCreatures;
-    state.showCursorFrame = showCursorFrame_;
     state.animationCounter = animationCounter_;
     state.cursor = cursorTile_;
+    toolInput_->FillViewState(state);
     return state;
 }
 

@@ -18,6 +18,7 @@ namespace tessark {
 class CMinimap;
 class CTessarkDoc;
 class SpriteRenderer;
+class ViewToolInput;
 
 // The map view: shows the open map through the engine's renderer and turns window input into
 // engine calls. All painting goes through an off-screen buffer the size of the window, and only
@@ -75,8 +76,12 @@ public:
 
     // --- Input and relayed messages.
     const Position& CursorTile() const { return cursorTile_; }
-    // Tracks the cursor as a mouse move to that window point does.
-    void TrackCursor(QPoint windowPoint);
+    // Tracks the cursor as a mouse move to that window point does; with the left button held
+    // the active tool works on the tile the cursor enters.
+    void TrackCursor(QPoint windowPoint, Qt::MouseButtons buttons = Qt::NoButton,
+                     Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    // The editing tools working on this view.
+    ViewToolInput& ToolInput() const { return *toolInput_; }
     // A type chosen in the palette or by "Jump to item...".
     void OnBrushTypeChosen(int32_t key);
     void OnHouseChanged(int code, int32_t houseId);
@@ -111,6 +116,10 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
 
 private:
@@ -119,14 +128,12 @@ private:
     void StopAnimationTimer();
     void InvalidateAll();
     void InvalidateDrawing(const Rect& drawing);
-    QRect CursorFrameRect(const Position& tile) const;
 
     CTessarkDoc& document_;
     SpriteRenderer& renderer_;
     MapDrawer drawer_;
     ViewGeometry geometry_;
     DisplaySwitches switches_;
-    bool showCursorFrame_ = true;
     uint16_t animationCounter_ = 0;
     Surface buffer_;
     bool initialized_ = false;
@@ -136,6 +143,7 @@ private:
     int maxNewMapWidth_ = kNewMapSizeLimit;
     int maxNewMapHeight_ = kNewMapSizeLimit;
     double lastPaintMs_ = 0.0;
+    ViewToolInput* toolInput_ = nullptr;
 };
 
 }  // namespace tessark

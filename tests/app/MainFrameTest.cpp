@@ -97,18 +97,17 @@ TEST_F(MainFrameTest, CommandsOfLaterToolsArePresentButDisabled)
                    ShowShade, ShowSpawns, ShowCreatures, FloorUp, FloorDown, GroundFloor, About}) {
         EXPECT_TRUE(Enabled(id)) << id;
     }
-    for (int id : {Undo, Cut, Copy, Paste, Delete, SelectTool, MoveTool, SelectionTool, PaintBrush, Eraser,
-                   ProtectionZoneTool, SpawnTool, HouseTool, Overview, JumpToItem, VerifyMap, EditTowns, EditHouses,
-                   DeselectHouse, BrushSizeFirst, EraserSizeLast}) {
+    for (int id : {Undo, Cut, Copy, Paste, Delete, MoveTool, SelectionTool, Overview, VerifyMap, EditTowns,
+                   EditHouses, DeselectHouse}) {
         ASSERT_NE(commands.Action(id), nullptr) << id;
         EXPECT_FALSE(Enabled(id)) << id;
     }
     // A disabled command's key does nothing; its accelerator follows the command.
-    QAction* brushKey = commands.AcceleratorFor(QKeySequence(Qt::Key_B));
-    ASSERT_NE(brushKey, nullptr);
-    EXPECT_FALSE(brushKey->isEnabled());
-    commands.Action(PaintBrush)->setEnabled(true);
-    EXPECT_TRUE(brushKey->isEnabled());
+    QAction* selectionKey = commands.AcceleratorFor(QKeySequence(Qt::Key_R));
+    ASSERT_NE(selectionKey, nullptr);
+    EXPECT_FALSE(selectionKey->isEnabled());
+    commands.Action(SelectionTool)->setEnabled(true);
+    EXPECT_TRUE(selectionKey->isEnabled());
 }
 
 TEST_F(MainFrameTest, ToolbarButtonsInOrderWithThreeDropDowns)

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <unordered_set>
+#include <vector>
+
+#include "model/Position.h"
+
+namespace tessark {
+
+class CTessarkDoc;
+
+// The selected map positions, in the order they were added, without repeats.
+class Selection {
+public:
+    // Refused (false) when the position is already selected, holds no tile or lies outside the
+    // map.
+    bool Add(const CTessarkDoc& document, const Position& position);
+    // Appends without the tile and map checks, for positions the document just filled.
+    bool AddUnchecked(const Position& position);
+    // False when the position was not selected.
+    bool Remove(const Position& position);
+    void Clear()
+    {
+        positions_.clear();
+        members_.clear();
+    }
+
+    // Constant time: the drawing code asks for every tile it draws.
+    bool Contains(const Position& position) const { return members_.contains(position); }
+    bool Empty() const { return positions_.empty(); }
+    size_t Size() const { return positions_.size(); }
+    std::span<const Position> Positions() const { return positions_; }
+
+private:
+    struct PositionHash {
+        size_t operator()(const Position& p) const
+        {
+            return std::hash<uint64_t>{}((uint64_t{static_cast<uint32_t>(p.x)} << 32) ^
+                                         (uint64_t{static_cast<uint32_t>(p.y)} << 8) ^
+                                         static_cast<uint32_t>(p.z));
+        }
+    };
+
+    std::vector<Position> positions_;
+    std::unordered_set<Position, PositionHash> members_;
+};
+
+}  // namespace tessark

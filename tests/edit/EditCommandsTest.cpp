@@ -1,0 +1,210 @@
+#include <gtest/gtest.h>
+
+#include "edit/EditCommandIds.h"
+#include "edit/EditTestWorld.h"
+
+namespace tessark {
+namespace {
+
+using namespace edit_test;
+
+class EditCommandsTest : public ::testing::Test, public ToolWorld {
+protected:
+    EditCommands& Commands() { return controller->Commands(); }
+    ToolContext& Context() { return controller->Context(); }
+    std::vector<int> MenuIds(const ContextMenuModel& menu)
+    {
+        std::vector<int> ids;
+        for (const ContextMenuItem& item : menu.items) {
+            ids.push_back(item.commandId);
+        }
+        return ids;
+    }
+    const ContextMenuItem* MenuItem(const ContextMenuModel& menu, int commandId)
+    {
+        for (const ContextMenuItem& item : menu.items) {
+            if (item.commandId == commandId) {
+                return &item;
+            }
+        }
+        return nullptr;
+    }
+};
+
+TEST_F(EditCommandsTest, SelectMakesTheChosenItemTheBrush)
+{
+    Put(kGround, {100, 100, 7});
+    Put(kBorder, {100, 100, 7});
+    Tool(ToolKind::Select);
+    EXPECT_FALSE(Commands().IsEnabled(command::kSelect));
+    Click({100, 100, 7});
+    ASSERT_TRUE(Commands().IsEnabled(command::kSelect));
+
+    const ToolOutcome outcome = Commands().Run(command::kSelect);
+    EXPECT_EQ(document.currentItemKey, kBorder);
+    EXPECT_EQ(Context().CurrentTool(), ToolKind::PaintBrush);
+    EXPECT_EQ(outcome.showTypeInPalette, kBorder);
+    EXPECT_TRUE(outcome.toolChanged);
+    // Only with the select tool.
+    EXPECT_FALSE(Commands().IsEnabled(command::kSelect));
+}
+
+TEST_F(EditCommandsTest, HouseSelectionExitAndTheirTexts)
+{
+    Put(kGround, {100, 100, 7});
+    Put(kGround, {101, 100, 7});
+    House* house = document.Houses().GetHouse(3, true);
+    house->AddTile(document.GetTile(100, 100, 7));
+    EXPECT_FALSE(Commands().IsEnabled(command::kSetHouseExit));
+    EXPECT_FALSE(Commands().IsEnabled(command::kDeselectHouse));
+
+    Tool(ToolKind::Select);
+    Click({100, 100, 7});
+    EXPECT_EQ(Commands().Text(command::kSelectHouse), "Select house");
+    ToolOutcome outcome = Commands().Run(command::kSelectHouse);
+    EXPECT_EQ(Context().SelectedHouse(), house);
+    EXPECT_EQ(Context().CurrentTool(), ToolKind::House);
+    EXPECT_FALSE(Context().SelectedThing());
+    EXPECT_TRUE(outcome.houseStatusChanged && outcome.houseTintsChanged);
+    EXPECT_EQ(Commands().Text(command::kSelectHouse), "De-select house");
+
+    Hover({101, 100, 7});
+    document.SetModifiedFlag(false);
+    Commands().Run(command::kSetHouseExit);
+    EXPECT_EQ(house->entryX, 101);
+    EXPECT_EQ(house->entryY, 100);
+    EXPECT_EQ(house->entryZ, 7);
+    EXPECT_TRUE(document.IsModified());
+
+    // Selecting the selected house again deselects it.
+    Hover({100, 100, 7});
+    Commands().Run(command::kSelectHouse);
+    EXPECT_EQ(Context().SelectedHouse(), nullptr);
+    Commands().Run(command::kSelectHouse);
+    EXPECT_TRUE(Commands().Run(command::kDeselectHouse).houseStatusChanged);
+    EXPECT_EQ(Context().SelectedHouse(), nullptr);
+    EXPECT_EQ(Commands().HouseStatusText(), "No house selected.");
+    Tool(ToolKind::Eraser);
+    EXPECT_EQ(Commands().HouseStatusText(), "");
+}
+
+TEST_F(EditCommandsTest, DeletedOrClearedHousesAreForgotten)
+{
+    House* house = document.Houses().GetHouse(3, true);
+    ToolOutcome outcome;
+    Context().SetSelectedHouse(house, outcome);
+    EXPECT_FALSE(Commands().HouseListChanged(1, 4).houseStatusChanged);
+    EXPECT_TRUE(Commands().HouseListChanged(2, 3).houseTintsChanged);
+    document.Houses().RemoveHouse(house);
+    EXPECT_EQ(Context().SelectedHouse(), nullptr);
+    EXPECT_TRUE(Commands().HouseListChanged(1, 3).houseStatusChanged);
+    EXPECT_EQ(Context().SelectedHouseId(), std::nullopt);
+
+    // A new map forgets the house, the chosen thing and the selection.
+    Context().SetSelectedHouse(document.Houses().GetHouse(5, true), outcome);
+    Put(kGround, {100, 100, 7});
+    Context().GetSelection().Add(document, {100, 100, 7});
+    Tool(ToolKind::Select);
+    Click({100, 100, 7});
+    document.DeleteContents();
+    EXPECT_EQ(Context().SelectedHouseId(), std::nullopt);
+    EXPECT_FALSE(Context().SelectedThing());
+    EXPECT_TRUE(Context().GetSelection().Empty());
+}
+
+TEST_F(EditCommandsTest, FillGroundFillsOnlyEmptyVisiblePositionsInsideTheMap)
+{
+    Put(kPlain, {21, 21, 7});
+    Commands().ChooseBrushType(kPlain);
+    EXPECT_FALSE(Commands().IsEnabled(command::kFillGround));
+    Commands().ChooseBrushType(kOtherGround);
+    Hover({30, 30, 6});
+    EXPECT_FALSE(Commands().IsEnabled(command::kFillGround));
+    Hover({30, 30, 8});
+    EXPECT_TRUE(Commands().IsEnabled(command::kFillGround));
+    Hover({30, 30, 7});
+    ASSERT_TRUE(Commands().IsEnabled(command::kFillGround));
+
+    recorder.redrawAtOnce.clear();
+    const ToolOutcome outcome = Commands().FillGround({15, 15, 24, 22, 7});
+    // Columns 20..24 and rows 20..22 lie inside; (21, 21) already had a tile.
+    EXPECT_EQ(document.Tiles().Size(), 5u * 3u);
+    EXPECT_EQ(Keys({21, 21, 7}), std::vector<int32_t>{kPlain});
+    EXPECT_EQ(Keys({24, 22, 7}), std::vector<int32_t>{kOtherGround});
+    EXPECT_EQ(recorder.redrawAtOnce, std::vector<int32_t>(14, 0));
+    EXPECT_EQ(outcome.changed.Minimap(), (TileArea{20, 20, 24, 22, 7}));
+}
+
+TEST_F(EditCommandsTest, JumpToItemTakesServerIdsWithinTheTypeCount)
+{
+    Commands().ChooseBrushType(kPlain);
+    const EditCommands::JumpRange range = Commands().JumpToItemRange();
+    EXPECT_EQ(range.minimum, 100);
+    EXPECT_EQ(range.maximum, static_cast<int32_t>(database.ServerTypes().size()) + 100);
+    EXPECT_EQ(range.initial, kPlain + 100);
+
+    ToolOutcome outcome = Commands().JumpToItem(100);
+    EXPECT_EQ(document.currentItemKey, kKeyZero);
+    EXPECT_EQ(outcome.showTypeInPalette, kKeyZero);
+    EXPECT_FALSE(Commands().JumpToItem(99).showTypeInPalette);
+    EXPECT_FALSE(Commands().JumpToItem(range.maximum + 1).showTypeInPalette);
+    EXPECT_EQ(document.currentItemKey, kKeyZero);
+    // Within the range but without a type: the brush stays.
+    EXPECT_EQ(Commands().JumpToItem(105).showTypeInPalette, 5);
+    EXPECT_EQ(document.currentItemKey, kKeyZero);
+}
+
+TEST_F(EditCommandsTest, ContextMenuOffersWhatAppliesAtTheCursor)
+{
+    ToolOutcome outcome;
+    EXPECT_FALSE(controller->ContextMenu({-1, 5, 7}, outcome));
+    EXPECT_FALSE(controller->ContextMenu({5, 1000, 7}, outcome));
+
+    Put(kGround, {100, 100, 7});
+    Put(kGround, {101, 100, 7});
+    Put(kGround, {102, 100, 7});
+    House* house = document.Houses().GetHouse(3, true);
+    house->AddTile(document.GetTile(100, 100, 7));
+    Context().GetSelection().Add(document, {101, 100, 7});
+    Commands().ChooseBrushType(kGround);
+
+    // An empty spot: 132.
+    std::optional<ContextMenuModel> menu = controller->ContextMenu({5, 5, 7}, outcome);
+    ASSERT_TRUE(menu);
+    EXPECT_EQ(menu->menuId, kContextMenuNoThing);
+    EXPECT_EQ(menu->items, (std::vector<ContextMenuItem>{{command::kPaste, "Paste\tCtrl+V", false},
+                                                         {command::kFillGround, "Fill ground", true}}));
+    EXPECT_EQ(Context().CurrentTool(), ToolKind::Select);
+    EXPECT_TRUE(Context().GetSelection().Empty());
+    EXPECT_EQ(Context().CursorTile(), (Position{5, 5, 7}));
+
+    // A thing outside houses, no house selected: no house lines.
+    menu = controller->ContextMenu({101, 100, 7}, outcome);
+    EXPECT_EQ(menu->menuId, kContextMenuThing);
+    EXPECT_EQ(MenuIds(*menu), (std::vector<int>{command::kCut, command::kCopy, command::kPaste,
+                                                command::kDelete, command::kSelect,
+                                                command::kProperties}));
+    EXPECT_TRUE(MenuItem(*menu, command::kSelect)->enabled);
+    EXPECT_FALSE(MenuItem(*menu, command::kProperties)->enabled);
+    EXPECT_EQ(MenuItem(*menu, command::kCut)->text, "Cu&t\tCtrl+X");
+
+    // A house tile: "Select house".
+    menu = controller->ContextMenu({100, 100, 7}, outcome);
+    EXPECT_EQ(MenuIds(*menu), (std::vector<int>{command::kCut, command::kCopy, command::kPaste,
+                                                command::kDelete, command::kSelectHouse,
+                                                command::kSelect, command::kProperties}));
+    EXPECT_EQ(MenuItem(*menu, command::kSelectHouse)->text, "Select house");
+
+    // With the house selected: "De-select house" on its tile, "Set house exit" elsewhere.
+    Context().SetSelectedHouse(house, outcome);
+    menu = controller->ContextMenu({100, 100, 7}, outcome);
+    EXPECT_EQ(MenuItem(*menu, command::kSelectHouse)->text, "De-select house");
+    EXPECT_FALSE(MenuItem(*menu, command::kSetHouseExit));
+    menu = controller->ContextMenu({102, 100, 7}, outcome);
+    EXPECT_FALSE(MenuItem(*menu, command::kSelectHouse));
+    ASSERT_TRUE(MenuItem(*menu, command::kSetHouseExit));
+    EXPECT_TRUE(MenuItem(*menu, command::kSetHouseExit)->enabled);
+}
+
+}  // namespace
+}  // namespace tessark

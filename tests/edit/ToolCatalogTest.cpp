@@ -1,0 +1,127 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "edit/BrushSize.h"
+#include "edit/ChangedArea.h"
+#include "edit/EditCommandIds.h"
+#include "edit/EditTestWorld.h"
+#include "edit/ToolKind.h"
+
+namespace tessark {
+namespace {
+
+using namespace edit_test;
+
+TEST(ToolCatalogTest, CommandsKeysAndTextsIdentifyEachToolOnce)
+{
+    std::set<int> commands;
+    std::set<char> keys;
+    for (ToolKind kind : kAllTools) {
+        const ToolInfo& info = GetToolInfo(kind);
+        EXPECT_EQ(info.kind, kind);
+        EXPECT_EQ(ToolForCommand(info.commandId), kind);
+        EXPECT_EQ(ToolForKey(info.key), kind);
+        commands.insert(info.commandId);
+        keys.insert(info.key);
+    }
+    EXPECT_EQ(commands.size(), kAllTools.size());
+    EXPECT_EQ(keys.size(), kAllTools.size());
+    EXPECT_EQ(ToolForKey('J'), std::nullopt);
+    EXPECT_EQ(ToolForCommand(command::kFillGround), std::nullopt);
+
+    const ToolInfo& eraser = GetToolInfo(ToolKind::Eraser);
+    EXPECT_EQ(eraser.commandId, 32849);
+    EXPECT_EQ(eraser.key, 'E');
+    EXPECT_STREQ(eraser.tooltip, "Erase Tool (E)");
+    EXPECT_STREQ(eraser.statusText, "Eraser Tool: Use to erase items");
+    EXPECT_STREQ(GetToolInfo(ToolKind::Spawn).tooltip, "Spawn Tool (A)");
+    EXPECT_STREQ(GetToolInfo(ToolKind::House).statusText,
+                 "House Tool: Use to add/delete a new house");
+}
+
+TEST(ToolCatalogTest, BrushSizesMapCommandsToRadii)
+{
+    EXPECT_EQ(BrushSize::Text(0), "1x1");
+    EXPECT_EQ(BrushSize::Text(4), "9x9");
+    EXPECT_EQ(BrushSize::Text(5), "");
+    EXPECT_EQ(BrushSize::BrushRadiusFor(32857), 0);
+    EXPECT_EQ(BrushSize::BrushRadiusFor(32861), 4);
+    EXPECT_EQ(BrushSize::BrushRadiusFor(32862), std::nullopt);
+    EXPECT_EQ(BrushSize::BrushRadiusFor(32916), std::nullopt);
+    EXPECT_EQ(BrushSize::EraserRadiusFor(32918), 2);
+    EXPECT_EQ(BrushSize::EraserCommand(3), 32919);
+}
+
+TEST(ToolCatalogTest, SizeCommandsSetTheirRadiusAndCheckIt)
+{
+    ToolWorld world;
+    EditCommands& commands = world.controller->Commands();
+    EXPECT_TRUE(commands.IsChecked(BrushSize::BrushCommand(0)));
+    EXPECT_TRUE(commands.Run(BrushSize::BrushCommand(3)).repaintView);
+    commands.Run(BrushSize::EraserCommand(2));
+    EXPECT_EQ(world.controller->Context().BrushRadius(), 3);
+    EXPECT_EQ(world.controller->Context().EraserRadius(), 2);
+    EXPECT_TRUE(commands.IsChecked(BrushSize::BrushCommand(3)));
+    EXPECT_FALSE(commands.IsChecked(BrushSize::BrushCommand(0)));
+    EXPECT_TRUE(commands.IsChecked(BrushSize::EraserCommand(2)));
+    EXPECT_EQ(commands.Text(BrushSize::EraserCommand(1)), "3x3");
+
+    // The cursor frame follows the active tool's radius.
+    EXPECT_EQ(world.controller->CursorFrameRadius(), 3);
+    world.Tool(ToolKind::Eraser);
+    EXPECT_EQ(world.controller->CursorFrameRadius(), 2);
+    world.Tool(ToolKind::Select);
+    EXPECT_EQ(world.controller->CursorFrameRadius(), 0);
+}
+
+TEST(ToolCatalogTest, ChoosingAToolClearsSelectionAndChosenThingAsItSays)
+{
+    ToolWorld world;
+    ToolContext& context = world.controller->Context();
+    world.Put(kGround, {100, 100, 7});
+    world.Put(kPlain, {100, 100, 7});
+    auto select = [&] {
+        context.GetSelection().Add(world.document, {100, 100, 7});
+        world.Tool(ToolKind::Select);
+        world.Click({100, 100, 7});
+        context.GetSelection().Add(world.document, {100, 100, 7});
+    };
+
+    select();
+    ToolOutcome outcome = world.Tool(ToolKind::House);
+    EXPECT_TRUE(outcome.toolChanged && outcome.houseStatusChanged && outcome.repaintView);
+    EXPECT_EQ(context.CurrentTool(), ToolKind::House);
+    EXPECT_FALSE(context.GetSelection().Empty());
+    EXPECT_FALSE(context.SelectedThing());
+
+    select();
+    world.Tool(ToolKind::Eraser);
+    EXPECT_TRUE(context.GetSelection().Empty());
+    EXPECT_TRUE(context.SelectedThing());
+
+    // Tools without behaviour in this build cannot be chosen; the move tool also needs a
+    // selection.
+    EditCommands& commands = world.controller->Commands();
+    EXPECT_FALSE(commands.IsToolAvailable(ToolKind::Selection));
+    EXPECT_FALSE(commands.IsEnabled(command::kSelectionTool));
+    EXPECT_FALSE(commands.IsEnabled(command::kMoveTool));
+    world.Tool(ToolKind::Selection);
+    EXPECT_EQ(context.CurrentTool(), ToolKind::Eraser);
+    EXPECT_TRUE(commands.IsChecked(command::kEraser));
+}
+
+TEST(ToolCatalogTest, ChangedAreaReachesUpLeftForLargeItemsAndGivesUpAcrossFloors)
+{
+    ChangedArea area;
+    EXPECT_TRUE(area.Empty());
+    area.Add({10, 10, 7}, 2, 3, true);
+    area.Add({12, 11, 7}, 1, 1, false);
+    EXPECT_EQ(area.Drawn(), (TileArea{9, 8, 12, 11, 7}));
+    EXPECT_EQ(area.Minimap(), (TileArea{10, 10, 10, 10, 7}));
+    area.Add({12, 11, 6}, 1, 1, true);
+    EXPECT_TRUE(area.Everything());
+}
+
+}  // namespace
+}  // namespace tessark

@@ -1,0 +1,409 @@
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "app/CommandIds.h"
+#include "app/CommandTable.h"
+#include "app/EditorTestWorld.h"
+#include "app/MainFrame.h"
+#include "app/MainStatusBar.h"
+#include "app/ModalScript.h"
+#include "app/SpriteListCtrl.h"
+#include "app/MaterialsBar.h"
+#include "dialogs/InputDialog.h"
+#include "model/TessarkDoc.h"
+#include "view/Minimap.h"
+#include "view/TessarkView.h"
+#include "view/ViewToolInput.h"
+
+namespace tessark::test {
+namespace {
+
+// Keys of the test data set.
+constexpr int32_t kGrass = 0;
+constexpr int32_t kDirt = 1;
+constexpr int32_t kBag = 3;
+constexpr int32_t kRat = 11;
+
+// Records the regions the viewport is asked to paint.
+class PaintRecorder final : public QObject {
+public:
+    explicit PaintRecorder(QWidget& widget) { widget.installEventFilter(this); }
+    QRegion painted;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            painted += static_cast<QPaintEvent*>(event)->region();
+        }
+        return false;
+    }
+};
+
+// One context menu as it popped up: its lines and whether each was enabled.
+struct SeenMenu {
+    QString name;
+    QStringList texts;
+    QList<bool> enabled;
+};
+
+class ToolInputTest : public ::testing::Test {
+protected:
+    ToolInputTest()
+    {
+        frame.resize(900, 700);
+        frame.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&frame));
+        view.setFocus();
+        QApplication::processEvents();
+    }
+
+    // The middle of the tile in window pixels.
+    QPoint At(int x, int y) const
+    {
+        const std::optional<Rect> tile = view.Geometry().TileRect(x, y, view.CurrentFloor());
+        const Rect client = view.Geometry().DrawingToClient(*tile, view.ScrollPosition());
+        return {(client.left + client.right) / 2, (client.top + client.bottom) / 2};
+    }
+    void Send(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held,
+              Qt::KeyboardModifiers modifiers = {})
+    {
+        QMouseEvent event(type, at, view.viewport()->mapToGlobal(at), button, held, modifiers);
+        QApplication::sendEvent(view.viewport(), &event);
+    }
+    void Move(QPoint at, Qt::MouseButtons held = {}, Qt::KeyboardModifiers modifiers = {})
+    {
+        Send(QEvent::MouseMove, at, Qt::NoButton, held, modifiers);
+    }
+    void Press(QPoint at, Qt::KeyboardModifiers modifiers = {})
+    {
+        Move(at, {}, modifiers);
+        Send(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton, modifiers);
+    }
+    void Release(QPoint at, Qt::KeyboardModifiers modifiers = {})
+    {
+        Send(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton, modifiers);
+    }
+    void Click(QPoint at, Qt::KeyboardModifiers modifiers = {})
+    {
+        Press(at, modifiers);
+        Release(at, modifiers);
+    }
+    // Presses on the first point, drags through the others and releases on the last.
+    void Stroke(std::initializer_list<QPoint> points, Qt::KeyboardModifiers modifiers = {})
+    {
+        Press(*points.begin(), modifiers);
+        for (QPoint point : points) {
+            Move(point, Qt::LeftButton, modifiers);
+        }
+        Release(*(points.end() - 1), modifiers);
+    }
+    // Right-clicks and reads the menu that pops up; chooses the line with that text, if any.
+    SeenMenu RightClick(QPoint at, const QString& choose = {})
+    {
+        Move(at);
+        SeenMenu seen;
+        QTimer::singleShot(0, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (menu == nullptr) {
+                return;
+            }
+            seen.name = menu->objectName();
+            QAction* chosen = nullptr;
+            for (QAction* action : menu->actions()) {
+                seen.texts << action->text();
+                seen.enabled << action->isEnabled();
+                if (action->text() == choose) {
+                    chosen = action;
+                }
+            }
+            if (chosen) {
+                menu->setActiveAction(chosen);
+                QTest::keyClick(menu, Qt::Key_Return);
+            } else {
+                menu->close();
+            }
+        });
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, view.viewport()->mapToGlobal(at));
+        QApplication::sendEvent(view.viewport(), &event);
+        // The offscreen platform does not give the window back its activation after a popup.
+        frame.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&frame));
+        return seen;
+    }
+    void Key(Qt::Key key) { QTest::keyClick(&view, key); }
+    ToolController& Tools() { return view.ToolInput().Controller(); }
+    QAction* Action(int id) { return commands.Action(id); }
+    size_t Things(int x, int y) const
+    {
+        const CTile* tile = document.GetTile(x, y, 7);
+        return tile ? tile->GetThingCount() : 0;
+    }
+
+    EditorTestWorld world;
+    CMainFrame& frame = world.Frame();
+    CTessarkView& view = frame.View();
+    CommandTable& commands = frame.Commands();
+    CTessarkDoc& document = world.Document();
+};
+
+TEST_F(ToolInputTest, NineByNineGroundStrokeFromThePaletteRepaintsOnlyTheChangedTiles)
+{
+    frame.OnBrushTypeChosen(kGrass);
+    EXPECT_TRUE(Action(command::PaintBrush)->isChecked());
+    commands.Trigger(command::BrushSizeLast);
+    EXPECT_TRUE(Action(command::BrushSizeLast)->isChecked());
+    EXPECT_FALSE(Action(command::BrushSizeFirst)->isChecked());
+    const QString cleanTitle = frame.windowTitle();
+    view.ShowMinimap();
+    QApplication::processEvents();
+
+    Move(At(30, 30));
+    QApplication::processEvents();
+    PaintRecorder recorder(*view.viewport());
+    PaintRecorder minimapRecorder(*view.Minimap());
+    Send(QEvent::MouseButtonPress, At(30, 30), Qt::LeftButton, Qt::LeftButton);
+    QApplication::processEvents();
+    // Only the square is painted, not the window; the minimap only its 81 pixels.
+    const QRect square = view.ToolInput().TileAreaRect({26, 26, 34, 34, 7});
+    ASSERT_FALSE(recorder.painted.isEmpty());
+    EXPECT_TRUE(square.contains(recorder.painted.boundingRect()));
+    EXPECT_LT(recorder.painted.boundingRect().width(), view.viewport()->width() / 2);
+    ASSERT_FALSE(minimapRecorder.painted.isEmpty());
+    EXPECT_EQ(minimapRecorder.painted.boundingRect().size(), QSize(9, 9));
+
+    // Dragging stamps the square around every tile the cursor enters.
+    Move(At(31, 30), Qt::LeftButton);
+    Move(At(33, 31), Qt::LeftButton);
+    Release(At(33, 31));
+    size_t painted = 0;
+    for (int y = 20; y <= 40; ++y) {
+        for (int x = 20; x <= 40; ++x) {
+            const bool covered = (y >= 26 && y <= 34 && x >= 26 && x <= 35) || (y >= 27 && y <= 35 && x >= 29 && x <= 37);
+            EXPECT_EQ(Things(x, y), covered ? 1u : 0u) << x << "," << y;
+            painted += covered ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(document.Tiles().Size(), painted);
+    EXPECT_TRUE(document.IsModified());
+    EXPECT_EQ(frame.windowTitle(), "Untitled* - Tessark");
+    EXPECT_NE(frame.windowTitle(), cleanTitle);
+    EXPECT_EQ(document.redrawAtOnce, 1);
+
+    // A non-ground type from the palette shrinks the brush to one tile.
+    frame.OnBrushTypeChosen(kBag);
+    EXPECT_TRUE(Action(command::BrushSizeFirst)->isChecked());
+    Click(At(40, 40));
+    EXPECT_EQ(document.Tiles().Size(), painted + 1);
+}
+
+TEST_F(ToolInputTest, ToolKeysChooseToolsAndTheirChecks)
+{
+    const std::pair<Qt::Key, ToolKind> keys[] = {
+        {Qt::Key_E, ToolKind::Eraser}, {Qt::Key_S, ToolKind::Select}, {Qt::Key_P, ToolKind::ProtectionZone},
+        {Qt::Key_A, ToolKind::Spawn},  {Qt::Key_H, ToolKind::House},  {Qt::Key_B, ToolKind::PaintBrush},
+    };
+    for (const auto& [key, kind] : keys) {
+        Key(key);
+        EXPECT_EQ(Tools().Context().CurrentTool(), kind);
+        for (ToolKind other : kAllTools) {
+            EXPECT_EQ(Action(GetToolInfo(other).commandId)->isChecked(), other == kind);
+        }
+    }
+    // The selection and move tools come later: their keys do nothing.
+    Key(Qt::Key_R);
+    Key(Qt::Key_M);
+    EXPECT_EQ(Tools().Context().CurrentTool(), ToolKind::PaintBrush);
+    EXPECT_FALSE(Action(command::SelectionTool)->isEnabled());
+
+    // The house tool shows its status text; another tool takes it away.
+    Key(Qt::Key_H);
+    EXPECT_EQ(frame.StatusBar().PaneText(0), "No house selected.");
+    Key(Qt::Key_E);
+    EXPECT_EQ(frame.StatusBar().PaneText(0), "Ready");
+}
+
+TEST_F(ToolInputTest, SizeMenusSetRadiiAndTheCursorFrame)
+{
+    commands.Trigger(command::EraserSizeFirst + 2);
+    commands.Trigger(command::BrushSizeFirst + 1);
+    EXPECT_EQ(Tools().Context().EraserRadius(), 2);
+    EXPECT_EQ(Tools().Context().BrushRadius(), 1);
+    for (int radius = 0; radius <= 4; ++radius) {
+        EXPECT_EQ(Action(command::EraserSizeFirst + radius)->isChecked(), radius == 2);
+        EXPECT_EQ(Action(command::BrushSizeFirst + radius)->isChecked(), radius == 1);
+    }
+
+    // Moving the cursor repaints the old and the new eraser square, nothing else.
+    Key(Qt::Key_E);
+    Move(At(30, 30));
+    QApplication::processEvents();
+    PaintRecorder recorder(*view.viewport());
+    Move(At(31, 30));
+    QApplication::processEvents();
+    EXPECT_EQ(recorder.painted.boundingRect(), view.ToolInput().TileAreaRect({28, 28, 33, 32, 7}));
+    EXPECT_EQ(frame.StatusBar().PaneText(1), "x: 31");
+}
+
+TEST_F(ToolInputTest, EraserStrokeWithCtrlClearsTilesAndPlainClickKeepsGrounds)
+{
+    for (int x = 30; x <= 33; ++x) {
+        world.Place(kGrass, x, 30, 7);
+        world.Place(kBag, x, 30, 7);
+    }
+    Key(Qt::Key_E);
+    Click(At(30, 30));
+    Click(At(30, 30));
+    EXPECT_EQ(Things(30, 30), 1u);
+    Stroke({At(31, 30), At(32, 30)}, Qt::ControlModifier);
+    EXPECT_EQ(document.GetTile(31, 30, 7), nullptr);
+    EXPECT_EQ(document.GetTile(32, 30, 7), nullptr);
+    EXPECT_EQ(Things(33, 30), 2u);
+}
+
+TEST_F(ToolInputTest, SelectToolDragsAnItemAndPutsItOnTheClipboard)
+{
+    world.Place(kGrass, 30, 30, 7);
+    world.Place(kGrass, 32, 30, 7);
+    world.Place(kBag, 30, 30, 7);
+    Key(Qt::Key_S);
+    Stroke({At(30, 30), At(31, 30), At(32, 30)});
+    EXPECT_EQ(Things(30, 30), 1u);
+    EXPECT_EQ(Things(32, 30), 2u);
+    const QMimeData* clipboard = QApplication::clipboard()->mimeData();
+    ASSERT_NE(clipboard, nullptr);
+    EXPECT_TRUE(clipboard->hasFormat("application/x-tessark-thing"));
+}
+
+TEST_F(ToolInputTest, ProtectionZoneHouseAndSpawnStrokes)
+{
+    for (int x = 30; x <= 34; ++x) {
+        world.Place(kGrass, x, 30, 7);
+    }
+    Key(Qt::Key_P);
+    Stroke({At(30, 30), At(31, 30), At(32, 30)});
+    EXPECT_TRUE(document.GetTile(31, 30, 7)->IsProtectionZone());
+    EXPECT_FALSE(document.GetTile(33, 30, 7)->IsProtectionZone());
+
+    // A house picked from the context menu; dragging adds its tiles, dragging back takes them.
+    House* house = document.Houses().GetHouse(2, true);
+    house->name = "Bakery";
+    house->AddTile(document.GetTile(34, 30, 7));
+    RightClick(At(34, 30), "Select house");
+    EXPECT_EQ(Tools().Context().CurrentTool(), ToolKind::House);
+    EXPECT_EQ(frame.StatusBar().PaneText(0), "Selected house: Bakery.");
+    Stroke({At(33, 30), At(32, 30)});
+    EXPECT_EQ(house->GetTiles().size(), 3u);
+    Stroke({At(32, 30), At(33, 30)});
+    EXPECT_EQ(house->GetTiles().size(), 1u);
+    EXPECT_TRUE(Action(command::DeselectHouse)->isEnabled());
+    commands.Trigger(command::DeselectHouse);
+    EXPECT_EQ(frame.StatusBar().PaneText(0), "No house selected.");
+
+    Key(Qt::Key_A);
+    EXPECT_EQ(Tools().Context().CurrentTool(), ToolKind::Spawn);
+    Click(At(31, 30));
+    ASSERT_EQ(document.Spawns().Size(), 1u);
+    EXPECT_EQ(document.Spawns().GetSpawn(0)->GetCenter(), (Position{31, 30, 7}));
+}
+
+TEST_F(ToolInputTest, ContextMenusOfferTheirLinesPerCase)
+{
+    world.Place(kGrass, 30, 30, 7);
+    world.Place(kGrass, 31, 30, 7);
+    document.Houses().GetHouse(2, true)->AddTile(document.GetTile(31, 30, 7));
+    frame.OnBrushTypeChosen(kDirt);
+
+    SeenMenu empty = RightClick(At(35, 35));
+    EXPECT_EQ(empty.name, "ContextMenu132");
+    EXPECT_EQ(empty.texts, QStringList({"Paste\tCtrl+V", "Fill ground"}));
+    EXPECT_EQ(empty.enabled, QList<bool>({false, true}));
+    EXPECT_EQ(Tools().Context().CurrentTool(), ToolKind::Select);
+    EXPECT_TRUE(Action(command::SelectTool)->isChecked());
+
+    SeenMenu thing = RightClick(At(30, 30));
+    EXPECT_EQ(thing.name, "ContextMenu133");
+    EXPECT_EQ(thing.texts, QStringList({"Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V", "&Delete\tDel",
+                                        "Select", "Properties"}));
+    EXPECT_EQ(thing.enabled, QList<bool>({false, false, false, false, true, false}));
+
+    SeenMenu house = RightClick(At(31, 30));
+    EXPECT_TRUE(house.texts.contains("Select house"));
+    EXPECT_FALSE(house.texts.contains("Set house exit"));
+
+    // "Select" makes the ground the brush and shows it in the palette.
+    RightClick(At(30, 30), "Select");
+    EXPECT_EQ(document.currentItemKey, kGrass);
+    EXPECT_EQ(Tools().Context().CurrentTool(), ToolKind::PaintBrush);
+
+    // "Fill ground" fills the window's empty tiles with the brush ground.
+    RightClick(At(35, 35), "Fill ground");
+    EXPECT_EQ(Things(35, 35), 1u);
+    EXPECT_EQ(Things(30, 30), 1u);
+    EXPECT_GT(document.Tiles().Size(), 200u);
+}
+
+TEST_F(ToolInputTest, JumpToItemRefusesIdsOutsideTheRange)
+{
+    frame.OnBrushTypeChosen(kBag);
+    ModalScript script;
+    QString shownValue;
+    script
+        .Then([&](QWidget* modal) {
+            auto* dialog = qobject_cast<CInputDialog*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            EXPECT_EQ(dialog->windowTitle(), "Jump to");
+            shownValue = dialog->Field().text();
+            dialog->Field().setText("99");
+            // Queued, so that the warning it raises is answered from outside this handler.
+            QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+        })
+        .Press(QMessageBox::Ok)
+        .Then([&](QWidget* modal) {
+            auto* dialog = qobject_cast<CInputDialog*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            dialog->Field().setText("113");
+            QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+        })
+        .Press(QMessageBox::Ok)
+        .Then([&](QWidget* modal) {
+            auto* dialog = qobject_cast<CInputDialog*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            // Only digits go into the field.
+            dialog->Field().clear();
+            QTest::keyClicks(&dialog->Field(), "1x0-0");
+            EXPECT_EQ(dialog->Field().text(), "100");
+            dialog->accept();
+        });
+    Key(Qt::Key_J);
+    EXPECT_EQ(shownValue, QString::number(100 + kBag));
+    ASSERT_EQ(script.Boxes().size(), 2u);
+    EXPECT_EQ(script.Boxes()[0].text, "Enter an integer between 100 and 112.");
+    EXPECT_EQ(document.currentItemKey, kGrass);
+    EXPECT_EQ(script.Unexpected(), 0);
+    EXPECT_EQ(frame.MaterialsBar().Palette().SelectedKey(), kGrass);
+}
+
+TEST_F(ToolInputTest, CtrlDoubleClickTurnsACreature)
+{
+    world.Place(kGrass, 30, 30, 7);
+    document.Spawns().CreateSpawn({30, 30, 7}, 2);
+    world.Place(kRat, 30, 30, 7);
+    CCreature* rat = document.Spawns().GetSpawn(0)->GetCreature(0);
+    ASSERT_NE(rat, nullptr);
+    Key(Qt::Key_S);
+    Click(At(30, 30));
+    Send(QEvent::MouseButtonDblClick, At(30, 30), Qt::LeftButton, Qt::LeftButton, Qt::ControlModifier);
+    Release(At(30, 30), Qt::ControlModifier);
+    EXPECT_EQ(rat->GetDirection(), 3u);
+}
+
+}  // namespace
+}  // namespace tessark::test
