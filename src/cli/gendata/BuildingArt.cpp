@@ -645,22 +645,22 @@ void AddBuildings(CatalogBuilder& builder)
         {"wall lantern", 2, false, 0, FrontLantern},
         {"blackboard", 1, false, 0, FrontBlackboard},
     };
-    for (const auto& spec : hangings) {
-        const Front front = spec.front;
-        CatalogItem& item = builder.Add(Section::Hangings, spec.name, [front](Canvas& c, const Frame& f, Random& r) {
+    for (const auto& design : hangings) {
+        const Front front = design.front;
+        CatalogItem& item = builder.Add(Section::Hangings, design.name, [front](Canvas& c, const Frame& f, Random& r) {
             PlaceHanging(c, f, r, front);
         });
-        SetLayout(item, 1, 1, 3, 1, spec.phases);
+        SetLayout(item, 1, 1, 3, 1, design.phases);
         item.type.hangeable = true;
-        if (spec.pickupable) {
-            MakePickupable(item, spec.weight);
+        if (design.pickupable) {
+            MakePickupable(item, design.weight);
         } else {
             MakeFixed(item);
         }
-        if (spec.phases > 1) {
+        if (design.phases > 1) {
             AddLight(item, 6, 206);
         }
-        if (std::string(spec.name) == "blackboard") {
+        if (std::string(design.name) == "blackboard") {
             item.type.group = ItemGroup::Writeable;
             item.nodeGroup = ItemGroup::Writeable;
             item.type.readable = true;

@@ -401,13 +401,13 @@ void AddEquipment(CatalogBuilder& builder)
         {"bow", 0, 0, 31.0, [](Canvas& c, F, Random&) { PaintBow(c, false); }},
         {"crossbow", 0, 0, 40.0, [](Canvas& c, F, Random&) { PaintBow(c, true); }},
     };
-    for (const auto& spec : weapons) {
-        CatalogItem& item = builder.Add(Section::Equipment, spec.name, spec.paint);
+    for (const auto& design : weapons) {
+        CatalogItem& item = builder.Add(Section::Equipment, design.name, design.paint);
         item.type.group = ItemGroup::Weapon;
         item.nodeGroup = ItemGroup::Weapon;
-        item.type.attack = spec.attack;
-        item.type.defence = spec.defence;
-        MakePickupable(item, spec.weight);
+        item.type.attack = design.attack;
+        item.type.defence = design.defence;
+        MakePickupable(item, design.weight);
     }
     struct ArmorSpec {
         const char* name;
@@ -435,13 +435,13 @@ void AddEquipment(CatalogBuilder& builder)
         {"tower shield", 0, 30, 82.0, [](Canvas& c, F, Random&) { PaintShield(c, 2); }},
         {"royal shield", 0, 32, 70.0, [](Canvas& c, F, Random&) { PaintShield(c, 3); }},
     };
-    for (const auto& spec : armors) {
-        CatalogItem& item = builder.Add(Section::Equipment, spec.name, spec.paint);
+    for (const auto& design : armors) {
+        CatalogItem& item = builder.Add(Section::Equipment, design.name, design.paint);
         item.type.group = ItemGroup::Armor;
         item.nodeGroup = ItemGroup::Armor;
-        item.type.armor = spec.armor;
-        item.type.defence = spec.defence;
-        MakePickupable(item, spec.weight);
+        item.type.armor = design.armor;
+        item.type.defence = design.defence;
+        MakePickupable(item, design.weight);
     }
     const struct {
         const char* name;

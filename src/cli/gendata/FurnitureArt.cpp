@@ -613,19 +613,19 @@ void AddFurniture(CatalogBuilder& builder)
         {"stairs down", 1, 1, 1, false, false, [](Canvas& c, F, Random&) { PaintHole(c, true); }},
         {"hole", 1, 1, 1, false, false, [](Canvas& c, F, Random&) { PaintHole(c, false); }},
     };
-    for (const auto& spec : specs) {
-        CatalogItem& item = builder.Add(Section::Decoration, spec.name, spec.paint);
-        SetLayout(item, spec.width, spec.height, 1, 1, spec.phases);
-        item.type.hasHeight = spec.hasHeight;
-        if (spec.blocking) {
+    for (const auto& design : specs) {
+        CatalogItem& item = builder.Add(Section::Decoration, design.name, design.paint);
+        SetLayout(item, design.width, design.height, 1, 1, design.phases);
+        item.type.hasHeight = design.hasHeight;
+        if (design.blocking) {
             item.type.blocking = true;
             item.type.blockPath = true;
-            item.type.moveable = !(spec.width > 1 || spec.height > 1);
+            item.type.moveable = !(design.width > 1 || design.height > 1);
         }
-        if (spec.phases > 1) {
+        if (design.phases > 1) {
             AddLight(item, 5, 206);
         }
-        const std::string name = spec.name;
+        const std::string name = design.name;
         if (name == "stairs down" || name == "hole" || name == "ladder") {
             MakeFixed(item);
             item.type.minimapColor = MinimapColor(5, 5, 0);
@@ -637,7 +637,7 @@ void AddFurniture(CatalogBuilder& builder)
         if (name == "ladder") {
             MakeOnTop(item, 3);
         }
-        if (spec.width > 1 || spec.height > 1) {
+        if (design.width > 1 || design.height > 1) {
             item.extraOptions.insert(item.extraOptions.end(), {0x18, 8, 0, 8, 0});
         }
     }

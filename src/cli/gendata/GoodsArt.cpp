@@ -412,14 +412,14 @@ void AddGoods(CatalogBuilder& builder)
         {"treasure chest", 20, 0, [](Canvas& c, F, Random&) { PaintChest(c, 0x7A2A22, 0xD8AA3A); }},
         {"wooden box", 10, 0, [](Canvas& c, F, Random&) { PaintChest(c, 0xB88A52, 0x8A6034); }},
     };
-    for (const auto& spec : containers) {
-        CatalogItem& item = builder.Add(Section::Containers, spec.name, spec.paint);
+    for (const auto& design : containers) {
+        CatalogItem& item = builder.Add(Section::Containers, design.name, design.paint);
         item.type.group = ItemGroup::Container;
         item.nodeGroup = ItemGroup::Container;
-        item.type.capacity = spec.capacity;
+        item.type.capacity = design.capacity;
         item.xmlKind = "container";  // items.xml names the kind; the editor leaves the group alone
-        if (spec.weight > 0) {
-            MakePickupable(item, spec.weight);
+        if (design.weight > 0) {
+            MakePickupable(item, design.weight);
         } else {
             item.type.weight = 120.0;
         }
@@ -468,18 +468,18 @@ void AddGoods(CatalogBuilder& builder)
         {"fish", ItemGroup::None, 5.2, 0, [](Canvas& c, Point p, int) { Fish(c, p); }},
         {"meat", ItemGroup::None, 13.0, 0, [](Canvas& c, Point p, int) { Meat(c, p); }},
     };
-    for (const auto& spec : stacks) {
-        const auto one = spec.one;
-        CatalogItem& item = builder.Add(Section::Goods, spec.name, [one](Canvas& c, F f, Random& r) {
+    for (const auto& design : stacks) {
+        const auto one = design.one;
+        CatalogItem& item = builder.Add(Section::Goods, design.name, [one](Canvas& c, F f, Random& r) {
             PaintPile(c, f, r, one);
             FinishObject(c, 0x1A1410, 40, 40);
         });
         SetLayout(item, 1, 1, 4, 2);
-        item.type.group = spec.group;
-        item.nodeGroup = spec.group;
+        item.type.group = design.group;
+        item.nodeGroup = design.group;
         item.type.stackable = true;
-        MakePickupable(item, spec.weight);
-        item.type.attack = spec.attack;
+        MakePickupable(item, design.weight);
+        item.type.attack = design.attack;
     }
 
     const char* vessels[] = {"vial", "potion flask", "bottle", "bucket", "mug", "cup", "jug", "cauldron"};

@@ -470,16 +470,16 @@ void AddNature(CatalogBuilder& builder)
         {"cactus", 1, 1, true, MinimapColor(0, 2, 0), [](Canvas& c, F, Random& r) { PaintCactus(c, r); }},
         {"haystack", 1, 1, true, MinimapColor(4, 4, 1), [](Canvas& c, F, Random& r) { PaintHaystack(c, r); }},
     };
-    for (const auto& spec : specs) {
-        CatalogItem& item = builder.Add(Section::Nature, spec.name, spec.paint);
-        SetLayout(item, spec.width, spec.height);
-        item.type.minimapColor = spec.minimap;
-        if (spec.blocking) {
+    for (const auto& design : specs) {
+        CatalogItem& item = builder.Add(Section::Nature, design.name, design.paint);
+        SetLayout(item, design.width, design.height);
+        item.type.minimapColor = design.minimap;
+        if (design.blocking) {
             MakeBlocking(item);
         } else {
             MakeFixed(item);
         }
-        if (spec.width > 1 || spec.height > 1) {
+        if (design.width > 1 || design.height > 1) {
             // Real client files mark tall things with an offset the editor does not use.
             item.extraOptions = {0x18, 8, 0, 8, 0};
         }
