@@ -111,7 +111,7 @@ std::string MapInfoJson(const CTessarkDoc& document)
     json.Key("houses").UInt(document.Houses().Size());
     json.Key("spawns").UInt(document.Spawns().Size());
     json.Key("creatures").UInt(creatures);
-    json.Key("uniqueIds").UInt(document.Database().UsedUniqueIds().size());
+    json.Key("uniqueIds").UInt(document.UniqueIds().Count());
     json.EndObject();
     return json.Text();
 }

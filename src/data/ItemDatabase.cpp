@@ -1,7 +1,5 @@
 #include "data/ItemDatabase.h"
 
-#include <algorithm>
-
 #include "data/ClientDataReader.h"
 #include "data/ItemNamesReader.h"
 #include "data/ItemsFileReader.h"
@@ -113,24 +111,6 @@ void ItemDatabase::IndexServerType(int32_t key, const ItemType* type)
         serverIndex_.resize(static_cast<size_t>(key) + 1, nullptr);
     }
     serverIndex_[key] = type;
-}
-
-void ItemDatabase::AddUsedUniqueId(uint32_t id)
-{
-    usedUniqueIds_.push_back(id);
-}
-
-void ItemDatabase::RemoveUsedUniqueId(uint32_t id)
-{
-    auto it = std::find(usedUniqueIds_.begin(), usedUniqueIds_.end(), id);
-    if (it != usedUniqueIds_.end()) {
-        usedUniqueIds_.erase(it);
-    }
-}
-
-bool ItemDatabase::IsUniqueIdUsed(uint32_t id) const
-{
-    return std::find(usedUniqueIds_.begin(), usedUniqueIds_.end(), id) != usedUniqueIds_.end();
 }
 
 }  // namespace tessark

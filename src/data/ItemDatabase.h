@@ -11,8 +11,8 @@
 namespace tessark {
 
 // All item types of the game data: client types from the client data file, server types from
-// the item database file (plus creature types), the sprite table, and the unique ids in use on
-// the open map. Lookups by server key never fail: a key without a type yields defaultType.
+// the item database file (plus creature types) and the sprite table. Lookups by server key
+// never fail: a key without a type yields defaultType.
 class ItemDatabase {
 public:
     ItemDatabase();
@@ -47,12 +47,6 @@ public:
     SpriteTable& Sprites() { return sprites_; }
     const SpriteTable& Sprites() const { return sprites_; }
 
-    void AddUsedUniqueId(uint32_t id);
-    void RemoveUsedUniqueId(uint32_t id);
-    bool IsUniqueIdUsed(uint32_t id) const;
-    void ClearUsedUniqueIds() { std::vector<uint32_t>().swap(usedUniqueIds_); }
-    const std::vector<uint32_t>& UsedUniqueIds() const { return usedUniqueIds_; }
-
     uint16_t clientItemCount = 0;
     uint32_t itemsMajorVersion = 0;
     uint32_t itemsMinorVersion = 0;
@@ -64,7 +58,6 @@ private:
     std::map<int32_t, ItemType> serverTypes_;
     std::map<uint32_t, int32_t> clientToServer_;
     SpriteTable sprites_;
-    std::vector<uint32_t> usedUniqueIds_;
     ItemType defaultType_;
     // Server types by key for the drawing hot path; the map above stays the owner and the order.
     std::vector<const ItemType*> serverIndex_;

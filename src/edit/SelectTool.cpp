@@ -93,9 +93,7 @@ void SelectTool::MoveItem(ToolContext& context, const ThingAt& selected, ToolOut
     // item is gone after this.
     document.RemoveThing(selected.thing, selected.position.x, selected.position.y,
                          selected.position.z);
-    if (uniqueId > 0) {
-        document.Database().AddUsedUniqueId(uniqueId);
-    }
+    document.UniqueIds().Register(uniqueId);
     context.AddThingArea(*moved, target, outcome);
     document.AddThing(std::move(moved), target.x, target.y, target.z, false);
     outcome.changed.Add(selected.position, 1, 1, true);

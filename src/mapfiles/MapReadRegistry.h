@@ -1,8 +1,5 @@
 #pragma once
 
-#include <cstdint>
-#include <unordered_set>
-
 #include "model/Position.h"
 
 namespace tessark {
@@ -10,8 +7,8 @@ namespace tessark {
 class CItem;
 class CTessarkDoc;
 
-// Registers what the items read from a map claim: their unique ids in the database's list of
-// used ids (each id once), and the door ids of doors on house tiles in their house's door list.
+// Registers what the items read from a map claim: their unique ids in the map's used ids, and
+// the door ids of doors on house tiles in their house's door list.
 class MapReadRegistry {
 public:
     explicit MapReadRegistry(CTessarkDoc& document);
@@ -21,9 +18,6 @@ public:
 
 private:
     CTessarkDoc& document_;
-    // Mirrors the database's list, so that a map with many unique ids is not read in
-    // quadratic time.
-    std::unordered_set<uint32_t> knownUniqueIds_;
 };
 
 }  // namespace tessark

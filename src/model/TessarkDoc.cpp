@@ -91,8 +91,14 @@ CTile* CTessarkDoc::StoreTile(std::unique_ptr<CTile> tile, int32_t x, int32_t y,
 
 void CTessarkDoc::DestroyTile(std::unique_ptr<CTile> tile)
 {
-    // A house must not keep pointing at a tile that is gone.
+    if (!tile) {
+        return;
+    }
+    // A house must not keep pointing at a tile that is gone, nor the map count its items' ids.
     houses_.ForgetTile(tile.get());
+    for (size_t i = 0; i < tile->GetThingCount(); ++i) {
+        uniqueIds_.Unregister(tile->GetThing(i)->GetUniqueId());
+    }
 }
 
 void CTessarkDoc::AddThing(std::unique_ptr<CThing> thing, int32_t x, int32_t y, int32_t z,
@@ -171,9 +177,7 @@ void CTessarkDoc::RemoveThing(CThing* thing, int32_t x, int32_t y, int32_t z)
     if (!item) {
         return;
     }
-    if (item->GetUniqueId() > 0) {
-        database_.RemoveUsedUniqueId(item->GetUniqueId());
-    }
+    uniqueIds_.Unregister(item->GetUniqueId());
     const int32_t typeKey = item->GetTypeKey();
     item.reset();
     if (tile->GetThingCount() == 0) {
@@ -420,7 +424,7 @@ void CTessarkDoc::DeleteContents()
     houseFile_.clear();
     description_.clear();
     spawns_.Clear();
-    database_.ClearUsedUniqueIds();
+    uniqueIds_.Clear();
     towns_.ClearTowns();
     houses_.ClearHouses();
     tiles_.Clear();

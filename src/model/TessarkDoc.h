@@ -15,6 +15,7 @@
 #include "model/SpawnList.h"
 #include "model/TileStore.h"
 #include "model/TownList.h"
+#include "model/UsedUniqueIds.h"
 #include "platform/ViewHint.h"
 
 namespace tessark {
@@ -56,6 +57,10 @@ public:
     const TownList& Towns() const { return towns_; }
     CSpawnList& Spawns() { return spawns_; }
     const CSpawnList& Spawns() const { return spawns_; }
+    // The unique ids the map's items hold. Removing an item or destroying a tile lets go of
+    // their ids; whoever gives an item a unique id registers it.
+    UsedUniqueIds& UniqueIds() { return uniqueIds_; }
+    const UsedUniqueIds& UniqueIds() const { return uniqueIds_; }
 
     // Listeners are not owned; remove one before it is destroyed.
     void AddViewHintListener(ViewHintListener& listener);
@@ -176,6 +181,7 @@ private:
     HouseList houses_;
     TownList towns_;
     CSpawnList spawns_;
+    UsedUniqueIds uniqueIds_;
     std::string pathName_;
     std::string title_;
     bool modified_ = false;

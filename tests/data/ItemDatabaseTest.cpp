@@ -47,19 +47,12 @@ TEST(ItemDatabaseTest, AddServerTypeKeepsTheFirstAndSetReplaces)
     EXPECT_EQ(database.ServerTypes().size(), 1u);
 }
 
-TEST(ItemDatabaseTest, ClientToServerAndUniqueIds)
+TEST(ItemDatabaseTest, ClientToServer)
 {
     ItemDatabase database;
     EXPECT_EQ(database.ClientToServer(10), 0);
     database.MapClientToServer(10, 20);
     EXPECT_EQ(database.ClientToServer(10), 20);
-
-    database.AddUsedUniqueId(4000);
-    database.AddUsedUniqueId(4000);
-    database.RemoveUsedUniqueId(4000);
-    EXPECT_TRUE(database.IsUniqueIdUsed(4000));
-    database.RemoveUsedUniqueId(4000);
-    EXPECT_FALSE(database.IsUniqueIdUsed(4000));
 }
 
 }  // namespace

@@ -69,7 +69,7 @@ TEST_F(SelectToolTest, DraggingAnItemMovesItKeepingItsUniqueId)
     CItem* item = Put(kPlain, from);
     item->SetUniqueId(7001);
     item->SetActionId(55);
-    database.AddUsedUniqueId(7001);
+    document.UniqueIds().Register(7001);
     document.SetModifiedFlag(false);
 
     const ToolOutcome outcome = Drag(from, to);
@@ -78,7 +78,8 @@ TEST_F(SelectToolTest, DraggingAnItemMovesItKeepingItsUniqueId)
     const CItem* moved = document.GetTile(to)->GetThing(1);
     EXPECT_EQ(moved->GetUniqueId(), 7001u);
     EXPECT_EQ(moved->GetActionId(), 55u);
-    EXPECT_EQ(database.UsedUniqueIds(), std::vector<uint32_t>{7001});
+    EXPECT_TRUE(document.UniqueIds().IsUsed(7001));
+    EXPECT_EQ(document.UniqueIds().Count(), 1u);
     EXPECT_TRUE(document.IsModified());
     EXPECT_FALSE(Selected());
     EXPECT_EQ(outcome.capture, MouseCapture::Release);

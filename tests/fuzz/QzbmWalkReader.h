@@ -254,6 +254,9 @@ inline bool WalkReader::ReadTile(uint32_t node, uint8_t nodeType, int32_t baseX,
         dropped = std::make_unique<CTile>();
         tile = dropped.get();
     } else if (merge_ && (tile = document_.GetTile(position)) != nullptr) {
+        for (size_t i = 0; i < tile->GetThingCount(); ++i) {
+            document_.UniqueIds().Unregister(tile->GetThing(i)->GetUniqueId());
+        }
         tile->Clear();
     } else {
         tile = document_.StoreTile(std::make_unique<CTile>(), position.x, position.y, position.z);

@@ -23,7 +23,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::string input = folder + "/input.qzx";
     fuzz::WriteInput(input, data, size);
 
-    database.ClearUsedUniqueIds();
     CTessarkDoc document(database, messages);
     document.groundTemplate[1] = {2, 10, 999, 40};
     document.templateLoaded = 1;
@@ -34,7 +33,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (!SaveQzx(document, saved)) {
         std::abort();
     }
-    database.ClearUsedUniqueIds();
     CTessarkDoc again(database, messages);
     if (!LoadQzx(again, saved)) {
         std::abort();

@@ -171,14 +171,24 @@ TEST_F(TessarkDocTest, RemoveThingDropsEmptyTilesAndUniqueIds)
 {
     CItem* plain = Add(kPlain, {60, 60, 7});
     CItem* other = Add(kStackable, {60, 60, 7});
+    // Two items share an id, as in a damaged map; a third elsewhere holds another.
     plain->SetUniqueId(3000);
-    database.AddUsedUniqueId(3000);
-    database.AddUsedUniqueId(3000);
+    Add(kPlain, {70, 70, 7})->SetUniqueId(3000);
+    Add(kPlain, {71, 70, 7})->SetUniqueId(3001);
+    for (uint32_t id : {3000u, 3000u, 3001u, 0u}) {
+        document.UniqueIds().Register(id);
+    }
+    document.UniqueIds().Unregister(4444);
+    EXPECT_EQ(document.UniqueIds().Count(), 2u);
     hints.hints.clear();
 
     document.RemoveThing(plain, 60, 60, 7);
     ASSERT_NE(document.GetTile(60, 60, 7), nullptr);
-    EXPECT_EQ(database.UsedUniqueIds(), std::vector<uint32_t>{3000});
+    EXPECT_TRUE(document.UniqueIds().IsUsed(3000));
+    // A destroyed tile lets go of its items' ids, whoever destroys it.
+    document.RemoveTile(70, 70, 7);
+    document.SetTile(std::make_unique<CTile>(), 71, 70, 7);
+    EXPECT_EQ(document.UniqueIds().Count(), 0u);
     EXPECT_EQ(hints.hints.back(), (ViewHint{ViewHintKind::Thing, 60, 60, 7, kPlain}));
 
     // An item that is not on that tile changes nothing.
@@ -332,7 +342,7 @@ TEST_F(TessarkDocTest, DeleteContentsClearsTheMapButNotItsSize)
     document.Houses().GetHouse(2, true)->AddTile(document.GetTile(30, 30, 7));
     document.Towns().GetTown(1, true);
     document.Spawns().CreateSpawn({40, 40, 7}, 2);
-    database.AddUsedUniqueId(1000);
+    document.UniqueIds().Register(1000);
     document.SetSpawnFile("a-spawn.xml");
     document.SetDescription("desc");
     document.width = 2048;
@@ -348,7 +358,7 @@ TEST_F(TessarkDocTest, DeleteContentsClearsTheMapButNotItsSize)
     EXPECT_TRUE(document.Houses().Empty());
     EXPECT_TRUE(document.Towns().Empty());
     EXPECT_TRUE(document.Spawns().Empty());
-    EXPECT_TRUE(database.UsedUniqueIds().empty());
+    EXPECT_EQ(document.UniqueIds().Count(), 0u);
     EXPECT_EQ(document.GetSpawnFile(), "");
     EXPECT_EQ(document.GetDescription(), "");
     EXPECT_EQ(document.currentItemKey, 2);

@@ -95,7 +95,6 @@ CItem* Place(CTessarkDoc& document, int32_t key, int32_t x, int32_t y, int32_t z
 
 void BuildVariedWorld(CTessarkDoc& document, const WorldKeys& keys)
 {
-    ItemDatabase& database = document.Database();
     document.width = 600;
     document.height = 400;
     document.temple = {120, 130, 7};
@@ -150,8 +149,8 @@ void BuildVariedWorld(CTessarkDoc& document, const WorldKeys& keys)
     Place(document, keys.stackable, 41, 40, 9, 100);
 
     document.GetTile(250, 250, 7)->SetProtectionZone(true);
-    database.AddUsedUniqueId(4001);
-    database.AddUsedUniqueId(4002);
+    document.UniqueIds().Register(4001);
+    document.UniqueIds().Register(4002);
 
     // Houses: two tiles of house 7 with a door, one tile of house 9; towns 1 and 2.
     House* house = document.Houses().GetHouse(7, true);
