@@ -5,7 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(g++ cmake ninja-build make pkg-config qt6-base-dev fonts-dejavu-core xvfb xauth
-          libgtest-dev libbenchmark-dev libpng-dev zlib1g-dev clang-14 libclang-rt-14-dev ccache)
+          libgtest-dev libbenchmark-dev libpng-dev zlib1g-dev clang-14 libclang-rt-14-dev ccache
+          xdotool x11-utils imagemagick)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
