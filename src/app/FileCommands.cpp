@@ -1,5 +1,6 @@
 #include "app/FileCommands.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <optional>
@@ -61,7 +62,32 @@ std::optional<GeneralPageFields> RunPropertySheet(QWidget& parent, const QString
     return page->Fields();
 }
 
+QString FileName(const QString& path)
+{
+    return QFileInfo(path).fileName();
+}
+
 }  // namespace
+
+// The wait cursor, and the task's name in the status bar, while a long file task runs.
+class FileCommands::BusyTask {
+public:
+    BusyTask(FileCommands& commands, const QString& text) : commands_(commands)
+    {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        emit commands_.TaskStarted(text);
+    }
+    ~BusyTask()
+    {
+        QApplication::restoreOverrideCursor();
+        emit commands_.TaskEnded();
+    }
+    BusyTask(const BusyTask&) = delete;
+    BusyTask& operator=(const BusyTask&) = delete;
+
+private:
+    FileCommands& commands_;
+};
 
 FileCommands::FileCommands(CTessarkDoc& document, CTessarkView& view, QWidget& window,
                            RecentFileList& recentFiles, QObject* parent)
@@ -101,12 +127,16 @@ bool FileCommands::SaveModified()
 
 void FileCommands::OnNewMap()
 {
+    // Asked first, as Open and Exit do, before the user fills in the sheet.
+    if (!SaveModified()) {
+        return;
+    }
     GeneralPageFields fields = ToFields(NewMapProperties());
     fields.isNew = true;
     fields.maxWidth = view_.MaxNewMapWidth();
     fields.maxHeight = view_.MaxNewMapHeight();
     const std::optional<GeneralPageFields> entered = RunPropertySheet(window_, "New", fields);
-    if (!entered || !SaveModified()) {
+    if (!entered) {
         return;
     }
     if (NewMapWithProperties(document_, FromFields(*entered, NewMapProperties()))) {
@@ -143,8 +173,18 @@ bool FileCommands::OpenFile(const QString& path)
     if (!SaveModified()) {
         return false;
     }
-    document_.OpenDocument(FromDisplayText(path));
-    recentFiles_.Add(path);
+    OpenResult result = OpenResult::Failed;
+    {
+        BusyTask task(*this, QString("Opening %1...").arg(FileName(path)));
+        result = document_.OpenDocument(FromDisplayText(path));
+    }
+    if (result == OpenResult::Failed) {
+        return false;
+    }
+    // What was saved from a damaged file is an untitled map, not that file.
+    if (result == OpenResult::Opened) {
+        recentFiles_.Add(path);
+    }
     emit DocumentReset();
     return true;
 }
@@ -152,24 +192,31 @@ bool FileCommands::OpenFile(const QString& path)
 bool FileCommands::DoSave(bool saveAs)
 {
     const std::string path = saveAs ? std::string() : document_.GetPathName();
-    bool cancelled = false;
-    const bool saved = document_.DoSave(path, true, [&](const std::string& proposed) -> std::optional<std::string> {
-        const std::optional<QString> chosen =
-            prompts_->SaveFileName(&window_, ToDisplayText(proposed), kSaveMapFilter);
-        if (!chosen) {
-            cancelled = true;
-            return std::nullopt;
-        }
-        return FromDisplayText(*chosen);
-    });
-    if (saved) {
-        recentFiles_.Add(ToDisplayText(document_.GetPathName()));
-        emit TitleChanged();
-    } else if (!cancelled) {
-        // The writers leave the old file as it was; the user must hear that nothing was saved.
-        document_.Messages().ShowMessage(kSaveFailedMessage, MessageIcon::Error);
+    std::optional<BusyTask> task;
+    if (!saveAs) {
+        task.emplace(*this, QString("Saving %1...").arg(FileName(ToDisplayText(path))));
     }
-    return saved;
+    const SaveResult saved =
+        document_.DoSave(path, true, [&](const std::string& proposed) -> std::optional<std::string> {
+            const std::optional<QString> chosen =
+                prompts_->SaveFileName(&window_, ToDisplayText(proposed), kSaveMapFilter);
+            if (chosen) {
+                task.emplace(*this, QString("Saving %1...").arg(FileName(*chosen)));
+                return FromDisplayText(*chosen);
+            }
+            return std::nullopt;
+        });
+    task.reset();
+    if (saved == SaveResult::Saved) {
+        recentFiles_.Add(ToDisplayText(document_.GetPathName()));
+    } else if (saved == SaveResult::Failed) {
+        // The writers leave the old files as they were; the user must hear that nothing was
+        // saved, and why.
+        document_.Messages().Ask({kSaveFailedMessage, MessageIcon::Error, document_.errorDetail});
+    }
+    // Saved or not, the title shows whether the map has unsaved changes.
+    emit TitleChanged();
+    return saved == SaveResult::Saved;
 }
 
 bool FileCommands::OnSave()
@@ -186,6 +233,7 @@ void FileCommands::OnImport()
 {
     const std::optional<QString> path = prompts_->OpenFileName(&window_, "Import", kQzbmOnlyFilter);
     if (path) {
+        BusyTask task(*this, QString("Importing %1...").arg(FileName(*path)));
         ImportMap(document_, FromDisplayText(*path));
     }
 }
@@ -196,7 +244,6 @@ void FileCommands::OnLoadTemplate()
     if (!path) {
         return;
     }
-    document_.groundTemplate.clear();
     LoadTemplateFile(document_, FromDisplayText(*path));
 }
 
@@ -212,6 +259,7 @@ void FileCommands::OnProperties()
     ApplyMapProperties(document_, FromFields(*entered, current));
     view_.UpdateMapScrollSizes();
     view_.viewport()->update();
+    emit TitleChanged();
 }
 
 }  // namespace tessark

@@ -26,7 +26,8 @@ public:
     // Tests answer the file dialogs; the commands keep using the given prompts.
     void SetPrompts(std::unique_ptr<FilePrompts> prompts);
 
-    // "&New": the "New" property sheet, then a new map with its values.
+    // "&New": asks to save a modified map, then the "New" property sheet, then a new map with
+    // its values.
     void OnNewMap();
     // Ctrl+N: a new map without the sheet.
     void OnFileNew();
@@ -34,7 +35,8 @@ public:
     void OnOpenMap();
     void OnFileOpen();
     // Opens a map named on the command line, dropped on the window or picked from the recent
-    // list, after asking to save a modified map. False when the user cancelled.
+    // list, after asking to save a modified map. A map that cannot be read changes nothing and
+    // is not listed among the recent files. False when nothing was opened.
     bool OpenFile(const QString& path);
     bool OnSave();
     bool OnSaveAs();
@@ -51,8 +53,12 @@ signals:
     // After New and Open: the view starts over and the title changes.
     void DocumentReset();
     void TitleChanged();
+    // A long file task (reading or writing a map) begins and ends; it names its file.
+    void TaskStarted(const QString& text);
+    void TaskEnded();
 
 private:
+    class BusyTask;
     bool DoSave(bool saveAs);
 
     CTessarkDoc& document_;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -65,6 +66,13 @@ CMainFrame::CMainFrame(const EditorContext& context, QWidget* parent)
     toolCommands_ = new ToolCommands(*commands_, *view_, *this);
     RestoreBarState();
     context_.messages.SetParent(this);
+    // Long reads and writes show how far they are; the window repaints meanwhile, but takes
+    // no input until they are done.
+    context_.document.SetProgressListener([this](int percent) {
+        OnProgress(percent);
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    });
+    qApp->installEventFilter(this);
     UpdateTitle();
     UpdateCommandChecks();
     view_->setFocus();
@@ -72,6 +80,7 @@ CMainFrame::CMainFrame(const EditorContext& context, QWidget* parent)
 
 CMainFrame::~CMainFrame()
 {
+    context_.document.SetProgressListener({});
     if (!stateSaved_) {
         SaveBarState();
     }
@@ -115,6 +124,8 @@ void CMainFrame::ConnectCommands()
 
     connect(fileCommands_, &FileCommands::DocumentReset, this, &CMainFrame::OnDocumentReset);
     connect(fileCommands_, &FileCommands::TitleChanged, this, &CMainFrame::UpdateTitle);
+    connect(fileCommands_, &FileCommands::TaskStarted, statusBar_, &CMainStatusBar::BeginTask);
+    connect(fileCommands_, &FileCommands::TaskEnded, statusBar_, &CMainStatusBar::EndTask);
     connect(recentFiles_, &RecentFileList::OpenRequested, this, &CMainFrame::OpenFile);
     connect(materialsBar_, &CMyBar::BrushTypeChosen, this, &CMainFrame::OnBrushTypeChosen);
     connect(statusBar_, &QStatusBar::messageChanged, this, [this] { UpdateCommandChecks(); });
@@ -231,6 +242,8 @@ void CMainFrame::NewFile()
 
 void CMainFrame::OnDocumentReset()
 {
+    // New and Open reset the brush: the palette shows the type it paints now.
+    materialsBar_->ShowTypeInPalette(context_.document.currentItemKey);
     view_->OnInitialUpdate();
     UpdateTitle();
     UpdateCommandChecks();
@@ -275,6 +288,23 @@ void CMainFrame::RestoreBarState()
     if (!state.isEmpty()) {
         restoreState(state);
     }
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    // The keypad's plus and minus: under X11 they come as Key_Plus and Key_Minus with the
+    // keypad modifier, which the accelerators' shortcut matching does not take, so the key
+    // press itself arrives here. Any widget of this window may have the focus.
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->window() == this && key->modifiers() == Qt::KeypadModifier &&
+            (key->key() == Qt::Key_Plus || key->key() == Qt::Key_Minus)) {
+            commands_->Trigger(key->key() == Qt::Key_Plus ? command::FloorUp : command::FloorDown);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)

@@ -41,7 +41,23 @@ void CMainStatusBar::SetCursorPosition(int x, int y, int z)
 
 void CMainStatusBar::SetProgress(int percent)
 {
-    messagePane_->setText(QString::asprintf("%d%% done.", percent));
+    const QString done = QString::asprintf("%d%% done.", percent);
+    messagePane_->setText(taskText_.isEmpty() ? done : taskText_ + " " + done);
+}
+
+void CMainStatusBar::BeginTask(const QString& text)
+{
+    taskText_ = text;
+    clearMessage();
+    messagePane_->setText(text);
+    // Shown now: the task itself keeps the window from painting until its first progress.
+    messagePane_->repaint();
+}
+
+void CMainStatusBar::EndTask()
+{
+    taskText_.clear();
+    ShowIdleText();
 }
 
 void CMainStatusBar::SetStatusText(const QString& text)

@@ -20,8 +20,11 @@ public:
     explicit CMainStatusBar(QWidget* parent = nullptr);
 
     void SetCursorPosition(int x, int y, int z);
-    // "%d%% done." until the next idle moment.
+    // "%d%% done." until the next idle moment, after the running task's text when there is one.
     void SetProgress(int percent);
+    // A long task names itself ("Opening demo.qzbm...") until it ends.
+    void BeginTask(const QString& text);
+    void EndTask();
     // Shown now and at every idle moment; an empty text brings "Ready" back.
     void SetStatusText(const QString& text);
     const QString& StatusText() const { return statusText_; }
@@ -34,6 +37,7 @@ private:
     QLabel* messagePane_;
     QLabel* coordinatePanes_[3];
     QString statusText_;
+    QString taskText_;
 };
 
 }  // namespace tessark

@@ -76,16 +76,16 @@ void CMyBar::OnPaletteNotified()
     if (key == -1) {
         return;
     }
+    palette_->NoteBrushType(key);
     emit BrushTypeChosen(key);
 }
 
 void CMyBar::ShowTypeInPalette(int32_t key)
 {
     const int index = materials_.FindMaterialOfItem(key);
-    if (index < 0) {
-        return;
+    if (index >= 0) {
+        materialBox_->setCurrentIndex(index);
     }
-    materialBox_->setCurrentIndex(index);
     palette_->SelectType(key);
 }
 

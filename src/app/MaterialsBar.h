@@ -23,8 +23,8 @@ public:
     CMyBar(const CMaterialList& materials, const ItemDatabase& items, SpriteRenderer& renderer,
            QWidget* parent = nullptr);
 
-    // Shows the first material holding the key with the key's row selected; nothing when no
-    // material holds it.
+    // Shows the first material holding the key with the key's row selected; when no material
+    // holds it, no row is selected.
     void ShowTypeInPalette(int32_t key);
 
     QComboBox& MaterialBox() const { return *materialBox_; }

@@ -108,11 +108,13 @@ void CSpriteListCtrl::SetMaterial(int index)
 
 void CSpriteListCtrl::SelectType(int32_t key)
 {
+    selectedKey_ = key;
     const int index = materials_.FindMaterialOfItem(key);
     if (index < 0) {
+        // No row shows the type: none may look chosen.
+        ClearSelection();
         return;
     }
-    selectedKey_ = key;
     SaveViewState();
     ShowMaterial(index);
     for (int row = 0; row < model_->rowCount(); ++row) {

@@ -28,8 +28,12 @@ public:
                     QWidget* parent = nullptr);
 
     void SetMaterial(int index);
-    // Shows the first material holding the key and selects the key's row there.
+    // Shows the first material holding the key and selects the key's row there; with no such
+    // material, no row stays selected.
     void SelectType(int32_t key);
+    // The brush's type chosen by a click on a row: its row is the one selected again when its
+    // material comes back.
+    void NoteBrushType(int32_t key) { selectedKey_ = key; }
     // Recounts the rows (keeping the scroll position) and repaints.
     void Refresh();
     void ClearSelection();

@@ -3,11 +3,11 @@
 #include <QCoreApplication>
 
 #include "app/DisplayText.h"
-#include "app/EditorMapFormats.h"
 #include "app/MainFrame.h"
 #include "app/MessageBoxSink.h"
 #include "data/DataLoader.h"
 #include "data/GameData.h"
+#include "mapfiles/MapFormats.h"
 #include "model/TessarkDoc.h"
 #include "render/SpriteRenderer.h"
 
@@ -71,16 +71,12 @@ bool CTessarkApp::InitInstance(const StartupOptions& options)
     SetSettingsKey();
 
     document_ = std::make_unique<CTessarkDoc>(data_->items, messages_);
-    RegisterEditorMapFormats(*document_, [this](int percent) {
-        if (frame_) {
-            frame_->OnProgress(percent);
-        }
-    });
+    RegisterMapFormats(*document_);
     frame_ = std::make_unique<CMainFrame>(EditorContext{*data_, *renderer_, *document_, messages_});
 
-    if (options.file.isEmpty()) {
-        frame_->NewFile();
-    } else {
+    // A map named on the command line that cannot be read leaves the new map open.
+    frame_->NewFile();
+    if (!options.file.isEmpty()) {
         frame_->OpenFile(options.file);
     }
     frame_->show();

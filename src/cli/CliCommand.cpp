@@ -39,7 +39,7 @@ const std::vector<CliCommand>& AllCommands()
 
 int RunCommand(const CliCommand& command, CliContext context)
 {
-    StderrMessageSink messages(std::cerr);
+    StderrMessageSink messages(std::cerr, context.verbose);
     context.messages = &messages;
     if (!command.needsGameData) {
         return command.run(context);

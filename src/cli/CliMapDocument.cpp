@@ -2,7 +2,6 @@
 
 #include "data/GameData.h"
 #include "mapfiles/MapFormats.h"
-#include "model/MapFormat.h"
 #include "model/TessarkDoc.h"
 
 namespace tessark::cli {
@@ -16,46 +15,24 @@ void HoldingMessageSink::ShowMessage(std::string_view text, MessageIcon icon)
     }
 }
 
+MessageAnswer HoldingMessageSink::Ask(const MessageRequest& request)
+{
+    return holding_ ? held_.Ask(request) : target_.Ask(request);
+}
+
 void HoldingMessageSink::Release()
 {
     holding_ = false;
     for (const auto& message : held_.messages) {
-        target_.ShowMessage(message.text, message.icon);
+        target_.Ask({message.text, message.icon, message.detail});
     }
     held_.messages.clear();
 }
 
-// Wraps a map format to learn whether the document's Open read the map: the document keeps
-// the map open either way.
-class CliMapDocument::ReadResultFormat final : public MapFormat {
-public:
-    ReadResultFormat(std::unique_ptr<MapFormat> format, bool& result)
-        : format_(std::move(format)), result_(result)
-    {
-    }
-    std::string_view Extension() const override { return format_->Extension(); }
-    bool Load(CTessarkDoc& document, const std::string& path) override
-    {
-        result_ = format_->Load(document, path);
-        return result_;
-    }
-    bool Save(CTessarkDoc& document, const std::string& path) override
-    {
-        return format_->Save(document, path);
-    }
-
-private:
-    std::unique_ptr<MapFormat> format_;
-    bool& result_;
-};
-
 CliMapDocument::CliMapDocument(GameData& data, MessageSink& messages)
     : messages_(messages), document_(std::make_unique<CTessarkDoc>(data.items, messages_))
 {
-    document_->RegisterMapFormat(
-        std::make_unique<ReadResultFormat>(MakeQzbmFormat(), lastReadSucceeded_));
-    document_->RegisterMapFormat(
-        std::make_unique<ReadResultFormat>(MakeQzxFormat(), lastReadSucceeded_));
+    RegisterMapFormats(*document_);
 }
 
 CliMapDocument::~CliMapDocument() = default;
@@ -63,10 +40,11 @@ CliMapDocument::~CliMapDocument() = default;
 bool CliMapDocument::Open(const std::string& path)
 {
     messages_.Hold();
-    // A file of no map kind is never handed to a format and counts as not read.
-    lastReadSucceeded_ = false;
-    document_->OpenDocument(path);
-    return lastReadSucceeded_;
+    const bool read = document_->ReadMapFile(path);
+    if (!read) {
+        document_->ReportLoadError(path);
+    }
+    return read;
 }
 
 }  // namespace tessark::cli

@@ -19,6 +19,7 @@ class HoldingMessageSink final : public MessageSink {
 public:
     explicit HoldingMessageSink(MessageSink& target) : target_(target) {}
     void ShowMessage(std::string_view text, MessageIcon icon) override;
+    MessageAnswer Ask(const MessageRequest& request) override;
     void Hold() { holding_ = true; }
     // Passes on what was held, in order, and stops holding.
     void Release();
@@ -37,18 +38,15 @@ public:
     ~CliMapDocument();
 
     CTessarkDoc& Document() { return *document_; }
-    // Opens the map as the editor's Open does (reader by extension, side files). True when the
-    // map was read; the messages of the open are held back until ReleaseMessages.
+    // Reads the map as the editor's Open does (reader by extension, side files) into the
+    // document, where what was read stays even when the read failed. True when the map was
+    // read; the messages of the open are held back until ReleaseMessages.
     bool Open(const std::string& path);
     void ReleaseMessages() { messages_.Release(); }
 
 private:
-    class ReadResultFormat;
-
     HoldingMessageSink messages_;
     std::unique_ptr<CTessarkDoc> document_;
-    // Set by the format that read the last map.
-    bool lastReadSucceeded_ = false;
 };
 
 }  // namespace tessark::cli

@@ -62,8 +62,10 @@ int RunConvert(const CliContext& context)
     }
     CliMapDocument map(*context.data, *context.messages);
     CTessarkDoc& document = map.Document();
-    if (args->templatePath) {
-        LoadTemplateFile(document, *args->templatePath);
+    // A template or an import that cannot be read fails the conversion: a map converted
+    // without it is not what was asked for.
+    if (args->templatePath && !LoadTemplateFile(document, *args->templatePath)) {
+        return kExitMapFailed;
     }
     const bool read = map.Open(args->input);
     map.ReleaseMessages();
@@ -71,13 +73,16 @@ int RunConvert(const CliContext& context)
         return kExitMapFailed;
     }
     for (const std::string& path : args->imports) {
-        ImportMap(document, path);
+        if (!ImportMap(document, path)) {
+            return kExitMapFailed;
+        }
     }
     // Save As: the side-file names are derived afresh from the new name.
-    const bool saved = document.DoSave(
+    const SaveResult saved = document.DoSave(
         {}, true, [&](const std::string&) { return std::optional<std::string>(args->output); });
-    if (!saved) {
-        context.messages->ShowMessage("Could not save " + args->output + ".", MessageIcon::Error);
+    if (saved != SaveResult::Saved) {
+        const std::string message = "Could not save " + args->output + ".";
+        context.messages->Ask({message, MessageIcon::Error, document.errorDetail});
         return kExitMapFailed;
     }
     return kExitOk;

@@ -77,9 +77,11 @@ int RunGenMap(const CliContext& context)
     document.OnNewDocument();
     genmap::WorldGenerator(document, palette, settings).Generate();
     // Save As: the side files are named after the new map.
-    const bool saved = document.DoSave({}, true, [&](const std::string&) { return std::optional<std::string>(output); });
-    if (!saved) {
-        context.messages->ShowMessage("Could not save " + output + ".", MessageIcon::Error);
+    const SaveResult saved =
+        document.DoSave({}, true, [&](const std::string&) { return std::optional<std::string>(output); });
+    if (saved != SaveResult::Saved) {
+        const std::string message = "Could not save " + output + ".";
+        context.messages->Ask({message, MessageIcon::Error, document.errorDetail});
         return kExitMapFailed;
     }
     if (context.verbose) {

@@ -19,12 +19,24 @@ std::string_view IconPrefix(MessageIcon icon)
 
 }  // namespace
 
-StderrMessageSink::StderrMessageSink(std::ostream& out) : out_(out) {}
+StderrMessageSink::StderrMessageSink(std::ostream& out, bool verbose) : out_(out), verbose_(verbose) {}
 
 void StderrMessageSink::ShowMessage(std::string_view text, MessageIcon icon)
 {
     out_ << FormatMessageLine(text, icon) << '\n';
     out_.flush();
+}
+
+MessageAnswer StderrMessageSink::Ask(const MessageRequest& request)
+{
+    out_ << FormatMessageLine(request.text, request.icon) << '\n';
+    if (verbose_ && !request.detail.empty()) {
+        // The detail's own line breaks would look like further messages.
+        std::string line = FormatMessageLine(request.detail, request.icon);
+        out_ << "detail: " << line.substr(IconPrefix(request.icon).size()) << '\n';
+    }
+    out_.flush();
+    return MessageAnswer::Ok;
 }
 
 std::string FormatMessageLine(std::string_view text, MessageIcon icon)

@@ -79,10 +79,12 @@ bool FileLoader::OpenFile(const std::string& path, bool write, bool cached)
     writer_.reset();
     writeBuffer_.clear();
     writeFailed_ = false;
+    writeError_ = 0;
 
     if (write) {
         writer_ = std::make_unique<AtomicFileWriter>(path);
         if (!writer_->Open()) {
+            writeError_ = writer_->Error();
             writer_.reset();
             return Fail(kNodeFileCannotCreate);
         }
@@ -125,6 +127,7 @@ bool FileLoader::CloseFile()
     if (writer_) {
         const bool ok = !writeFailed_ && FlushWrites() && writer_->Commit();
         if (!ok) {
+            writeError_ = writer_->Error();
             writer_->Discard();
             Fail(kNodeFileWriteFailed);
         }
@@ -476,6 +479,23 @@ bool FileLoader::GetProps(uint32_t node, PropStream& props)
 
 // ---- writing ----
 
+std::unique_ptr<AtomicFileWriter> FileLoader::DetachFile()
+{
+    if (!writer_) {
+        Fail(kNodeFileNotOpen);
+        return nullptr;
+    }
+    const bool ok = !writeFailed_ && FlushWrites();
+    std::unique_ptr<AtomicFileWriter> file = std::move(writer_);
+    writeBuffer_.clear();
+    writeBuffer_.shrink_to_fit();
+    writeFailed_ = false;
+    if (!ok) {
+        return nullptr;  // its temporary file goes with it
+    }
+    return file;
+}
+
 bool FileLoader::FlushWrites()
 {
     if (writeFailed_) {
@@ -484,6 +504,7 @@ bool FileLoader::FlushWrites()
     const bool ok = writer_->Write(writeBuffer_.data(), writeBuffer_.size());
     writeBuffer_.clear();
     if (!ok) {
+        writeError_ = writer_->Error();
         writeFailed_ = true;
         return Fail(kNodeFileWriteFailed);
     }

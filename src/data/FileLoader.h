@@ -68,6 +68,11 @@ public:
     // untouched, error 10) when any write failed or the commit fails. False with error 6 when
     // nothing is open.
     bool CloseFile();
+    // Writing: writes out what is buffered and hands over the file uncommitted, so that the
+    // caller commits it together with other files; null (error 10) when a write failed.
+    std::unique_ptr<AtomicFileWriter> DetachFile();
+    // The system's error number of the last failed open or write for writing, else 0.
+    int WriteError() const { return writeError_; }
     bool IsOpen() const { return file_ != nullptr || writer_ != nullptr; }
 
     // Parent 0 asks for the root. 0 when there is no child (no error) or on an error.
@@ -166,6 +171,7 @@ private:
     std::unique_ptr<AtomicFileWriter> writer_;
     std::vector<uint8_t> writeBuffer_;
     bool writeFailed_ = false;
+    int writeError_ = 0;
     int lastError_ = kNodeFileOk;
     std::vector<uint8_t> propBuffer_;
 

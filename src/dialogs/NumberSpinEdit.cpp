@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
 #include <algorithm>
 
 namespace tessark {
@@ -49,6 +51,20 @@ void NumberSpinEdit::stepBy(int steps)
     const long long next = std::clamp<long long>(current + static_cast<long long>(steps) * step, minimum_, maximum_);
     SetValue(static_cast<int>(next));
     lineEdit()->selectAll();
+}
+
+QSize NumberSpinEdit::sizeHint() const
+{
+    ensurePolished();
+    // The widest of the limits, a space and the text cursor, as the spin boxes that know
+    // their values measure themselves.
+    const QFontMetrics metrics = fontMetrics();
+    const int text = std::max(metrics.horizontalAdvance(QString::number(minimum_)),
+                              metrics.horizontalAdvance(QString::number(maximum_)));
+    QStyleOptionSpinBox option;
+    initStyleOption(&option);
+    const QSize contents(text + metrics.horizontalAdvance(QLatin1Char(' ')) + 2, lineEdit()->sizeHint().height());
+    return style()->sizeFromContents(QStyle::CT_SpinBox, &option, contents, this);
 }
 
 QAbstractSpinBox::StepEnabled NumberSpinEdit::stepEnabled() const

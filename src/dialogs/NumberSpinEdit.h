@@ -25,6 +25,9 @@ public:
     std::optional<int> Value() const;
 
     void stepBy(int steps) override;
+    // Wide enough for the spinner's largest number: the base class knows no values.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
 
 protected:
     StepEnabled stepEnabled() const override;

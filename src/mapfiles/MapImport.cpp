@@ -9,26 +9,64 @@
 
 namespace tessark {
 
+namespace {
+
+// A document for reading a file on trial: the same game data, messages held back.
+struct TrialRead {
+    explicit TrialRead(const CTessarkDoc& document) : staging(document.Database(), messages) {}
+
+    void ShowMessagesAndErrorIn(CTessarkDoc& document) const
+    {
+        for (const auto& message : messages.messages) {
+            document.Messages().Ask({message.text, message.icon, message.detail});
+        }
+        document.errorKind = staging.errorKind;
+        document.errorCode = staging.errorCode;
+        document.errorDetail = staging.errorDetail;
+    }
+    void ShowFailure(CTessarkDoc& document, const std::string& path) const
+    {
+        document.Messages().Ask({CouldNotOpenMessage(path), MessageIcon::Error, staging.errorDetail});
+    }
+
+    RecordingMessageSink messages;
+    CTessarkDoc staging;
+};
+
+}  // namespace
+
 bool ImportMap(CTessarkDoc& document, const std::string& path)
 {
+    TrialRead trial(document);
+    trial.staging.SetProgressListener(document.Progress());
+    if (!LoadQzbm(trial.staging, path, false)) {
+        trial.ShowMessagesAndErrorIn(document);
+        trial.ShowFailure(document, path);
+        return false;
+    }
+    // The file read whole: merged now for real, with its messages shown this time. Should it
+    // have changed in between and fail after all, the message still comes.
     const bool read = LoadQzbm(document, path, true);
     document.UpdateAllViews({ViewHintKind::All});
     if (!read) {
-        document.Messages().ShowMessage(CouldNotOpenMessage(path), MessageIcon::Error);
+        document.Messages().Ask({CouldNotOpenMessage(path), MessageIcon::Error, document.errorDetail});
     }
     return read;
 }
 
 bool LoadTemplateFile(CTessarkDoc& document, const std::string& path)
 {
-    const bool loaded = LoadTemplate(document, path);
-    document.templateLoaded = loaded ? 1 : 0;
-    if (loaded) {
-        document.Messages().ShowMessage(kTemplateLoadedMessage, MessageIcon::Information);
-    } else {
-        document.Messages().ShowMessage(CouldNotOpenMessage(path), MessageIcon::Error);
+    TrialRead trial(document);
+    const bool loaded = LoadTemplate(trial.staging, path);
+    trial.ShowMessagesAndErrorIn(document);
+    if (!loaded) {
+        trial.ShowFailure(document, path);
+        return false;
     }
-    return loaded;
+    document.groundTemplate = std::move(trial.staging.groundTemplate);
+    document.templateLoaded = 1;
+    document.Messages().ShowMessage(kTemplateLoadedMessage, MessageIcon::Information);
+    return true;
 }
 
 }  // namespace tessark

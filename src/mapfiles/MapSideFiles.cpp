@@ -1,8 +1,11 @@
 #include "mapfiles/MapSideFiles.h"
 
+#include <cstring>
+
 #include "mapfiles/QzbmLayout.h"
 #include "model/MapPath.h"
 #include "model/TessarkDoc.h"
+#include "platform/AtomicFileSet.h"
 
 namespace tessark {
 
@@ -25,14 +28,40 @@ void NameSideFiles(CTessarkDoc& document, std::string_view mapPath)
     }
 }
 
-void WriteSideFiles(CTessarkDoc& document)
+namespace {
+
+bool AddFile(CTessarkDoc& document, AtomicFileSet& files, const std::string& name, const std::string& text)
 {
-    if (!document.GetHouseFile().empty()) {
-        document.Houses().SaveHouses(document.mapDirectory + document.GetHouseFile());
+    const std::string path = document.mapDirectory + name;
+    AtomicFileWriter* file = files.Open(path);
+    if (!file || !file->Write(text.data(), text.size())) {
+        document.errorDetail = file ? SaveFailureDetail(path, file->Error())
+                                    : SaveFailureDetail(files.FailedPath(), files.Error());
+        return false;
     }
-    if (!document.GetSpawnFile().empty()) {
-        document.Spawns().SaveSpawns(document.mapDirectory + document.GetSpawnFile());
+    return true;
+}
+
+}  // namespace
+
+bool AddSideFiles(CTessarkDoc& document, AtomicFileSet& files)
+{
+    if (!document.GetHouseFile().empty() &&
+        !AddFile(document, files, document.GetHouseFile(), document.Houses().HouseFileText())) {
+        return false;
     }
+    return document.GetSpawnFile().empty() ||
+           AddFile(document, files, document.GetSpawnFile(), document.Spawns().SpawnFileText());
+}
+
+std::string SaveFailureDetail(std::string_view path, int error)
+{
+    std::string detail = FileNamePart(path);
+    if (error != 0) {
+        detail += ": ";
+        detail += std::strerror(error);
+    }
+    return detail;
 }
 
 }  // namespace tessark

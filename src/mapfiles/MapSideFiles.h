@@ -5,6 +5,7 @@
 
 namespace tessark {
 
+class AtomicFileSet;
 class CTessarkDoc;
 
 // The side-file name for a map file: the map's file name without its directory, cut before its
@@ -17,8 +18,12 @@ std::string SideFileName(std::string_view mapPath, std::string_view suffix);
 void NameSideFiles(CTessarkDoc& document, std::string_view mapPath);
 
 // Writes the house file and then the spawn file into the map's directory, each when its name
-// is set (even when the map has no houses or spawns any more). Each file is replaced whole or
-// left as it was; their results do not decide the map's save.
-void WriteSideFiles(CTessarkDoc& document);
+// is set (even when the map has no houses or spawns any more), as files of the set that the
+// map's save commits. False, with the document's errorDetail naming the file, when one cannot
+// be written: the save then fails.
+bool AddSideFiles(CTessarkDoc& document, AtomicFileSet& files);
+
+// The detail of a failed save of the file at path: its name and the system's reason.
+std::string SaveFailureDetail(std::string_view path, int error);
 
 }  // namespace tessark

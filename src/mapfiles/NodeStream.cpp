@@ -1,6 +1,8 @@
 #include "mapfiles/NodeStream.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <sys/stat.h>
 
 namespace tessark {
 
@@ -15,7 +17,19 @@ bool NodeStream::Open(const std::string& path)
 {
     file_ = std::fopen(path.c_str(), "rb");
     if (!file_) {
+        openError_ = errno;
         return false;
+    }
+    struct stat info {};
+    if (fstat(fileno(file_), &info) == 0) {
+        // A folder opens for reading but reads nothing; it is no map.
+        if (S_ISDIR(info.st_mode)) {
+            openError_ = EISDIR;
+            std::fclose(file_);
+            file_ = nullptr;
+            return false;
+        }
+        fileSize_ = static_cast<uint64_t>(info.st_size);
     }
     // Whole chunks are read straight into this buffer; stdio's own would only copy them.
     std::setvbuf(file_, nullptr, _IONBF, 0);
@@ -40,6 +54,7 @@ bool NodeStream::Refill()
     const size_t count = std::fread(chunk_.get(), 1, kChunk, file_);
     cursor_ = chunk_.get();
     end_ = cursor_ + count;
+    atEnd_ = count == 0;
     return count > 0;
 }
 

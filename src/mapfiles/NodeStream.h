@@ -24,9 +24,16 @@ public:
     NodeStream(const NodeStream&) = delete;
     NodeStream& operator=(const NodeStream&) = delete;
 
-    // Opens the file and reads the 4-byte identifier; false when the file cannot be opened or
-    // the identifier is not 0.
+    // Opens the file and reads the 4-byte identifier; false when the file cannot be opened
+    // (OpenError tells why) or the identifier is not 0.
     bool Open(const std::string& path);
+    // The system's error number of a file that could not be opened, else 0.
+    int OpenError() const { return openError_; }
+    // The file's size, known once it is open.
+    uint64_t FileSize() const { return fileSize_; }
+    // Whether a read has met the end of the file, and the offset of the next byte.
+    bool AtEnd() const { return atEnd_; }
+    uint64_t Position() const { return chunkOffset_ + static_cast<uint64_t>(cursor_ - chunk_.get()); }
 
     // Reads the byte that starts a node (0xFE) and the node's type; false at the end of the
     // file or when another byte stands there. The node's offset is then StartOffset().
@@ -68,7 +75,6 @@ private:
         return true;
     }
     bool Refill();
-    uint64_t Position() const { return chunkOffset_ + static_cast<uint64_t>(cursor_ - chunk_.get()); }
 
     std::FILE* file_ = nullptr;
     std::unique_ptr<uint8_t[]> chunk_;
@@ -79,6 +85,9 @@ private:
     std::vector<uint8_t> props_;
     size_t propsSize_ = 0;
     uint8_t stop_ = 0;
+    int openError_ = 0;
+    uint64_t fileSize_ = 0;
+    bool atEnd_ = false;
 };
 
 }  // namespace tessark

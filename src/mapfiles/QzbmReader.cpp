@@ -1,5 +1,6 @@
 #include "mapfiles/QzbmReader.h"
 
+#include <cstring>
 #include <memory>
 
 #include "data/ItemDatabase.h"
@@ -13,6 +14,7 @@
 #include "model/TessarkDoc.h"
 #include "model/ThingFactory.h"
 #include "platform/MessageSink.h"
+#include "platform/ProgressMeter.h"
 
 namespace tessark {
 
@@ -29,18 +31,60 @@ class QzbmReader {
 public:
     QzbmReader(CTessarkDoc& document, bool merge)
         : document_(document), database_(document.Database()), merge_(merge),
-          registry_(document)
+          registry_(document), progress_(document.Progress(), 0)
     {
     }
 
     bool Read(const std::string& path);
 
 private:
-    bool Fail(LoadErrorKind kind, uint32_t node)
+    // The node being read, for the failure's detail; restored when its reading ends.
+    class Inside {
+    public:
+        Inside(QzbmReader& reader, const char* node) : reader_(reader), outer_(reader.inside_)
+        {
+            reader.inside_ = node;
+        }
+        ~Inside() { reader_.inside_ = outer_; }
+        Inside(const Inside&) = delete;
+        Inside& operator=(const Inside&) = delete;
+
+    private:
+        QzbmReader& reader_;
+        const char* outer_;
+    };
+
+    // Without a detail of its own, a failure tells where the stream stopped.
+    bool Fail(LoadErrorKind kind, uint32_t node, std::string detail = {})
     {
         document_.errorKind = static_cast<int32_t>(kind);
         document_.errorCode = static_cast<int32_t>(node);
+        if (detail.empty()) {
+            detail = (stream_.AtEnd() ? "the file ends inside " : "unexpected bytes in ") +
+                     std::string(inside_) + " at byte " + std::to_string(stream_.Position());
+        }
+        document_.errorDetail = std::move(detail);
         return false;
+    }
+    bool FailNode(uint32_t node, uint8_t type, const char* expected)
+    {
+        return Fail(LoadErrorKind::UnknownAttribute, node,
+                    "a node of type " + std::to_string(type) + " where " + expected +
+                        " belongs, at byte " + std::to_string(stream_.StartOffset()));
+    }
+    bool FailAttribute(uint32_t node, uint8_t attribute)
+    {
+        return Fail(LoadErrorKind::UnknownAttribute, node,
+                    "unknown attribute " + std::to_string(attribute) + " in " + inside_ +
+                        " at byte " + std::to_string(node));
+    }
+    bool FailItem(LoadErrorKind kind, uint32_t node, uint16_t id)
+    {
+        const std::string what = kind == LoadErrorKind::CreateObject ? " names no item type"
+                                                                      : " holds data it cannot read";
+        return Fail(kind, node,
+                    "the item id " + std::to_string(id) + " in " + inside_ + " at byte " +
+                        std::to_string(node) + what);
     }
     // The stream's properties of the node just started, as a cursor.
     bool ReadProps()
@@ -94,6 +138,8 @@ private:
     MapReadRegistry registry_;
     NodeStream stream_;
     PropStream props_;
+    const char* inside_ = "the root node";
+    ProgressMeter progress_;
     // Reading an item takes nothing from a loader; the encodings ask for one all the same.
     MapLoader unusedLoader_;
 };
@@ -101,8 +147,11 @@ private:
 bool QzbmReader::Read(const std::string& path)
 {
     if (!stream_.Open(path)) {
-        return Fail(LoadErrorKind::Generic, 0);
+        return Fail(LoadErrorKind::Generic, 0,
+                    stream_.OpenError() != 0 ? std::strerror(stream_.OpenError())
+                                             : "the file does not start as a map file does");
     }
+    progress_.SetTotal(static_cast<double>(stream_.FileSize()));
     document_.mapDirectory = DirectoryPart(path);
 
     // The first node of the file is the root, whatever its type.
@@ -122,9 +171,13 @@ bool QzbmReader::Read(const std::string& path)
             return Fail(LoadErrorKind::StreamProperties, 0);
         }
     }
-    if (!rootHasChildren || type != kMapDataNode) {
-        return Fail(LoadErrorKind::UnknownAttribute, 0);
+    if (!rootHasChildren) {
+        return Fail(LoadErrorKind::UnknownAttribute, 0, "the map has no map data node");
     }
+    if (type != kMapDataNode) {
+        return FailNode(0, type, "the map data node");
+    }
+    Inside inside(*this, "the map data node");
     if (!ReadProps()) {
         return Fail(LoadErrorKind::StreamProperties, 0);
     }
@@ -145,7 +198,7 @@ bool QzbmReader::Read(const std::string& path)
             break;
         }
         if (type != kMapDataNode) {
-            return Fail(LoadErrorKind::UnknownAttribute, node);
+            return FailNode(node, type, "a map data node");
         }
         if (!ReadProps()) {
             return Fail(LoadErrorKind::StreamProperties, node);
@@ -154,6 +207,7 @@ bool QzbmReader::Read(const std::string& path)
 
     document_.errorKind = 0;
     document_.errorCode = 0;
+    document_.errorDetail.clear();
     return true;
 }
 
@@ -165,7 +219,9 @@ bool QzbmReader::ReadHeader()
     uint32_t major = 0;
     uint32_t minor = 0;
     if (props_.Remaining() < kHeaderSize) {
-        return Fail(LoadErrorKind::Header, 0);
+        return Fail(LoadErrorKind::Header, 0,
+                    "the header holds " + std::to_string(props_.Remaining()) + " bytes, " +
+                        std::to_string(kHeaderSize) + " are needed");
     }
     props_.ReadU32(formatVersion);
     props_.ReadU16(width);
@@ -195,7 +251,7 @@ bool QzbmReader::ReadMapAttributes(uint32_t mapData)
     while (props_.ReadU8(attribute)) {
         if (attribute != kDescriptionAttribute && attribute != kSpawnFileAttribute &&
             attribute != kHouseFileAttribute) {
-            return Fail(LoadErrorKind::UnknownAttribute, mapData);
+            return FailAttribute(mapData, attribute);
         }
         if (!props_.ReadString(text)) {
             return Fail(LoadErrorKind::StreamProperties, mapData);
@@ -236,13 +292,14 @@ bool QzbmReader::ReadMapDataChildren(uint32_t mapData)
                 return false;
             }
         } else {
-            return Fail(LoadErrorKind::UnknownAttribute, child);
+            return FailNode(child, type, "a tile area or the towns");
         }
     }
 }
 
 bool QzbmReader::ReadArea(uint32_t area)
 {
+    Inside inside(*this, "a tile area node");
     uint16_t baseX = 0;
     uint16_t baseY = 0;
     uint8_t z = 0;
@@ -264,16 +321,18 @@ bool QzbmReader::ReadArea(uint32_t area)
             return true;
         }
         if (type != kTileNode && type != kHouseTileNode) {
-            return Fail(LoadErrorKind::UnknownAttribute, area);
+            return FailNode(area, type, "a tile");
         }
         if (!ReadTile(tile, type, baseX, baseY, z)) {
             return false;
         }
+        progress_.Update(static_cast<double>(stream_.Position()));
     }
 }
 
 bool QzbmReader::ReadTile(uint32_t node, uint8_t nodeType, int32_t baseX, int32_t baseY, int32_t z)
 {
+    Inside inside(*this, "a tile node");
     uint8_t offsetX = 0;
     uint8_t offsetY = 0;
     if (!ReadProps() || !props_.ReadU8(offsetX) || !props_.ReadU8(offsetY)) {
@@ -322,17 +381,17 @@ bool QzbmReader::ReadTile(uint32_t node, uint8_t nodeType, int32_t baseX, int32_
             }
             std::unique_ptr<CItem> ground = CreateThing(database_, id - kTypeKeyOffset, 0);
             if (!ground) {
-                return Fail(LoadErrorKind::CreateObject, node);
+                return FailItem(LoadErrorKind::CreateObject, node, id);
             }
             if (!ground->InlineIO(unusedLoader_, false, kGroundAttribute, props_, database_)) {
-                return Fail(LoadErrorKind::UnserializeObject, node);
+                return FailItem(LoadErrorKind::UnserializeObject, node, id);
             }
             if (onMap) {
                 registry_.Register(*ground, position);
             }
             tile->AddThing(database_, std::move(ground), false);
         } else {
-            return Fail(LoadErrorKind::UnknownAttribute, node);
+            return FailAttribute(node, attribute);
         }
     }
     return ReadTileItems(node, *tile, position, onMap);
@@ -351,8 +410,9 @@ bool QzbmReader::ReadTileItems(uint32_t node, CTile& tile, const Position& posit
             return true;
         }
         if (type != kItemNode) {
-            return Fail(LoadErrorKind::UnknownAttribute, itemNode);
+            return FailNode(itemNode, type, "an item");
         }
+        Inside inside(*this, "an item node");
         uint16_t id = 0;
         // An item too short to hold its id is a damaged file like any other, and says so.
         if (!ReadProps() || !props_.ReadU16(id)) {
@@ -360,10 +420,10 @@ bool QzbmReader::ReadTileItems(uint32_t node, CTile& tile, const Position& posit
         }
         std::unique_ptr<CItem> item = CreateThing(database_, id - kTypeKeyOffset, 0);
         if (!item) {
-            return Fail(LoadErrorKind::CreateObject, itemNode);
+            return FailItem(LoadErrorKind::CreateObject, itemNode, id);
         }
         if (!item->NodeIO(unusedLoader_, false, props_, false, database_)) {
-            return Fail(LoadErrorKind::UnserializeObject, itemNode);
+            return FailItem(LoadErrorKind::UnserializeObject, itemNode, id);
         }
         if (onMap) {
             registry_.Register(*item, position);
@@ -378,6 +438,7 @@ bool QzbmReader::ReadTileItems(uint32_t node, CTile& tile, const Position& posit
 
 bool QzbmReader::ReadTowns(uint32_t towns)
 {
+    Inside inside(*this, "the towns node");
     // The towns node has no properties of its own; whatever stands there is passed over.
     if (!ReadProps()) {
         return Fail(LoadErrorKind::StreamProperties, towns);
@@ -393,8 +454,9 @@ bool QzbmReader::ReadTowns(uint32_t towns)
             return true;
         }
         if (type != kTownNode) {
-            return Fail(LoadErrorKind::UnknownAttribute, node);
+            return FailNode(node, type, "a town");
         }
+        Inside inTown(*this, "a town node");
         uint32_t id = 0;
         std::string name;
         uint16_t templeX = 0;

@@ -15,8 +15,9 @@ class CTessarkDoc;
 // house id stay unless the file sets them.
 //
 // On failure the document's errorKind and errorCode tell what and where (a node's offset in the
-// file) and everything read before the failure stays in the document. On success both are 0.
-// The reader neither marks the document modified nor tells the views.
+// file), errorDetail says it in words, and everything read before the failure stays in the
+// document. On success all are cleared. The reader neither marks the document modified nor tells
+// the views; it reports its progress through the file to the document's listener.
 bool LoadQzbm(CTessarkDoc& document, const std::string& path, bool merge);
 
 }  // namespace tessark

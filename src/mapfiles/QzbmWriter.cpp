@@ -10,6 +10,8 @@
 #include "mapfiles/QzbmLayout.h"
 #include "model/MapPath.h"
 #include "model/TessarkDoc.h"
+#include "platform/AtomicFileSet.h"
+#include "platform/ProgressMeter.h"
 
 namespace tessark {
 
@@ -37,13 +39,15 @@ uint16_t HeaderSize(int32_t size) { return static_cast<uint16_t>(std::clamp(size
 class QzbmWriter {
 public:
     explicit QzbmWriter(CTessarkDoc& document)
-        : document_(document), database_(document.Database())
+        : document_(document), database_(document.Database()),
+          progress_(document.Progress(), static_cast<double>(document.Tiles().Size()))
     {
     }
 
     bool Write(const std::string& path);
 
 private:
+    bool WriteMap(const std::string& path);
     bool WriteHeader();
     bool WriteMapAttributes(const std::string& path);
     bool WriteFloor(int floor);
@@ -56,9 +60,33 @@ private:
     std::vector<uint8_t> bytes_;
     // Writing an item reads nothing; the encodings ask for a property stream all the same.
     PropStream unusedProps_;
+    ProgressMeter progress_;
+    double tilesWritten_ = 0;
 };
 
 bool QzbmWriter::Write(const std::string& path)
+{
+    std::unique_ptr<AtomicFileWriter> map;
+    if (!WriteMap(path) || !(map = loader_.DetachFile())) {
+        if (document_.errorDetail.empty()) {
+            document_.errorDetail = SaveFailureDetail(path, loader_.WriteError());
+        }
+        return false;
+    }
+    // The map and its side files are replaced together, once all of them are written.
+    AtomicFileSet files;
+    files.Add(std::move(map));
+    if (!AddSideFiles(document_, files)) {
+        return false;
+    }
+    if (!files.Commit()) {
+        document_.errorDetail = SaveFailureDetail(files.FailedPath(), files.Error());
+        return false;
+    }
+    return true;
+}
+
+bool QzbmWriter::WriteMap(const std::string& path)
 {
     if (!loader_.OpenFile(path, true, false)) {
         return false;
@@ -73,16 +101,7 @@ bool QzbmWriter::Write(const std::string& path)
             return false;
         }
     }
-    if (!WriteTowns() || !loader_.EndNode() || !loader_.EndNode()) {
-        return false;
-    }
-    // The map is in place before its side files are touched: a map that could not be saved
-    // leaves them as they were.
-    if (!loader_.CloseFile()) {
-        return false;
-    }
-    WriteSideFiles(document_);
-    return true;
+    return WriteTowns() && loader_.EndNode() && loader_.EndNode();
 }
 
 bool QzbmWriter::WriteHeader()
@@ -153,6 +172,7 @@ bool QzbmWriter::WriteFloor(int floor)
             }
         }
         ok = WriteTile(tile, x - areaX, y - areaY);
+        progress_.Update(++tilesWritten_);
     });
     if (ok && areaOpen) {
         ok = loader_.EndNode();

@@ -11,6 +11,7 @@
 #include "model/TessarkDoc.h"
 #include "model/ThingFactory.h"
 #include "platform/MessageSink.h"
+#include "platform/ProgressMeter.h"
 #include "xml/Markup.h"
 #include "xml/XmlTextFile.h"
 
@@ -23,18 +24,26 @@ using namespace qzx;
 class QzxReader {
 public:
     explicit QzxReader(CTessarkDoc& document)
-        : document_(document), database_(document.Database()), registry_(document)
+        : document_(document), database_(document.Database()), registry_(document),
+          progress_(document.Progress(), 0)
     {
     }
 
     bool Read(const std::string& path);
 
 private:
-    bool Fail(LoadErrorKind kind)
+    bool Fail(LoadErrorKind kind, std::string detail = {})
     {
         document_.errorKind = static_cast<int32_t>(kind);
         document_.errorCode = 0;
+        document_.errorDetail = std::move(detail);
         return false;
+    }
+    bool FailItem(int id, const Position& position, const char* problem)
+    {
+        return Fail(LoadErrorKind::UnserializeObject,
+                    "the item id " + std::to_string(id) + " on the tile at " + std::to_string(position.x) +
+                        ", " + std::to_string(position.y) + ", " + std::to_string(position.z) + problem);
     }
     int Number(std::string_view attribute) const
     {
@@ -55,6 +64,7 @@ private:
     ItemDatabase& database_;
     MapReadRegistry registry_;
     CMarkup xml_;
+    ProgressMeter progress_;
     bool clientIds_ = false;
     std::string tileAttributes_[6];
 };
@@ -63,17 +73,20 @@ bool QzxReader::Read(const std::string& path)
 {
     XmlTextFile file = ReadXmlTextFile(path);
     if (file.result != XmlReadResult::Ok) {
-        return Fail(LoadErrorKind::Generic);
+        return Fail(LoadErrorKind::Generic, file.result == XmlReadResult::BinaryData
+                                                ? "the file holds binary data"
+                                                : "the file cannot be read");
     }
     if (!xml_.TakeDocument(std::move(file.text))) {
-        document_.Messages().ShowMessage("Error: " + xml_.GetParseError() + "\r\n",
-                                         MessageIcon::Error);
+        const std::string message = "Error: " + xml_.GetParseError() + "\r\n";
+        document_.Messages().Ask({message, MessageIcon::Error, FileNamePart(path)});
         // The message said it; the open shows no second one.
         return Fail(LoadErrorKind::None);
     }
     if (!xml_.FindElement(kMapElement)) {
-        return Fail(LoadErrorKind::Header);
+        return Fail(LoadErrorKind::Header, "the file has no map element");
     }
+    progress_.SetTotal(static_cast<double>(xml_.DocumentLength()));
     document_.mapDirectory = DirectoryPart(path);
     ReadMapAttributes();
     xml_.IntoElement();
@@ -83,6 +96,7 @@ bool QzxReader::Read(const std::string& path)
     bool read = true;
     while (read && xml_.FindElement(kTileElement)) {
         read = ReadTile();
+        progress_.Update(static_cast<double>(xml_.ElementOffset()));
     }
     document_.SetModifiedFlag(wasModified);
     if (!read) {
@@ -92,6 +106,7 @@ bool QzxReader::Read(const std::string& path)
     ReadTowns();
     document_.errorKind = 0;
     document_.errorCode = 0;
+    document_.errorDetail.clear();
     return true;
 }
 
@@ -141,14 +156,14 @@ bool QzxReader::ReadTile()
     while (xml_.FindChildElement(kItemElement)) {
         const int id = ReadXmlNumber(xml_.GetChildAttribute("id"));
         if (id < kTypeKeyOffset) {
-            return Fail(LoadErrorKind::UnserializeObject);
+            return FailItem(id, position, " is below 100");
         }
         std::unique_ptr<CItem> item = CreateThing(database_, KeyOf(id), 0);
         if (!item) {
             continue;
         }
         if (!item->XmlIO(xml_, false, database_)) {
-            return Fail(LoadErrorKind::UnserializeObject);
+            return FailItem(id, position, " has attributes that cannot be read");
         }
         registry_.Register(*item, position);
         tile->AddThing(database_, std::move(item), false);

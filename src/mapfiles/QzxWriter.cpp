@@ -11,7 +11,9 @@
 #include "model/MapPath.h"
 #include "model/TeleportItem.h"
 #include "model/TessarkDoc.h"
+#include "platform/AtomicFileSet.h"
 #include "platform/AtomicFileWriter.h"
+#include "platform/ProgressMeter.h"
 #include "xml/Markup.h"
 
 namespace tessark {
@@ -28,7 +30,7 @@ constexpr std::string_view kEmptyElementEnd = "/>\r\n";
 class QzxWriter {
 public:
     QzxWriter(CTessarkDoc& document, const QzxProgress& progress)
-        : document_(document), database_(document.Database()), progress_(progress)
+        : document_(document), database_(document.Database()), progress_(progress, 0)
     {
     }
 
@@ -63,14 +65,12 @@ private:
 
     CTessarkDoc& document_;
     const ItemDatabase& database_;
-    const QzxProgress& progress_;
+    ProgressMeter progress_;
     std::unique_ptr<AtomicFileWriter> out_;
     std::string buffer_;
     CMarkup element_;
     bool mapHasChildren_ = false;
     double tileCount_ = 0;
-    double progressTotal_ = 1;
-    int lastPercent_ = 0;
 };
 
 bool QzxWriter::Write(const std::string& path)
@@ -78,9 +78,10 @@ bool QzxWriter::Write(const std::string& path)
     document_.mapDirectory = DirectoryPart(path);
     const std::string mapStart = MapStartTag(path);
 
-    progressTotal_ = static_cast<double>(document_.width) * document_.height * kFloorCount;
+    progress_.SetTotal(static_cast<double>(document_.width) * document_.height * kFloorCount);
     out_ = std::make_unique<AtomicFileWriter>(path);
     if (!out_->Open()) {
+        document_.errorDetail = SaveFailureDetail(path, out_->Error());
         return false;
     }
     Put(mapStart);
@@ -100,15 +101,26 @@ bool QzxWriter::Write(const std::string& path)
     if (refused) {
         document_.errorKind = static_cast<int32_t>(LoadErrorKind::UnserializeObject);
         document_.errorCode = 0;
+        document_.errorDetail = "an item cannot be written as XML";
         return false;  // the temporary file goes with the writer; nothing reaches the target
     }
     WriteTowns();
     Put(mapHasChildren_ ? std::string_view(kMapEndTag) : kEmptyElementEnd);
     Flush();
-    if (!out_->Commit()) {
+    if (out_->Failed()) {
+        document_.errorDetail = SaveFailureDetail(path, out_->Error());
         return false;
     }
-    WriteSideFiles(document_);
+    // The map and its side files are replaced together, once all of them are written.
+    AtomicFileSet files;
+    files.Add(std::move(out_));
+    if (!AddSideFiles(document_, files)) {
+        return false;
+    }
+    if (!files.Commit()) {
+        document_.errorDetail = SaveFailureDetail(files.FailedPath(), files.Error());
+        return false;
+    }
     return true;
 }
 
@@ -145,15 +157,7 @@ void QzxWriter::BeginChild()
 
 void QzxWriter::ReportProgress()
 {
-    ++tileCount_;
-    if (!progress_) {
-        return;
-    }
-    const int percent = static_cast<int>(tileCount_ / progressTotal_ * 100.0);
-    if (percent >= lastPercent_ + 5) {
-        lastPercent_ = percent;
-        progress_(percent);
-    }
+    progress_.Update(++tileCount_);
 }
 
 void QzxWriter::PutAttribute(std::string_view name, int value)
@@ -306,7 +310,7 @@ bool QzxWriter::WriteTowns()
 
 bool SaveQzx(CTessarkDoc& document, const std::string& path, const QzxProgress& progress)
 {
-    return QzxWriter(document, progress).Write(path);
+    return QzxWriter(document, progress ? progress : document.Progress()).Write(path);
 }
 
 }  // namespace tessark

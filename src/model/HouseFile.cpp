@@ -32,7 +32,7 @@ bool House::XmlIO(CMarkup& xml, bool write)
     return true;
 }
 
-bool HouseList::SaveHouses(const std::string& path)
+std::string HouseList::HouseFileText()
 {
     CMarkup xml("<?xml version=\"1.0\"?>\r\n");
     xml.AddElement("houses");
@@ -40,7 +40,12 @@ bool HouseList::SaveHouses(const std::string& path)
     for (const auto& [id, house] : houses_) {
         house->XmlIO(xml, true);
     }
-    return WriteXmlTextFile(path, xml.GetDocument());
+    return xml.GetDocument();
+}
+
+bool HouseList::SaveHouses(const std::string& path)
+{
+    return WriteXmlTextFile(path, HouseFileText());
 }
 
 bool HouseList::LoadHouses(const std::string& path, MessageSink& messages)

@@ -30,6 +30,7 @@ public:
     bool RemoveHouse(const House* house);
     // Destroys every house.
     void ClearHouses();
+    void Swap(HouseList& other) noexcept { houses_.swap(other.houses_); }
     // Unlists a tile that is about to be destroyed from the house its id names.
     void ForgetTile(const CTile* tile);
 
@@ -40,6 +41,7 @@ public:
     // The house side file. Saving shows no message and fails only when the file cannot be
     // written; loading shows its messages through the sink.
     bool SaveHouses(const std::string& path);
+    std::string HouseFileText();
     bool LoadHouses(const std::string& path, MessageSink& messages);
 
 private:

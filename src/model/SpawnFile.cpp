@@ -7,7 +7,7 @@
 
 namespace tessark {
 
-bool CSpawnList::SaveSpawns(const std::string& path) const
+std::string CSpawnList::SpawnFileText() const
 {
     CMarkup xml("<?xml version=\"1.0\"?>\r\n");
     xml.AddElement("spawns");
@@ -15,7 +15,12 @@ bool CSpawnList::SaveSpawns(const std::string& path) const
     for (const auto& spawn : spawns_) {
         spawn->XmlIO(xml, true, database_);
     }
-    return WriteXmlTextFile(path, xml.GetDocument());
+    return xml.GetDocument();
+}
+
+bool CSpawnList::SaveSpawns(const std::string& path) const
+{
+    return WriteXmlTextFile(path, SpawnFileText());
 }
 
 bool CSpawnList::LoadSpawns(const std::string& path, MessageSink& messages)

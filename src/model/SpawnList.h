@@ -37,6 +37,8 @@ public:
     CSpawn* FindSpawnAt(const Position& position) const;
     // Destroys every spawn with its creatures; the marker stays.
     void Clear() { spawns_.clear(); }
+    // Exchanges the spawns (not the markers) with a list of the same game data.
+    void Swap(CSpawnList& other) noexcept { spawns_.swap(other.spawns_); }
 
     size_t Size() const { return spawns_.size(); }
     bool Empty() const { return spawns_.empty(); }
@@ -48,6 +50,7 @@ public:
     // The spawn side file. Saving writes no spawn without creatures and shows no message;
     // loading appends the file's spawns and shows its messages through the sink.
     bool SaveSpawns(const std::string& path) const;
+    std::string SpawnFileText() const;
     bool LoadSpawns(const std::string& path, MessageSink& messages);
 
 private:

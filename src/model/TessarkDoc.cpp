@@ -1,6 +1,7 @@
 #include "model/TessarkDoc.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "data/ItemDatabase.h"
 #include "model/Creature.h"
@@ -326,37 +327,119 @@ bool CTessarkDoc::OnNewDocument()
     return true;
 }
 
-bool CTessarkDoc::OnOpenDocument(const std::string& path)
+OpenResult CTessarkDoc::OnOpenDocument(const std::string& path)
+{
+    CTessarkDoc staging(database_, messages_);
+    // What a file does not set stays as it was, as when the map itself was cleared and read.
+    staging.width = width;
+    staging.height = height;
+    staging.temple = temple;
+    staging.groundTemplate = groundTemplate;
+    staging.templateLoaded = templateLoaded;
+    staging.progress_ = progress_;
+    const bool read = ReadInto(staging, path);
+    errorKind = staging.errorKind;
+    errorCode = staging.errorCode;
+    errorDetail = staging.errorDetail;
+    if (read) {
+        TakeContents(staging);
+        UpdateAllViews({ViewHintKind::All});
+        SetModifiedFlag(false);
+        return OpenResult::Opened;
+    }
+    if (!ReportLoadError(path, staging.Tiles().Size() > 0)) {
+        return OpenResult::Failed;
+    }
+    // The side files named in a damaged map belong to another, intact map.
+    staging.spawnFile_.clear();
+    staging.houseFile_.clear();
+    TakeContents(staging);
+    UpdateAllViews({ViewHintKind::All});
+    SetModifiedFlag(true);
+    return OpenResult::Salvaged;
+}
+
+bool CTessarkDoc::ReadMapFile(const std::string& path)
 {
     DeleteContents();
-    bool read = false;
-    if (MapFormat* format = FindMapFormat(ExtensionPart(path))) {
-        read = format->Load(*this, path);
-    } else {
+    const bool read = ReadInto(*this, path);
+    UpdateAllViews({ViewHintKind::All});
+    return read;
+}
+
+bool CTessarkDoc::ReadInto(CTessarkDoc& target, const std::string& path) const
+{
+    MapFormat* format = FindMapFormat(ExtensionPart(path));
+    if (!format) {
         // Not a map file: say so, rather than show an empty map without a word.
-        errorKind = static_cast<int32_t>(LoadErrorKind::Generic);
-        errorCode = 0;
+        target.errorKind = static_cast<int32_t>(LoadErrorKind::Generic);
+        target.errorCode = 0;
+        target.errorDetail = "the name ends in neither .qzbm nor .qzx";
+        return false;
     }
-    if (read) {
-        if (!spawnFile_.empty() && !spawns_.LoadSpawns(mapDirectory + spawnFile_, messages_)) {
-            spawnFile_.clear();
-        }
-        if (!houseFile_.empty() && !houses_.LoadHouses(mapDirectory + houseFile_, messages_)) {
-            houseFile_.clear();
-        }
-        UpdateAllViews({ViewHintKind::All});
-    } else {
-        UpdateAllViews({ViewHintKind::All});
-        ReportLoadError();
+    target.errorDetail.clear();
+    if (!format->Load(target, path)) {
+        return false;
     }
-    SetModifiedFlag(false);
+    if (!target.spawnFile_.empty() &&
+        !target.spawns_.LoadSpawns(target.mapDirectory + target.spawnFile_, messages_)) {
+        target.spawnFile_.clear();
+    }
+    if (!target.houseFile_.empty() &&
+        !target.houses_.LoadHouses(target.mapDirectory + target.houseFile_, messages_)) {
+        target.houseFile_.clear();
+    }
     return true;
 }
 
-bool CTessarkDoc::OnSaveDocument(const std::string& path)
+void CTessarkDoc::TakeContents(CTessarkDoc& staging)
 {
+    DeleteContents();
+    tiles_.Swap(staging.tiles_);
+    houses_.Swap(staging.houses_);
+    towns_.Swap(staging.towns_);
+    spawns_.Swap(staging.spawns_);
+    std::swap(uniqueIds_, staging.uniqueIds_);
+    spawnFile_ = staging.spawnFile_;
+    houseFile_ = staging.houseFile_;
+    description_ = staging.description_;
+    mapDirectory = staging.mapDirectory;
+    width = staging.width;
+    height = staging.height;
+    temple = staging.temple;
+}
+
+size_t CTessarkDoc::CountTilesBeyondMap() const
+{
+    size_t count = 0;
+    for (int floor = 0; floor < kFloorCount; ++floor) {
+        tiles_.ForEachTile(floor, [&](uint32_t key, const CTile&) {
+            int32_t x = 0;
+            int32_t y = 0;
+            SplitTileKey(key, x, y);
+            count += x > width || y > height ? 1 : 0;
+        });
+    }
+    return count;
+}
+
+SaveResult CTessarkDoc::OnSaveDocument(const std::string& path)
+{
+    if (const size_t beyond = CountTilesBeyondMap(); beyond > 0) {
+        const std::string text = std::to_string(beyond) + (beyond == 1 ? " tile lies" : " tiles lie") +
+                                 " beyond the map's width and height and will not be saved.";
+        if (messages_.Ask({text, MessageIcon::Warning, {}, {}, true}) == MessageAnswer::Cancel) {
+            return SaveResult::Cancelled;
+        }
+    }
     const bool xml = EqualsIgnoringCase(ExtensionPart(path), kXmlExtension);
     MapFormat* format = FindMapFormat(xml ? kXmlExtension : kDefaultExtension);
+    errorDetail.clear();
+    // The writers name side files and note the folder as they go; a failed save must not
+    // point the map at files that were never written.
+    const std::string oldSpawnFile = spawnFile_;
+    const std::string oldHouseFile = houseFile_;
+    const std::string oldDirectory = mapDirectory;
     bool saved = false;
     if (format) {
         saved = format->Save(*this, path);
@@ -368,34 +451,50 @@ bool CTessarkDoc::OnSaveDocument(const std::string& path)
     // thrown away.
     if (saved) {
         SetModifiedFlag(false);
+        return SaveResult::Saved;
     }
-    return saved;
+    spawnFile_ = oldSpawnFile;
+    houseFile_ = oldHouseFile;
+    mapDirectory = oldDirectory;
+    return SaveResult::Failed;
 }
 
-bool CTessarkDoc::DoSave(const std::string& path, bool replace, const FileNamePrompt& prompt)
+SaveResult CTessarkDoc::DoSave(const std::string& path, bool replace, const FileNamePrompt& prompt)
 {
     std::string target = path;
-    if (target.empty()) {
-        // Side files follow the new map name.
-        spawnFile_.clear();
-        houseFile_.clear();
+    std::string oldSpawnFile;
+    std::string oldHouseFile;
+    const bool saveAs = target.empty();
+    if (saveAs) {
         std::string proposed = title_.substr(0, title_.find_first_of(":/\\"));
-        proposed += kDefaultExtension;
+        // A title that already carries the extension is not given a second one.
+        if (!EqualsIgnoringCase(ExtensionPart(proposed), kDefaultExtension) &&
+            !EqualsIgnoringCase(ExtensionPart(proposed), kXmlExtension)) {
+            proposed += kDefaultExtension;
+        }
         std::optional<std::string> chosen = prompt ? prompt(proposed) : std::nullopt;
         if (!chosen || chosen->empty()) {
-            return false;
+            return SaveResult::Cancelled;
         }
         target = *chosen;
+        // Side files follow the new map name.
+        oldSpawnFile = std::exchange(spawnFile_, {});
+        oldHouseFile = std::exchange(houseFile_, {});
     }
     // The writers replace the target only when complete, so a failed save leaves any
     // earlier file as it was and there is nothing to delete.
-    if (!OnSaveDocument(target)) {
-        return false;
+    const SaveResult result = OnSaveDocument(target);
+    if (result != SaveResult::Saved) {
+        if (saveAs) {
+            spawnFile_ = oldSpawnFile;
+            houseFile_ = oldHouseFile;
+        }
+        return result;
     }
     if (replace) {
         SetPathName(target);
     }
-    return true;
+    return result;
 }
 
 bool CTessarkDoc::NewDocument()
@@ -407,13 +506,16 @@ bool CTessarkDoc::NewDocument()
     return true;
 }
 
-bool CTessarkDoc::OpenDocument(const std::string& path)
+OpenResult CTessarkDoc::OpenDocument(const std::string& path)
 {
-    if (!OnOpenDocument(path)) {
-        return false;
+    const OpenResult result = OnOpenDocument(path);
+    if (result == OpenResult::Opened) {
+        SetPathName(path);
+    } else if (result == OpenResult::Salvaged) {
+        pathName_.clear();
+        SetTitle("Untitled");
     }
-    SetPathName(path);
-    return true;
+    return result;
 }
 
 void CTessarkDoc::DeleteContents()
@@ -430,12 +532,21 @@ void CTessarkDoc::DeleteContents()
     tiles_.Clear();
 }
 
-void CTessarkDoc::ReportLoadError() const
+bool CTessarkDoc::ReportLoadError(const std::string& path, bool offerPartialMap) const
 {
     if (errorKind == 0) {
-        return;
+        return false;
     }
-    messages_.ShowMessage(LoadErrorMessage(errorKind, errorCode), MessageIcon::Error);
+    const std::string text = LoadErrorMessage(errorKind, errorCode);
+    std::string detail = FileNamePart(path);
+    if (!errorDetail.empty()) {
+        detail += ": " + errorDetail;
+    }
+    MessageRequest request{text, MessageIcon::Error, detail};
+    if (offerPartialMap) {
+        request.choice = kPartialMapChoice;
+    }
+    return messages_.Ask(request) == MessageAnswer::Choice;
 }
 
 void CTessarkDoc::SetPathName(const std::string& path)

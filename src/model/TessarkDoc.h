@@ -27,6 +27,12 @@ class ItemDatabase;
 class MapFormat;
 class MessageSink;
 
+// How an Open ended: the map read whole, what could be read of a damaged map taken as an
+// untitled map at the user's choice, or nothing changed.
+enum class OpenResult { Opened, Salvaged, Failed };
+// How a save ended; a failed one has changed no file.
+enum class SaveResult { Saved, Cancelled, Failed };
+
 // The open map: every tile, the map's size, temple, description and side-file names, the copy
 // buffer of a tile drag, and the house, town and spawn lists of the map. One document lives for
 // the whole session and is reused for every New and Open; tests make a fresh one per world.
@@ -38,6 +44,9 @@ public:
     using CopyBuffer = std::map<Position, std::unique_ptr<CTile>, PositionZyxLess>;
     // Asked for the file name of a Save As with the proposed name; nullopt cancels.
     using FileNamePrompt = std::function<std::optional<std::string>(const std::string& proposed)>;
+    // Told the percentage done of a long read or write.
+    using ProgressListener = std::function<void(int percent)>;
+    static constexpr const char* kPartialMapChoice = "Open what could be read, as an untitled map";
 
     static constexpr int32_t kDefaultSize = 1000;
     static constexpr int32_t kBorder = 20;
@@ -114,21 +123,37 @@ public:
     MapFormat* FindMapFormat(std::string_view extension) const;
     // Clears the map, forgets the path name and the modified flag, tells the views.
     bool OnNewDocument();
-    // Clears the map and reads the file (then its side files); a failed read shows its message
-    // and keeps what was read. Always true: the document stays open under the path.
-    bool OnOpenDocument(const std::string& path);
-    // The XML format for ".qzx", else the binary format. The modified flag is cleared only
-    // when the save succeeded.
-    bool OnSaveDocument(const std::string& path);
+    // Reads the file (then its side files) into a staging document, which replaces this map
+    // only when the read succeeded. A failed read shows its message and changes nothing here,
+    // unless the user chooses to take what could be read: then it becomes this map with no
+    // side files, marked modified, so that no save can reach the damaged file or its side files.
+    OpenResult OnOpenDocument(const std::string& path);
+    // Clears this document and reads the file into it as Open does, without a message; after a
+    // failed read what was read stays (the command-line tool shows it).
+    bool ReadMapFile(const std::string& path);
+    // The XML format for ".qzx", else the binary format. Tiles beyond the map's width or height
+    // are not stored: the user is warned with their number first and may cancel. The modified
+    // flag is cleared only when the save succeeded; a failed save leaves the side-file names
+    // as they were and tells why in errorDetail.
+    SaveResult OnSaveDocument(const std::string& path);
     // Save (path given) or Save As (path empty: asks through prompt, side-file names are
     // derived afresh). With replace, a successful save makes path the document's path.
-    bool DoSave(const std::string& path, bool replace, const FileNamePrompt& prompt);
-    // New and Open as the application runs them: the document step, then path name and title.
+    SaveResult DoSave(const std::string& path, bool replace, const FileNamePrompt& prompt);
+    // Tiles the writers leave out: x beyond the width or y beyond the height.
+    size_t CountTilesBeyondMap() const;
+    // New and Open as the application runs them: the document step, then path name and title
+    // (a salvaged map is "Untitled").
     bool NewDocument();
-    bool OpenDocument(const std::string& path);
+    OpenResult OpenDocument(const std::string& path);
     void DeleteContents();
-    // Shows the message of the last failed read, if errorKind is set.
-    void ReportLoadError() const;
+    // Shows the message of the last failed read of the file at path, if errorKind is set, with
+    // the file's name and errorDetail under it; offerPartialMap adds the choice to take what
+    // could be read. True when the user took it.
+    bool ReportLoadError(const std::string& path, bool offerPartialMap = false) const;
+
+    // Long reads and writes report their progress here.
+    void SetProgressListener(ProgressListener listener) { progress_ = std::move(listener); }
+    const ProgressListener& Progress() const { return progress_; }
 
     const std::string& GetPathName() const { return pathName_; }
     void SetPathName(const std::string& path);
@@ -158,6 +183,9 @@ public:
     // Of the last failed read or write (see LoadErrorKind); the readers reset them on success.
     int32_t errorKind = 0;
     int32_t errorCode = 0;
+    // What the reader knows of the failure ("the file ends inside a tile node at byte 5000");
+    // may be empty.
+    std::string errorDetail;
     // Directory of the last map file read or written, with its trailing separator.
     std::string mapDirectory;
     int32_t currentItemKey = 2;
@@ -170,11 +198,16 @@ public:
 
 private:
     void DestroyTile(std::unique_ptr<CTile> tile);
+    // Runs the reader the extension names on target, then loads target's side files.
+    bool ReadInto(CTessarkDoc& target, const std::string& path) const;
+    // Clears this map and moves the staging document's map into it.
+    void TakeContents(CTessarkDoc& staging);
 
     ItemDatabase& database_;
     MessageSink& messages_;
     std::vector<ViewHintListener*> listeners_;
     std::vector<std::unique_ptr<MapFormat>> formats_;
+    ProgressListener progress_;
     // Declared before the house list so that houses, which point at tiles, go first.
     TileStore tiles_;
     CopyBuffer copyBuffer_;

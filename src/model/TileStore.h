@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "model/Tile.h"
@@ -48,6 +49,12 @@ public:
     // Destroys every tile of a floor, or of all floors.
     void ClearFloor(int floor);
     void Clear();
+    // Exchanges every tile with the other store; pointers to tiles stay valid.
+    void Swap(TileStore& other) noexcept
+    {
+        floors_.swap(other.floors_);
+        std::swap(size_, other.size_);
+    }
 
     size_t Size() const { return size_; }
     size_t FloorSize(int floor) const;

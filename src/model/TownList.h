@@ -19,6 +19,7 @@ public:
     // Destroys the town; houses that name it keep its id. False when it is not in the list.
     bool RemoveTown(const Town* town);
     void ClearTowns() { towns_.clear(); }
+    void Swap(TownList& other) noexcept { towns_.swap(other.towns_); }
 
     const Map& Towns() const { return towns_; }
     bool Empty() const { return towns_.empty(); }

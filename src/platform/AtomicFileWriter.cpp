@@ -2,14 +2,86 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <filesystem>
+#include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
 
 namespace tessark {
 
 namespace {
+
+constexpr size_t kBufferSize = 64 * 1024;
+constexpr int kMaxLinks = 40;
+constexpr const char* kTempMarker = ".tmp";
+
 std::atomic<unsigned> tempCounter{0};
+
+namespace fs = std::filesystem;
+
+// Follows symbolic links to the file they name; a dangling link leads to the file it would
+// name. Empty when links loop.
+std::string ResolveLinks(const std::string& path)
+{
+    fs::path current = path;
+    for (int i = 0; i < kMaxLinks; ++i) {
+        std::error_code error;
+        if (!fs::is_symlink(fs::symlink_status(current, error))) {
+            return current.string();
+        }
+        const fs::path next = fs::read_symlink(current, error);
+        if (error) {
+            return {};
+        }
+        current = next.is_absolute() ? next : current.parent_path() / next;
+    }
+    return {};
 }
+
+// "NAME.tmp" followed by digits only: a temporary file of this writer.
+bool IsTempFileOf(const std::string& entry, const std::string& name)
+{
+    const std::string prefix = name + kTempMarker;
+    if (entry.size() <= prefix.size() || entry.compare(0, prefix.size(), prefix) != 0) {
+        return false;
+    }
+    for (size_t i = prefix.size(); i < entry.size(); ++i) {
+        if (entry[i] < '0' || entry[i] > '9') {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A save that was killed leaves its temporary file behind; the next save of the file takes it
+// away.
+void RemoveLeftTempFiles(const fs::path& target)
+{
+    std::error_code error;
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    const std::string name = target.filename().string();
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        if (IsTempFileOf(it->path().filename().string(), name)) {
+            std::error_code ignored;
+            fs::remove(it->path(), ignored);
+        }
+    }
+}
+
+void SyncFolder(const std::string& path)
+{
+    const fs::path file = path;
+    const std::string folder = file.has_parent_path() ? file.parent_path().string() : ".";
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+}  // namespace
 
 AtomicFileWriter::AtomicFileWriter(std::string targetPath) : targetPath_(std::move(targetPath)) {}
 
@@ -18,82 +90,152 @@ AtomicFileWriter::~AtomicFileWriter()
     Discard();
 }
 
+bool AtomicFileWriter::Fail(int error)
+{
+    if (!failed_) {
+        error_ = error;
+    }
+    failed_ = true;
+    return false;
+}
+
 bool AtomicFileWriter::Open()
 {
     Discard();
     failed_ = false;
-    // Exclusive creation, so two writers of one folder never share a temporary file.
-    for (int attempt = 0; attempt < 100 && !file_; ++attempt) {
-        tempPath_ = targetPath_ + ".tmp" + std::to_string(tempCounter.fetch_add(1));
-        file_ = std::fopen(tempPath_.c_str(), "wbx");
-        if (!file_ && errno != EEXIST) {
+    finished_ = false;
+    error_ = 0;
+    finalPath_ = ResolveLinks(targetPath_);
+    if (finalPath_.empty()) {
+        return Fail(ELOOP);
+    }
+    mode_t mode = 0666;
+    struct stat old {};
+    const bool exists = ::stat(finalPath_.c_str(), &old) == 0;
+    if (exists) {
+        if (!S_ISREG(old.st_mode)) {
+            return Fail(S_ISDIR(old.st_mode) ? EISDIR : EINVAL);
+        }
+        // Renaming would replace a file the user may not write.
+        if (::access(finalPath_.c_str(), W_OK) != 0) {
+            return Fail(errno);
+        }
+        mode = old.st_mode & 07777;
+    }
+    RemoveLeftTempFiles(finalPath_);
+    // Exclusive creation, so two writers of one folder never share a temporary file. A new
+    // file gets the usual permissions; a replaced one keeps its own from the start, so a
+    // private map is never readable by others, not even half-written.
+    for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
+        tempPath_ = finalPath_ + kTempMarker + std::to_string(tempCounter.fetch_add(1));
+        fd_ = ::open(tempPath_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, exists ? 0600 : 0666);
+        if (fd_ < 0 && errno != EEXIST) {
             break;
         }
     }
-    if (!file_) {
+    if (fd_ < 0) {
+        const int error = errno;
         tempPath_.clear();
-        failed_ = true;
+        return Fail(error);
     }
-    return file_ != nullptr;
+    if (exists) {
+        // The owner only where the user may give the file away (as an administrator may).
+        if (::fchown(fd_, old.st_uid, old.st_gid) != 0) {
+            errno = 0;
+        }
+        ::fchmod(fd_, mode);
+    }
+    buffer_.reserve(kBufferSize);
+    return true;
+}
+
+bool AtomicFileWriter::FlushBuffer()
+{
+    size_t done = 0;
+    while (done < buffer_.size()) {
+        const ssize_t written = ::write(fd_, buffer_.data() + done, buffer_.size() - done);
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            buffer_.clear();
+            return Fail(errno);
+        }
+        done += static_cast<size_t>(written);
+    }
+    buffer_.clear();
+    return true;
 }
 
 bool AtomicFileWriter::Write(const void* data, size_t size)
 {
-    if (!file_ || failed_) {
-        failed_ = true;
+    if (fd_ < 0 || failed_ || finished_) {
+        return Fail(failed_ ? error_ : EBADF);
+    }
+    const auto* bytes = static_cast<const unsigned char*>(data);
+    if (buffer_.size() + size > kBufferSize && !FlushBuffer()) {
         return false;
     }
-    if (size > 0 && std::fwrite(data, 1, size, file_) != size) {
-        failed_ = true;
+    if (size >= kBufferSize) {
+        buffer_.assign(bytes, bytes + size);
+        return FlushBuffer();
     }
-    return !failed_;
+    buffer_.insert(buffer_.end(), bytes, bytes + size);
+    return true;
 }
 
 bool AtomicFileWriter::WriteByte(unsigned char byte)
 {
-    if (!file_ || failed_) {
-        failed_ = true;
-        return false;
+    return Write(&byte, 1);
+}
+
+bool AtomicFileWriter::Finish()
+{
+    if (finished_) {
+        return !failed_;
     }
-    if (std::fputc(byte, file_) == EOF) {
-        failed_ = true;
+    if (fd_ < 0 || failed_) {
+        return Fail(failed_ ? error_ : EBADF);
     }
-    return !failed_;
+    bool ok = FlushBuffer();
+    if (ok && ::fsync(fd_) != 0) {
+        ok = Fail(errno);
+    }
+    if (::close(fd_) != 0 && ok) {
+        ok = Fail(errno);
+    }
+    fd_ = -1;
+    finished_ = true;
+    return ok;
 }
 
 bool AtomicFileWriter::Commit()
 {
-    if (!file_) {
+    if (!Finish()) {
+        Discard();
         return false;
     }
-    bool ok = !failed_ && std::fflush(file_) == 0 && !std::ferror(file_);
-    ok = (std::fclose(file_) == 0) && ok;
-    file_ = nullptr;
-    if (ok) {
-        std::error_code error;
-        std::filesystem::rename(tempPath_, targetPath_, error);
-        ok = !error;
-    }
-    if (!ok) {
-        std::error_code ignored;
-        std::filesystem::remove(tempPath_, ignored);
-        failed_ = true;
+    if (::rename(tempPath_.c_str(), finalPath_.c_str()) != 0) {
+        Fail(errno);
+        Discard();
+        return false;
     }
     tempPath_.clear();
-    return ok;
+    SyncFolder(finalPath_);
+    return true;
 }
 
 void AtomicFileWriter::Discard()
 {
-    if (file_) {
-        std::fclose(file_);
-        file_ = nullptr;
+    if (fd_ >= 0) {
+        ::close(fd_);
+        fd_ = -1;
     }
     if (!tempPath_.empty()) {
-        std::error_code ignored;
-        std::filesystem::remove(tempPath_, ignored);
+        ::unlink(tempPath_.c_str());
         tempPath_.clear();
     }
+    buffer_.clear();
 }
 
 }  // namespace tessark

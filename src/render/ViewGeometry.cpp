@@ -131,7 +131,8 @@ void ViewGeometry::ApplyMapping(Surface& surface, Point scroll) const
 
 int ViewGeometry::ScrollRange(int mapTiles) const
 {
-    return static_cast<int>(std::lround(static_cast<double>(mapTiles) * 32.0 * zoom_));
+    // A tile is 32 x zoom drawing units and the mapping scales those by zoom again.
+    return static_cast<int>(std::lround(static_cast<double>(mapTiles) * 32.0 * zoom_ * zoom_));
 }
 
 Point ViewGeometry::ClampScroll(Point scroll, int clientWidth, int clientHeight, int mapWidth, int mapHeight) const

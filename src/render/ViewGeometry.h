@@ -69,7 +69,8 @@ public:
     // Gives a surface of the client's size this view's mapping.
     void ApplyMapping(Surface& surface, Point scroll) const;
 
-    // The scroll range of a map: its size x 32 x zoom window pixels.
+    // The scroll range of a map: its size x 32 x zoom x zoom window pixels, as far as the map
+    // reaches at that zoom.
     int ScrollRange(int mapTiles) const;
     // A scroll position kept inside the range, as the scroll bars keep it.
     Point ClampScroll(Point scroll, int clientWidth, int clientHeight, int mapWidth, int mapHeight) const;

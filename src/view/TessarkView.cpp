@@ -76,6 +76,14 @@ void CTessarkView::OnInitialUpdate()
 {
     initialized_ = true;
     UpdateMapScrollSizes();
+    // The status bar shows the cursor's tile from the start, not only once the mouse moves:
+    // the tile under the mouse, or the one at the window's corner when the mouse is elsewhere.
+    QPoint mouse = viewport()->mapFromGlobal(QCursor::pos());
+    if (!viewport()->rect().contains(mouse)) {
+        mouse = {0, 0};
+    }
+    cursorTile_ = TileAt(mouse);
+    emit CursorTileChanged(cursorTile_);
     if (switches_.showAnimations && Zoom() >= 1.0f) {
         StartAnimationTimer();
     }
@@ -265,11 +273,16 @@ void CTessarkView::timerEvent(QTimerEvent* event)
 
 // --- Input and relayed messages ----------------------------------------------------------
 
-void CTessarkView::TrackCursor(QPoint windowPoint, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
+Position CTessarkView::TileAt(QPoint windowPoint) const
 {
     const Point drawing = geometry_.ClientToDrawing(Point{windowPoint.x(), windowPoint.y()}, ScrollPosition());
     const Point column = geometry_.PointToTile(drawing);
-    const Position tile{column.x, column.y, CurrentFloor()};
+    return {column.x, column.y, CurrentFloor()};
+}
+
+void CTessarkView::TrackCursor(QPoint windowPoint, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
+{
+    const Position tile = TileAt(windowPoint);
     if (tile == cursorTile_) {
         return;
     }

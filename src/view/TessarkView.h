@@ -124,6 +124,7 @@ protected:
 
 private:
     void UpdateScrollBars();
+    Position TileAt(QPoint windowPoint) const;
     void StartAnimationTimer();
     void StopAnimationTimer();
     void InvalidateAll();

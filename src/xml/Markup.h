@@ -40,6 +40,15 @@ public:
     bool SetAttribute(std::string_view name, std::string_view value);
     bool SetAttribute(std::string_view name, int value);
 
+    // Where the current element starts in the text, and the text's length: how far a reader
+    // has come.
+    size_t ElementOffset() const
+    {
+        const auto index = static_cast<size_t>(currentPos_);
+        return index < positions_.size() ? static_cast<size_t>(positions_[index].startTagBegin) : 0;
+    }
+    size_t DocumentLength() const { return documentText_.size(); }
+
 private:
     friend struct MarkupTableAccess;  // lets tests compare the table with a fresh parse
 

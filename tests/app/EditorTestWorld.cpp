@@ -6,7 +6,7 @@
 
 #include "app/MainFrame.h"
 #include "data/DataLoader.h"
-#include "app/EditorMapFormats.h"
+#include "mapfiles/MapFormats.h"
 #include "model/TessarkDoc.h"
 #include "model/ThingFactory.h"
 #include "platform/MessageSink.h"
@@ -29,11 +29,7 @@ EditorTestWorld::EditorTestWorld(const std::string& materialsXml)
     EXPECT_TRUE(LoadDataFiles(data, data_, startup));
     renderer_ = std::make_unique<SpriteRenderer>(data_.items);
     document_ = std::make_unique<CTessarkDoc>(data_.items, messages_);
-    RegisterEditorMapFormats(*document_, [this](int percent) {
-        if (frame_) {
-            frame_->OnProgress(percent);
-        }
-    });
+    RegisterMapFormats(*document_);
 }
 
 EditorTestWorld::~EditorTestWorld()

@@ -1,4 +1,5 @@
 #include <QDialog>
+#include <QFile>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -74,7 +75,7 @@ TEST_F(FileCommandsTest, SaveAsThenOpenBringsTheMapBack)
     // Save As: the side files follow the new name.
     prompts->answers.push_back(world.QFile("second.qzbm"));
     Trigger(command::FileSaveAs);
-    EXPECT_EQ(log.proposedNames.last(), "first.qzbm.qzbm");
+    EXPECT_EQ(log.proposedNames.last(), "first.qzbm");
     EXPECT_EQ(document.GetSpawnFile(), "second-spawn.xml");
     EXPECT_EQ(document.GetHouseFile(), "second-house.xml");
     EXPECT_TRUE(std::filesystem::exists(world.File("second-house.xml")));
@@ -115,8 +116,42 @@ TEST_F(FileCommandsTest, FailedSaveIsReportedAndKeepsTheMapModified)
     Trigger(command::FileSaveAs);
     ASSERT_EQ(script.Boxes().size(), 1u);
     EXPECT_EQ(script.Boxes()[0].text, FileCommands::kSaveFailedMessage);
+    EXPECT_EQ(script.Boxes()[0].informative, "map.qzbm: No such file or directory");
     EXPECT_EQ(script.Boxes()[0].icon, QMessageBox::Critical);
     EXPECT_TRUE(document.IsModified());
+    EXPECT_EQ(frame.windowTitle(), "Untitled* - Tessark");
+}
+
+TEST_F(FileCommandsTest, AFailedOpenKeepsTheMapAndOffersWhatCouldBeRead)
+{
+    BuildMap();
+    prompts->answers.push_back(world.QFile("kept.qzbm"));
+    Trigger(command::FileSaveAs);
+    ASSERT_TRUE(QFile::copy(world.QFile("kept.qzbm"), world.QFile("cut.qzbm")));
+    QFile cut(world.QFile("cut.qzbm"));
+    ASSERT_TRUE(cut.resize(cut.size() - 3));
+    world.Place(kGrass, 50, 50, 7);
+    document.SetModifiedFlag(true);
+
+    // Not saved, and the damaged file not opened: the map stays, changes and all.
+    ModalScript script;
+    script.Press(QMessageBox::No).PressOk();
+    EXPECT_FALSE(frame.OpenFile(world.QFile("cut.qzbm")));
+    ASSERT_EQ(script.Boxes().size(), 2u);
+    EXPECT_TRUE(script.Boxes()[1].informative.startsWith("cut.qzbm: the file ends inside ")) << script.Boxes()[1].informative.toStdString();
+    EXPECT_EQ(script.Boxes()[1].buttons, QStringList({"OK", CTessarkDoc::kPartialMapChoice}));
+    EXPECT_EQ(document.GetPathName(), world.File("kept.qzbm"));
+    EXPECT_TRUE(document.IsModified());
+    EXPECT_NE(document.GetTile(50, 50, 7), nullptr);
+    EXPECT_EQ(frame.RecentFiles().Files(), QStringList({world.QFile("kept.qzbm")}));
+
+    // The choice opens it as an untitled map.
+    script.Press(QMessageBox::No).PressNamed(CTessarkDoc::kPartialMapChoice);
+    EXPECT_TRUE(frame.OpenFile(world.QFile("cut.qzbm")));
+    EXPECT_EQ(frame.windowTitle(), "Untitled* - Tessark");
+    EXPECT_EQ(document.GetTile(50, 50, 7), nullptr);
+    EXPECT_EQ(frame.RecentFiles().Files(), QStringList({world.QFile("kept.qzbm")}));
+    EXPECT_EQ(script.Unexpected(), 0);
 }
 
 TEST_F(FileCommandsTest, ModifiedMapPromptsBeforeItIsReplaced)
@@ -147,11 +182,17 @@ TEST_F(FileCommandsTest, ModifiedMapPromptsBeforeItIsReplaced)
     EXPECT_EQ(script.Boxes().size(), 3u);
     EXPECT_EQ(script.Unexpected(), 0);
 
-    // Closing the window asks too.
+    // New asks before its sheet shows: a cancelled question shows no sheet.
     world.Place(kGrass, 50, 50, 7);
     script.Press(QMessageBox::Cancel);
-    EXPECT_FALSE(frame.close());
+    Trigger(command::NewMap);
     EXPECT_EQ(script.Boxes().size(), 4u);
+    EXPECT_EQ(script.Unexpected(), 0);
+
+    // Closing the window asks too.
+    script.Press(QMessageBox::Cancel);
+    EXPECT_FALSE(frame.close());
+    EXPECT_EQ(script.Boxes().size(), 5u);
 }
 
 TEST_F(FileCommandsTest, CtrlNMakesANewMapWithoutTheSheet)
@@ -190,6 +231,9 @@ TEST_F(FileCommandsTest, NewTakesTheSheetsValues)
         EXPECT_EQ(page->WidthEdit().text(), "1000");
         EXPECT_EQ(page->TempleEdit(2).text(), "7");
         EXPECT_EQ(page->WidthEdit().SpinMaximum(), 65536);
+        // Wide enough to show the largest size whole.
+        const QLineEdit* field = page->WidthEdit().findChild<QLineEdit*>();
+        EXPECT_GE(field->width(), field->fontMetrics().horizontalAdvance("65536"));
         filenameEnabled = page->FilenameEdit().isEnabled();
         page->FilenameEdit().setText("Harbour");
         page->WidthEdit().SetValue(1500);
@@ -242,6 +286,7 @@ TEST_F(FileCommandsTest, PropertiesApplyToTheOpenMap)
     // Side-file names never carry a folder.
     EXPECT_EQ(document.GetHouseFile(), "h.xml");
     EXPECT_TRUE(document.IsModified());
+    EXPECT_EQ(frame.windowTitle(), "Untitled* - Tessark");
     EXPECT_EQ(frame.View().verticalScrollBar()->maximum() + frame.View().viewport()->height(), 1200 * 32);
 }
 
@@ -278,11 +323,19 @@ TEST_F(FileCommandsTest, XmlSaveShowsItsProgress)
             world.Place(kGrass, x, y, 7);
         }
     }
-    // 100 of 10 x 10 x 16 possible tiles: 6 percent.
+    // 100 of 10 x 10 x 16 possible tiles: 6 percent, shown with the file's name while the
+    // save runs, and "Ready" once it is done.
+    QStringList shown;
+    const CTessarkDoc::ProgressListener frameListener = document.Progress();
+    document.SetProgressListener([&](int percent) {
+        frameListener(percent);
+        shown << frame.StatusBar().PaneText(0);
+    });
     prompts->answers.push_back(world.QFile("small.qzx"));
     Trigger(command::FileSaveAs);
     EXPECT_TRUE(std::filesystem::exists(world.File("small.qzx")));
-    EXPECT_EQ(frame.StatusBar().PaneText(0), "5% done.");
+    EXPECT_EQ(shown, QStringList({"Saving small.qzx... 5% done."}));
+    EXPECT_EQ(frame.StatusBar().PaneText(0), "Ready");
 }
 
 TEST_F(FileCommandsTest, RecentFilesOpenAndPersist)

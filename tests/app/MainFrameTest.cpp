@@ -17,6 +17,7 @@
 #include "app/MainStatusBar.h"
 #include "app/MainToolBar.h"
 #include "app/MaterialsBar.h"
+#include "app/SpriteListCtrl.h"
 #include "app/EditorTestWorld.h"
 #include "app/ModalScript.h"
 #include "model/TessarkDoc.h"
@@ -164,15 +165,26 @@ TEST_F(MainFrameTest, AcceleratorsMapKeysToCommands)
     EXPECT_EQ(frame.View().CurrentFloor(), 7);
     QTest::keyClick(&frame.View(), Qt::Key_Minus, Qt::KeypadModifier);
     EXPECT_EQ(frame.View().CurrentFloor(), 8);
+    // Under X11 the keypad keys miss the accelerators and come as plain key presses, to
+    // whichever widget has the focus.
+    for (QWidget* focus : {static_cast<QWidget*>(&frame.View()), static_cast<QWidget*>(&frame.MaterialsBar().Palette())}) {
+        QKeyEvent plus(QEvent::KeyPress, Qt::Key_Plus, Qt::KeypadModifier, "+");
+        QApplication::sendEvent(focus, &plus);
+        EXPECT_EQ(frame.View().CurrentFloor(), 7);
+        QKeyEvent minus(QEvent::KeyPress, Qt::Key_Minus, Qt::KeypadModifier, "-");
+        QApplication::sendEvent(focus, &minus);
+        EXPECT_EQ(frame.View().CurrentFloor(), 8);
+    }
 }
 
 TEST_F(MainFrameTest, StatusBarPanesAndTexts)
 {
     CMainStatusBar& bar = frame.StatusBar();
     EXPECT_EQ(bar.PaneText(0), "Ready");
-    EXPECT_EQ(bar.PaneText(1), "x:");
-    EXPECT_EQ(bar.PaneText(2), "y:");
-    EXPECT_EQ(bar.PaneText(3), "z:");
+    // Before the mouse has moved: the tile at the window's corner, the border margin's.
+    EXPECT_EQ(bar.PaneText(1), "x: 20");
+    EXPECT_EQ(bar.PaneText(2), "y: 20");
+    EXPECT_EQ(bar.PaneText(3), "z: 7");
 
     frame.OnCursorPosition({512, 300, 7});
     EXPECT_EQ(bar.PaneText(1), "x: 512");
@@ -299,7 +311,7 @@ TEST_F(MainFrameTest, DroppedFileIsOpened)
 {
     const std::string path = world.File("dropped.qzbm");
     // Saved first so that there is a map to drop.
-    ASSERT_TRUE(world.Document().DoSave(path, false, nullptr));
+    ASSERT_EQ(world.Document().DoSave(path, false, nullptr), SaveResult::Saved);
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
     QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);

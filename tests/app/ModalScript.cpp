@@ -37,6 +37,21 @@ ModalScript& ModalScript::PressOk(int count)
     return *this;
 }
 
+ModalScript& ModalScript::PressNamed(const QString& text)
+{
+    return Then([this, text](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        for (QAbstractButton* button : box ? box->buttons() : QList<QAbstractButton*>()) {
+            if (button->text() == text) {
+                Record(*box, &boxes_);
+                button->click();
+                return;
+            }
+        }
+        PressButton(modal, QMessageBox::NoButton, &boxes_);
+    });
+}
+
 void ModalScript::Poll()
 {
     QWidget* modal = QApplication::activeModalWidget();
@@ -56,6 +71,18 @@ void ModalScript::Poll()
     handler(modal);
 }
 
+void Record(const QMessageBox& box, std::vector<ModalScript::SeenBox>* seen)
+{
+    if (seen == nullptr) {
+        return;
+    }
+    QStringList buttons;
+    for (QAbstractButton* button : box.buttons()) {
+        buttons << button->text();
+    }
+    seen->push_back({box.text(), box.icon(), box.windowTitle(), box.informativeText(), buttons});
+}
+
 void PressButton(QWidget* modal, QMessageBox::StandardButton button, std::vector<ModalScript::SeenBox>* seen)
 {
     auto* box = qobject_cast<QMessageBox*>(modal);
@@ -65,9 +92,7 @@ void PressButton(QWidget* modal, QMessageBox::StandardButton button, std::vector
         }
         return;
     }
-    if (seen != nullptr) {
-        seen->push_back({box->text(), box->icon(), box->windowTitle()});
-    }
+    Record(*box, seen);
     if (QAbstractButton* pressed = box->button(button)) {
         pressed->click();
     } else {

@@ -3,6 +3,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 
 #include "app/QtPrinters.h"
 #include <QTimer>
@@ -20,6 +21,8 @@ public:
         QString text;
         QMessageBox::Icon icon;
         QString title;
+        QString informative = {};
+        QStringList buttons = {};
     };
     using Handler = std::function<void(QWidget*)>;
 
@@ -31,6 +34,8 @@ public:
     ModalScript& Press(QMessageBox::StandardButton button);
     // The next n modal windows are message boxes answered with their default OK.
     ModalScript& PressOk(int count = 1);
+    // The next modal window is a message box: record it and press the button with this text.
+    ModalScript& PressNamed(const QString& text);
 
     size_t Pending() const { return handlers_.size(); }
     const std::vector<SeenBox>& Boxes() const { return boxes_; }
@@ -47,6 +52,8 @@ private:
     int unexpected_ = 0;
 };
 
+// Adds the box to the seen ones.
+void Record(const QMessageBox& box, std::vector<ModalScript::SeenBox>* seen);
 // Records the box (when it is one) and presses the button.
 void PressButton(QWidget* modal, QMessageBox::StandardButton button, std::vector<ModalScript::SeenBox>* seen);
 

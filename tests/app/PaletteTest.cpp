@@ -93,6 +93,20 @@ TEST_F(PaletteTest, ChoosingARowMakesItsTypeTheBrush)
     EXPECT_EQ(world.Document().currentItemKey, 4);
 }
 
+TEST_F(PaletteTest, TheSelectedRowIsAlwaysTheBrushsType)
+{
+    // From the first start on, and again after New resets the brush.
+    const auto selectedKey = [&] { return palette.KeyAt(palette.SelectionMark()); };
+    EXPECT_EQ(selectedKey(), world.Document().currentItemKey);
+    ChooseMaterial(3);
+    ClickRow(0);
+    ASSERT_EQ(world.Document().currentItemKey, 4);
+    frame.NewFile();
+    EXPECT_EQ(world.Document().currentItemKey, 2);
+    EXPECT_EQ(palette.CurrentMaterial(), 0);
+    EXPECT_EQ(selectedKey(), 2);
+}
+
 TEST_F(PaletteTest, SwitchingBackRestoresTheScrollPosition)
 {
     palette.scrollTo(palette.model()->index(10, 0), QAbstractItemView::PositionAtTop);
@@ -109,8 +123,8 @@ TEST_F(PaletteTest, SwitchingBackRestoresTheScrollPosition)
 
     ChooseMaterial(0);
     EXPECT_EQ(palette.TopRow(), top);
-    // The row chosen by click is not the one last asked for with SelectType: it stays unselected.
-    EXPECT_EQ(palette.SelectionMark(), -1);
+    // The row chosen by click is the brush's type: it is selected again.
+    EXPECT_EQ(palette.SelectionMark(), top);
     EXPECT_EQ(palette.FocusedRow(), top);
     EXPECT_EQ(palette.SavedStates().at(1), (CSpriteListCtrl::ViewState{-1, 0, -1}));
 }
@@ -129,10 +143,11 @@ TEST_F(PaletteTest, ShowTypeInPaletteUsesTheFirstMaterialHoldingTheKey)
     ChooseMaterial(0);
     EXPECT_EQ(palette.SelectionMark(), 4);
 
-    // A key no material holds changes nothing.
+    // A key no material holds leaves no row selected.
     frame.ShowTypeInPalette(12);
     EXPECT_EQ(palette.CurrentMaterial(), 0);
-    EXPECT_EQ(palette.SelectedKey(), 4);
+    EXPECT_EQ(palette.SelectionMark(), -1);
+    EXPECT_EQ(palette.SelectedKey(), 12);
     // The creature is in "Monsters".
     frame.ShowTypeInPalette(11);
     EXPECT_EQ(bar.MaterialBox().currentText(), "Monsters");

@@ -118,17 +118,19 @@ TEST_F(StartupTest, MissingSpritesStop)
 
 TEST_F(StartupTest, OpensTheMapNamedOnTheCommandLine)
 {
-    // A damaged map: the open shows its one message and keeps the file's name as the title.
+    // A damaged map: the open shows its one message, naming the file under it, and the new
+    // map stays open; nothing can save over the damaged file.
     const std::string map = folder.File("broken.qzbm");
     ASSERT_TRUE(WriteTextFile(map, "no map at all"));
     ModalScript script;
     script.PressOk();
     ASSERT_TRUE(Start(QString::fromStdString(map)));
     ASSERT_EQ(script.Boxes().size(), 1u);
-    EXPECT_TRUE(script.Boxes()[0].text.startsWith("Could not open the file.\n")) << script.Boxes()[0].text.toStdString();
+    EXPECT_EQ(script.Boxes()[0].text, "Could not open the file.\nCode: 0");
+    EXPECT_EQ(script.Boxes()[0].informative, "broken.qzbm: the file does not start as a map file does");
     EXPECT_EQ(script.Boxes()[0].icon, QMessageBox::Critical);
-    EXPECT_EQ(app.MainFrame()->windowTitle(), "broken.qzbm - Tessark");
-    EXPECT_EQ(app.Document()->GetPathName(), map);
+    EXPECT_EQ(app.MainFrame()->windowTitle(), "Untitled - Tessark");
+    EXPECT_EQ(app.Document()->GetPathName(), "");
 }
 
 TEST(StartupArgumentsTest, DataDirectoryAndOneMap)

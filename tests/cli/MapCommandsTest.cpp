@@ -92,7 +92,7 @@ protected:
         auto document = NewDocument();
         test::BuildVariedWorld(*document, DataSetKeys());
         const std::string path = File("world.qzbm");
-        EXPECT_TRUE(document->DoSave(path, true, {}));
+        EXPECT_EQ(document->DoSave(path, true, {}), SaveResult::Saved);
         return path;
     }
 
@@ -121,7 +121,7 @@ TEST_F(MapCommandsTest, InfoCountsWhatTheMapHolds)
     CSpawn* spawn = document->Spawns().CreateSpawn({10, 10, 7}, 2);
     auto rat = std::make_unique<CCreature>(11);
     spawn->AddCreature(rat, {10, 11, 7});
-    ASSERT_TRUE(document->DoSave(File("small.qzbm"), true, {}));
+    ASSERT_EQ(document->DoSave(File("small.qzbm"), true, {}), SaveResult::Saved);
 
     const CliRun run = Run("info '" + File("small.qzbm") + "'");
     EXPECT_EQ(run.status, 0);
@@ -171,7 +171,7 @@ TEST_F(MapCommandsTest, DumpListsMapTownsHousesSpawnsAndTilesInThatOrder)
     ASSERT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
     auto reread = NewDocument();
-    ASSERT_TRUE(reread->OpenDocument(File("world.qzbm")));
+    ASSERT_EQ(reread->OpenDocument(File("world.qzbm")), OpenResult::Opened);
     EXPECT_EQ(test::FirstDifferentLine(test::DumpText(*reread), run.out), "");
     EXPECT_TRUE(run.out.starts_with(
         "{\"kind\": \"map\", \"width\": 600, \"height\": 400, \"description\": \"A test world & "
@@ -245,6 +245,41 @@ TEST_F(MapCommandsTest, ConvertRoundTripsThroughXmlWithTemplatesAndImports)
     const CliRun unwritable = Run("convert '" + world + "' '" + File("none/x.qzbm") + "'");
     EXPECT_EQ(unwritable.status, 1);
     EXPECT_EQ(unwritable.err, "error: Could not save " + File("none/x.qzbm") + ".\n");
+}
+
+TEST_F(MapCommandsTest, ConvertFailsWhenATemplateAnImportOrASideFileCannotBeWritten)
+{
+    const std::string world = SaveWorld();
+    std::string bytes = ReadFile(world);
+    ASSERT_TRUE(test::WriteTextFile(File("cut.qzbm"), bytes.substr(0, bytes.size() / 2)));
+    std::filesystem::create_directory(File("out-spawn.xml"));
+    const std::string out = File("out.qzbm");
+    const struct {
+        std::string arguments;
+        std::string err;
+    } cases[] = {
+        {"convert '" + world + "' '" + out + "' --template '" + File("cut.qzbm") + "'",
+         "error: Could not to open cut.qzbm.\n"},
+        {"convert '" + world + "' '" + out + "' --import '" + File("cut.qzbm") + "'",
+         "error: Could not to open cut.qzbm.\n"},
+        {"convert '" + world + "' '" + out + "'", "error: Could not save " + out + ".\n"},
+        {"--verbose convert '" + world + "' '" + out + "'",
+         "error: Could not save " + out + ".\ndetail: out-spawn.xml: Is a directory\n"},
+    };
+    for (const auto& run : cases) {
+        const CliRun result = Run(run.arguments);
+        EXPECT_EQ(result.status, 1) << run.arguments;
+        EXPECT_EQ(result.err, run.err) << run.arguments;
+        EXPECT_FALSE(std::filesystem::exists(out));
+        EXPECT_FALSE(std::filesystem::exists(File("out-house.xml")));
+    }
+
+    // Tiles beyond the map's size are left out, with a word.
+    ASSERT_TRUE(test::WriteTextFile(File("small.qzx"), "<map width=\"50\" height=\"50\">"
+                                                       "<tile x=\"60\" y=\"10\" z=\"7\" ground=\"100\"/></map>"));
+    const CliRun beyond = Run("convert '" + File("small.qzx") + "' '" + File("copy.qzbm") + "'");
+    EXPECT_EQ(beyond.status, 0);
+    EXPECT_EQ(beyond.err, "warning: 1 tile lies beyond the map's width and height and will not be saved.\n");
 }
 
 TEST_F(MapCommandsTest, MinimapWritesOnePixelPerTileOfTheFloorOrArea)

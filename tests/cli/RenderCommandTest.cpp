@@ -102,7 +102,7 @@ TEST(RenderCommandTest, ViewStartsAtTheBorderAndCentresAsTheViewDoes)
     args.zoom = 0.5f;
     args.floor = 10;
     view = cli::RenderView(args, document);
-    EXPECT_EQ(view.scroll, (Point{0, 1280}));
+    EXPECT_EQ(view.scroll, (Point{0, 480}));  // 100 tiles of 8 pixels, less the window
     EXPECT_EQ(view.geometry.CurrentFloor(), 10);
     EXPECT_EQ(view.geometry.ZoomClass(), 1);
 }

@@ -41,7 +41,7 @@ protected:
     std::string Open(const NodeFileBuilder& file)
     {
         messages.messages.clear();
-        doc->OpenDocument(dir.Write("map.qzbm", file.Bytes()));
+        Read(dir.Write("map.qzbm", file.Bytes()));
         return messages.messages.empty() ? std::string() : messages.messages.back().text;
     }
 
@@ -57,7 +57,7 @@ protected:
 
 TEST_F(QzbmReaderTest, FilesThatAreNoMapsFailAtTheStart)
 {
-    doc->OpenDocument(File("absent.qzbm"));
+    Read(File("absent.qzbm"));
     ExpectFailure(1, 0, "Code: 0");
 
     NodeFileBuilder notZero(false);

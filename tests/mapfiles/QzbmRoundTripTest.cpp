@@ -15,7 +15,7 @@ TEST_F(QzbmRoundTripTest, VariedWorldReadsBackAsItWasSavedWithItsSideFiles)
 {
     BuildVariedWorld(*doc);
     const std::string path = File("world.qzbm");
-    ASSERT_TRUE(doc->DoSave(path, true, {}));
+    ASSERT_EQ(doc->DoSave(path, true, {}), SaveResult::Saved);
     const std::string saved = DumpText(*doc);
     EXPECT_EQ(doc->GetSpawnFile(), "world-spawn.xml");
     EXPECT_EQ(doc->GetHouseFile(), "world-house.xml");
@@ -23,7 +23,7 @@ TEST_F(QzbmRoundTripTest, VariedWorldReadsBackAsItWasSavedWithItsSideFiles)
     EXPECT_TRUE(std::filesystem::exists(File("world-house.xml")));
 
     auto reread = NewDocument();
-    ASSERT_TRUE(reread->OpenDocument(path));
+    ASSERT_EQ(reread->OpenDocument(path), OpenResult::Opened);
     EXPECT_EQ(reread->errorKind, 0);
     EXPECT_TRUE(messages.messages.empty());
     // The binary format has no temple; the map's temple is the document's own.
@@ -37,7 +37,7 @@ TEST_F(QzbmRoundTripTest, VariedWorldReadsBackAsItWasSavedWithItsSideFiles)
     // Saved again under the same name elsewhere, the map gives the same bytes.
     std::filesystem::create_directory(File("again"));
     const std::string again = File("again/world.qzbm");
-    ASSERT_TRUE(reread->DoSave(again, true, {}));
+    ASSERT_EQ(reread->DoSave(again, true, {}), SaveResult::Saved);
     EXPECT_EQ(ReadFileBytes(again), ReadFileBytes(path));
     EXPECT_EQ(ReadFileBytes(File("again/world-house.xml")), ReadFileBytes(File("world-house.xml")));
     EXPECT_EQ(ReadFileBytes(File("again/world-spawn.xml")), ReadFileBytes(File("world-spawn.xml")));

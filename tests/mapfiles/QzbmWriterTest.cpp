@@ -168,7 +168,7 @@ TEST_F(QzbmWriterTest, HouseTilesAndFlagsAreWrittenAsTheyAre)
     doc->GetTile(3, 5, 7)->SetFlags(0x40000001);  // bits the editor does not know stay
     ASSERT_TRUE(SaveQzbm(*doc, File("house.qzbm")));
     auto reread = NewDocument();
-    ASSERT_TRUE(reread->OpenDocument(File("house.qzbm")));
+    ASSERT_EQ(reread->OpenDocument(File("house.qzbm")), OpenResult::Opened);
     EXPECT_EQ(reread->GetTile(3, 4, 7)->GetFlags(), 3u);
     EXPECT_EQ(reread->GetTile(3, 4, 7)->GetHouseId(), 12u);
     EXPECT_EQ(reread->Houses().GetHouse(12, false)->GetTiles().size(), 1u);
@@ -188,7 +188,7 @@ TEST_F(QzbmWriterTest, SideFilesAreNamedWhenNeededAndWrittenWhileNamed)
     EXPECT_TRUE(std::filesystem::exists(File("world-spawn.xml")));
     EXPECT_FALSE(std::filesystem::exists(File("world-house.xml")));
     auto reread = NewDocument();
-    ASSERT_TRUE(reread->OpenDocument(File("world.qzbm")));
+    ASSERT_EQ(reread->OpenDocument(File("world.qzbm")), OpenResult::Opened);
     EXPECT_EQ(reread->GetSpawnFile(), "world-spawn.xml");
     ASSERT_EQ(reread->Spawns().Size(), 1u);  // the spawn without creatures is not stored
 
@@ -196,7 +196,7 @@ TEST_F(QzbmWriterTest, SideFilesAreNamedWhenNeededAndWrittenWhileNamed)
     reread->Spawns().Clear();
     ASSERT_TRUE(SaveQzbm(*reread, File("world.qzbm")));
     auto emptied = NewDocument();
-    ASSERT_TRUE(emptied->OpenDocument(File("world.qzbm")));
+    ASSERT_EQ(emptied->OpenDocument(File("world.qzbm")), OpenResult::Opened);
     EXPECT_EQ(emptied->GetSpawnFile(), "");
     auto spawnsLeft = NewDocument();
     EXPECT_TRUE(spawnsLeft->Spawns().LoadSpawns(File("world-spawn.xml"), messages));

@@ -102,7 +102,7 @@ TEST_F(QzxTest, StreamedTextIsWhatTheXmlDocumentBuildsAndReadsBackAsSaved)
     EXPECT_TRUE(progress.empty());
 
     auto reread = NewDocument();
-    ASSERT_TRUE(reread->OpenDocument(path));
+    ASSERT_EQ(reread->OpenDocument(path), OpenResult::Opened);
     EXPECT_EQ(reread->errorKind, 0);
     EXPECT_TRUE(messages.messages.empty());
     EXPECT_EQ(reread->GetDescription(), "");
@@ -127,16 +127,16 @@ TEST_F(QzxTest, TilesWithThingsOfOtherKindsAreWrittenByTheThingsThemselves)
 TEST_F(QzxTest, BinaryToXmlToBinaryKeepsTheMap)
 {
     BuildVariedWorld(*doc);
-    ASSERT_TRUE(doc->DoSave(File("a.qzbm"), true, {}));
+    ASSERT_EQ(doc->DoSave(File("a.qzbm"), true, {}), SaveResult::Saved);
     auto first = NewDocument();
-    ASSERT_TRUE(first->OpenDocument(File("a.qzbm")));
+    ASSERT_EQ(first->OpenDocument(File("a.qzbm")), OpenResult::Opened);
     const std::string before = DumpWithoutMapLine(*first);
-    ASSERT_TRUE(first->DoSave({}, true, [this](const std::string&) { return File("b.qzx"); }));
+    ASSERT_EQ(first->DoSave({}, true, [this](const std::string&) { return File("b.qzx"); }), SaveResult::Saved);
     auto second = NewDocument();
-    ASSERT_TRUE(second->OpenDocument(File("b.qzx")));
-    ASSERT_TRUE(second->DoSave({}, true, [this](const std::string&) { return File("c.qzbm"); }));
+    ASSERT_EQ(second->OpenDocument(File("b.qzx")), OpenResult::Opened);
+    ASSERT_EQ(second->DoSave({}, true, [this](const std::string&) { return File("c.qzbm"); }), SaveResult::Saved);
     auto third = NewDocument();
-    ASSERT_TRUE(third->OpenDocument(File("c.qzbm")));
+    ASSERT_EQ(third->OpenDocument(File("c.qzbm")), OpenResult::Opened);
     EXPECT_EQ(FirstDifferentLine(before, DumpWithoutMapLine(*third)), "");
     EXPECT_EQ(third->GetSpawnFile(), "c-spawn.xml");
 }
@@ -208,7 +208,7 @@ TEST_F(QzxTest, ItemCountsAreKeptInTheirTypesRange)
 
 TEST_F(QzxTest, FailuresSetTheirKindsAndKeepWhatWasRead)
 {
-    doc->OpenDocument(File("absent.qzx"));
+    Read(File("absent.qzx"));
     EXPECT_EQ(doc->errorKind, 1);
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].text, "Could not open the file.\nCode: 0");
@@ -222,14 +222,14 @@ TEST_F(QzxTest, FailuresSetTheirKindsAndKeepWhatWasRead)
 
     messages.messages.clear();
     ASSERT_TRUE(WriteTextFile(File("bad.qzx"), "<map><tile></map>"));
-    doc->OpenDocument(File("bad.qzx"));
+    Read(File("bad.qzx"));
     ASSERT_EQ(messages.messages.size(), 1u);  // the parse error only, no second message
     EXPECT_EQ(messages.messages[0].text, "Error: End tag does not correspond to tile\r\n");
     EXPECT_EQ(doc->errorKind, 0);
 
     messages.messages.clear();
     ASSERT_TRUE(WriteTextFile(File("nomap.qzx"), "<houses/>"));
-    doc->OpenDocument(File("nomap.qzx"));
+    Read(File("nomap.qzx"));
     EXPECT_EQ(doc->errorKind, 3);
     EXPECT_EQ(messages.messages.back().text, "Could not open the file.\nFailed to read header. Code: 0");
 
@@ -238,7 +238,7 @@ TEST_F(QzxTest, FailuresSetTheirKindsAndKeepWhatWasRead)
                               "<tile x=\"2\" y=\"1\" z=\"7\"><item id=\"99\"/></tile>"
                               "<tile x=\"3\" y=\"1\" z=\"7\" ground=\"101\"/></map>"));
     messages.messages.clear();
-    doc->OpenDocument(File("lowid.qzx"));
+    Read(File("lowid.qzx"));
     EXPECT_EQ(doc->errorKind, 6);
     EXPECT_EQ(doc->errorCode, 0);
     EXPECT_EQ(messages.messages.back().text,
@@ -250,7 +250,7 @@ TEST_F(QzxTest, FailuresSetTheirKindsAndKeepWhatWasRead)
 TEST_F(QzxTest, SavingElsewhereWritesSideFilesBesideTheNewFileAndFailuresTouchNothing)
 {
     BuildVariedWorld(*doc);
-    ASSERT_TRUE(doc->DoSave(File("world.qzbm"), true, {}));
+    ASSERT_EQ(doc->DoSave(File("world.qzbm"), true, {}), SaveResult::Saved);
     std::filesystem::create_directory(File("other"));
     ASSERT_TRUE(SaveQzx(*doc, File("other/copy.qzx")));
     // The names stay those of the map; the files go beside the new one.

@@ -90,7 +90,8 @@ TEST_F(TemplateTest, ColumnsMapTheFirstRowsGroundToTheTilesBelowIt)
     EXPECT_EQ(reader->GetTile(4, 4, 7)->GetThingCount(), 1u);
 }
 
-TEST_F(TemplateTest, FilesThatAreNoTemplatesLeaveNoTemplateInForce)
+// LoadTemplate itself leaves no template; the command keeps the one that was in force.
+TEST_F(TemplateTest, FilesThatAreNoTemplatesFailAndKeepTheTemplateInForce)
 {
     doc->groundTemplate[1] = {2};
     doc->templateLoaded = 1;
@@ -106,8 +107,8 @@ TEST_F(TemplateTest, FilesThatAreNoTemplatesLeaveNoTemplateInForce)
     house.U8(1).U8(1).U32(5);
     house.End().End().End().End();
     EXPECT_FALSE(LoadTemplateFile(*doc, dir.Write("house.qzbm", house.Bytes())));
-    EXPECT_TRUE(doc->groundTemplate.empty());
-    EXPECT_EQ(doc->templateLoaded, 0);
+    EXPECT_EQ(doc->groundTemplate, (std::map<int32_t, std::vector<int32_t>>{{1, {2}}}));
+    EXPECT_EQ(doc->templateLoaded, 1);
     EXPECT_EQ(doc->errorKind, 4);
     EXPECT_EQ(doc->errorCode, static_cast<int32_t>(area));
     EXPECT_EQ(messages.messages.back().text, "Could not to open house.qzbm.");
@@ -139,14 +140,15 @@ TEST_F(TemplateTest, FilesThatAreNoTemplatesLeaveNoTemplateInForce)
     EXPECT_EQ(messages.messages[0].text, "Warning: This template needs an updated items QZB file.");
     EXPECT_EQ(messages.messages[0].icon, MessageIcon::Warning);
     EXPECT_EQ(messages.messages[1].text, "Could not to open newer.qzbm.");
-    EXPECT_TRUE(doc->groundTemplate.empty());
+    EXPECT_EQ(doc->templateLoaded, 1);
 
     EXPECT_FALSE(LoadTemplate(*doc, File("absent.qzbm")));
+    EXPECT_TRUE(doc->groundTemplate.empty());
 }
 
 using ImportTest = MapFileTest;
 
-TEST_F(ImportTest, FailedImportShowsOnlyTheFileNameAndKeepsWhatWasRead)
+TEST_F(ImportTest, FailedImportShowsOnlyTheFileNameAndChangesNothing)
 {
     NodeFileBuilder file;
     file.Start(kRootNode);
@@ -161,12 +163,16 @@ TEST_F(ImportTest, FailedImportShowsOnlyTheFileNameAndKeepsWhatWasRead)
     file.U8(6).U8(5).U8(kGroundAttribute).U16(999);
     file.End().End().End().End();
     doc->width = 777;
+    doc->SetDescription("mine");
     EXPECT_FALSE(ImportMap(*doc, dir.Write("broken.qzbm", file.Bytes())));
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text, "Could not to open broken.qzbm.");
+    using Message = RecordingMessageSink::Message;
+    EXPECT_EQ(messages.messages,
+              (std::vector<Message>{{"Could not to open broken.qzbm.", MessageIcon::Error,
+                                     "the item id 999 in a tile node at byte 39 names no item type"}}));
     EXPECT_EQ(doc->errorKind, 5);
-    EXPECT_NE(doc->GetTile(5, 5, 7), nullptr);
-    EXPECT_EQ(doc->width, 777);  // a header width of 0 keeps the map's
+    EXPECT_EQ(doc->Tiles().Size(), 0u);
+    EXPECT_EQ(doc->GetDescription(), "mine");
+    EXPECT_EQ(doc->width, 777);
     EXPECT_FALSE(doc->IsModified());
 }
 

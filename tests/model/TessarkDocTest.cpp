@@ -8,6 +8,7 @@
 #include "platform/ArchiveReader.h"
 #include "platform/ArchiveWriter.h"
 #include "platform/MessageSink.h"
+#include "support/MessagePrinter.h"
 #include "support/ScratchDirectory.h"
 #include "xml/XmlTextFile.h"
 
@@ -30,7 +31,7 @@ public:
         document.mapDirectory = DirectoryPart(path);
         document.SetSpawnFile(spawnFile);
         document.SetHouseFile(houseFile);
-        document.StoreTile(std::make_unique<CTile>(), 50, 50, 7);
+        document.StoreTile(std::make_unique<CTile>(), tileX, 50, 7);
         document.errorKind = loadSucceeds ? 0 : 4;
         document.errorCode = loadSucceeds ? 0 : 321;
         return loadSucceeds;
@@ -43,6 +44,7 @@ public:
 
     bool loadSucceeds = true;
     bool saveSucceeds = true;
+    int32_t tileX = 50;
     std::string spawnFile;
     std::string houseFile;
 
@@ -377,7 +379,7 @@ TEST_F(TessarkDocTest, OpenPicksTheReaderByExtension)
 {
     RegisterFormats();
     document.SetModifiedFlag(true);
-    EXPECT_TRUE(document.OpenDocument("/maps/World.QZBM"));
+    EXPECT_EQ(document.OpenDocument("/maps/World.QZBM"), OpenResult::Opened);
     EXPECT_EQ(calls, std::vector<std::string>{"load.qzbm /maps/World.QZBM"});
     EXPECT_FALSE(document.IsModified());
     EXPECT_TRUE(messages.messages.empty());
@@ -387,25 +389,45 @@ TEST_F(TessarkDocTest, OpenPicksTheReaderByExtension)
     document.OpenDocument("/maps/other.qzx");
     EXPECT_EQ(calls.back(), "load.qzx /maps/other.qzx");
 
-    // A failed read keeps its tiles, tells the views, then shows one message.
+    // A failed read shows one message, the file's name under it, and changes nothing: the
+    // map open before keeps its tiles, path, title and modified flag; no view is told.
     binaryFormat->loadSucceeds = false;
+    binaryFormat->tileX = 60;
+    binaryFormat->spawnFile = "other-spawn.xml";
+    document.SetModifiedFlag(true);
     hints.hints.clear();
-    document.OpenDocument("/maps/broken.qzbm");
+    EXPECT_EQ(document.OpenDocument("/maps/broken.qzbm"), OpenResult::Failed);
+    EXPECT_EQ(document.GetTile(60, 50, 7), nullptr);
     EXPECT_NE(document.GetTile(50, 50, 7), nullptr);
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text, "Could not open the file.\nUnknown attribute. Code: 321");
-    EXPECT_EQ(messages.messages[0].icon, MessageIcon::Error);
-    EXPECT_EQ(hints.hints.back().kind, ViewHintKind::All);
-    EXPECT_EQ(document.GetTitle(), "broken.qzbm");
+    EXPECT_EQ(document.GetPathName(), "/maps/other.qzx");
+    EXPECT_EQ(document.GetTitle(), "other.qzx");
+    EXPECT_TRUE(document.IsModified());
+    EXPECT_TRUE(hints.hints.empty());
+    using Message = RecordingMessageSink::Message;
+    EXPECT_EQ(messages.messages, (std::vector<Message>{
+                                     {"Could not open the file.\nUnknown attribute. Code: 321", MessageIcon::Error,
+                                      "broken.qzbm"}}));
+
+    // Taken at the user's choice, what was read becomes an untitled map that names no side
+    // file, so that no save can reach the damaged file's or another map's files.
+    messages.messages.clear();
+    messages.answers = {MessageAnswer::Choice};
+    EXPECT_EQ(document.OpenDocument("/maps/broken.qzbm"), OpenResult::Salvaged);
+    EXPECT_NE(document.GetTile(60, 50, 7), nullptr);
+    EXPECT_EQ(document.GetTile(50, 50, 7), nullptr);
+    EXPECT_EQ(document.GetPathName(), "");
+    EXPECT_EQ(document.GetTitle(), "Untitled");
+    EXPECT_EQ(document.GetSpawnFile(), "");
+    EXPECT_TRUE(document.IsModified());
 
     // Any other extension is no map: an error of its own, not the last read's.
     messages.messages.clear();
     calls.clear();
-    document.OpenDocument("/maps/notes.txt");
+    EXPECT_EQ(document.OpenDocument("/maps/notes.txt"), OpenResult::Failed);
     EXPECT_TRUE(calls.empty());
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text, "Could not open the file.\nCode: 0");
-    EXPECT_EQ(document.Tiles().Size(), 0u);
+    EXPECT_EQ(messages.messages, (std::vector<Message>{{"Could not open the file.\nCode: 0", MessageIcon::Error,
+                                                        "notes.txt: the name ends in neither .qzbm nor .qzx"}}));
+    EXPECT_EQ(document.Tiles().Size(), 1u);
 }
 
 TEST_F(TessarkDocTest, OpenReadsTheSideFilesAndForgetsTheOnesThatFail)
@@ -435,11 +457,11 @@ TEST_F(TessarkDocTest, OpenReadsTheSideFilesAndForgetsTheOnesThatFail)
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].text, "Could not to open gone-spawn.xml.");
 
-    // A failed read does not look at the side files.
+    // A failed read does not look at the side files; the map before keeps its own.
     messages.messages.clear();
     binaryFormat->loadSucceeds = false;
     document.OpenDocument(directory.File("w.qzbm"));
-    EXPECT_TRUE(document.Houses().Empty());
+    EXPECT_NE(document.Houses().FindHouse(6), nullptr);
     ASSERT_EQ(messages.messages.size(), 1u);
 }
 
@@ -447,7 +469,7 @@ TEST_F(TessarkDocTest, SavePicksTheWriterByExtension)
 {
     RegisterFormats();
     document.SetModifiedFlag(true);
-    EXPECT_TRUE(document.OnSaveDocument("/maps/a.QZX"));
+    EXPECT_EQ(document.OnSaveDocument("/maps/a.QZX"), SaveResult::Saved);
     EXPECT_FALSE(document.IsModified());
     document.OnSaveDocument("/maps/a.dat");
     document.OnSaveDocument("/maps/plain");
@@ -456,40 +478,54 @@ TEST_F(TessarkDocTest, SavePicksTheWriterByExtension)
     // A failed save leaves the map marked modified.
     binaryFormat->saveSucceeds = false;
     document.SetModifiedFlag(true);
-    EXPECT_FALSE(document.OnSaveDocument("/maps/a.qzbm"));
+    EXPECT_EQ(document.OnSaveDocument("/maps/a.qzbm"), SaveResult::Failed);
     EXPECT_TRUE(document.IsModified());
 
     // Without any writer the save fails too.
     CTessarkDoc bare(database, messages);
     bare.SetModifiedFlag(true);
-    EXPECT_FALSE(bare.OnSaveDocument("/maps/a.qzbm"));
+    EXPECT_EQ(bare.OnSaveDocument("/maps/a.qzbm"), SaveResult::Failed);
     EXPECT_TRUE(bare.IsModified());
 }
 
-TEST_F(TessarkDocTest, SaveAsProposesANameAndForgetsSideFiles)
+TEST_F(TessarkDocTest, SaveAsProposesANameAndForgetsSideFilesOnlyOnceSaved)
 {
     RegisterFormats();
-    document.SetTitle("C:world");
     document.SetSpawnFile("old-spawn.xml");
     document.SetHouseFile("old-house.xml");
-    std::string proposed;
-    EXPECT_FALSE(document.DoSave("", true, [&](const std::string& name) {
-        proposed = name;
-        return std::optional<std::string>();
-    }));
-    EXPECT_EQ(proposed, "C.qzbm");
-    EXPECT_EQ(document.GetSpawnFile(), "");
+    const struct {
+        const char* title;
+        const char* proposed;
+    } proposals[] = {{"C:world", "C.qzbm"}, {"demo.qzbm", "demo.qzbm"}, {"a.QZX", "a.QZX"}, {"a.b", "a.b.qzbm"}};
+    for (const auto& [title, expected] : proposals) {
+        document.SetTitle(title);
+        std::string proposed;
+        EXPECT_EQ(document.DoSave("", true,
+                                  [&](const std::string& name) {
+                                      proposed = name;
+                                      return std::optional<std::string>();
+                                  }),
+                  SaveResult::Cancelled);
+        EXPECT_EQ(proposed, expected);
+    }
     EXPECT_TRUE(calls.empty());
+    // Neither a cancelled nor a failed Save As touches the side-file names.
+    binaryFormat->saveSucceeds = false;
+    EXPECT_EQ(document.DoSave("", true, [](const std::string&) { return std::optional<std::string>("/m/x.qzbm"); }),
+              SaveResult::Failed);
+    EXPECT_EQ(document.GetSpawnFile(), "old-spawn.xml");
+    EXPECT_EQ(document.GetHouseFile(), "old-house.xml");
+    binaryFormat->saveSucceeds = true;
 
-    EXPECT_TRUE(document.DoSave("", true, [](const std::string&) {
+    EXPECT_EQ(document.DoSave("", true, [](const std::string&) {
         return std::optional<std::string>("/maps/new.qzbm");
-    }));
+    }), SaveResult::Saved);
     EXPECT_EQ(document.GetPathName(), "/maps/new.qzbm");
     EXPECT_EQ(document.GetTitle(), "new.qzbm");
 
     // A plain Save keeps the side-file names and, without replace, the path.
     document.SetSpawnFile("kept-spawn.xml");
-    EXPECT_TRUE(document.DoSave("/maps/copy.qzbm", false, nullptr));
+    EXPECT_EQ(document.DoSave("/maps/copy.qzbm", false, nullptr), SaveResult::Saved);
     EXPECT_EQ(document.GetSpawnFile(), "kept-spawn.xml");
     EXPECT_EQ(document.GetPathName(), "/maps/new.qzbm");
 }

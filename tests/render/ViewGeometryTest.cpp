@@ -99,8 +99,9 @@ TEST(ViewGeometryTest, CenterOnAndScrollLimits)
     geometry.SetZoom(0.5f);
     // At 0.5 a tile is 16 units; the scroll is in window pixels: 16 x left x 0.5.
     EXPECT_EQ(geometry.CenterOn(50, 50, 7, 320, 320, {0, 0}, 100, 100), (Point{(50 - 20) * 8, (50 - 20) * 8}));
-    EXPECT_EQ(geometry.ScrollRange(100), 1600);
-    EXPECT_EQ(geometry.ClampScroll({2000, -5}, 320, 320, 100, 100), (Point{1280, 0}));
+    // The range ends where the map does: 100 tiles of 8 window pixels.
+    EXPECT_EQ(geometry.ScrollRange(100), 800);
+    EXPECT_EQ(geometry.ClampScroll({2000, -5}, 320, 320, 100, 100), (Point{480, 0}));
     EXPECT_EQ(geometry.ClampScroll({50, 50}, 2000, 320, 100, 100), (Point{0, 50}));
 }
 

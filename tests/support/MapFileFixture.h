@@ -11,6 +11,7 @@
 #include "model/TessarkDoc.h"
 #include "platform/MessageSink.h"
 #include "support/MapTestWorld.h"
+#include "support/MessagePrinter.h"
 #include "support/NodeFileBuilder.h"
 
 namespace tessark::test {
@@ -30,6 +31,17 @@ protected:
     }
 
     std::string File(std::string_view name) const { return dir.File(name); }
+
+    // Reads the file into doc as the command-line tool does: what a failed read got stays,
+    // and its message is shown.
+    bool Read(const std::string& path)
+    {
+        const bool read = doc->ReadMapFile(path);
+        if (!read) {
+            doc->ReportLoadError(path);
+        }
+        return read;
+    }
 
     ItemDatabase database;
     RecordingMessageSink messages;

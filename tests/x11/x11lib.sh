@@ -235,3 +235,12 @@ x11_drag()
     done
     xdotool mouseup "$button"
 }
+
+# x11_stop NAME: ends a process started here (SIGTERM), whatever its state.
+x11_stop()
+{
+    local pid=${X11_PIDS[$1]}
+    kill -TERM "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    unset "X11_PIDS[$1]"
+}

@@ -1,0 +1,183 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+
+#include "mapfiles/MapFormats.h"
+#include "mapfiles/QzxWriter.h"
+#include "support/MapFileFixture.h"
+#include "support/TestDataSet.h"
+
+namespace tessark::test {
+namespace {
+
+namespace fs = std::filesystem;
+using Message = RecordingMessageSink::Message;
+
+// Opening, saving and their failures with the real formats, on files in a scratch folder.
+class MapLifecycleTest : public MapFileTest {
+protected:
+    // The varied world saved as w.qzbm (with both side files) and w.qzx, then opened.
+    void OpenWorld()
+    {
+        BuildVariedWorld(*doc);
+        ASSERT_EQ(doc->DoSave(File("w.qzbm"), true, {}), SaveResult::Saved);
+        ASSERT_TRUE(SaveQzx(*doc, File("w.qzx")));
+        doc = NewDocument();
+        ASSERT_EQ(doc->OpenDocument(File("w.qzbm")), OpenResult::Opened);
+        messages.messages.clear();
+    }
+    std::string Bytes(const std::string& name) const
+    {
+        const std::vector<uint8_t> bytes = ReadFileBytes(File(name));
+        return {bytes.begin(), bytes.end()};
+    }
+    // Every entry of the folder with its bytes ("/" for a folder).
+    std::map<std::string, std::string> Folder() const
+    {
+        std::map<std::string, std::string> entries;
+        for (const auto& entry : fs::directory_iterator(dir.File(""))) {
+            const std::string name = entry.path().filename().string();
+            entries[name] = entry.is_directory() ? "/" : Bytes(name);
+        }
+        return entries;
+    }
+    // What the user sees of the open map.
+    std::string State() const
+    {
+        return DumpText(*doc) + "|" + doc->GetPathName() + "|" + doc->GetTitle() + "|" + doc->GetSpawnFile() + "|" +
+               doc->GetHouseFile() + "|" + std::to_string(doc->IsModified()) + "|" +
+               std::to_string(doc->UniqueIds().Count());
+    }
+};
+
+TEST_F(MapLifecycleTest, FailedOpensLeaveTheOpenMapAsItWas)
+{
+    OpenWorld();
+    const std::string qzbm = Bytes("w.qzbm");
+    const std::string qzx = Bytes("w.qzx");
+    std::string noise(3000, '\0');
+    for (size_t i = 0; i < noise.size(); ++i) {
+        noise[i] = static_cast<char>((i * 7919) >> 3);
+    }
+    const struct {
+        const char* name;
+        std::string bytes;
+        const char* text;
+        const char* detail;
+    } cases[] = {
+        {"cut.qzbm", qzbm.substr(0, qzbm.size() / 2), "Could not open the file.\nFailed to read stream properties. Code: ",
+         "cut.qzbm: the file ends inside "},
+        {"noise.qzbm", noise, "Could not open the file.\nCode: 0", "noise.qzbm: the file does not start as a map file does"},
+        {"cut.qzx", qzx.substr(0, qzx.size() / 2), "Error: ", "cut.qzx"},
+        {"noise.qzx", noise, "Could not open the file.\nCode: 0", "noise.qzx: the file holds binary data"},
+        {"absent.qzbm", {}, "Could not open the file.\nCode: 0", "absent.qzbm: No such file or directory"},
+        {"w.txt", "", "Could not open the file.\nCode: 0", "w.txt: the name ends in neither .qzbm nor .qzx"},
+    };
+    for (const bool modified : {false, true}) {
+        doc->SetModifiedFlag(modified);
+        for (const auto& bad : cases) {
+            if (!bad.bytes.empty() || std::string(bad.name) == "w.txt") {
+                ASSERT_TRUE(WriteTextFile(File(bad.name), bad.bytes));
+            }
+            const std::string before = State();
+            const auto files = Folder();
+            messages.messages.clear();
+            EXPECT_EQ(doc->OpenDocument(File(bad.name)), OpenResult::Failed) << bad.name;
+            EXPECT_EQ(FirstDifferentLine(before, State()), "") << bad.name;
+            EXPECT_EQ(Folder(), files) << bad.name;
+            ASSERT_EQ(messages.messages.size(), 1u) << bad.name;
+            EXPECT_TRUE(messages.messages[0].text.starts_with(bad.text)) << messages.messages[0].text;
+            EXPECT_TRUE(messages.messages[0].detail.starts_with(bad.detail)) << messages.messages[0].detail;
+        }
+    }
+}
+
+TEST_F(MapLifecycleTest, ADamagedMapIsOpenedOnlyAsAnUntitledMapThatSavesElsewhere)
+{
+    OpenWorld();
+    const std::string qzbm = Bytes("w.qzbm");
+    ASSERT_TRUE(WriteTextFile(File("cut.qzbm"), qzbm.substr(0, qzbm.size() * 3 / 4)));
+    const auto files = Folder();
+    messages.answers = {MessageAnswer::Choice};
+    ASSERT_EQ(doc->OpenDocument(File("cut.qzbm")), OpenResult::Salvaged);
+    EXPECT_EQ(messages.messages.size(), 1u);
+    EXPECT_GT(doc->Tiles().Size(), 0u);
+    EXPECT_EQ(doc->GetTitle(), "Untitled");
+    EXPECT_EQ(doc->GetPathName(), "");
+    EXPECT_EQ(doc->GetSpawnFile(), "");
+    EXPECT_EQ(doc->GetHouseFile(), "");
+    EXPECT_TRUE(doc->IsModified());
+
+    // Its first save asks for a name; the damaged file and the intact map's files stay.
+    std::string proposed;
+    ASSERT_EQ(doc->DoSave(doc->GetPathName(), true,
+                          [&](const std::string& name) {
+                              proposed = name;
+                              return std::optional<std::string>(File("rescued.qzbm"));
+                          }),
+              SaveResult::Saved);
+    EXPECT_EQ(proposed, "Untitled.qzbm");
+    for (const auto& [name, bytes] : files) {
+        EXPECT_EQ(Bytes(name), bytes) << name;
+    }
+}
+
+TEST_F(MapLifecycleTest, AFailedSaveChangesNoFileAndKeepsTheMapModified)
+{
+    OpenWorld();
+    const struct {
+        const char* name;
+        void (*breakFolder)(const std::string& folder);
+        const char* detail;
+    } faults[] = {
+        {"spawn file links into a missing folder",
+         [](const std::string& folder) {
+             fs::remove(folder + "w-spawn.xml");
+             fs::create_symlink("gone/w-spawn.xml", folder + "w-spawn.xml");
+         },
+         "w-spawn.xml: No such file or directory"},
+        {"house file is a folder",
+         [](const std::string& folder) {
+             fs::remove(folder + "w-house.xml");
+             fs::create_directory(folder + "w-house.xml");
+         },
+         "w-house.xml: Is a directory"},
+    };
+    // The faults add up; the house file is written first.
+    for (const auto& fault : faults) {
+        fault.breakFolder(File(""));
+        Place(*doc, kPlain, 300, 300, 7);
+        doc->SetModifiedFlag(true);
+        const auto files = Folder();
+        EXPECT_EQ(doc->DoSave(doc->GetPathName(), true, {}), SaveResult::Failed) << fault.name;
+        EXPECT_EQ(doc->errorDetail, fault.detail);
+        EXPECT_TRUE(doc->IsModified());
+        EXPECT_EQ(doc->GetSpawnFile(), "w-spawn.xml");
+        EXPECT_EQ(Folder(), files) << fault.name;
+    }
+}
+
+TEST_F(MapLifecycleTest, TilesBeyondTheMapAreCountedBeforeTheSaveLeavesThemOut)
+{
+    doc->width = 100;
+    doc->height = 100;
+    Place(*doc, kGrass, 100, 100, 7);
+    Place(*doc, kGrass, 101, 5, 7);
+    Place(*doc, kGrass, 5, 300, 3);
+    const Message warning{"2 tiles lie beyond the map's width and height and will not be saved.",
+                          MessageIcon::Warning};
+    messages.answers = {MessageAnswer::Cancel};
+    EXPECT_EQ(doc->DoSave(File("m.qzbm"), true, {}), SaveResult::Cancelled);
+    EXPECT_FALSE(fs::exists(File("m.qzbm")));
+    EXPECT_EQ(messages.messages, std::vector<Message>{warning});
+
+    EXPECT_EQ(doc->DoSave(File("m.qzbm"), true, {}), SaveResult::Saved);
+    EXPECT_EQ(messages.messages, (std::vector<Message>{warning, warning}));
+    auto reread = NewDocument();
+    ASSERT_EQ(reread->OpenDocument(File("m.qzbm")), OpenResult::Opened);
+    EXPECT_EQ(reread->Tiles().Size(), 1u);
+}
+
+}  // namespace
+}  // namespace tessark::test
