@@ -37,8 +37,16 @@ struct TrialRead {
 
 bool ImportMap(CTessarkDoc& document, const std::string& path)
 {
+    // The file is read twice: the first read is the first half of the progress.
+    const CTessarkDoc::ProgressListener progress = document.Progress();
+    const auto half = [&progress](int offset) -> CTessarkDoc::ProgressListener {
+        if (!progress) {
+            return {};
+        }
+        return [&progress, offset](int percent) { progress(offset + percent / 2); };
+    };
     TrialRead trial(document);
-    trial.staging.SetProgressListener(document.Progress());
+    trial.staging.SetProgressListener(half(0));
     if (!LoadQzbm(trial.staging, path, false)) {
         trial.ShowMessagesAndErrorIn(document);
         trial.ShowFailure(document, path);
@@ -46,7 +54,9 @@ bool ImportMap(CTessarkDoc& document, const std::string& path)
     }
     // The file read whole: merged now for real, with its messages shown this time. Should it
     // have changed in between and fail after all, the message still comes.
+    document.SetProgressListener(half(50));
     const bool read = LoadQzbm(document, path, true);
+    document.SetProgressListener(progress);
     document.UpdateAllViews({ViewHintKind::All});
     if (!read) {
         document.Messages().Ask({CouldNotOpenMessage(path), MessageIcon::Error, document.errorDetail});

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "mapfiles/MapFormats.h"
+#include "mapfiles/MapImport.h"
 #include "mapfiles/QzxWriter.h"
 #include "support/MapFileFixture.h"
 #include "support/TestDataSet.h"
@@ -177,6 +178,31 @@ TEST_F(MapLifecycleTest, TilesBeyondTheMapAreCountedBeforeTheSaveLeavesThemOut)
     auto reread = NewDocument();
     ASSERT_EQ(reread->OpenDocument(File("m.qzbm")), OpenResult::Opened);
     EXPECT_EQ(reread->Tiles().Size(), 1u);
+}
+
+TEST_F(MapLifecycleTest, LongReadsAndWritesReportTheirProgress)
+{
+    BuildSyntheticWorld(*doc, 300);
+    ASSERT_EQ(doc->DoSave(File("big.qzbm"), true, {}), SaveResult::Saved);
+    ASSERT_TRUE(SaveQzx(*doc, File("big.qzx")));
+    const struct {
+        const char* name;
+        bool (*run)(CTessarkDoc&, const std::string& folder);
+    } tasks[] = {
+        {"open qzbm", [](CTessarkDoc& d, const std::string& f) { return d.OpenDocument(f + "big.qzbm") == OpenResult::Opened; }},
+        {"open qzx", [](CTessarkDoc& d, const std::string& f) { return d.OpenDocument(f + "big.qzx") == OpenResult::Opened; }},
+        {"import", [](CTessarkDoc& d, const std::string& f) { return ImportMap(d, f + "big.qzbm"); }},
+        {"save qzbm", [](CTessarkDoc& d, const std::string& f) { return d.OnSaveDocument(f + "copy.qzbm") == SaveResult::Saved; }},
+    };
+    for (const auto& task : tasks) {
+        std::vector<int> percents;
+        doc->SetProgressListener([&](int percent) { percents.push_back(percent); });
+        ASSERT_TRUE(task.run(*doc, File(""))) << task.name;
+        // Some twenty steps of at least five percent, rising.
+        EXPECT_GE(percents.size(), 10u) << task.name;
+        EXPECT_TRUE(std::is_sorted(percents.begin(), percents.end())) << task.name;
+        EXPECT_LE(percents.back(), 100) << task.name;
+    }
 }
 
 }  // namespace
