@@ -13,7 +13,6 @@ namespace tessark::test {
 namespace {
 
 namespace fs = std::filesystem;
-using Message = RecordingMessageSink::Message;
 
 // Opening, saving and their failures with the real formats, on files in a scratch folder.
 class MapLifecycleTest : public MapFileTest {
@@ -122,62 +121,6 @@ TEST_F(MapLifecycleTest, ADamagedMapIsOpenedOnlyAsAnUntitledMapThatSavesElsewher
     for (const auto& [name, bytes] : files) {
         EXPECT_EQ(Bytes(name), bytes) << name;
     }
-}
-
-TEST_F(MapLifecycleTest, AFailedSaveChangesNoFileAndKeepsTheMapModified)
-{
-    OpenWorld();
-    const struct {
-        const char* name;
-        void (*breakFolder)(const std::string& folder);
-        const char* detail;
-    } faults[] = {
-        {"spawn file links into a missing folder",
-         [](const std::string& folder) {
-             fs::remove(folder + "w-spawn.xml");
-             fs::create_symlink("gone/w-spawn.xml", folder + "w-spawn.xml");
-         },
-         "w-spawn.xml: No such file or directory"},
-        {"house file is a folder",
-         [](const std::string& folder) {
-             fs::remove(folder + "w-house.xml");
-             fs::create_directory(folder + "w-house.xml");
-         },
-         "w-house.xml: Is a directory"},
-    };
-    // The faults add up; the house file is written first.
-    for (const auto& fault : faults) {
-        fault.breakFolder(File(""));
-        Place(*doc, kPlain, 300, 300, 7);
-        doc->SetModifiedFlag(true);
-        const auto files = Folder();
-        EXPECT_EQ(doc->DoSave(doc->GetPathName(), true, {}), SaveResult::Failed) << fault.name;
-        EXPECT_EQ(doc->errorDetail, fault.detail);
-        EXPECT_TRUE(doc->IsModified());
-        EXPECT_EQ(doc->GetSpawnFile(), "w-spawn.xml");
-        EXPECT_EQ(Folder(), files) << fault.name;
-    }
-}
-
-TEST_F(MapLifecycleTest, TilesBeyondTheMapAreCountedBeforeTheSaveLeavesThemOut)
-{
-    doc->width = 100;
-    doc->height = 100;
-    Place(*doc, kGrass, 100, 100, 7);
-    Place(*doc, kGrass, 101, 5, 7);
-    Place(*doc, kGrass, 5, 300, 3);
-    const Message warning{"2 tiles lie beyond the map's width and height and will not be saved.",
-                          MessageIcon::Warning};
-    messages.answers = {MessageAnswer::Cancel};
-    EXPECT_EQ(doc->DoSave(File("m.qzbm"), true, {}), SaveResult::Cancelled);
-    EXPECT_FALSE(fs::exists(File("m.qzbm")));
-    EXPECT_EQ(messages.messages, std::vector<Message>{warning});
-
-    EXPECT_EQ(doc->DoSave(File("m.qzbm"), true, {}), SaveResult::Saved);
-    EXPECT_EQ(messages.messages, (std::vector<Message>{warning, warning}));
-    auto reread = NewDocument();
-    ASSERT_EQ(reread->OpenDocument(File("m.qzbm")), OpenResult::Opened);
-    EXPECT_EQ(reread->Tiles().Size(), 1u);
 }
 
 TEST_F(MapLifecycleTest, LongReadsAndWritesReportTheirProgress)
