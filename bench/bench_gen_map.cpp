@@ -5,14 +5,14 @@
 #include <optional>
 #include <string>
 
-#include "cli/gendata/DataKitWriter.h"
-#include "cli/genmap/WorldGenerator.h"
-#include "cli/genmap/WorldPalette.h"
 #include "data/DataLoader.h"
 #include "data/GameData.h"
 #include "mapfiles/MapFormats.h"
 #include "model/TessarkDoc.h"
 #include "platform/MessageSink.h"
+#include "samples/gendata/DataKitWriter.h"
+#include "samples/genmap/WorldGenerator.h"
+#include "samples/genmap/WorldPalette.h"
 #include "support/ScratchDirectory.h"
 
 namespace {

@@ -27,11 +27,11 @@
 #include <string>
 
 #include "cli/MapCommands.h"
-#include "cli/MapJson.h"
 #include "cli/PngWriter.h"
 #include "data/DataLoader.h"
 #include "data/GameData.h"
 #include "edit/VerifyCheck.h"
+#include "json/MapJson.h"
 #include "mapfiles/NodeStream.h"
 #include "mapfiles/QzbmReader.h"
 #include "mapfiles/QzbmWriter.h"
@@ -354,7 +354,7 @@ int RunInfoChild(const char* path)
     // Left to the exit: its CPU time is that of reading and counting, not of freeing.
     auto* document = new CTessarkDoc(data.items, silent);
     const bool read = LoadQzbm(*document, path, false);
-    const std::string json = cli::MapInfoJson(*document);
+    const std::string json = MapInfoJson(*document);
     // The peak of this process's own memory (the parent's, which a fork shares until the exec,
     // would count in the resource usage the parent sees).
     std::FILE* status = std::fopen("/proc/self/status", "r");

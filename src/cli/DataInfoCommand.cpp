@@ -2,8 +2,8 @@
 
 #include <iostream>
 
-#include "cli/JsonWriter.h"
 #include "data/GameData.h"
+#include "json/JsonWriter.h"
 
 namespace tessark::cli {
 

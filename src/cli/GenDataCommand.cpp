@@ -4,7 +4,7 @@
 #include <iostream>
 #include <string>
 
-#include "cli/gendata/DataKitWriter.h"
+#include "samples/gendata/DataKitWriter.h"
 
 namespace tessark::cli {
 

@@ -6,11 +6,11 @@
 #include <string>
 
 #include "cli/CliMapDocument.h"
-#include "cli/genmap/WorldGenerator.h"
-#include "cli/genmap/WorldPalette.h"
 #include "data/GameData.h"
 #include "model/TessarkDoc.h"
 #include "platform/MessageSink.h"
+#include "samples/genmap/WorldGenerator.h"
+#include "samples/genmap/WorldPalette.h"
 
 namespace tessark::cli {
 

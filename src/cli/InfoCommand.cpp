@@ -2,7 +2,7 @@
 
 #include "cli/CliMapDocument.h"
 #include "cli/MapCommands.h"
-#include "cli/MapJson.h"
+#include "json/MapJson.h"
 
 namespace tessark::cli {
 

@@ -13,7 +13,7 @@
 #include "cli/PngWriter.h"
 #include "cli/SpriteSheet.h"
 #include "cli/SpriteSheetCommand.h"
-#include "cli/gendata/DataKitWriter.h"
+#include "samples/gendata/DataKitWriter.h"
 #include "support/ScratchDirectory.h"
 
 namespace tessark {

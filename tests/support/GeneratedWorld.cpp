@@ -6,9 +6,9 @@
 #include <fstream>
 #include <iterator>
 
-#include "cli/gendata/DataKitWriter.h"
 #include "data/DataLoader.h"
 #include "mapfiles/MapFormats.h"
+#include "samples/gendata/DataKitWriter.h"
 
 namespace tessark::test {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "cli/MapJson.h"
+#include "json/MapJson.h"
 #include "model/DepotItem.h"
 #include "model/TeleportItem.h"
 #include "model/TessarkDoc.h"
@@ -244,7 +244,7 @@ void BuildSyntheticWorld(CTessarkDoc& document, int size, const WorldKeys& keys)
 std::string DumpText(const CTessarkDoc& document)
 {
     std::string text;
-    cli::DumpMapJson(document, [&text](std::string_view line) {
+    DumpMapJson(document, [&text](std::string_view line) {
         text.append(line);
         text.push_back('\n');
     });
