@@ -13,7 +13,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     setWindowTitle("About Tessark");
     auto* icon = new QLabel(this);
     icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(32, 32));
-    auto* text = new QLabel(kVersionText, this);
+    auto* text = new QLabel("Tessark Version " TESSARK_VERSION, this);
     text->setObjectName("VersionText");
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

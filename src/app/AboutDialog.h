@@ -4,8 +4,6 @@
 
 namespace tessark {
 
-inline constexpr const char* kVersionText = "Tessark Version 0.4.486";
-
 // "About Tessark": the version and an OK button.
 class CAboutDlg final : public QDialog {
     Q_OBJECT

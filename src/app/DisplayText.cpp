@@ -2,52 +2,9 @@
 
 #include <QByteArray>
 
-namespace tessark {
+#include "platform/Utf8.h"
 
-bool IsValidUtf8(std::string_view bytes)
-{
-    size_t i = 0;
-    while (i < bytes.size()) {
-        const auto lead = static_cast<unsigned char>(bytes[i]);
-        int length = 0;
-        unsigned value = 0;
-        unsigned minimum = 0;
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        }
-        if ((lead & 0xE0) == 0xC0) {
-            length = 2;
-            value = lead & 0x1F;
-            minimum = 0x80;
-        } else if ((lead & 0xF0) == 0xE0) {
-            length = 3;
-            value = lead & 0x0F;
-            minimum = 0x800;
-        } else if ((lead & 0xF8) == 0xF0) {
-            length = 4;
-            value = lead & 0x07;
-            minimum = 0x10000;
-        } else {
-            return false;
-        }
-        if (bytes.size() - i < static_cast<size_t>(length)) {
-            return false;
-        }
-        for (int k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(bytes[i + k]);
-            if ((next & 0xC0) != 0x80) {
-                return false;
-            }
-            value = (value << 6) | (next & 0x3F);
-        }
-        if (value < minimum || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) {
-            return false;
-        }
-        i += static_cast<size_t>(length);
-    }
-    return true;
-}
+namespace tessark {
 
 QString ToDisplayText(std::string_view bytes)
 {

@@ -17,7 +17,4 @@ std::string FromDisplayText(const QString& text);
 // left alone keeps bytes that are not UTF-8.
 std::string FromEditedText(const std::string& original, const QString& text);
 
-// Whether the bytes are well-formed UTF-8 (no overlong forms, surrogates or values above U+10FFFF).
-bool IsValidUtf8(std::string_view bytes);
-
 }  // namespace tessark

@@ -10,7 +10,7 @@ namespace {
 
 using namespace tessark::cli;
 
-constexpr const char* kVersionText = "Tessark Version 0.4.486";
+constexpr const char* kVersionText = "Tessark Version " TESSARK_VERSION;
 
 void PrintUsage(std::ostream& out)
 {

@@ -290,6 +290,25 @@ TEST_F(FileCommandsTest, PropertiesApplyToTheOpenMap)
     EXPECT_EQ(frame.View().verticalScrollBar()->maximum() + frame.View().viewport()->height(), 1200 * 32);
 }
 
+// Old maps carry Latin-1 names: shown readable, kept byte for byte unless edited.
+TEST_F(FileCommandsTest, PropertiesKeepTextThatIsNotUtf8UnlessEdited)
+{
+    document.SetDescription("caf\xE9");
+    document.SetSpawnFile("sp\xE9.xml");
+    ModalScript script;
+    script.Then([&](QWidget* modal) {
+        auto* page = modal->findChild<CGeneralPage*>();
+        ASSERT_NE(page, nullptr);
+        EXPECT_EQ(page->DescriptionEdit().text(), QString::fromUtf8("caf\xC3\xA9"));
+        EXPECT_EQ(page->SpawnFileEdit().text(), QString::fromUtf8("sp\xC3\xA9.xml"));
+        page->SpawnFileEdit().setText(QString::fromUtf8("n\xC3\xA9.xml"));
+        qobject_cast<QDialog*>(modal)->accept();
+    });
+    Trigger(command::MapProperties);
+    EXPECT_EQ(document.GetDescription(), "caf\xE9");
+    EXPECT_EQ(document.GetSpawnFile(), "n\xC3\xA9.xml");
+}
+
 TEST_F(FileCommandsTest, ImportAndTemplateUseTheirOwnDialogs)
 {
     BuildMap();

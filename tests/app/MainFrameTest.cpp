@@ -304,7 +304,7 @@ TEST_F(MainFrameTest, AboutBoxShowsTheVersion)
     });
     commands.Action(command::About)->trigger();
     EXPECT_EQ(title, "About Tessark");
-    EXPECT_EQ(text, "Tessark Version 0.4.486");
+    EXPECT_EQ(text, "Tessark Version " TESSARK_VERSION);
 }
 
 TEST_F(MainFrameTest, DroppedFileIsOpened)
