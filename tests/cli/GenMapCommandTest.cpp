@@ -27,7 +27,10 @@ protected:
     // gen-map with the sample data kit; the map is written into this test's own folder.
     test::ToolRun GenMap(const std::string& arguments)
     {
-        return RunTool(scratch, "--data '" + GeneratedWorld::Get().DataDirectory() + "' gen-map " + arguments);
+        std::string command = "--data '";
+        command += GeneratedWorld::Get().DataDirectory();
+        command += "' gen-map ";
+        return RunTool(scratch, command + arguments);
     }
     std::string File(const std::string& name) const { return scratch.File(name); }
 
