@@ -297,7 +297,7 @@ TEST_F(MapCommandsTest, CopyAndPasteStampBlocksAsTheEditorDoes)
     }
     ASSERT_GT(selected.size(), 10u);
     const std::vector<uint8_t> expected = ClipboardCommands::TileBytes(*source, selected);
-    EXPECT_EQ(ReadFile(clip), std::string(expected.begin(), expected.end()));
+    EXPECT_EQ(test::ReadFileBytes(clip), expected);
 
     // Pasted 100 tiles right: copying the pasted area gives the same block again.
     const std::string out = File("out.qzbm");
@@ -308,7 +308,7 @@ TEST_F(MapCommandsTest, CopyAndPasteStampBlocksAsTheEditorDoes)
               0);
     const std::string again = File("again.bin");
     ASSERT_EQ(Run("copy '" + out + "' --area 350,250,8,8 --floors 6-7 -o '" + again + "'").status, 0);
-    EXPECT_EQ(ReadFile(again), ReadFile(clip));
+    EXPECT_EQ(test::ReadFileBytes(again), test::ReadFileBytes(clip));
 
     // A thing: one more item at the target. A short block, an empty area, no such thing: status
     // 1 and nothing written.
@@ -319,10 +319,10 @@ TEST_F(MapCommandsTest, CopyAndPasteStampBlocksAsTheEditorDoes)
     ASSERT_EQ(pasted->OpenDocument(out), OpenResult::Opened);
     EXPECT_EQ(pasted->GetTile(250, 250, 7)->GetThingCount(), source->GetTile(250, 250, 7)->GetThingCount() + 1);
 
-    std::string shortBlock = ReadFile(clip);
+    std::vector<uint8_t> shortBlock = test::ReadFileBytes(clip);
     shortBlock.pop_back();
-    ASSERT_TRUE(test::WriteTextFile(File("short.bin"), shortBlock));
-    const CliRun bad = Run("paste '" + world + "' '" + File("short.bin") + "' --at 300,300,7 -o '" +
+    ASSERT_TRUE(test::WriteFileBytes(File("short.bin"), shortBlock));
+    const test::ToolRun bad = Run("paste '" + world + "' '" + File("short.bin") + "' --at 300,300,7 -o '" +
                            File("bad.qzbm") + "'");
     EXPECT_EQ(bad.status, 1);
     EXPECT_EQ(bad.err, "error: The pasted data ends early; nothing was pasted.\n");
