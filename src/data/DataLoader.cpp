@@ -40,6 +40,20 @@ std::string DataDirectoryPrefix(const std::string& directory)
     return directory + '/';
 }
 
+std::string ChooseDataDirectory(const std::string& executableDirectory, std::string_view installedRelative)
+{
+    const std::filesystem::path beside(executableDirectory);
+    std::error_code error;
+    if (std::filesystem::exists(beside / "morva.dat", error) || installedRelative.empty()) {
+        return executableDirectory;
+    }
+    const std::filesystem::path installed = (beside / installedRelative).lexically_normal();
+    if (std::filesystem::exists(installed / "morva.dat", error)) {
+        return installed.string();
+    }
+    return executableDirectory;
+}
+
 bool LoadDataFiles(const std::string& dataDirectory, GameData& data, MessageSink& messages)
 {
     const std::string prefix = DataDirectoryPrefix(dataDirectory);
