@@ -145,8 +145,9 @@ TEST_F(MapCommandsTest, FailedReadsPrintWhatWasReadThenTheMessage)
 TEST_F(MapCommandsTest, ExitStatusOfEveryCommandOnWholeAndDamagedMaps)
 {
     const std::string world = SaveWorld();
-    std::string bytes = ReadFile(world);
-    ASSERT_TRUE(test::WriteTextFile(File("cut.qzbm"), bytes.substr(0, bytes.size() / 2)));
+    std::vector<uint8_t> bytes = test::ReadFileBytes(world);
+    bytes.resize(bytes.size() / 2);
+    ASSERT_TRUE(test::WriteFileBytes(File("cut.qzbm"), bytes));
     ASSERT_TRUE(test::WriteTextFile(File("noise.qzx"), "<map width=\"9\"><tile x=\"1\""));
     auto huge = NewDocument();
     huge->width = huge->height = 0xFFFF;
@@ -173,7 +174,7 @@ TEST_F(MapCommandsTest, ExitStatusOfEveryCommandOnWholeAndDamagedMaps)
             const size_t slot = command.find("{}");
             command = slot == std::string::npos ? command + " '" + c.map + "'"
                                                 : command.replace(slot, 2, "'" + c.map + "'");
-            const CliRun run = Run(command);
+            const test::ToolRun run = Run(command);
             EXPECT_EQ(run.status, command.starts_with("minimap") ? c.minimapStatus : c.status)
                 << command << "\n" << run.err;
             EXPECT_EQ(run.status != 0, run.err.starts_with("error: ")) << command << "\n" << run.err;

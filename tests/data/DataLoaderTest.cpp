@@ -7,7 +7,6 @@
 #include "data/DataLoader.h"
 #include "data/GameData.h"
 #include "platform/MessageSink.h"
-#include "support/ByteBuilder.h"
 #include "support/ScratchDirectory.h"
 #include "support/TestDataSet.h"
 
@@ -156,9 +155,9 @@ TEST_F(DataLoaderTest, DamagedDataWarnsAndStartUpGoesOn)
         return TestDataSet::WriteClientData(dir.File("morva.dat"), records);
     };
     const auto cutSprites = [this](size_t size) {
-        std::vector<uint8_t> bytes = test::ReadBytesFile(dir.File("morva.spr"));
+        std::vector<uint8_t> bytes = test::ReadFileBytes(dir.File("morva.spr"));
         bytes.resize(size);
-        return test::WriteBytesFile(dir.File("morva.spr"), bytes);
+        return test::WriteFileBytes(dir.File("morva.spr"), bytes);
     };
     const std::string noOutfits = "creatures.xml: 2 creatures have no outfit in morva.dat and "
                                   "were left out.";
