@@ -6,6 +6,7 @@
 #include "cli/MapCommands.h"
 #include "data/DataLoader.h"
 #include "data/GameData.h"
+#include "edit/ClipboardCommands.h"
 #include "edit/VerifyCheck.h"
 #include "mapfiles/MapFormats.h"
 #include "mapfiles/QzbmWriter.h"
@@ -275,6 +276,64 @@ TEST_F(MapCommandsTest, MinimapWritesOnePixelPerTileOfTheFloorOrArea)
 }
 
 // The picture itself, with the map test database whose types have minimap colours.
+TEST_F(MapCommandsTest, CopyAndPasteStampBlocksAsTheEditorDoes)
+{
+    const std::string world = SaveWorld();
+    const std::string clip = File("clip.bin");
+    ASSERT_EQ(Run("copy '" + world + "' --area 250,250,8,8 --floors 6-7 -o '" + clip + "'").status, 0);
+
+    // The bytes are those of the editor's Copy over the same tiles.
+    auto source = NewDocument();
+    ASSERT_EQ(source->OpenDocument(world), OpenResult::Opened);
+    std::vector<Position> selected;
+    for (int z = 6; z <= 7; ++z) {
+        for (int y = 250; y < 258; ++y) {
+            for (int x = 250; x < 258; ++x) {
+                if (source->GetTile(x, y, z)) {
+                    selected.push_back({x, y, z});
+                }
+            }
+        }
+    }
+    ASSERT_GT(selected.size(), 10u);
+    const std::vector<uint8_t> expected = ClipboardCommands::TileBytes(*source, selected);
+    EXPECT_EQ(test::ReadFileBytes(clip), expected);
+
+    // Pasted 100 tiles right: copying the pasted area gives the same block again.
+    const std::string out = File("out.qzbm");
+    const Position anchor = *std::min_element(selected.begin(), selected.end(), PositionZyxLess());
+    ASSERT_EQ(Run("paste '" + world + "' '" + clip + "' --at " + std::to_string(anchor.x + 100) + "," +
+                  std::to_string(anchor.y) + "," + std::to_string(anchor.z) + " -o '" + out + "'")
+                  .status,
+              0);
+    const std::string again = File("again.bin");
+    ASSERT_EQ(Run("copy '" + out + "' --area 350,250,8,8 --floors 6-7 -o '" + again + "'").status, 0);
+    EXPECT_EQ(test::ReadFileBytes(again), test::ReadFileBytes(clip));
+
+    // A thing: one more item at the target. A short block, an empty area, no such thing: status
+    // 1 and nothing written.
+    const std::string thing = File("thing.bin");
+    ASSERT_EQ(Run("copy '" + world + "' --thing 256,256,7,1 -o '" + thing + "'").status, 0);
+    ASSERT_EQ(Run("paste '" + world + "' '" + thing + "' --at 250,250,7 --thing -o '" + out + "'").status, 0);
+    auto pasted = NewDocument();
+    ASSERT_EQ(pasted->OpenDocument(out), OpenResult::Opened);
+    EXPECT_EQ(pasted->GetTile(250, 250, 7)->GetThingCount(), source->GetTile(250, 250, 7)->GetThingCount() + 1);
+
+    std::vector<uint8_t> shortBlock = test::ReadFileBytes(clip);
+    shortBlock.pop_back();
+    ASSERT_TRUE(test::WriteFileBytes(File("short.bin"), shortBlock));
+    const test::ToolRun bad = Run("paste '" + world + "' '" + File("short.bin") + "' --at 300,300,7 -o '" +
+                           File("bad.qzbm") + "'");
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_EQ(bad.err, "error: The pasted data ends early; nothing was pasted.\n");
+    EXPECT_FALSE(std::filesystem::exists(File("bad.qzbm")));
+    EXPECT_EQ(Run("copy '" + world + "' --area 30,30,2,2 -o '" + File("none.bin") + "'").status, 1);
+    EXPECT_EQ(Run("copy '" + world + "' --thing 256,256,7,9 -o '" + File("none.bin") + "'").status, 1);
+    EXPECT_FALSE(std::filesystem::exists(File("none.bin")));
+    EXPECT_EQ(Run("copy '" + world + "' --area 1,1,2,2 --thing 1,1,7,0 -o x").status, 2);
+    EXPECT_EQ(Run("paste '" + world + "' '" + clip + "' -o x").status, 2);
+}
+
 class MinimapPictureTest : public test::MapFileTest {};
 
 TEST_F(MinimapPictureTest, TilesTakeTheirMinimapColourAndEmptySquaresStayBlack)
