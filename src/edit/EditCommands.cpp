@@ -18,7 +18,7 @@ size_t ToolIndex(ToolKind kind) { return static_cast<size_t>(kind); }
 
 EditCommands::EditCommands(ToolContext& context,
                            const std::array<bool, kAllTools.size()>& available)
-    : context_(context), available_(available)
+    : context_(context), available_(available), clipboard_(context)
 {
 }
 
@@ -62,6 +62,13 @@ bool EditCommands::IsEnabled(int commandId) const
         return true;
     case command::kFillGround:
         return BrushIsGround() && context_.CursorTile().z >= 7;
+    case command::kCut:
+    case command::kCopy:
+        return clipboard_.CanCopy();
+    case command::kPaste:
+        return clipboard_.CanPaste(offers_);
+    case command::kDelete:
+        return clipboard_.CanDelete();
     default:
         return false;
     }
@@ -150,9 +157,23 @@ ToolOutcome EditCommands::Run(int commandId)
         return SelectHouse();
     case command::kDeselectHouse:
         return DeselectHouse();
+    case command::kCut:
+        return clipboard_.Cut();
+    case command::kCopy:
+        return clipboard_.Copy();
+    case command::kDelete:
+        return clipboard_.Delete();
     default:
         return outcome;
     }
+}
+
+ToolOutcome EditCommands::Paste(const ClipboardContents& contents)
+{
+    if (!IsEnabled(command::kPaste)) {
+        return {};
+    }
+    return clipboard_.Paste(contents);
 }
 
 ToolOutcome EditCommands::SelectTool(ToolKind kind)

@@ -5,6 +5,8 @@
 #include <string>
 
 #include "edit/ChangedArea.h"
+#include "edit/ClipboardCommands.h"
+#include "edit/ClipboardFormat.h"
 #include "edit/ToolKind.h"
 #include "edit/ToolOutcome.h"
 
@@ -35,8 +37,12 @@ public:
     // The text a context menu shows for the command.
     std::string Text(int commandId) const;
     // Runs a command; a disabled or unknown one does nothing. "Fill ground" needs the visible
-    // area and runs through FillGround.
+    // area and runs through FillGround, Paste the clipboard's contents and runs through Paste.
     ToolOutcome Run(int commandId);
+    ToolOutcome Paste(const ClipboardContents& contents);
+    // What the system clipboard offers now, for the enabled state of Paste.
+    void SetClipboardOffers(const ClipboardOffers& offers) { offers_ = offers; }
+    ClipboardCommands& Clipboard() { return clipboard_; }
 
     // Makes the type the brush, as the palette asks: the paint brush becomes the tool and a
     // type that is not a ground shrinks the brush to 1x1. Ignored when the type is already the
@@ -65,6 +71,8 @@ private:
 
     ToolContext& context_;
     std::array<bool, kAllTools.size()> available_;
+    ClipboardCommands clipboard_;
+    ClipboardOffers offers_;
 };
 
 }  // namespace tessark

@@ -77,7 +77,7 @@ void SelectTool::MoveItem(ToolContext& context, const ThingAt& selected, ToolOut
     // Copy, delete and paste, as a clipboard move does; the clipboard gets the thing as well.
     ArchiveWriter writer;
     StoreThing(item, writer);
-    outcome.clipboardThing = writer.Bytes();
+    outcome.clipboard = ClipboardBytes{ClipFormat::Thing, writer.Bytes()};
     ArchiveReader reader(writer.Bytes());
     std::unique_ptr<CItem> moved = LoadThing(database, reader);
     if (!moved) {

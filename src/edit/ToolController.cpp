@@ -33,7 +33,7 @@ std::array<bool, kAllTools.size()> Availability(
 
 ToolController::ToolController(CTessarkDoc& document)
     : document_(document), context_(document), tools_(MakeTools()),
-      commands_(context_, Availability(tools_))
+      commands_(context_, Availability(tools_)), drag_(context_, commands_.Clipboard())
 {
     document_.AddViewHintListener(*this);
 }

@@ -6,6 +6,7 @@
 
 #include "edit/ContextMenuModel.h"
 #include "edit/EditCommands.h"
+#include "edit/TileDrag.h"
 #include "edit/Tool.h"
 #include "edit/ToolContext.h"
 #include "edit/ToolOutcome.h"
@@ -29,6 +30,8 @@ public:
     const ToolContext& Context() const { return context_; }
     EditCommands& Commands() { return commands_; }
     const EditCommands& Commands() const { return commands_; }
+    // The move tool's drag and drop, as source and as target.
+    TileDrag& Drag() { return drag_; }
 
     // The cursor is over the tile (the view's floor). Only a change of tile counts: then the
     // active tool's drag runs when the left button is held.
@@ -58,6 +61,7 @@ private:
     ToolContext context_;
     std::array<std::unique_ptr<Tool>, kAllTools.size()> tools_;
     EditCommands commands_;
+    TileDrag drag_;
 };
 
 }  // namespace tessark

@@ -2,9 +2,11 @@
 
 #include "edit/EraserTool.h"
 #include "edit/HouseTool.h"
+#include "edit/MoveTool.h"
 #include "edit/PaintBrushTool.h"
 #include "edit/ProtectionZoneTool.h"
 #include "edit/SelectTool.h"
+#include "edit/SelectionTool.h"
 #include "edit/SpawnTool.h"
 
 namespace tessark {
@@ -25,8 +27,9 @@ std::unique_ptr<Tool> CreateTool(ToolKind kind)
     case ToolKind::House:
         return std::make_unique<HouseTool>();
     case ToolKind::Move:
+        return std::make_unique<MoveTool>();
     case ToolKind::Selection:
-        break;
+        return std::make_unique<SelectionTool>();
     }
     return nullptr;
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "edit/ChangedArea.h"
+#include "edit/ClipboardFormat.h"
 #include "model/Position.h"
 
 namespace tessark {
@@ -35,9 +36,12 @@ struct ToolOutcome {
     std::optional<uint32_t> openHousesDialog;
     // Show this type key in the palette.
     std::optional<int32_t> showTypeInPalette;
-    // A thing was moved through the clipboard: these are its clipboard bytes (a u32 type key,
-    // then the thing's archive form), to be put there as one thing.
-    std::vector<uint8_t> clipboardThing;
+    // Bytes to put on the clipboard in their format, replacing what it holds.
+    std::optional<ClipboardBytes> clipboard;
+    // The move tool was pressed on the selection: start dragging it.
+    bool startDrag = false;
+    // The selection tool was dragged: track a rubber band from the press.
+    bool startRubberBand = false;
 
     bool NeedsRepaint() const { return repaintView || !changed.Empty(); }
 };

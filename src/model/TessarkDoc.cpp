@@ -288,13 +288,18 @@ void CTessarkDoc::PasteCopyBuffer(const Position& origin)
         }
         const Position target{WrappingAdd(origin.x, offset.x), WrappingAdd(origin.y, offset.y),
                               WrappingAdd(origin.z, offset.z)};
-        if (!IsInsideMap(target)) {
+        // A target off the map or on no floor is dropped, like one outside the map.
+        if (!IsInsideMap(target) || target.z < 0 || target.z >= kFloorCount) {
             continue;
         }
-        if (FloorIndex(target.z) >= 0) {
-            SetTile(std::move(tile), target.x, target.y, target.z);
-        } else {
-            tile.reset();
+        // The blocks carry no house id: a house flag without a house would make a house tile
+        // that no house lists.
+        if (tile->HasFlags(CTile::kHouseFlag) && !houses_.FindHouse(tile->GetHouseId())) {
+            tile->SetFlags(tile->GetFlags() & ~CTile::kHouseFlag);
+        }
+        CTile* placed = SetTile(std::move(tile), target.x, target.y, target.z);
+        for (size_t i = 0; placed && i < placed->GetThingCount(); ++i) {
+            uniqueIds_.Register(placed->GetThing(i)->GetUniqueId());
         }
         UpdateAllViews({ViewHintKind::Tile, target.x, target.y, target.z});
     }

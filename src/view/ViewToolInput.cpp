@@ -15,8 +15,6 @@
 namespace tessark {
 namespace {
 
-// The clipboard format of one thing.
-constexpr const char* kThingMimeType = "application/x-tessark-thing";
 // Above this many tiles the minimap repaints whole rather than pixel by pixel.
 constexpr int64_t kMinimapPixelLimit = 4096;
 
@@ -206,11 +204,12 @@ void ViewToolInput::Apply(const ToolOutcome& outcome)
     if (outcome.houseStatusChanged) {
         emit view_.StatusTextChanged(HouseStatusText());
     }
-    if (!outcome.clipboardThing.empty()) {
+    if (outcome.clipboard) {
+        const std::vector<uint8_t>& bytes = outcome.clipboard->bytes;
         auto* data = new QMimeData;
-        data->setData(kThingMimeType,
-                      QByteArray(reinterpret_cast<const char*>(outcome.clipboardThing.data()),
-                                 static_cast<qsizetype>(outcome.clipboardThing.size())));
+        data->setData(outcome.clipboard->format == ClipFormat::Tile ? kTileMimeType : kThingMimeType,
+                      QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                                 static_cast<qsizetype>(bytes.size())));
         QApplication::clipboard()->setMimeData(data);
     }
     if (outcome.showTypeInPalette) {

@@ -84,8 +84,9 @@ TEST_F(SelectToolTest, DraggingAnItemMovesItKeepingItsUniqueId)
     EXPECT_FALSE(Selected());
     EXPECT_EQ(outcome.capture, MouseCapture::Release);
     // The clipboard gets the thing too: its type key, then its archive form.
-    ASSERT_GE(outcome.clipboardThing.size(), 4u);
-    EXPECT_EQ(LoadU32(outcome.clipboardThing.data()), static_cast<uint32_t>(kPlain));
+    ASSERT_TRUE(outcome.clipboard && outcome.clipboard->format == ClipFormat::Thing);
+    ASSERT_GE(outcome.clipboard->bytes.size(), 4u);
+    EXPECT_EQ(LoadU32(outcome.clipboard->bytes.data()), static_cast<uint32_t>(kPlain));
 }
 
 TEST_F(SelectToolTest, GroundsClashesAndPlacesOutsideTheMapAreNotMovedTo)

@@ -100,15 +100,13 @@ TEST(ToolCatalogTest, ChoosingAToolClearsSelectionAndChosenThingAsItSays)
     EXPECT_TRUE(context.GetSelection().Empty());
     EXPECT_TRUE(context.SelectedThing());
 
-    // Tools without behaviour in this build cannot be chosen; the move tool also needs a
-    // selection.
+    // The move tool needs a selection; the selection tool keeps it.
     EditCommands& commands = world.controller->Commands();
-    EXPECT_FALSE(commands.IsToolAvailable(ToolKind::Selection));
-    EXPECT_FALSE(commands.IsEnabled(command::kSelectionTool));
+    EXPECT_TRUE(commands.IsEnabled(command::kSelectionTool));
     EXPECT_FALSE(commands.IsEnabled(command::kMoveTool));
     world.Tool(ToolKind::Selection);
-    EXPECT_EQ(context.CurrentTool(), ToolKind::Eraser);
-    EXPECT_TRUE(commands.IsChecked(command::kEraser));
+    EXPECT_EQ(context.CurrentTool(), ToolKind::Selection);
+    EXPECT_TRUE(commands.IsChecked(command::kSelectionTool));
 }
 
 TEST(ToolCatalogTest, ChangedAreaReachesUpLeftForLargeItemsAndGivesUpAcrossFloors)

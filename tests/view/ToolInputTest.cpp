@@ -217,11 +217,11 @@ TEST_F(ToolInputTest, ToolKeysChooseToolsAndTheirChecks)
             EXPECT_EQ(Action(GetToolInfo(other).commandId)->isChecked(), other == kind);
         }
     }
-    // The selection and move tools come later: their keys do nothing.
+    // The move tool needs a selection: its key does nothing without one.
     Key(Qt::Key_R);
     Key(Qt::Key_M);
-    EXPECT_EQ(Tools().Context().CurrentTool(), ToolKind::PaintBrush);
-    EXPECT_FALSE(Action(command::SelectionTool)->isEnabled());
+    EXPECT_EQ(Tools().Context().CurrentTool(), ToolKind::Selection);
+    EXPECT_FALSE(Action(command::MoveTool)->isEnabled());
 
     // The house tool shows its status text; another tool takes it away.
     Key(Qt::Key_H);
@@ -332,7 +332,7 @@ TEST_F(ToolInputTest, ContextMenusOfferTheirLinesPerCase)
     EXPECT_EQ(thing.name, "ContextMenu133");
     EXPECT_EQ(thing.texts, QStringList({"Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V", "&Delete\tDel",
                                         "Select", "Properties"}));
-    EXPECT_EQ(thing.enabled, QList<bool>({false, false, false, false, true, false}));
+    EXPECT_EQ(thing.enabled, QList<bool>({true, true, false, true, true, false}));
 
     SeenMenu house = RightClick(At(31, 30));
     EXPECT_TRUE(house.texts.contains("Select house"));

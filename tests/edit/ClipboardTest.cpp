@@ -1,0 +1,331 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "edit/EditCommandIds.h"
+#include "edit/EditTestWorld.h"
+#include "edit/SelectionTool.h"
+#include "render/ViewGeometry.h"
+
+namespace tessark {
+namespace {
+
+using namespace edit_test;
+
+class ClipboardTest : public ::testing::Test, public ToolWorld {
+protected:
+    EditCommands& Commands() { return controller->Commands(); }
+    Selection& Selected() { return controller->Context().GetSelection(); }
+    std::vector<Position> SelectedList() const
+    {
+        const auto positions = controller->Context().GetSelection().Positions();
+        return {positions.begin(), positions.end()};
+    }
+    // Grounds with an item each; the items carry unique ids 7001, 7002, ...
+    void Build(const std::vector<Position>& positions)
+    {
+        uint32_t id = 7001;
+        for (const Position& position : positions) {
+            Put(kGround, position);
+            CItem* item = Put(kPlain, position);
+            item->SetUniqueId(id);
+            document.UniqueIds().Register(id++);
+        }
+    }
+    void SelectTiles(const std::vector<Position>& positions)
+    {
+        Tool(ToolKind::Selection);
+        Hover(positions.front());
+        controller->LeftPress({});
+        for (const Position& position : positions) {
+            Hover(position);
+            controller->LeftPress({.ctrl = true});
+        }
+    }
+    ToolOutcome PasteTiles(const std::vector<uint8_t>& bytes, Position at)
+    {
+        Hover(at);
+        Commands().SetClipboardOffers({.tile = true});
+        return Commands().Paste({.tile = bytes});
+    }
+    std::vector<uint32_t> IdsAt(Position at) const
+    {
+        std::vector<uint32_t> ids;
+        if (const CTile* tile = document.GetTile(at)) {
+            for (size_t i = 0; i < tile->GetThingCount(); ++i) {
+                ids.push_back(tile->GetThing(i)->GetUniqueId());
+            }
+        }
+        return ids;
+    }
+    // Every tile of the map with its keys, to tell that nothing changed.
+    std::string MapText() const
+    {
+        std::string text;
+        for (int z = 0; z < 16; ++z) {
+            document.Tiles().ForEachTile(z, [&](uint32_t key, const CTile& tile) {
+                text += std::to_string(key) + "," + std::to_string(z) + ":";
+                for (size_t i = 0; i < tile.GetThingCount(); ++i) {
+                    text += std::to_string(tile.GetThing(i)->GetTypeKey()) + " ";
+                }
+                text += std::to_string(tile.GetFlags()) + ";";
+            });
+        }
+        return text;
+    }
+};
+
+TEST_F(ClipboardTest, SelectionToolPressRulesAndRectangles)
+{
+    Build({{100, 100, 7}, {101, 100, 7}, {100, 100, 6}, {100, 100, 5}, {100, 100, 4}});
+    Tool(ToolKind::Selection);
+    // Ctrl toggles the cursor tile; no tile or outside the map: nothing.
+    for (const auto& [tile, modifiers, expected] : std::vector<std::tuple<Position, Modifiers, size_t>>{
+             {{100, 100, 7}, {.ctrl = true}, 1},
+             {{101, 100, 7}, {.ctrl = true}, 2},
+             {{102, 100, 7}, {.ctrl = true}, 2},
+             {{100, 100, 7}, {.ctrl = true}, 1},
+             {{100, 100, 7}, {.ctrl = true, .shift = true}, 1},
+             {{100, 100, 7}, {.shift = true}, 1},
+             {{100, 100, 7}, {}, 0},
+         }) {
+        Hover(tile);
+        controller->LeftPress(modifiers);
+        controller->LeftRelease(modifiers);
+        EXPECT_EQ(Selected().Size(), expected) << tile.x << " " << modifiers.ctrl << modifiers.shift;
+    }
+    EXPECT_TRUE(controller->MouseMove({101, 100, 7}, true, {}).startRubberBand);
+
+    // Floor 5: a rectangle over one tile on screen takes that x, y on floors 7, 6 and 5 with
+    // multiple floors, only on 5 without; the floor shift puts (100,100,5) at screen tile 98.
+    ViewGeometry geometry;
+    geometry.SetFloor(5);
+    const Rect overOneTile{98 * 32 + 4, 98 * 32 + 4, 98 * 32 + 20, 98 * 32 + 20};
+    ToolOutcome outcome;
+    SelectionTool::SelectRect(controller->Context(), {geometry, {0, 0}, true}, overOneTile, false, outcome);
+    EXPECT_EQ(SelectedList(), (std::vector<Position>{{100, 100, 7}, {100, 100, 6}, {100, 100, 5}}));
+    EXPECT_FALSE(outcome.changed.Empty());
+    SelectionTool::SelectRect(controller->Context(), {geometry, {0, 0}, false}, overOneTile, false, outcome);
+    EXPECT_EQ(SelectedList(), (std::vector<Position>{{100, 100, 5}}));
+    // Shift keeps what was selected; a scrolled view maps the window rectangle back.
+    geometry.SetFloor(7);
+    SelectionTool::SelectRect(controller->Context(), {geometry, {100 * 32, 100 * 32}, false},
+                              Rect{33, 1, 40, 30}, true, outcome);
+    EXPECT_EQ(SelectedList(), (std::vector<Position>{{100, 100, 5}, {101, 100, 7}}));
+}
+
+TEST_F(ClipboardTest, CommandsAreEnabledByToolSelectionCursorAndClipboard)
+{
+    Build({{100, 100, 7}});
+    Hover({100, 100, 7});
+    const ClipboardOffers none{};
+    const ClipboardOffers tiles{.tile = true};
+    const ClipboardOffers thing{.thing = true};
+    struct Case {
+        ToolKind tool;
+        bool pick;  // click the tile (select tool) or ctrl-click it (selection tool)
+        ClipboardOffers offers;
+        bool copy, paste, del;
+    };
+    for (const Case& c : std::vector<Case>{
+             {ToolKind::Select, false, thing, false, true, false},
+             {ToolKind::Select, true, tiles, true, true, true},
+             {ToolKind::Select, true, none, true, false, true},
+             {ToolKind::Selection, false, thing, false, false, false},
+             {ToolKind::Selection, true, tiles, true, true, true},
+             {ToolKind::Move, true, none, true, false, true},
+             {ToolKind::PaintBrush, false, tiles, false, true, false},
+             {ToolKind::Eraser, false, thing, false, false, false},
+         }) {
+        Tool(c.tool);
+        if (c.pick && c.tool == ToolKind::Select) {
+            Click({100, 100, 7});
+        } else if (c.pick) {
+            SelectTiles({{100, 100, 7}});
+            Tool(c.tool);
+        }
+        Commands().SetClipboardOffers(c.offers);
+        const std::string label = std::to_string(static_cast<int>(c.tool));
+        EXPECT_EQ(Commands().IsEnabled(command::kCopy), c.copy) << label;
+        EXPECT_EQ(Commands().IsEnabled(command::kCut), c.copy) << label;
+        EXPECT_EQ(Commands().IsEnabled(command::kPaste), c.paste) << label;
+        EXPECT_EQ(Commands().IsEnabled(command::kDelete), c.del) << label;
+    }
+    // Outside the map nothing is pasted.
+    Hover({5, 5, 7});
+    Commands().SetClipboardOffers(tiles);
+    EXPECT_FALSE(Commands().IsEnabled(command::kPaste));
+}
+
+TEST_F(ClipboardTest, CopyAndPasteTilesAroundTheCursor)
+{
+    // Added out of order, one left of the anchor: the offsets are negative there.
+    Build({{31, 40, 7}, {30, 41, 7}, {30, 40, 7}, {29, 41, 7}});
+    document.GetTile(30, 40, 7)->AddFlags(CTile::kProtectionZoneFlag | CTile::kHouseFlag);
+    SelectTiles({{31, 40, 7}, {30, 41, 7}, {30, 40, 7}, {29, 41, 7}});
+    const ToolOutcome copied = Commands().Run(command::kCopy);
+    ASSERT_TRUE(copied.clipboard);
+    EXPECT_EQ(copied.clipboard->format, ClipFormat::Tile);
+    const std::vector<uint8_t> bytes = copied.clipboard->bytes;
+    ArchiveReader reader(bytes);
+    uint32_t count = 0;
+    ASSERT_TRUE(reader.ReadU32(count));
+    EXPECT_EQ(count, 4u);
+    std::vector<std::array<int32_t, 3>> records;
+    for (uint32_t i = 0; i < count; ++i) {
+        std::array<int32_t, 3> record{};
+        CTile skipped;
+        ASSERT_TRUE(reader.ReadI32(record[0]) && reader.ReadI32(record[1]) && reader.ReadI32(record[2]) &&
+                    skipped.Load(database, reader));
+        records.push_back(record);
+    }
+    EXPECT_EQ(records, (std::vector<std::array<int32_t, 3>>{{0, 0, 0}, {0, 1, 0}, {1, -1, 0}, {1, 0, 0}}));
+
+    // Pasted at (50,60,7): four tiles, selected; at the map's edge the one beyond it is dropped.
+    PasteTiles(bytes, {50, 60, 7});
+    EXPECT_EQ(SelectedList(), (std::vector<Position>{{50, 60, 7}, {51, 60, 7}, {49, 61, 7}, {50, 61, 7}}));
+    EXPECT_EQ(Keys({49, 61, 7}), (std::vector<int32_t>{kGround, kPlain}));
+    // The copy gets no unique id (the originals keep theirs), and no house flag without a house.
+    EXPECT_EQ(IdsAt({50, 60, 7}), (std::vector<uint32_t>{0, 0}));
+    EXPECT_EQ(document.GetTile(50, 60, 7)->GetFlags(), CTile::kProtectionZoneFlag);
+    EXPECT_EQ(document.UniqueIds().Count(), 4u);
+    PasteTiles(bytes, {980, 60, 7});
+    EXPECT_EQ(SelectedList(), (std::vector<Position>{{980, 60, 7}, {979, 61, 7}, {980, 61, 7}}));
+    EXPECT_EQ(document.GetTile(981, 60, 7), nullptr);
+}
+
+TEST_F(ClipboardTest, MovesKeepUniqueIdsCopiesGetNoneDeletesFreeThem)
+{
+    Build({{100, 100, 7}, {101, 100, 7}});
+    SelectTiles({{100, 100, 7}, {101, 100, 7}});
+    const ToolOutcome cut = Commands().Run(command::kCut);
+    ASSERT_TRUE(cut.clipboard);
+    EXPECT_EQ(document.GetTile(100, 100, 7), nullptr);
+    EXPECT_TRUE(Selected().Empty());
+    EXPECT_EQ(document.UniqueIds().Count(), 0u);
+
+    // The first paste puts the cut items back with their ids; a second one is a copy.
+    PasteTiles(cut.clipboard->bytes, {200, 200, 7});
+    EXPECT_EQ(IdsAt({200, 200, 7}), (std::vector<uint32_t>{0, 7001}));
+    EXPECT_EQ(IdsAt({201, 200, 7}), (std::vector<uint32_t>{0, 7002}));
+    PasteTiles(cut.clipboard->bytes, {300, 200, 7});
+    EXPECT_EQ(IdsAt({300, 200, 7}), (std::vector<uint32_t>{0, 0}));
+    EXPECT_TRUE(document.UniqueIds().IsUsed(7001) && document.UniqueIds().IsUsed(7002));
+
+    // Delete with the selection tool frees the ids of the selected tiles.
+    SelectTiles({{200, 200, 7}});
+    Commands().Run(command::kDelete);
+    EXPECT_FALSE(document.UniqueIds().IsUsed(7001));
+    EXPECT_TRUE(document.UniqueIds().IsUsed(7002));
+
+    // The select tool: Cut then Paste of one item keeps its id, Delete frees it.
+    Tool(ToolKind::Select);
+    Click({201, 200, 7});
+    const ToolOutcome thingCut = Commands().Run(command::kCut);
+    ASSERT_TRUE(thingCut.clipboard && thingCut.clipboard->format == ClipFormat::Thing);
+    EXPECT_FALSE(document.UniqueIds().IsUsed(7002));
+    Hover({300, 200, 7});
+    Commands().SetClipboardOffers({.thing = true});
+    Commands().Paste({.thing = thingCut.clipboard->bytes});
+    EXPECT_EQ(IdsAt({300, 200, 7}), (std::vector<uint32_t>{0, 0, 7002}));
+    Click({300, 200, 7});
+    Commands().Run(command::kDelete);
+    EXPECT_EQ(IdsAt({300, 200, 7}), (std::vector<uint32_t>{0, 0}));
+    EXPECT_EQ(document.UniqueIds().Count(), 0u);
+}
+
+TEST_F(ClipboardTest, DragMovesWithinTheMapKeepIdsAndCopiesDoNot)
+{
+    Build({{100, 100, 7}, {101, 100, 7}});
+    SelectTiles({{100, 100, 7}, {101, 100, 7}});
+    Tool(ToolKind::Move);
+    Hover({101, 100, 7});
+    EXPECT_TRUE(controller->LeftPress({}).startDrag);
+    Hover({102, 100, 7});
+    EXPECT_FALSE(controller->LeftPress({}).startDrag);
+
+    TileDrag& drag = controller->Drag();
+    const std::vector<uint8_t> bytes = drag.Start({-40, -8});
+    // A copy (Ctrl) within the map: the originals stay, the copies get no ids.
+    ASSERT_TRUE(drag.Enter(bytes));
+    Hover({150, 150, 7});
+    EXPECT_EQ(drag.Over(true), DropEffect::Copy);
+    EXPECT_EQ(drag.Feedback({500, 500}, 32), (Rect{428, 476, 492, 508}));
+    drag.Drop(DropEffect::Copy);
+    drag.Finish(DropEffect::Copy);
+    EXPECT_EQ(IdsAt({100, 100, 7}), (std::vector<uint32_t>{0, 7001}));
+    EXPECT_EQ(IdsAt({150, 150, 7}), (std::vector<uint32_t>{0, 0}));
+    EXPECT_EQ(SelectedList(), (std::vector<Position>{{150, 150, 7}, {151, 150, 7}}));
+
+    // A move: the source tiles go, the moved items keep their ids. Outside the map: refused.
+    SelectTiles({{100, 100, 7}, {101, 100, 7}});
+    Tool(ToolKind::Move);
+    ASSERT_TRUE(drag.Enter(drag.Start({0, 0})));
+    Hover({5, 5, 7});
+    EXPECT_EQ(drag.Over(false), DropEffect::None);
+    Hover({120, 100, 7});
+    EXPECT_EQ(drag.Over(false), DropEffect::Move);
+    drag.Drop(DropEffect::Move);
+    drag.Finish(DropEffect::Move);
+    EXPECT_EQ(document.GetTile(100, 100, 7), nullptr);
+    EXPECT_EQ(IdsAt({120, 100, 7}), (std::vector<uint32_t>{0, 7001}));
+    EXPECT_EQ(IdsAt({121, 100, 7}), (std::vector<uint32_t>{0, 7002}));
+    EXPECT_EQ(document.UniqueIds().Count(), 2u);
+
+    // Moved into another editor: the source removes its tiles when the drag ends.
+    const std::vector<uint8_t> away = drag.Start({0, 0});
+    drag.Finish(DropEffect::Move);
+    EXPECT_EQ(document.GetTile(120, 100, 7), nullptr);
+    EXPECT_EQ(document.UniqueIds().Count(), 0u);
+    // A drag whose bytes are short is refused.
+    EXPECT_FALSE(drag.Enter(std::span(away).first(away.size() - 1)));
+}
+
+TEST_F(ClipboardTest, BadBlocksChangeNothing)
+{
+    Build({{100, 100, 7}, {101, 100, 7}});
+    SelectTiles({{100, 100, 7}, {101, 100, 7}});
+    const std::vector<uint8_t> bytes = Commands().Run(command::kCopy).clipboard->bytes;
+    Tool(ToolKind::Select);
+    Click({100, 100, 7});
+    const std::vector<uint8_t> thing = Commands().Run(command::kCopy).clipboard->bytes;
+    Tool(ToolKind::Selection);
+    PasteTiles(bytes, {100, 101, 7});  // the target holds tiles the bad pastes must keep
+    SelectTiles({{100, 101, 7}});
+    const std::string before = MapText();
+    const size_t selected = Selected().Size();
+
+    // Every shortened block, and one whose item names no type, is refused whole.
+    std::vector<uint8_t> unknownType = bytes;
+    unknownType[4 + 12 + 8] = 0xEE;  // first record's ground key
+    std::vector<std::vector<uint8_t>> bad = {unknownType};
+    for (size_t size = 0; size < bytes.size(); ++size) {
+        bad.emplace_back(bytes.begin(), bytes.begin() + static_cast<ptrdiff_t>(size));
+    }
+    for (const std::vector<uint8_t>& block : bad) {
+        messages.messages.clear();
+        PasteTiles(block, {100, 101, 7});
+        EXPECT_EQ(MapText(), before) << block.size();
+        EXPECT_EQ(Selected().Size(), selected);
+        ASSERT_EQ(messages.messages.size(), 1u) << block.size();
+    }
+    EXPECT_NE(messages.messages.front().text.find("ends early"), std::string::npos);
+
+    Tool(ToolKind::Select);
+    Hover({100, 101, 7});
+    Commands().SetClipboardOffers({.thing = true});
+    std::vector<uint8_t> noType = thing;
+    noType[0] = 0xEE;
+    for (const auto& block : {std::vector<uint8_t>(thing.begin(), thing.end() - 1), noType}) {
+        messages.messages.clear();
+        Commands().Paste({.thing = block});
+        EXPECT_EQ(MapText(), before);
+        EXPECT_EQ(messages.messages.size(), 1u);
+    }
+    // Tile bytes with the select tool are offered but change nothing.
+    Commands().Paste({.tile = bytes});
+    EXPECT_EQ(MapText(), before);
+}
+
+}  // namespace
+}  // namespace tessark
