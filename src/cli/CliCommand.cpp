@@ -33,6 +33,9 @@ const std::vector<CliCommand>& AllCommands()
         {"gen-map", "OUT.qzbm [--size N] [--seed N]", true, RunGenMap},
         {"sprite-sheet", "-o OUT.png [--columns N] [--first ID] [--last ID]", true, RunSpriteSheet},
         {"sheet", "-o OUT.png [--material NAME] [--columns N]", true, RunSheet},
+        {"copy", "MAP --area X,Y,W,H [--floor Z | --floors Z1-Z2] -o CLIP.bin | MAP --thing X,Y,Z,N -o CLIP.bin",
+         true, RunCopy},
+        {"paste", "MAP CLIP.bin --at X,Y,Z -o OUT [--thing]", true, RunPaste},
     };
     return commands;
 }

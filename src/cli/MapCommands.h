@@ -20,6 +20,11 @@ int RunDump(const CliContext& context);
 int RunVerify(const CliContext& context);
 // convert IN OUT [--template T] [--import M]...: Open, imports, Save As.
 int RunConvert(const CliContext& context);
+// copy MAP --area X,Y,W,H [--floor Z | --floors Z1-Z2] -o CLIP.bin, or --thing X,Y,Z,N: the
+// bytes Copy puts on the clipboard.
+int RunCopy(const CliContext& context);
+// paste MAP CLIP.bin --at X,Y,Z -o OUT [--thing]: Paste with the cursor there, then Save As.
+int RunPaste(const CliContext& context);
 // minimap MAP -o OUT.png [--floor Z] [--area X,Y,W,H]: one pixel per tile.
 int RunMinimap(const CliContext& context);
 

@@ -160,6 +160,7 @@ void ClipboardCommands::PasteThing(std::span<const uint8_t> bytes, ToolOutcome& 
     std::unique_ptr<CItem> item = LoadThing(document.Database(), reader);
     if (!item) {
         ShowBadBlock(reader.Error());
+        outcome.failed = true;
         return;
     }
     const bool isCreature = item->Kind() == ThingKind::Creature;
@@ -188,6 +189,7 @@ bool ClipboardCommands::PasteTiles(std::span<const uint8_t> bytes, const Positio
     // Read whole before anything on the map changes.
     if (!document.SerializeTiles(reader, offsets)) {
         ShowBadBlock(reader.Error());
+        outcome.failed = true;
         return false;
     }
     Selection& selection = context_.GetSelection();

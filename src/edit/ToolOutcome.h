@@ -38,6 +38,8 @@ struct ToolOutcome {
     std::optional<int32_t> showTypeInPalette;
     // Bytes to put on the clipboard in their format, replacing what it holds.
     std::optional<ClipboardBytes> clipboard;
+    // The command could not be carried out; its message has been shown.
+    bool failed = false;
     // The move tool was pressed on the selection: start dragging it.
     bool startDrag = false;
     // The selection tool was dragged: track a rubber band from the press.

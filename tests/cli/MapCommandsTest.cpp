@@ -1,20 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "cli/MapCommands.h"
 #include "data/DataLoader.h"
 #include "data/GameData.h"
+#include "edit/ClipboardCommands.h"
 #include "edit/VerifyCheck.h"
 #include "mapfiles/MapFormats.h"
 #include "mapfiles/QzbmWriter.h"
 #include "model/TessarkDoc.h"
+#include "support/CliRun.h"
 #include "support/MapFileFixture.h"
 #include "support/MapTestWorld.h"
 #include "support/ScratchDirectory.h"
@@ -25,18 +22,6 @@ namespace {
 
 using test::ScratchDirectory;
 using test::TestDataSet;
-
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 // The keys of the shared test data set (see TestDataSet.h) for the test world.
 test::WorldKeys DataSetKeys()
@@ -64,19 +49,9 @@ protected:
         ASSERT_TRUE(LoadDataFiles(data.Path().string(), gameData, silent));
     }
 
-    CliRun Run(const std::string& arguments)
+    test::ToolRun Run(const std::string& arguments)
     {
-        const std::string outPath = work.File("stdout.txt");
-        const std::string errPath = work.File("stderr.txt");
-        const std::string command = std::string("'") + TESSARK_CLI_PATH + "' --data '" +
-                                    data.Path().string() + "' " + arguments + " >'" + outPath +
-                                    "' 2>'" + errPath + "' </dev/null";
-        const int raw = std::system(command.c_str());
-        CliRun run;
-        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        run.out = ReadFile(outPath);
-        run.err = ReadFile(errPath);
-        return run;
+        return test::RunTool(work, "--data '" + data.Path().string() + "' " + arguments);
     }
 
     std::unique_ptr<CTessarkDoc> NewDocument()
@@ -123,7 +98,7 @@ TEST_F(MapCommandsTest, InfoCountsWhatTheMapHolds)
     spawn->AddCreature(rat, {10, 11, 7});
     ASSERT_EQ(document->DoSave(File("small.qzbm"), true, {}), SaveResult::Saved);
 
-    const CliRun run = Run("info '" + File("small.qzbm") + "'");
+    const test::ToolRun run = Run("info '" + File("small.qzbm") + "'");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(run.out,
@@ -137,21 +112,21 @@ TEST_F(MapCommandsTest, InfoCountsWhatTheMapHolds)
 TEST_F(MapCommandsTest, FailedReadsPrintWhatWasReadThenTheMessage)
 {
     const std::string world = SaveWorld();
-    std::string bytes = ReadFile(world);
+    std::string bytes = test::ReadWholeFile(world);
     bytes.resize(bytes.size() - 3);
     ASSERT_TRUE(test::WriteTextFile(File("cut.qzbm"), bytes));
-    const CliRun cut = Run("info '" + File("cut.qzbm") + "'");
+    const test::ToolRun cut = Run("info '" + File("cut.qzbm") + "'");
     EXPECT_EQ(cut.status, 1);
     EXPECT_TRUE(cut.out.starts_with("{\"width\": 600, \"height\": 400, "));
     EXPECT_TRUE(cut.err.starts_with("error: Could not open the file. Failed to read stream "
                                     "properties. Code: "));
 
-    const CliRun missing = Run("dump '" + File("absent.qzbm") + "'");
+    const test::ToolRun missing = Run("dump '" + File("absent.qzbm") + "'");
     EXPECT_EQ(missing.status, 1);
     EXPECT_EQ(missing.err, "error: Could not open the file. Code: 0\n");
     EXPECT_TRUE(missing.out.starts_with("{\"kind\": \"map\", \"width\": 1000, "));
 
-    const CliRun other = Run("verify '" + File("map.txt") + "'");
+    const test::ToolRun other = Run("verify '" + File("map.txt") + "'");
     EXPECT_EQ(other.status, 1);
     EXPECT_EQ(other.out, "Verifying map...\nDone.\n");
     EXPECT_EQ(other.err, "error: Could not open the file. Code: 0\n");
@@ -167,7 +142,7 @@ TEST_F(MapCommandsTest, FailedReadsPrintWhatWasReadThenTheMessage)
 
 TEST_F(MapCommandsTest, DumpListsMapTownsHousesSpawnsAndTilesInThatOrder)
 {
-    const CliRun run = Run("dump '" + SaveWorld() + "'");
+    const test::ToolRun run = Run("dump '" + SaveWorld() + "'");
     ASSERT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
     auto reread = NewDocument();
@@ -197,7 +172,7 @@ TEST_F(MapCommandsTest, DumpListsMapTownsHousesSpawnsAndTilesInThatOrder)
 
 TEST_F(MapCommandsTest, VerifyListsTheClashingTiles)
 {
-    const CliRun run = Run("verify '" + SaveWorld() + "'");
+    const test::ToolRun run = Run("verify '" + SaveWorld() + "'");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out,
               "Verifying map...\nMultiple items of same type found at x: 253, y: 252, z: 7\nDone.\n");
@@ -207,14 +182,14 @@ TEST_F(MapCommandsTest, ConvertRoundTripsThroughXmlWithTemplatesAndImports)
 {
     const std::string world = SaveWorld();
     std::filesystem::create_directory(File("out"));
-    const CliRun toXml = Run("convert '" + world + "' '" + File("out/w.qzx") + "'");
+    const test::ToolRun toXml = Run("convert '" + world + "' '" + File("out/w.qzx") + "'");
     ASSERT_EQ(toXml.status, 0) << toXml.err;
     EXPECT_EQ(toXml.err, "");
     EXPECT_TRUE(std::filesystem::exists(File("out/w-house.xml")));
     EXPECT_TRUE(std::filesystem::exists(File("out/w-spawn.xml")));
     ASSERT_EQ(Run("convert '" + File("out/w.qzx") + "' '" + File("back.qzbm") + "'").status, 0);
-    const CliRun before = Run("dump '" + world + "'");
-    const CliRun after = Run("dump '" + File("back.qzbm") + "'");
+    const test::ToolRun before = Run("dump '" + world + "'");
+    const test::ToolRun after = Run("dump '" + File("back.qzbm") + "'");
     const auto body = [](const std::string& dump) { return dump.substr(dump.find('\n') + 1); };
     EXPECT_EQ(test::FirstDifferentLine(body(before.out), body(after.out)), "");
     EXPECT_NE(before.out.substr(0, before.out.find('\n')), after.out.substr(0, after.out.find('\n')));
@@ -228,21 +203,21 @@ TEST_F(MapCommandsTest, ConvertRoundTripsThroughXmlWithTemplatesAndImports)
     test::Place(*templ, 0, 0, 1, 7);  // replacement: grass with a bag
     test::Place(*templ, 3, 0, 1, 7);
     ASSERT_TRUE(SaveQzbm(*templ, File("template.qzbm")));
-    const CliRun merged = Run("convert '" + File("out/w.qzx") + "' '" + File("merged.qzbm") +
+    const test::ToolRun merged = Run("convert '" + File("out/w.qzx") + "' '" + File("merged.qzbm") +
                               "' --template '" + File("template.qzbm") + "' --import '" +
                               File("patch.qzbm") + "'");
     ASSERT_EQ(merged.status, 0);
     EXPECT_EQ(merged.err, "info: Template loaded.\n");
-    const CliRun mergedDump = Run("dump '" + File("merged.qzbm") + "'");
+    const test::ToolRun mergedDump = Run("dump '" + File("merged.qzbm") + "'");
     EXPECT_NE(mergedDump.out.find("\"x\": 500, \"y\": 300, \"z\": 7"), std::string::npos);
     EXPECT_EQ(mergedDump.out.find("\"ground\": {\"id\": 101"), std::string::npos);
 
     // An input that cannot be read writes nothing; an output that cannot be written fails.
-    const CliRun missing = Run("convert '" + File("absent.qzbm") + "' '" + File("x.qzbm") + "'");
+    const test::ToolRun missing = Run("convert '" + File("absent.qzbm") + "' '" + File("x.qzbm") + "'");
     EXPECT_EQ(missing.status, 1);
     EXPECT_EQ(missing.err, "error: Could not open the file. Code: 0\n");
     EXPECT_FALSE(std::filesystem::exists(File("x.qzbm")));
-    const CliRun unwritable = Run("convert '" + world + "' '" + File("none/x.qzbm") + "'");
+    const test::ToolRun unwritable = Run("convert '" + world + "' '" + File("none/x.qzbm") + "'");
     EXPECT_EQ(unwritable.status, 1);
     EXPECT_EQ(unwritable.err, "error: Could not save " + File("none/x.qzbm") + ".\n");
 }
@@ -250,7 +225,7 @@ TEST_F(MapCommandsTest, ConvertRoundTripsThroughXmlWithTemplatesAndImports)
 TEST_F(MapCommandsTest, ConvertFailsWhenATemplateAnImportOrASideFileCannotBeWritten)
 {
     const std::string world = SaveWorld();
-    std::string bytes = ReadFile(world);
+    std::string bytes = test::ReadWholeFile(world);
     ASSERT_TRUE(test::WriteTextFile(File("cut.qzbm"), bytes.substr(0, bytes.size() / 2)));
     std::filesystem::create_directory(File("out-spawn.xml"));
     const std::string out = File("out.qzbm");
@@ -267,7 +242,7 @@ TEST_F(MapCommandsTest, ConvertFailsWhenATemplateAnImportOrASideFileCannotBeWrit
          "error: Could not save " + out + ".\ndetail: out-spawn.xml: Is a directory\n"},
     };
     for (const auto& run : cases) {
-        const CliRun result = Run(run.arguments);
+        const test::ToolRun result = Run(run.arguments);
         EXPECT_EQ(result.status, 1) << run.arguments;
         EXPECT_EQ(result.err, run.err) << run.arguments;
         EXPECT_FALSE(std::filesystem::exists(out));
@@ -277,7 +252,7 @@ TEST_F(MapCommandsTest, ConvertFailsWhenATemplateAnImportOrASideFileCannotBeWrit
     // Tiles beyond the map's size are left out, with a word.
     ASSERT_TRUE(test::WriteTextFile(File("small.qzx"), "<map width=\"50\" height=\"50\">"
                                                        "<tile x=\"60\" y=\"10\" z=\"7\" ground=\"100\"/></map>"));
-    const CliRun beyond = Run("convert '" + File("small.qzx") + "' '" + File("copy.qzbm") + "'");
+    const test::ToolRun beyond = Run("convert '" + File("small.qzx") + "' '" + File("copy.qzbm") + "'");
     EXPECT_EQ(beyond.status, 0);
     EXPECT_EQ(beyond.err, "warning: 1 tile lies beyond the map's width and height and will not be saved.\n");
 }
@@ -285,9 +260,9 @@ TEST_F(MapCommandsTest, ConvertFailsWhenATemplateAnImportOrASideFileCannotBeWrit
 TEST_F(MapCommandsTest, MinimapWritesOnePixelPerTileOfTheFloorOrArea)
 {
     const std::string world = SaveWorld();
-    const CliRun whole = Run("minimap '" + world + "' -o '" + File("whole.png") + "'");
+    const test::ToolRun whole = Run("minimap '" + world + "' -o '" + File("whole.png") + "'");
     ASSERT_EQ(whole.status, 0) << whole.err;
-    const CliRun area = Run("minimap '" + world + "' -o '" + File("area.png") +
+    const test::ToolRun area = Run("minimap '" + world + "' -o '" + File("area.png") +
                             "' --floor 8 --area 5,15,20,10");
     ASSERT_EQ(area.status, 0) << area.err;
     // Width and height stand big-endian at bytes 16 to 23 of the PNG header.
@@ -296,11 +271,69 @@ TEST_F(MapCommandsTest, MinimapWritesOnePixelPerTileOfTheFloorOrArea)
         return std::make_pair((byte(16) << 24) | (byte(17) << 16) | (byte(18) << 8) | byte(19),
                               (byte(20) << 24) | (byte(21) << 16) | (byte(22) << 8) | byte(23));
     };
-    EXPECT_EQ(size(ReadFile(File("whole.png"))), std::make_pair(600, 400));
-    EXPECT_EQ(size(ReadFile(File("area.png"))), std::make_pair(20, 10));
+    EXPECT_EQ(size(test::ReadWholeFile(File("whole.png"))), std::make_pair(600, 400));
+    EXPECT_EQ(size(test::ReadWholeFile(File("area.png"))), std::make_pair(20, 10));
 }
 
 // The picture itself, with the map test database whose types have minimap colours.
+TEST_F(MapCommandsTest, CopyAndPasteStampBlocksAsTheEditorDoes)
+{
+    const std::string world = SaveWorld();
+    const std::string clip = File("clip.bin");
+    ASSERT_EQ(Run("copy '" + world + "' --area 250,250,8,8 --floors 6-7 -o '" + clip + "'").status, 0);
+
+    // The bytes are those of the editor's Copy over the same tiles.
+    auto source = NewDocument();
+    ASSERT_EQ(source->OpenDocument(world), OpenResult::Opened);
+    std::vector<Position> selected;
+    for (int z = 6; z <= 7; ++z) {
+        for (int y = 250; y < 258; ++y) {
+            for (int x = 250; x < 258; ++x) {
+                if (source->GetTile(x, y, z)) {
+                    selected.push_back({x, y, z});
+                }
+            }
+        }
+    }
+    ASSERT_GT(selected.size(), 10u);
+    const std::vector<uint8_t> expected = ClipboardCommands::TileBytes(*source, selected);
+    EXPECT_EQ(test::ReadFileBytes(clip), expected);
+
+    // Pasted 100 tiles right: copying the pasted area gives the same block again.
+    const std::string out = File("out.qzbm");
+    const Position anchor = *std::min_element(selected.begin(), selected.end(), PositionZyxLess());
+    ASSERT_EQ(Run("paste '" + world + "' '" + clip + "' --at " + std::to_string(anchor.x + 100) + "," +
+                  std::to_string(anchor.y) + "," + std::to_string(anchor.z) + " -o '" + out + "'")
+                  .status,
+              0);
+    const std::string again = File("again.bin");
+    ASSERT_EQ(Run("copy '" + out + "' --area 350,250,8,8 --floors 6-7 -o '" + again + "'").status, 0);
+    EXPECT_EQ(test::ReadFileBytes(again), test::ReadFileBytes(clip));
+
+    // A thing: one more item at the target. A short block, an empty area, no such thing: status
+    // 1 and nothing written.
+    const std::string thing = File("thing.bin");
+    ASSERT_EQ(Run("copy '" + world + "' --thing 256,256,7,1 -o '" + thing + "'").status, 0);
+    ASSERT_EQ(Run("paste '" + world + "' '" + thing + "' --at 250,250,7 --thing -o '" + out + "'").status, 0);
+    auto pasted = NewDocument();
+    ASSERT_EQ(pasted->OpenDocument(out), OpenResult::Opened);
+    EXPECT_EQ(pasted->GetTile(250, 250, 7)->GetThingCount(), source->GetTile(250, 250, 7)->GetThingCount() + 1);
+
+    std::vector<uint8_t> shortBlock = test::ReadFileBytes(clip);
+    shortBlock.pop_back();
+    ASSERT_TRUE(test::WriteFileBytes(File("short.bin"), shortBlock));
+    const test::ToolRun bad = Run("paste '" + world + "' '" + File("short.bin") + "' --at 300,300,7 -o '" +
+                           File("bad.qzbm") + "'");
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_EQ(bad.err, "error: The pasted data ends early; nothing was pasted.\n");
+    EXPECT_FALSE(std::filesystem::exists(File("bad.qzbm")));
+    EXPECT_EQ(Run("copy '" + world + "' --area 30,30,2,2 -o '" + File("none.bin") + "'").status, 1);
+    EXPECT_EQ(Run("copy '" + world + "' --thing 256,256,7,9 -o '" + File("none.bin") + "'").status, 1);
+    EXPECT_FALSE(std::filesystem::exists(File("none.bin")));
+    EXPECT_EQ(Run("copy '" + world + "' --area 1,1,2,2 --thing 1,1,7,0 -o x").status, 2);
+    EXPECT_EQ(Run("paste '" + world + "' '" + clip + "' -o x").status, 2);
+}
+
 class MinimapPictureTest : public test::MapFileTest {};
 
 TEST_F(MinimapPictureTest, TilesTakeTheirMinimapColourAndEmptySquaresStayBlack)

@@ -2,7 +2,6 @@
 
 #include <png.h>
 
-#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -19,7 +18,7 @@
 #include "render/MapDrawer.h"
 #include "render/MapViewState.h"
 #include "render/SpriteRenderer.h"
-#include "support/ScratchDirectory.h"
+#include "support/CliRun.h"
 
 namespace tessark {
 namespace {
@@ -133,10 +132,10 @@ TEST(RenderCommandTest, WritesWhatTheViewDraws)
 {
     ScratchDirectory directory;
     const std::string folder = directory.Path().string();
-    const std::string cli = std::string(TESSARK_CLI_PATH) + " --data " + folder;
-    ASSERT_EQ(std::system((std::string(TESSARK_CLI_PATH) + " gen-data " + folder + " >/dev/null").c_str()), 0);
+    const std::string withData = "--data '" + folder + "' ";
+    ASSERT_EQ(test::RunTool(directory, "gen-data '" + folder + "'").status, 0);
     const std::string map = directory.File("world.qzbm");
-    ASSERT_EQ(std::system((cli + " gen-map " + map + " --size 128 --seed 3 >/dev/null").c_str()), 0);
+    ASSERT_EQ(test::RunTool(directory, withData + "gen-map '" + map + "' --size 128 --seed 3").status, 0);
 
     SilentMessageSink messages;
     GameData data;
@@ -149,7 +148,8 @@ TEST(RenderCommandTest, WritesWhatTheViewDraws)
     for (const std::string options : {"--center 64,64 --size 300x200", "--zoom 0.75 --scroll 100,50 --size 257x130",
                                       "--floor 6 --zoom 0.5 --center 60,70 --no-creatures --size 200x100"}) {
         const std::string out = directory.File("out.png");
-        ASSERT_EQ(std::system((cli + " render " + map + " -o " + out + " " + options).c_str()), 0) << options;
+        ASSERT_EQ(test::RunTool(directory, withData + "render '" + map + "' -o '" + out + "' " + options).status, 0)
+            << options;
         int width = 0;
         int height = 0;
         const std::vector<uint32_t> written = ReadPng(out, width, height);
@@ -176,11 +176,8 @@ TEST(RenderCommandTest, WritesWhatTheViewDraws)
     }
 
     // A map that cannot be read: status 1, the editor's message on standard error.
-    EXPECT_EQ(std::system((cli + " render " + directory.File("none.qzbm") + " -o " + directory.File("x.png") +
-                           " 2>/dev/null")
-                              .c_str()) >> 8,
-              1);
-    EXPECT_EQ(std::system((cli + " render " + map + " 2>/dev/null").c_str()) >> 8, 2);
+    EXPECT_EQ(test::RunTool(directory, withData + "render '" + directory.File("none.qzbm") + "' -o x.png").status, 1);
+    EXPECT_EQ(test::RunTool(directory, withData + "render '" + map + "'").status, 2);
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <fstream>
 #include <string>
 
@@ -10,7 +9,7 @@
 #include "platform/MessageSink.h"
 #include "platform/Surface.h"
 #include "render/SpriteRenderer.h"
-#include "support/ScratchDirectory.h"
+#include "support/CliRun.h"
 #include "support/TestDataSet.h"
 
 namespace tessark {
@@ -58,15 +57,15 @@ TEST(SheetCommandTest, CommandWritesAPngAndRejectsUnknownMaterials)
 {
     ScratchDirectory directory;
     ASSERT_TRUE(TestDataSet::WriteAll(directory.Path().string()));
-    const std::string cli = std::string(TESSARK_CLI_PATH) + " --data " + directory.Path().string();
+    const std::string data = "--data '" + directory.Path().string() + "' ";
     const std::string out = directory.File("walls.png");
-    ASSERT_EQ(std::system((cli + " sheet -o " + out + " --material Walls").c_str()), 0);
+    ASSERT_EQ(test::RunTool(directory, data + "sheet -o '" + out + "' --material Walls").status, 0);
     std::ifstream png(out, std::ios::binary);
     char signature[8] = {};
     png.read(signature, 8);
     EXPECT_EQ(std::string(signature + 1, 3), "PNG");
-    EXPECT_NE(std::system((cli + " sheet -o " + out + " --material Nowhere 2>/dev/null").c_str()), 0);
-    EXPECT_NE(std::system((cli + " sheet 2>/dev/null").c_str()), 0);
+    EXPECT_NE(test::RunTool(directory, data + "sheet -o '" + out + "' --material Nowhere").status, 0);
+    EXPECT_NE(test::RunTool(directory, data + "sheet").status, 0);
 }
 
 }  // namespace

@@ -2,19 +2,16 @@
 
 #include <png.h>
 
-#include <cstdlib>
 #include <fstream>
 #include <string>
 #include <vector>
-
-#include <sys/wait.h>
 
 #include "cli/DigitFont.h"
 #include "cli/PngWriter.h"
 #include "cli/SpriteSheet.h"
 #include "cli/SpriteSheetCommand.h"
 #include "samples/gendata/DataKitWriter.h"
-#include "support/ScratchDirectory.h"
+#include "support/CliRun.h"
 
 namespace tessark {
 namespace {
@@ -127,26 +124,19 @@ TEST(SpriteSheetTest, PngRoundTripsAndAFailedWriteKeepsTheOldFile)
     EXPECT_FALSE(cli::WritePng(dir.File("missing/out.png"), image));
 }
 
-int RunCli(const std::string& arguments)
-{
-    const std::string command = std::string(TESSARK_CLI_PATH) + " " + arguments + " 2>/dev/null";
-    const int status = std::system(command.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
 TEST(SpriteSheetTest, CommandDrawsTheLoadedSprites)
 {
     test::ScratchDirectory dir;
     ASSERT_TRUE(gendata::WriteDataKit(dir.Path().string(), 1).ok);
     const std::string data = "--data '" + dir.Path().string() + "' ";
     const std::string sheet = dir.File("sheet.png");
-    ASSERT_EQ(RunCli(data + "sprite-sheet -o '" + sheet + "' --columns 10 --first 1 --last 20"), 0);
+    ASSERT_EQ(test::RunTool(dir, data + "sprite-sheet -o '" + sheet + "' --columns 10 --first 1 --last 20").status, 0);
     const PixelImage image = ReadPng(sheet);
     EXPECT_EQ(image.width, 4 * 2 + 10 * 38);
     EXPECT_EQ(image.height, 4 * 2 + 2 * 44);
-    EXPECT_EQ(RunCli(data + "sprite-sheet"), 2);
-    EXPECT_EQ(RunCli(data + "sprite-sheet -o x.png --columns 0"), 2);
-    EXPECT_EQ(RunCli("--data '" + dir.File("nothing") + "' sprite-sheet -o '" + sheet + "'"), 3);
+    EXPECT_EQ(test::RunTool(dir, data + "sprite-sheet").status, 2);
+    EXPECT_EQ(test::RunTool(dir, data + "sprite-sheet -o x.png --columns 0").status, 2);
+    EXPECT_EQ(test::RunTool(dir, "--data '" + dir.File("nothing") + "' sprite-sheet -o '" + sheet + "'").status, 3);
 }
 
 }  // namespace

@@ -34,7 +34,7 @@ TEST(ClientDataReaderTest, GroundRecordFromFileAndIdsPastTheItemCount)
     SimpleRecord(bytes, {0x00, 0x64, 0x00}, 0x1234);
     SimpleRecord(bytes, {}, 0x0042);  // beyond the item count, still read
     test::ScratchDirectory dir;
-    ASSERT_TRUE(test::WriteBytesFile(dir.File("morva.dat"), bytes.Bytes()));
+    ASSERT_TRUE(test::WriteFileBytes(dir.File("morva.dat"), bytes.Bytes()));
 
     ItemDatabase database;
     ASSERT_EQ(database.LoadClientData(dir.File("morva.dat")), 0);

@@ -62,7 +62,7 @@ TEST(DataWritersTest, ClientDataLayoutOfOneGroundRecord)
     ByteBuilder expected;
     expected.U32(0xA1B2C3D4).U16(1).U16(0).U16(0).U16(0);
     expected.U8s({0x00, 100, 0, 0xFF, 1, 1, 1, 1, 1, 1, 1}).U16(0x0102);
-    EXPECT_EQ(test::ReadBytesFile(dir.File("morva.dat")), expected.Bytes());
+    EXPECT_EQ(test::ReadFileBytes(dir.File("morva.dat")), expected.Bytes());
 }
 
 TEST(DataWritersTest, ClientDataRoundTripKeepsEveryField)
@@ -139,7 +139,7 @@ TEST(DataWritersTest, ClientDataWriterRefusesRecordsItCannotWriteFaithfully)
     const std::string path = dir.File("morva.dat");
     std::vector<ClientDataRecord> good = {Record({5})};
     ASSERT_TRUE(WriteClientDataFile(path, 1, 1, good));
-    const std::vector<uint8_t> before = test::ReadBytesFile(path);
+    const std::vector<uint8_t> before = test::ReadFileBytes(path);
 
     std::vector<ClientDataRecord> mismatch = {Record({5}), Record({1, 2})};
     EXPECT_FALSE(WriteClientDataFile(path, 2, 2, mismatch));
@@ -147,7 +147,7 @@ TEST(DataWritersTest, ClientDataWriterRefusesRecordsItCannotWriteFaithfully)
     tooMany.type.width = 16;
     tooMany.type.height = 16;
     EXPECT_FALSE(WriteClientDataFile(path, 2, 1, {&tooMany, 1}));
-    EXPECT_EQ(test::ReadBytesFile(path), before);
+    EXPECT_EQ(test::ReadFileBytes(path), before);
     EXPECT_FALSE(WriteClientDataFile(dir.File("no/such/folder/morva.dat"), 1, 1, good));
 }
 
@@ -198,7 +198,7 @@ TEST(DataWritersTest, SpriteRoundTripKeepsEveryPixel)
 
     test::ScratchDirectory dir;
     ASSERT_TRUE(WriteSpriteFile(dir.File("morva.spr"), 0x1234, sprites));
-    const std::vector<uint8_t> bytes = test::ReadBytesFile(dir.File("morva.spr"));
+    const std::vector<uint8_t> bytes = test::ReadFileBytes(dir.File("morva.spr"));
     ASSERT_GE(bytes.size(), 30u);
     EXPECT_EQ(LoadU32(bytes.data()), 0x1234u);
     EXPECT_EQ(LoadU16(bytes.data() + 4), 6);
@@ -227,16 +227,16 @@ TEST(DataWritersTest, SpriteWriterRefusesWrongSizesAndKeepsTheOldFile)
     const std::string path = dir.File("morva.spr");
     std::vector<std::vector<uint32_t>> good(1, std::vector<uint32_t>(1024, 5));
     ASSERT_TRUE(WriteSpriteFile(path, 1, good));
-    const std::vector<uint8_t> before = test::ReadBytesFile(path);
+    const std::vector<uint8_t> before = test::ReadFileBytes(path);
 
     std::vector<std::vector<uint32_t>> bad = {std::vector<uint32_t>(1024, 5),
                                               std::vector<uint32_t>(1000, 5)};
     EXPECT_FALSE(WriteSpriteFile(path, 2, bad));
-    EXPECT_EQ(test::ReadBytesFile(path), before);
+    EXPECT_EQ(test::ReadFileBytes(path), before);
 
     // No sprites: only the header, which reads as an empty table.
     ASSERT_TRUE(WriteSpriteFile(path, 3, {}));
-    EXPECT_EQ(test::ReadBytesFile(path).size(), 6u);
+    EXPECT_EQ(test::ReadFileBytes(path).size(), 6u);
 }
 
 }  // namespace

@@ -108,7 +108,7 @@ TEST(SpriteFileReaderTest, ReadsOnlyRegisteredSpritesFromFile)
     ByteBuilder file = SpriteFile({sprite1.Bytes(), std::vector<uint8_t>{}, std::nullopt,
                                    sprite4.Bytes(), sprite5.Bytes()});
     test::ScratchDirectory dir;
-    ASSERT_TRUE(test::WriteBytesFile(dir.File("morva.spr"), file.Bytes()));
+    ASSERT_TRUE(test::WriteFileBytes(dir.File("morva.spr"), file.Bytes()));
 
     ItemDatabase database;
     Register(database, {1, 2, 3, 5, 9});
@@ -143,7 +143,7 @@ TEST(SpriteFileReaderTest, SyntheticDotSpritesAndTheirTypes)
     ByteBuilder file;
     file.U32(1).U16(1).U32(0).U8s({255, 0, 255}).U16(0);
     test::ScratchDirectory dir;
-    ASSERT_TRUE(test::WriteBytesFile(dir.File("morva.spr"), file.Bytes()));
+    ASSERT_TRUE(test::WriteFileBytes(dir.File("morva.spr"), file.Bytes()));
     ASSERT_TRUE(SpriteFileReader(database).Read(dir.File("morva.spr")));
 
     EXPECT_EQ(database.GetClientType(360)->spriteIds[0], 0xF000);

@@ -488,7 +488,7 @@ TEST_F(QzbmReaderTest, MergeReplacesTheContentOfExistingTilesInPlace)
     EXPECT_EQ(doc->Towns().GetTown(1, false)->name, "New");
     EXPECT_EQ(doc->GetDescription(), "Theirs");
     EXPECT_EQ(doc->width, 500);
-    EXPECT_EQ(doc->mapDirectory, dir.Path() + "/");
+    EXPECT_EQ(doc->mapDirectory, dir.Path().string() + "/");
     EXPECT_FALSE(doc->IsModified());
 }
 

@@ -31,7 +31,7 @@ TEST_F(QzbmRoundTripTest, VariedWorldReadsBackAsItWasSavedWithItsSideFiles)
     EXPECT_EQ(FirstDifferentLine(saved, DumpText(*reread)), "");
     EXPECT_EQ(reread->GetDescription(), doc->GetDescription());
     EXPECT_EQ(reread->Houses().GetHouse(7, false)->name, "Harbour Lane 1");
-    EXPECT_EQ(reread->mapDirectory, dir.Path() + "/");
+    EXPECT_EQ(reread->mapDirectory, dir.Path().string() + "/");
     EXPECT_FALSE(reread->IsModified());
 
     // Saved again under the same name elsewhere, the map gives the same bytes.

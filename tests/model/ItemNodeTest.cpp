@@ -33,7 +33,7 @@ protected:
         }
         EXPECT_TRUE(loader.EndNode());
         EXPECT_TRUE(loader.CloseFile());
-        std::vector<uint8_t> bytes = test::ReadBytesFile(path);
+        std::vector<uint8_t> bytes = test::ReadFileBytes(path);
         return std::vector<uint8_t>(bytes.begin() + 4, bytes.end());
     }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/LittleEndian.h"
+#include "support/ScratchDirectory.h"
 
 namespace tessark::test {
 
@@ -53,18 +54,5 @@ public:
 private:
     std::vector<uint8_t> bytes_;
 };
-
-inline bool WriteBytesFile(const std::string& path, const std::vector<uint8_t>& bytes)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    return static_cast<bool>(out);
-}
-
-inline std::vector<uint8_t> ReadBytesFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 }  // namespace tessark::test

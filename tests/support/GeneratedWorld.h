@@ -6,22 +6,10 @@
 #include "data/GameData.h"
 #include "model/TessarkDoc.h"
 #include "platform/MessageSink.h"
+#include "support/CliRun.h"
 #include "support/ScratchDirectory.h"
 
 namespace tessark::test {
-
-// What a run of the built command-line tool left: its exit status and its two output streams.
-struct ToolRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-// Runs tessark-cli with the arguments (already quoted for the shell where needed), its output
-// kept in files of the scratch directory.
-ToolRun RunTool(const ScratchDirectory& scratch, const std::string& arguments);
-
-std::string ReadWholeFile(const std::string& path);
 
 // The sample data kit and one world generated from it by the tool, made once for the whole
 // test program and opened as the editor opens a map, its messages recorded.

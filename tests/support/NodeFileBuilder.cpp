@@ -80,41 +80,4 @@ NodeFileBuilder& NodeFileBuilder::Raw(std::initializer_list<uint8_t> bytes)
     return *this;
 }
 
-NodeFileTestDir::NodeFileTestDir()
-{
-    std::string pattern = (std::filesystem::temp_directory_path() / "tessark-nodefile-XXXXXX");
-    if (!mkdtemp(pattern.data())) {
-        throw std::runtime_error("cannot create a temporary folder");
-    }
-    path_ = pattern;
-}
-
-NodeFileTestDir::~NodeFileTestDir()
-{
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-}
-
-std::string NodeFileTestDir::File(std::string_view name) const
-{
-    return path_ + "/" + std::string(name);
-}
-
-std::string NodeFileTestDir::Write(std::string_view name, std::span<const uint8_t> bytes) const
-{
-    const std::string path = File(name);
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (!out) {
-        throw std::runtime_error("cannot write " + path);
-    }
-    return path;
-}
-
-std::vector<uint8_t> ReadFileBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 }  // namespace tessark::test

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "support/ScratchDirectory.h"
+
 namespace tessark::test {
 
 // Assembles node-file bytes by hand. Markers go in raw; data bytes are escaped (0xFD before
@@ -35,23 +37,6 @@ private:
     std::vector<uint8_t> bytes_;
 };
 
-// A fresh folder under the system's temporary folder, removed with everything in it.
-class NodeFileTestDir {
-public:
-    NodeFileTestDir();
-    ~NodeFileTestDir();
-    NodeFileTestDir(const NodeFileTestDir&) = delete;
-    NodeFileTestDir& operator=(const NodeFileTestDir&) = delete;
-
-    const std::string& Path() const { return path_; }
-    std::string File(std::string_view name) const;
-    // Writes the bytes to the named file and returns its path.
-    std::string Write(std::string_view name, std::span<const uint8_t> bytes) const;
-
-private:
-    std::string path_;
-};
-
-std::vector<uint8_t> ReadFileBytes(const std::string& path);
+using NodeFileTestDir = ScratchDirectory;
 
 }  // namespace tessark::test

@@ -1,9 +1,16 @@
 #pragma once
 
 #include <atomic>
+#include <cstdint>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <span>
+#include <stdexcept>
 #include <string>
+#include <string_view>
 #include <system_error>
+#include <vector>
 
 #include <unistd.h>
 
@@ -29,11 +36,42 @@ public:
     ScratchDirectory(const ScratchDirectory&) = delete;
     ScratchDirectory& operator=(const ScratchDirectory&) = delete;
 
-    std::string File(const std::string& name) const { return (path_ / name).string(); }
+    std::string File(std::string_view name) const { return (path_ / name).string(); }
     const std::filesystem::path& Path() const { return path_; }
+
+    // Writes the bytes to the named file and returns its path.
+    std::string Write(std::string_view name, std::span<const uint8_t> bytes) const
+    {
+        const std::string path = File(name);
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        if (!out) {
+            throw std::runtime_error("cannot write " + path);
+        }
+        return path;
+    }
 
 private:
     std::filesystem::path path_;
 };
+
+inline std::string ReadWholeFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline std::vector<uint8_t> ReadFileBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline bool WriteFileBytes(const std::string& path, std::span<const uint8_t> bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(out);
+}
 
 }  // namespace tessark::test
