@@ -1,8 +1,20 @@
 #!/usr/bin/env bash
 # Installs what building, testing and running need, then builds into build/.
 # Safe to run again: it installs only what is missing and rebuilds only what changed.
+#
+#   scripts/setup.sh            everything: the programs, the data, the tests, the benchmarks
+#   scripts/setup.sh --editor   only what running needs: editor, tessark-cli, data kit, demo world
+#
+# TESSARK_WERROR=ON (as CI sets it) makes warnings errors.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+targets=()
+case "${1:-}" in
+  "") ;;
+  --editor) targets=(tessark tessark-cli sample_data) ;;
+  *) echo "usage: scripts/setup.sh [--editor]" >&2; exit 2 ;;
+esac
 
 packages=(g++ cmake ninja-build make pkg-config qt6-base-dev fonts-dejavu-core xvfb xauth
           libgtest-dev libbenchmark-dev libpng-dev zlib1g-dev clang-14 libclang-rt-14-dev ccache
@@ -20,7 +32,14 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 build_dir=${TESSARK_BUILD_DIR:-build}
-if [ ! -f "$build_dir/build.ninja" ]; then
-  cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+configure=()
+[ -f "$build_dir/build.ninja" ] || configure=(-G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo)
+[ -z "${TESSARK_WERROR:-}" ] || configure+=(-DTESSARK_WERROR="$TESSARK_WERROR")
+if [ ${#configure[@]} -gt 0 ]; then
+  cmake -S . -B "$build_dir" "${configure[@]}" >/dev/null
 fi
-cmake --build "$build_dir" -j "$(nproc)"
+if [ ${#targets[@]} -gt 0 ]; then
+  cmake --build "$build_dir" -j "$(nproc)" --target "${targets[@]}"
+else
+  cmake --build "$build_dir" -j "$(nproc)"
+fi

@@ -64,7 +64,10 @@ bool CTessarkApp::LoadDataFiles(const QString& dataDirectory)
 bool CTessarkApp::InitInstance(const StartupOptions& options)
 {
     const QString directory =
-        options.dataDirectory.isEmpty() ? QCoreApplication::applicationDirPath() : options.dataDirectory;
+        options.dataDirectory.isEmpty()
+            ? ToDisplayText(ChooseDataDirectory(FromDisplayText(QCoreApplication::applicationDirPath()),
+                                                TESSARK_INSTALLED_DATA))
+            : options.dataDirectory;
     if (!LoadDataFiles(directory)) {
         return false;
     }

@@ -8,7 +8,7 @@
 #include "cli/CliMapDocument.h"
 #include "cli/MapCommands.h"
 #include "cli/PngWriter.h"
-#include "model/MinimapPalette.h"
+#include "render/MinimapPainter.h"
 #include "model/TessarkDoc.h"
 #include "platform/MessageSink.h"
 
@@ -97,17 +97,8 @@ PixelImage MinimapPicture(const CTessarkDoc& document, int floor, int64_t x, int
     PixelImage picture(width, height, 0);
     for (int row = 0; row < height; ++row) {
         uint32_t* pixels = picture.pixels.data() + static_cast<size_t>(row) * static_cast<size_t>(width);
-        const int64_t tileY = y + row;
         for (int column = 0; column < width; ++column) {
-            const int64_t tileX = x + column;
-            // Outside the coordinate range no tile can stand.
-            if (tileX < 0 || tileY < 0 || tileX > 0xFFFF || tileY > 0xFFFF) {
-                continue;
-            }
-            if (const CTile* tile = document.GetTile(static_cast<int32_t>(tileX),
-                                                     static_cast<int32_t>(tileY), floor)) {
-                pixels[column] = SwapRedBlue(tile->GetMinimapColor(document.Database()));
-            }
+            pixels[column] = MinimapPainter::TilePixel(document, x + column, y + row, floor);
         }
     }
     return picture;

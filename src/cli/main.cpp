@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/CliCommand.h"
+#include "data/DataLoader.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ void PrintUsage(std::ostream& out)
     }
 }
 
-// The directory of the running executable, where the editor looks for its data too.
+// The directory of the running executable, where the editor looks for its data first too.
 std::string ExecutableDirectory(const char* argv0)
 {
     std::error_code error;
@@ -77,7 +78,7 @@ int main(int argc, char** argv)
         context.args.emplace_back(argv[i]);
     }
     if (context.dataDirectory.empty()) {
-        context.dataDirectory = ExecutableDirectory(argv[0]);
+        context.dataDirectory = tessark::ChooseDataDirectory(ExecutableDirectory(argv[0]), TESSARK_INSTALLED_DATA);
     }
     for (const auto& command : AllCommands()) {
         if (command.name == commandName) {

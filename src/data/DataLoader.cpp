@@ -1,5 +1,8 @@
 #include "data/DataLoader.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "data/GameData.h"
 #include "data/SpriteFileReader.h"
 #include "platform/MessageSink.h"
@@ -17,6 +20,20 @@ std::string DataDirectoryPrefix(const std::string& directory)
         return directory;
     }
     return directory + '/';
+}
+
+std::string ChooseDataDirectory(const std::string& executableDirectory, std::string_view installedRelative)
+{
+    const std::filesystem::path beside(executableDirectory);
+    std::error_code error;
+    if (std::filesystem::exists(beside / "morva.dat", error) || installedRelative.empty()) {
+        return executableDirectory;
+    }
+    const std::filesystem::path installed = (beside / installedRelative).lexically_normal();
+    if (std::filesystem::exists(installed / "morva.dat", error)) {
+        return installed.string();
+    }
+    return executableDirectory;
 }
 
 bool LoadDataFiles(const std::string& dataDirectory, GameData& data, MessageSink& messages)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace tessark {
 
@@ -19,6 +20,12 @@ inline constexpr const char* kInvalidClientDataMessage = "Invalid format of morv
 // creatures.xml and morva.spr from the data directory, in that order, with start-up's messages.
 // False when the program must not start.
 bool LoadDataFiles(const std::string& dataDirectory, GameData& data, MessageSink& messages);
+
+// Where the game data lies when no directory is given: beside the executable when morva.dat is
+// there, else in the installed data folder (given relative to the executable's directory, as
+// "../share/tessark"); with neither, beside the executable, so that start-up names what is
+// missing.
+std::string ChooseDataDirectory(const std::string& executableDirectory, std::string_view installedRelative);
 
 // The directory with one '/' appended when it does not already end in one.
 std::string DataDirectoryPrefix(const std::string& directory);

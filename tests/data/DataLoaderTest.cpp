@@ -147,5 +147,23 @@ TEST(DataDirectoryPrefixTest, AppendsOneSeparator)
     EXPECT_EQ(DataDirectoryPrefix("/"), "/");
 }
 
+TEST(ChooseDataDirectoryTest, BesideTheProgramFirstThenTheInstalledFolder)
+{
+    ScratchDirectory root;
+    const std::filesystem::path bin = root.Path() / "bin";
+    const std::filesystem::path share = root.Path() / "share" / "tessark";
+    std::filesystem::create_directories(bin);
+    std::filesystem::create_directories(share);
+    const std::string relative = "../share/tessark";
+
+    // Nothing anywhere: beside the program, where start-up then names the missing file.
+    EXPECT_EQ(ChooseDataDirectory(bin.string(), relative), bin.string());
+    WriteTextFile((share / "morva.dat").string(), "x");
+    EXPECT_EQ(ChooseDataDirectory(bin.string(), relative), share.string());
+    EXPECT_EQ(ChooseDataDirectory(bin.string(), ""), bin.string());
+    WriteTextFile((bin / "morva.dat").string(), "x");
+    EXPECT_EQ(ChooseDataDirectory(bin.string(), relative), bin.string());
+}
+
 }  // namespace
 }  // namespace tessark

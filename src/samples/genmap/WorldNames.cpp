@@ -50,7 +50,8 @@ std::string WorldNames::TownName()
     }
     // Past every pairing the number keeps names apart.
     if (std::find(used_.begin(), used_.end(), name) != used_.end()) {
-        name += " " + std::to_string(used_.size() + 1);
+        name += ' ';
+        name += std::to_string(used_.size() + 1);
     }
     used_.push_back(name);
     return name;
