@@ -27,6 +27,8 @@ public:
     void Paint(Surface& surface, const CTessarkDoc& document) const;
     // The pixel value of the tile at (x, y) of the floor; black for none.
     uint32_t TilePixel(const CTessarkDoc& document, int x, int y) const;
+    // The pixels of the view's visible tiles, to outline them.
+    Rect ViewOutline(const TileSpan& viewSpan) const;
     // The tile a click at a pixel names; none left of or above the map.
     std::optional<Position> TileAt(Point pixel) const;
 };
