@@ -8,7 +8,7 @@
 #include "cli/CliMapDocument.h"
 #include "cli/MapCommands.h"
 #include "cli/PngWriter.h"
-#include "model/MinimapPalette.h"
+#include "render/MinimapPainter.h"
 #include "model/TessarkDoc.h"
 #include "platform/MessageSink.h"
 
@@ -97,17 +97,8 @@ PixelImage MinimapPicture(const CTessarkDoc& document, int floor, int64_t x, int
     PixelImage picture(width, height, 0);
     for (int row = 0; row < height; ++row) {
         uint32_t* pixels = picture.pixels.data() + static_cast<size_t>(row) * static_cast<size_t>(width);
-        const int64_t tileY = y + row;
         for (int column = 0; column < width; ++column) {
-            const int64_t tileX = x + column;
-            // Outside the coordinate range no tile can stand.
-            if (tileX < 0 || tileY < 0 || tileX > 0xFFFF || tileY > 0xFFFF) {
-                continue;
-            }
-            if (const CTile* tile = document.GetTile(static_cast<int32_t>(tileX),
-                                                     static_cast<int32_t>(tileY), floor)) {
-                pixels[column] = SwapRedBlue(tile->GetMinimapColor(document.Database()));
-            }
+            pixels[column] = MinimapPainter::TilePixel(document, x + column, y + row, floor);
         }
     }
     return picture;
@@ -125,11 +116,16 @@ int RunMinimap(const CliContext& context)
     const CTessarkDoc& document = map.Document();
     const std::vector<int64_t> area =
         args->area ? *args->area : std::vector<int64_t>{0, 0, document.width, document.height};
+    // The arguments are valid; a map (or area) this large is simply a picture that cannot be
+    // written, which is a failure to write, not a usage error.
     if (area[2] <= 0 || area[3] <= 0 || area[2] * area[3] > kMaxPixels) {
         map.ReleaseMessages();
-        std::cerr << "tessark-cli: minimap: the area must be 1 to " << kMaxPixels
-                  << " pixels\n";
-        return kExitUsage;
+        context.messages->ShowMessage("Could not write " + args->output + ": a minimap of " +
+                                          std::to_string(area[2]) + " x " + std::to_string(area[3]) +
+                                          " pixels is larger than the " + std::to_string(kMaxPixels) +
+                                          " pixels this tool writes.",
+                                      MessageIcon::Error);
+        return kExitMapFailed;
     }
     const PixelImage picture = MinimapPicture(document, args->floor, area[0], area[1],
                                               static_cast<int>(area[2]), static_cast<int>(area[3]));

@@ -19,13 +19,13 @@ Rect MinimapPainter::ViewOutline(const TileSpan& viewSpan) const
             viewSpan.lastRow + 1 - originY};
 }
 
-uint32_t MinimapPainter::TilePixel(const CTessarkDoc& document, int x, int y) const
+uint32_t MinimapPainter::TilePixel(const CTessarkDoc& document, int64_t x, int64_t y, int floor)
 {
     // The tile store keeps the low 16 bits of a coordinate: beyond them lies no tile.
     if (x < 0 || y < 0 || x > 0xFFFF || y > 0xFFFF) {
         return 0;
     }
-    const CTile* tile = document.GetTile(x, y, floor);
+    const CTile* tile = document.GetTile(static_cast<int32_t>(x), static_cast<int32_t>(y), floor);
     // The tile answers a colour reference; the surface takes pixel values.
     return tile ? SwapRedBlue(tile->GetMinimapColor(document.Database())) : 0;
 }
@@ -35,10 +35,7 @@ void MinimapPainter::Paint(Surface& surface, const CTessarkDoc& document) const
     const Rect& clip = surface.Clip();
     for (int x = clip.left; x < clip.right; ++x) {
         for (int y = clip.top; y < clip.bottom; ++y) {
-            const int64_t mapX = int64_t{originX} + x;
-            const int64_t mapY = int64_t{originY} + y;
-            const bool inside = mapX >= 0 && mapY >= 0 && mapX <= 0xFFFF && mapY <= 0xFFFF;
-            surface.Row(y)[x] = inside ? TilePixel(document, static_cast<int>(mapX), static_cast<int>(mapY)) : 0;
+            surface.Row(y)[x] = TilePixel(document, int64_t{originX} + x, int64_t{originY} + y, floor);
         }
     }
 }

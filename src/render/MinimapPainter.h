@@ -25,8 +25,9 @@ public:
     void Recenter(const TileSpan& viewSpan, int viewFloor, int clientWidth, int clientHeight);
     // Paints every pixel of the surface inside its clip.
     void Paint(Surface& surface, const CTessarkDoc& document) const;
-    // The pixel value of the tile at (x, y) of the floor; black for none.
-    uint32_t TilePixel(const CTessarkDoc& document, int x, int y) const;
+    // The pixel value of the tile at (x, y) of the floor; black for none. The map view's minimap
+    // and the command-line tool's picture both colour their pixels with this.
+    static uint32_t TilePixel(const CTessarkDoc& document, int64_t x, int64_t y, int floor);
     // The pixels of the view's visible tiles, to outline them.
     Rect ViewOutline(const TileSpan& viewSpan) const;
     // The tile a click at a pixel names; none left of or above the map.

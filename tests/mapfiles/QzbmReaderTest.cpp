@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "mapfiles/QzbmLayout.h"
 #include "mapfiles/QzbmReader.h"
@@ -26,6 +27,49 @@ uint32_t BeginMap(NodeFileBuilder& file, uint16_t width = 100, uint16_t height =
 
 void EndMap(NodeFileBuilder& file) { file.End().End(); }
 
+// A map with one tile area at 0,0,7 holding one tile node with the given properties and item
+// nodes; returns the handle of the last node started.
+uint32_t OneTileMap(NodeFileBuilder& file, uint8_t tileNode, const std::vector<uint8_t>& tileProps,
+                    const std::vector<std::vector<uint8_t>>& items = {}, uint8_t itemNode = kItemNode)
+{
+    BeginMap(file);
+    file.Start(kTileAreaNode);
+    file.U16(0).U16(0).U8(7);
+    uint32_t last = file.Start(tileNode);
+    file.Props(tileProps);
+    for (const auto& item : items) {
+        last = file.Start(itemNode);
+        file.Props(item);
+        file.End();
+    }
+    file.End().End();
+    EndMap(file);
+    return last;
+}
+
+// A map whose towns node holds one node of the given type and properties; returns its handle.
+uint32_t OneTownMap(NodeFileBuilder& file, uint8_t node, const std::vector<uint8_t>& props)
+{
+    BeginMap(file);
+    file.Start(kTownsNode);
+    const uint32_t town = file.Start(node);
+    file.Props(props);
+    file.End().End();
+    EndMap(file);
+    return town;
+}
+
+std::vector<uint8_t> U16(uint16_t value) { return {static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8)}; }
+
+std::vector<uint8_t> Join(std::initializer_list<std::vector<uint8_t>> parts)
+{
+    std::vector<uint8_t> bytes;
+    for (const auto& part : parts) {
+        bytes.insert(bytes.end(), part.begin(), part.end());
+    }
+    return bytes;
+}
+
 // A plain tile with the grass ground.
 uint32_t GrassTile(NodeFileBuilder& file, uint8_t x, uint8_t y)
 {
@@ -45,12 +89,17 @@ protected:
         return messages.messages.empty() ? std::string() : messages.messages.back().text;
     }
 
-    void ExpectFailure(int kind, uint32_t code, const std::string& text)
+    // The failure box names the kind's reason and the offset of the node it was found at.
+    void ExpectFailure(int kind, uint32_t node)
     {
+        static const char* const reasons[] = {"", "", "Failed to read stream properties. ", "Failed to read header. ",
+                                              "Unknown attribute. ", "Failed to create an object. ",
+                                              "Failed to unserialize an object. "};
         EXPECT_EQ(doc->errorKind, kind);
-        EXPECT_EQ(doc->errorCode, static_cast<int32_t>(code));
+        EXPECT_EQ(doc->errorCode, static_cast<int32_t>(node));
         ASSERT_FALSE(messages.messages.empty());
-        EXPECT_EQ(messages.messages.back().text, "Could not open the file.\n" + text);
+        EXPECT_EQ(messages.messages.back().text,
+                  std::string("Could not open the file.\n") + reasons[kind] + "Code: " + std::to_string(node));
         EXPECT_EQ(messages.messages.back().icon, MessageIcon::Error);
     }
 };
@@ -58,38 +107,37 @@ protected:
 TEST_F(QzbmReaderTest, FilesThatAreNoMapsFailAtTheStart)
 {
     Read(File("absent.qzbm"));
-    ExpectFailure(1, 0, "Code: 0");
+    ExpectFailure(1, 0);
 
     NodeFileBuilder notZero(false);
     notZero.Raw({1, 0, 0, 0});
     Open(notZero);
-    ExpectFailure(1, 0, "Code: 0");
+    ExpectFailure(1, 0);
 
     Open(NodeFileBuilder());  // the identifier and no root
-    ExpectFailure(2, 0, "Failed to read stream properties. Code: 0");
+    ExpectFailure(2, 0);
 
     NodeFileBuilder shortHeader;
     shortHeader.Start(kRootNode);
     shortHeader.U32(0).U16(5).U16(5).U32(3).U16(0);
     shortHeader.End();
     Open(shortHeader);
-    ExpectFailure(3, 0, "Failed to read header. Code: 0");
+    ExpectFailure(3, 0);
     EXPECT_EQ(doc->width, 1000);  // the header was not taken
 
-    NodeFileBuilder noMapData;
-    noMapData.Start(kRootNode);
-    Header(noMapData, 0, 0);
-    noMapData.Start(kTileAreaNode);
-    noMapData.End().End();
-    Open(noMapData);
-    ExpectFailure(4, 0, "Unknown attribute. Code: 0");
-
-    NodeFileBuilder childless;
-    childless.Start(kRootNode);
-    Header(childless, 0, 0);
-    childless.End();
-    Open(childless);
-    ExpectFailure(4, 0, "Unknown attribute. Code: 0");
+    // The root's child is no map data, or there is none.
+    for (bool withChild : {true, false}) {
+        NodeFileBuilder file;
+        file.Start(kRootNode);
+        Header(file, 0, 0);
+        if (withChild) {
+            file.Start(kTileAreaNode);
+            file.End();
+        }
+        file.End();
+        Open(file);
+        ExpectFailure(4, 0);
+    }
 }
 
 TEST_F(QzbmReaderTest, MapDataAttributesAreCheckedAndTheFirstDescriptionKept)
@@ -118,24 +166,17 @@ TEST_F(QzbmReaderTest, MapDataAttributesAreCheckedAndTheFirstDescriptionKept)
     EXPECT_EQ(Open(creatorOnly), "");
     EXPECT_EQ(doc->GetDescription(), kCreatorText);
 
-    NodeFileBuilder unknown;
-    unknown.Start(kRootNode);
-    Header(unknown, 0, 0);
-    uint32_t mapData = unknown.Start(kMapDataNode);
-    unknown.U8(7);
-    String(unknown, "x");
-    EndMap(unknown);
-    Open(unknown);
-    ExpectFailure(4, mapData, "Unknown attribute. Code: " + std::to_string(mapData));
-
-    NodeFileBuilder cutString;
-    cutString.Start(kRootNode);
-    Header(cutString, 0, 0);
-    mapData = cutString.Start(kMapDataNode);
-    cutString.U8(kHouseFileAttribute).U16(40).Text("short");
-    EndMap(cutString);
-    Open(cutString);
-    ExpectFailure(2, mapData, "Failed to read stream properties. Code: " + std::to_string(mapData));
+    // An unknown attribute, and a string cut short.
+    for (const std::vector<uint8_t>& props : {Join({{7, 1, 0}, {'x'}}), Join({{kHouseFileAttribute, 40, 0}, {'s'}})}) {
+        NodeFileBuilder file;
+        file.Start(kRootNode);
+        Header(file, 0, 0);
+        const uint32_t mapData = file.Start(kMapDataNode);
+        file.Props(props);
+        EndMap(file);
+        Open(file);
+        ExpectFailure(props[0] == 7 ? 4 : 2, mapData);
+    }
 }
 
 TEST_F(QzbmReaderTest, WrongNodeTypesNameTheNodeWhereTheyAreFound)
@@ -145,7 +186,7 @@ TEST_F(QzbmReaderTest, WrongNodeTypesNameTheNodeWhereTheyAreFound)
     const uint32_t stray = GrassTile(badChild, 1, 1);  // a tile straight under the map data
     EndMap(badChild);
     Open(badChild);
-    ExpectFailure(4, stray, "Unknown attribute. Code: " + std::to_string(stray));
+    ExpectFailure(4, stray);
 
     NodeFileBuilder badSibling;
     badSibling.Start(kRootNode);
@@ -155,7 +196,7 @@ TEST_F(QzbmReaderTest, WrongNodeTypesNameTheNodeWhereTheyAreFound)
     const uint32_t sibling = badSibling.Start(kTownsNode);
     badSibling.End().End();
     Open(badSibling);
-    ExpectFailure(4, sibling, "Unknown attribute. Code: " + std::to_string(sibling));
+    ExpectFailure(4, sibling);
 
     NodeFileBuilder badTile;
     BeginMap(badTile);
@@ -167,39 +208,22 @@ TEST_F(QzbmReaderTest, WrongNodeTypesNameTheNodeWhereTheyAreFound)
     badTile.End().End();
     EndMap(badTile);
     Open(badTile);
-    ExpectFailure(4, area, "Unknown attribute. Code: " + std::to_string(area));
+    ExpectFailure(4, area);
     EXPECT_NE(doc->GetTile(1, 1, 7), nullptr);  // what came before stays
 
     NodeFileBuilder badItem;
-    BeginMap(badItem);
-    badItem.Start(kTileAreaNode);
-    badItem.U16(0).U16(0).U8(7);
-    badItem.Start(kTileNode);
-    badItem.U8(2).U8(2);
-    const uint32_t notItem = badItem.Start(kTileNode);
-    badItem.U8(0).U8(0);
-    badItem.End().End().End();
-    EndMap(badItem);
+    const uint32_t notItem = OneTileMap(badItem, kTileNode, {2, 2}, {{0, 0}}, kTileNode);
     Open(badItem);
-    ExpectFailure(4, notItem, "Unknown attribute. Code: " + std::to_string(notItem));
+    ExpectFailure(4, notItem);
 
     NodeFileBuilder badTown;
-    BeginMap(badTown);
-    badTown.Start(kTownsNode);
-    const uint32_t notTown = badTown.Start(kTileNode);
-    badTown.U8(0).U8(0);
-    badTown.End().End();
-    EndMap(badTown);
+    const uint32_t notTown = OneTownMap(badTown, kTileNode, {0, 0});
     Open(badTown);
-    ExpectFailure(4, notTown, "Unknown attribute. Code: " + std::to_string(notTown));
+    ExpectFailure(4, notTown);
 }
 
 TEST_F(QzbmReaderTest, ShortPropertiesFailWithTheNodeTheyBelongTo)
 {
-    const auto expectKind2 = [this](uint32_t node) {
-        ExpectFailure(2, node, "Failed to read stream properties. Code: " + std::to_string(node));
-    };
-
     NodeFileBuilder shortArea;
     BeginMap(shortArea);
     uint32_t node = shortArea.Start(kTileAreaNode);
@@ -207,118 +231,57 @@ TEST_F(QzbmReaderTest, ShortPropertiesFailWithTheNodeTheyBelongTo)
     shortArea.End();
     EndMap(shortArea);
     Open(shortArea);
-    expectKind2(node);
+    ExpectFailure(2, node);
 
     // A tile of one byte, a house tile whose id is cut, cut flags, a cut ground id.
     const std::vector<std::vector<uint8_t>> shortTiles = {
         {1}, {1, 1, 7, 0, 0}, {1, 1, kTileFlagsAttribute, 1, 0}, {1, 1, kGroundAttribute, 101}};
     for (size_t i = 0; i < shortTiles.size(); ++i) {
-        NodeFileBuilder file;
-        BeginMap(file);
-        file.Start(kTileAreaNode);
-        file.U16(0).U16(0).U8(7);
-        node = file.Start(i == 1 ? kHouseTileNode : kTileNode);
-        file.Props(shortTiles[i]);
-        file.End().End();
-        EndMap(file);
-        Open(file);
         SCOPED_TRACE(i);
-        expectKind2(node);
+        NodeFileBuilder file;
+        node = OneTileMap(file, i == 1 ? kHouseTileNode : kTileNode, shortTiles[i]);
+        Open(file);
+        ExpectFailure(2, node);
     }
 
-    NodeFileBuilder shortItem;
-    BeginMap(shortItem);
-    shortItem.Start(kTileAreaNode);
-    shortItem.U16(0).U16(0).U8(7);
-    shortItem.Start(kTileNode);
-    shortItem.U8(4).U8(4);
-    shortItem.Start(kItemNode);
-    shortItem.U16(kPlain + 100);
-    shortItem.End();
-    node = shortItem.Start(kItemNode);
-    shortItem.U8(110);  // one byte of an id
-    shortItem.End().End().End();
-    EndMap(shortItem);
-    Open(shortItem);
     // A damaged item says so rather than leave the error fields as they were.
-    expectKind2(node);
+    NodeFileBuilder shortItem;
+    node = OneTileMap(shortItem, kTileNode, {4, 4}, {U16(kPlain + 100), {110}});
+    Open(shortItem);
+    ExpectFailure(2, node);
     EXPECT_EQ(doc->GetTile(4, 4, 7)->GetThingCount(), 1u);
 
-    NodeFileBuilder longName;
-    BeginMap(longName);
-    longName.Start(kTownsNode);
-    node = longName.Start(kTownNode);
-    longName.U32(3).U16(50).Text("Port");
-    longName.End().End();
-    EndMap(longName);
-    Open(longName);
-    expectKind2(node);
-
-    NodeFileBuilder noTemple;
-    BeginMap(noTemple);
-    noTemple.Start(kTownsNode);
-    node = noTemple.Start(kTownNode);
-    noTemple.U32(3);
-    String(noTemple, "Port").U16(1).U16(2);
-    noTemple.End().End();
-    EndMap(noTemple);
-    Open(noTemple);
-    expectKind2(node);
+    // A town name longer than its node, and a town without its temple.
+    for (const auto& props : {Join({{3, 0, 0, 0, 50, 0}, {'P', 'o', 'r', 't'}}),
+                              Join({{3, 0, 0, 0, 4, 0}, {'P', 'o', 'r', 't'}, U16(1), U16(2)})}) {
+        NodeFileBuilder file;
+        node = OneTownMap(file, kTownNode, props);
+        Open(file);
+        ExpectFailure(2, node);
+    }
 }
 
 TEST_F(QzbmReaderTest, UnknownTypesAndRefusedItemsFailWithKindsFiveAndSix)
 {
-    NodeFileBuilder unknownGround;
-    BeginMap(unknownGround);
-    unknownGround.Start(kTileAreaNode);
-    unknownGround.U16(0).U16(0).U8(7);
-    uint32_t node = unknownGround.Start(kTileNode);
-    unknownGround.U8(1).U8(1).U8(kGroundAttribute).U16(999);
-    unknownGround.End().End();
-    EndMap(unknownGround);
-    Open(unknownGround);
-    ExpectFailure(5, node, "Failed to create an object. Code: " + std::to_string(node));
-
-    NodeFileBuilder groundWithoutCount;
-    BeginMap(groundWithoutCount);
-    groundWithoutCount.Start(kTileAreaNode);
-    groundWithoutCount.U16(0).U16(0).U8(7);
-    node = groundWithoutCount.Start(kTileNode);
-    groundWithoutCount.U8(1).U8(1).U8(kGroundAttribute).U16(kStackable + 100);
-    groundWithoutCount.End().End();
-    EndMap(groundWithoutCount);
-    Open(groundWithoutCount);
-    ExpectFailure(6, node, "Failed to unserialize an object. Code: " + std::to_string(node));
-
-    NodeFileBuilder unknownItem;
-    BeginMap(unknownItem);
-    unknownItem.Start(kTileAreaNode);
-    unknownItem.U16(0).U16(0).U8(7);
-    unknownItem.Start(kTileNode);
-    unknownItem.U8(1).U8(1);
-    node = unknownItem.Start(kItemNode);
-    unknownItem.U16(99);
-    unknownItem.End().End().End();
-    EndMap(unknownItem);
-    Open(unknownItem);
-    ExpectFailure(5, node, "Failed to create an object. Code: " + std::to_string(node));
-
-    // Attribute 15 is no item attribute; 8 belongs to teleports and 10 to depots only.
-    for (const std::vector<uint8_t>& rest :
-         {std::vector<uint8_t>{15, 1}, std::vector<uint8_t>{8, 1, 0, 1, 0, 7},
-          std::vector<uint8_t>{10, 1, 0}, std::vector<uint8_t>{4, 1}}) {
-        NodeFileBuilder refused;
-        BeginMap(refused);
-        refused.Start(kTileAreaNode);
-        refused.U16(0).U16(0).U8(7);
-        refused.Start(kTileNode);
-        refused.U8(1).U8(1);
-        node = refused.Start(kItemNode);
-        refused.U16(kPlain + 100).Props(rest);
-        refused.End().End().End();
-        EndMap(refused);
-        Open(refused);
-        ExpectFailure(6, node, "Failed to unserialize an object. Code: " + std::to_string(node));
+    const struct {
+        int kind;
+        std::vector<uint8_t> tile;
+        std::vector<std::vector<uint8_t>> items;
+    } cases[] = {
+        {5, Join({{1, 1, kGroundAttribute}, U16(999)}), {}},                  // unknown ground
+        {6, Join({{1, 1, kGroundAttribute}, U16(kStackable + 100)}), {}},     // a ground needs no count
+        {5, {1, 1}, {U16(99)}},                                               // unknown item
+        // Attribute 15 is no item attribute; 8 belongs to teleports and 10 to depots only.
+        {6, {1, 1}, {Join({U16(kPlain + 100), {15, 1}})}},
+        {6, {1, 1}, {Join({U16(kPlain + 100), {8, 1, 0, 1, 0, 7}})}},
+        {6, {1, 1}, {Join({U16(kPlain + 100), {10, 1, 0}})}},
+        {6, {1, 1}, {Join({U16(kPlain + 100), {4, 1}})}},
+    };
+    for (const auto& c : cases) {
+        NodeFileBuilder file;
+        const uint32_t node = OneTileMap(file, kTileNode, c.tile, c.items);
+        Open(file);
+        ExpectFailure(c.kind, node);
     }
 }
 
@@ -345,7 +308,7 @@ TEST_F(QzbmReaderTest, CutOrDamagedFilesFailInsteadOfLoadingHalfAMap)
     junk.End();
     EndMap(junk);
     Open(junk);
-    ExpectFailure(2, area, "Failed to read stream properties. Code: " + std::to_string(area));
+    ExpectFailure(2, area);
 }
 
 TEST_F(QzbmReaderTest, NewerItemVersionsWarnButTheMapLoads)
@@ -440,6 +403,26 @@ TEST_F(QzbmReaderTest, TilesOnFloorsBeyondFifteenAreCheckedAndDropped)
     EXPECT_EQ(doc->Tiles().Size(), 1u);
     EXPECT_NE(doc->GetTile(1, 1, 0), nullptr);
     EXPECT_TRUE(doc->Houses().Empty());
+}
+
+TEST_F(QzbmReaderTest, TilesPastTheLastCoordinateAreDroppedNotWrapped)
+{
+    // An area at 65500 with offsets up to 255 names tiles up to 65755: those past 65535 would
+    // land at the map's other edge.
+    NodeFileBuilder file;
+    BeginMap(file);
+    file.Start(kTileAreaNode);
+    file.U16(0xFFDC).U16(0xFFDC).U8(7);
+    GrassTile(file, 35, 35);
+    GrassTile(file, 36, 1);
+    GrassTile(file, 1, 200);
+    file.End();
+    EndMap(file);
+    EXPECT_EQ(Open(file),
+              "2 tiles lie outside the coordinates a map can hold (0 to 65535) and were left out.");
+    EXPECT_EQ(messages.messages.back().icon, MessageIcon::Warning);
+    EXPECT_EQ(doc->Tiles().Size(), 1u);
+    EXPECT_NE(doc->GetTile(0xFFFF, 0xFFFF, 7), nullptr);
 }
 
 TEST_F(QzbmReaderTest, MergeReplacesTheContentOfExistingTilesInPlace)

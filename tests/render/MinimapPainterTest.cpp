@@ -83,8 +83,8 @@ TEST_F(MinimapPainterTest, TilesShowTheirTopItemOrGroundColour)
     surface.ResetClip();
     painter.Paint(surface, document);
     EXPECT_EQ(surface.Pixel(1, 0), 0u);
-    EXPECT_EQ(painter.TilePixel(document, 0x10000, 0), 0u);
-    EXPECT_EQ(painter.TilePixel(document, 0, 0), 0x33CC00u);
+    EXPECT_EQ(MinimapPainter::TilePixel(document, 0x10000, 0, painter.floor), 0u);
+    EXPECT_EQ(MinimapPainter::TilePixel(document, 0, 0, painter.floor), 0x33CC00u);
 }
 
 TEST_F(MinimapPainterTest, RecentersOnTheViewAndMapsClicksToTiles)
