@@ -24,13 +24,16 @@ ToolCommands::ToolCommands(CommandTable& commands, CTessarkView& view, CMainFram
         Handle(BrushSize::EraserCommand(radius), true);
     }
     for (int id : {command::kSelect, command::kSetHouseExit, command::kSelectHouse,
-                   command::kDeselectHouse}) {
+                   command::kDeselectHouse, command::kCut, command::kCopy, command::kDelete}) {
         Handle(id, false);
     }
 
     handled_.push_back(command::kFillGround);
     connect(commands_.Add(command::kFillGround, "Fill ground"), &QAction::triggered, this,
             [this] { view_.ToolInput().FillGround(); });
+    handled_.push_back(command::kPaste);
+    connect(commands_.Add(command::kPaste, QString()), &QAction::triggered, this,
+            [this] { view_.ToolInput().Paste(); });
     handled_.push_back(command::kJumpToItem);
     connect(commands_.Add(command::kJumpToItem, QString()), &QAction::triggered, this,
             [this] { JumpToItem(); });

@@ -107,6 +107,15 @@ std::optional<ContextMenuModel> ToolController::ContextMenu(const Position& tile
     return ContextMenuModel::Build(context_, commands_);
 }
 
+ToolOutcome ToolController::SelectRect(const SelectionTool::View& view, const Rect& client, bool keep)
+{
+    ToolOutcome outcome;
+    if (context_.CurrentTool() == ToolKind::Selection) {
+        SelectionTool::SelectRect(context_, view, client, keep, outcome);
+    }
+    return outcome;
+}
+
 std::optional<int> ToolController::CursorFrameRadius() const
 {
     switch (GetToolInfo(context_.CurrentTool()).cursorFrame) {

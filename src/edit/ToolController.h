@@ -6,6 +6,7 @@
 
 #include "edit/ContextMenuModel.h"
 #include "edit/EditCommands.h"
+#include "edit/SelectionTool.h"
 #include "edit/TileDrag.h"
 #include "edit/Tool.h"
 #include "edit/ToolContext.h"
@@ -42,6 +43,9 @@ public:
     // A right click over the tile: within the map's extent the select tool becomes the tool,
     // picks the topmost thing there and the menu to show is returned; elsewhere none.
     std::optional<ContextMenuModel> ContextMenu(const Position& tile, ToolOutcome& outcome);
+    // The selection tool's rubber band ended on the window rectangle; keep (Shift) adds to the
+    // selection.
+    ToolOutcome SelectRect(const SelectionTool::View& view, const Rect& client, bool keep);
 
     // What the view outlines around the cursor tile for the active tool: none, or the square
     // of the brush or eraser radius (0 for one tile).

@@ -1,6 +1,10 @@
 #include "view/TessarkView.h"
 
 #include <QContextMenuEvent>
+#include <QDragEnterEvent>
+#include <QDragLeaveEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
 #include <QCursor>
 #include <QElapsedTimer>
 #include <QImage>
@@ -18,6 +22,7 @@
 #include "model/TessarkDoc.h"
 #include "render/SpriteRenderer.h"
 #include "view/Minimap.h"
+#include "view/ViewDragDrop.h"
 #include "view/ViewToolInput.h"
 
 namespace tessark {
@@ -59,6 +64,7 @@ CTessarkView::CTessarkView(CTessarkDoc& document, SpriteRenderer& renderer, QWid
     renderer_.SetZoom(geometry_.Zoom());
     document_.AddViewHintListener(*this);
     toolInput_ = new ViewToolInput(*this);
+    dragDrop_ = new ViewDragDrop(*this);
 }
 
 CTessarkView::~CTessarkView()
@@ -184,6 +190,9 @@ void CTessarkView::CenterOn(const Position& position)
         minimap_->Recenter();
     }
     InvalidateAll();
+    // The map moved under the mouse: the cursor tile (status bar, paste target) follows now,
+    // not at the next mouse move.
+    TrackCursor(viewport()->mapFromGlobal(QCursor::pos()));
 }
 
 // --- Floors and display switches ---------------------------------------------------------
@@ -249,6 +258,15 @@ void CTessarkView::StopAnimationTimer()
     animationTimer_.stop();
 }
 
+void CTessarkView::SetAnimationTimerRunning(bool running)
+{
+    if (running) {
+        StartAnimationTimer();
+    } else {
+        StopAnimationTimer();
+    }
+}
+
 QVector<QRect> CTessarkView::AnimationTick()
 {
     // The counter follows the clock, so every view shows the same phase.
@@ -293,20 +311,35 @@ void CTessarkView::TrackCursor(QPoint windowPoint, Qt::MouseButtons buttons, Qt:
 
 void CTessarkView::mouseMoveEvent(QMouseEvent* event)
 {
+    if (dragDrop_->RubberBandMove(event)) {
+        return;
+    }
     TrackCursor(event->position().toPoint(), event->buttons(), event->modifiers());
     QAbstractScrollArea::mouseMoveEvent(event);
 }
 
 void CTessarkView::mousePressEvent(QMouseEvent* event)
 {
-    TrackCursor(event->position().toPoint());
+    pressPoint_ = event->position().toPoint();
+    TrackCursor(pressPoint_);
     toolInput_->Press(event);
 }
 
 void CTessarkView::mouseReleaseEvent(QMouseEvent* event)
 {
+    if (dragDrop_->RubberBandRelease(event)) {
+        return;
+    }
     toolInput_->Release(event);
 }
+
+void CTessarkView::dragEnterEvent(QDragEnterEvent* event) { dragDrop_->DragEnter(event); }
+
+void CTessarkView::dragMoveEvent(QDragMoveEvent* event) { dragDrop_->DragMove(event); }
+
+void CTessarkView::dragLeaveEvent(QDragLeaveEvent* event) { dragDrop_->DragLeave(event); }
+
+void CTessarkView::dropEvent(QDropEvent* event) { dragDrop_->Drop(event); }
 
 void CTessarkView::mouseDoubleClickEvent(QMouseEvent* event)
 {
@@ -477,6 +510,7 @@ void CTessarkView::paintEvent(QPaintEvent* event)
         const QPoint origin(rect.left() & ~7, rect.top() & ~7);
         painter.drawImage(rect.topLeft(), image, QRect(rect.topLeft() - origin, rect.size()));
     }
+    dragDrop_->PaintFeedback(painter);
     lastPaintMs_ = static_cast<double>(timer.nsecsElapsed()) / 1e6;
 }
 

@@ -18,6 +18,7 @@ namespace tessark {
 class CMinimap;
 class CTessarkDoc;
 class SpriteRenderer;
+class ViewDragDrop;
 class ViewToolInput;
 
 // The map view: shows the open map through the engine's renderer and turns window input into
@@ -71,6 +72,8 @@ public:
     void ToggleShowCreatures();
     void ToggleMultiFloorSelect();
     bool IsAnimationTimerActive() const { return animationTimer_.isActive(); }
+    // Rubber bands and drags pause the animation and resume it afterwards.
+    void SetAnimationTimerRunning(bool running);
     // One tick of the animation timer: the rectangles (window pixels) it asked to repaint.
     QVector<QRect> AnimationTick();
 
@@ -82,6 +85,10 @@ public:
                      Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     // The editing tools working on this view.
     ViewToolInput& ToolInput() const { return *toolInput_; }
+    // The rubber band and the drag and drop of tiles.
+    ViewDragDrop& DragDrop() const { return *dragDrop_; }
+    // Where the left button last went down (window pixels).
+    QPoint PressPoint() const { return pressPoint_; }
     // A type chosen in the palette or by "Jump to item...".
     void OnBrushTypeChosen(int32_t key);
     void OnHouseChanged(int code, int32_t houseId);
@@ -120,6 +127,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
 
 private:
@@ -145,6 +156,8 @@ private:
     int maxNewMapHeight_ = kNewMapSizeLimit;
     double lastPaintMs_ = 0.0;
     ViewToolInput* toolInput_ = nullptr;
+    ViewDragDrop* dragDrop_ = nullptr;
+    QPoint pressPoint_;
 };
 
 }  // namespace tessark

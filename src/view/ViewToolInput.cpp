@@ -7,10 +7,12 @@
 #include <QMouseEvent>
 #include <QPointer>
 
+#include "edit/ClipboardFormat.h"
 #include "edit/EditCommandIds.h"
 #include "model/TessarkDoc.h"
 #include "view/Minimap.h"
 #include "view/TessarkView.h"
+#include "view/ViewDragDrop.h"
 
 namespace tessark {
 namespace {
@@ -29,7 +31,45 @@ ViewToolInput::ViewToolInput(CTessarkView& view)
     : QObject(&view), view_(view), controller_(std::make_unique<ToolController>(view.Document())),
       drawnSelection_(controller_->Context().GetSelection())
 {
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &ViewToolInput::SyncClipboardOffers);
+    SyncClipboardOffers();
 }
+
+void ViewToolInput::SyncClipboardOffers()
+{
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    controller_->Commands().SetClipboardOffers(
+        {data && data->hasFormat(kTileMimeType), data && data->hasFormat(kThingMimeType)});
+    emit StateChanged();
+}
+
+void ViewToolInput::Paste()
+{
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    ClipboardContents contents;
+    const auto bytes = [&](const char* type) {
+        const QByteArray read = data->data(type);
+        return std::vector<uint8_t>(read.begin(), read.end());
+    };
+    if (data && data->hasFormat(kTileMimeType)) {
+        contents.tile = bytes(kTileMimeType);
+    }
+    if (data && data->hasFormat(kThingMimeType)) {
+        contents.thing = bytes(kThingMimeType);
+    }
+    Apply(controller_->Commands().Paste(contents));
+}
+
+void ViewToolInput::SelectRect(const QRect& rect, Qt::KeyboardModifiers modifiers)
+{
+    const Rect client{rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1};
+    Apply(controller_->SelectRect({view_.Geometry(), view_.ScrollPosition(), view_.Switches().multiFloorSelect},
+                                  client, modifiers.testFlag(Qt::ShiftModifier)));
+}
+
+void ViewToolInput::FinishDrag(DropEffect result) { Apply(controller_->Drag().Finish(result)); }
+
+void ViewToolInput::DropTiles(DropEffect effect) { Apply(controller_->Drag().Drop(effect)); }
 
 ViewToolInput::~ViewToolInput() = default;
 
@@ -225,6 +265,13 @@ void ViewToolInput::Apply(const ToolOutcome& outcome)
         emit PropertiesRequested();
     }
     emit StateChanged();
+    if (outcome.startRubberBand) {
+        view_.DragDrop().StartRubberBand(view_.PressPoint());
+    }
+    // Last: the drag runs its own event loop until the drop.
+    if (outcome.startDrag) {
+        view_.DragDrop().StartDrag(view_.PressPoint());
+    }
 }
 
 }  // namespace tessark

@@ -40,6 +40,16 @@ public:
     // A house was deleted (code 1) or changed (code 2).
     void HouseChanged(int code, int32_t houseId);
     void RunCommand(int commandId);
+    // Paste with what the system clipboard holds.
+    void Paste();
+    // Tells the engine which of the editor's formats the system clipboard offers now.
+    void SyncClipboardOffers();
+    // The rubber band's window rectangle; Shift keeps the selection.
+    void SelectRect(const QRect& rect, Qt::KeyboardModifiers modifiers);
+    // The move tool's drag ended with that effect (this view was its source).
+    void FinishDrag(DropEffect result);
+    // The carried tiles were dropped here.
+    void DropTiles(DropEffect effect);
     // "Fill ground" over the window's tiles.
     void FillGround();
     // "Jump to item..." with the id the dialog accepted.

@@ -282,6 +282,53 @@ TEST_F(ToolInputTest, SelectToolDragsAnItemAndPutsItOnTheClipboard)
     EXPECT_TRUE(clipboard->hasFormat("application/x-tessark-thing"));
 }
 
+TEST_F(ToolInputTest, RubberBandSelectsAndTheClipboardKeysCopyPasteAndDelete)
+{
+    for (int x = 30; x <= 32; ++x) {
+        for (int y = 30; y <= 31; ++y) {
+            world.Place(kGrass, x, y, 7);
+        }
+    }
+    QApplication::clipboard()->clear();
+    Key(Qt::Key_R);
+    EXPECT_FALSE(Action(command::Copy)->isEnabled());
+    EXPECT_FALSE(Action(command::MoveTool)->isEnabled());
+    // The band runs from the press to the release; the animation rests meanwhile.
+    const bool animating = view.IsAnimationTimerActive();
+    Press(At(30, 30));
+    Move(At(31, 30), Qt::LeftButton);
+    EXPECT_FALSE(view.IsAnimationTimerActive());
+    Move(At(31, 31), Qt::LeftButton);
+    Release(At(31, 31));
+    EXPECT_EQ(view.IsAnimationTimerActive(), animating);
+    EXPECT_EQ(Tools().Context().GetSelection().Size(), 4u);
+    EXPECT_TRUE(Tools().Context().GetSelection().Contains({31, 31, 7}));
+    EXPECT_TRUE(Action(command::Copy)->isEnabled());
+    EXPECT_TRUE(Action(command::MoveTool)->isEnabled());
+
+    Move(At(40, 40));
+    EXPECT_FALSE(Action(command::Paste)->isEnabled());
+    QTest::keyClick(&view, Qt::Key_C, Qt::ControlModifier);
+    ASSERT_TRUE(QApplication::clipboard()->mimeData()->hasFormat("application/x-tessark-tile"));
+    EXPECT_TRUE(Action(command::Paste)->isEnabled());
+    QTest::keyClick(&view, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Things(41, 41), 1u);
+    EXPECT_EQ(Tools().Context().GetSelection().Size(), 4u);
+    EXPECT_TRUE(Tools().Context().GetSelection().Contains({40, 40, 7}));
+
+    Key(Qt::Key_Delete);
+    EXPECT_EQ(Things(40, 40), 0u);
+    EXPECT_EQ(Things(30, 30), 1u);
+    EXPECT_FALSE(Action(command::Delete)->isEnabled());
+    // Cut with Shift+Del; the cut tile comes back with Shift+Ins at the cursor.
+    Click(At(32, 31), Qt::ControlModifier);
+    QTest::keyClick(&view, Qt::Key_Delete, Qt::ShiftModifier);
+    EXPECT_EQ(Things(32, 31), 0u);
+    Move(At(35, 35));
+    QTest::keyClick(&view, Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(Things(35, 35), 1u);
+}
+
 TEST_F(ToolInputTest, ProtectionZoneHouseAndSpawnStrokes)
 {
     for (int x = 30; x <= 34; ++x) {
