@@ -116,11 +116,16 @@ int RunMinimap(const CliContext& context)
     const CTessarkDoc& document = map.Document();
     const std::vector<int64_t> area =
         args->area ? *args->area : std::vector<int64_t>{0, 0, document.width, document.height};
+    // The arguments are valid; a map (or area) this large is simply a picture that cannot be
+    // written, which is a failure to write, not a usage error.
     if (area[2] <= 0 || area[3] <= 0 || area[2] * area[3] > kMaxPixels) {
         map.ReleaseMessages();
-        std::cerr << "tessark-cli: minimap: the area must be 1 to " << kMaxPixels
-                  << " pixels\n";
-        return kExitUsage;
+        context.messages->ShowMessage("Could not write " + args->output + ": a minimap of " +
+                                          std::to_string(area[2]) + " x " + std::to_string(area[3]) +
+                                          " pixels is larger than the " + std::to_string(kMaxPixels) +
+                                          " pixels this tool writes.",
+                                      MessageIcon::Error);
+        return kExitMapFailed;
     }
     const PixelImage picture = MinimapPicture(document, args->floor, area[0], area[1],
                                               static_cast<int>(area[2]), static_cast<int>(area[3]));

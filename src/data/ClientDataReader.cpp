@@ -1,5 +1,6 @@
 #include "data/ClientDataReader.h"
 
+#include <array>
 #include <vector>
 
 #include "data/ItemDatabase.h"
@@ -13,6 +14,9 @@ namespace {
 constexpr size_t kHeaderSize = 12;
 constexpr size_t kItemCountOffset = 4;
 constexpr uint8_t kEndOfOptions = 0xFF;
+// Ids in every other file are 16-bit: a record past this id could never be named, and the
+// limit bounds what a file of any size can make the reader hold.
+constexpr int32_t kLastRecordId = 0xFFFF;
 
 // A forward cursor that refuses to step past the end, so a cut-off record fails instead of
 // reading beyond the buffer.
@@ -158,9 +162,11 @@ bool ReadSizeAndSprites(RecordCursor& cursor, ItemType& type)
         return false;
     }
     type.spriteCount = static_cast<uint32_t>(count);
+    std::array<uint16_t, ItemType::kMaxSpriteIds> ids{};
     for (uint32_t i = 0; i < type.spriteCount; ++i) {
-        cursor.ReadU16(type.spriteIds[i]);
+        cursor.ReadU16(ids[i]);
     }
+    type.spriteIds.Assign(std::span(ids).first(type.spriteCount));
     return true;
 }
 
@@ -189,6 +195,9 @@ int ClientDataReader::ReadBytes(std::span<const uint8_t> bytes)
     // another, so each id is registered once; that saves most of the table look-ups.
     std::vector<bool> registered(size_t{1} << 16, false);
     for (int32_t id = kTypeKeyOffset; !cursor.AtEnd(); ++id) {
+        if (id > kLastRecordId) {
+            return kFormatError;
+        }
         ItemType type;
         type.serverId = id;
         type.clientId = id;

@@ -11,6 +11,7 @@ class ItemDatabase;
 // Reads the client data file (morva.dat) into the database: one client type per record, keyed
 // by record id - 100 (ids count from 100 in file order, past the item count to the end of the
 // file), an empty sprite table entry for every sprite id a record lists, and clientItemCount.
+// A record beyond id 65535 is a format error.
 class ClientDataReader {
 public:
     static constexpr int kLoaded = 0;

@@ -1,9 +1,11 @@
 #include "data/DataLoader.h"
 
 #include <filesystem>
+#include <string>
 #include <system_error>
 
 #include "data/GameData.h"
+#include "data/ItemsFileReader.h"
 #include "data/SpriteFileReader.h"
 #include "platform/MessageSink.h"
 
@@ -12,6 +14,22 @@ namespace tessark {
 namespace {
 // The client data reader's code for a file it could open but not understand.
 constexpr int kClientDataFormatError = 8;
+
+// The header's item count is the highest item id; a file that ends before that record lost
+// items (the data still loads, the missing ones simply have no type).
+void WarnWhenClientDataIsCutShort(const ItemDatabase& items, MessageSink& messages)
+{
+    const int32_t lastItemKey = int32_t{items.clientItemCount} - kTypeKeyOffset;
+    if (lastItemKey < 0 || items.GetClientType(lastItemKey)) {
+        return;
+    }
+    const size_t read = items.ClientTypes().size();
+    messages.ShowMessage("morva.dat is cut short: it ends before item " +
+                             std::to_string(items.clientItemCount) + " (" + std::to_string(read) +
+                             (read == 1 ? " record" : " records") + " read).",
+                         MessageIcon::Warning);
+}
+
 }  // namespace
 
 std::string DataDirectoryPrefix(const std::string& directory)
@@ -47,12 +65,25 @@ bool LoadDataFiles(const std::string& dataDirectory, GameData& data, MessageSink
                              MessageIcon::Error);
         return false;
     }
-    if (data.items.LoadItems(prefix + "items.qzb") != 0) {
+    WarnWhenClientDataIsCutShort(data.items, messages);
+    ItemsFileReader itemsReader(data.items);
+    if (itemsReader.Read(prefix + "items.qzb") != 0) {
         messages.ShowMessage(kItemsNotLoadedMessage, MessageIcon::Error);
         return false;
     }
-    // Names are a nicety: a missing or broken items.xml leaves the types unnamed.
-    data.items.LoadItemNames(prefix + "items.xml");
+    if (itemsReader.StoppedAtClientId() != 0) {
+        messages.ShowMessage("items.qzb: loading stopped at an item drawn as client id " +
+                                 std::to_string(itemsReader.StoppedAtClientId()) +
+                                 ", which morva.dat does not hold; the items after it are missing.",
+                             MessageIcon::Warning);
+    }
+    // Names are a nicety: a missing items.xml leaves the types unnamed without a word, but
+    // one that is there and cannot be read is worth a warning.
+    const std::string namesPath = prefix + "items.xml";
+    std::error_code error;
+    if (!data.items.LoadItemNames(namesPath) && std::filesystem::exists(namesPath, error)) {
+        messages.ShowMessage(kUnreadableItemNamesMessage, MessageIcon::Warning);
+    }
 
     if (!data.materials.LoadMaterials(prefix + "materials.xml", data.items, messages)) {
         messages.ShowMessage(kMaterialsNotLoadedMessage, MessageIcon::Warning);
@@ -63,9 +94,15 @@ bool LoadDataFiles(const std::string& dataDirectory, GameData& data, MessageSink
     // The creature reader shows its own messages; without creatures the editor still works.
     data.materials.LoadCreatures(prefix + "creatures.xml", data.items, messages);
 
-    if (!SpriteFileReader(data.items).Read(prefix + "morva.spr")) {
+    SpriteFileReader sprites(data.items);
+    if (!sprites.Read(prefix + "morva.spr")) {
         messages.ShowMessage(kSpritesNotLoadedMessage, MessageIcon::Error);
         return false;
+    }
+    if (sprites.UnreadableSprites() > 0) {
+        messages.ShowMessage("morva.spr is damaged: " + std::to_string(sprites.UnreadableSprites()) +
+                                 " sprites could not be read.",
+                             MessageIcon::Warning);
     }
     return true;
 }

@@ -15,6 +15,9 @@ inline constexpr const char* kMaterialsNotLoadedMessage =
 inline constexpr const char* kClientDataNotFoundMessage = "Could not find morva.dat!";
 inline constexpr const char* kItemsNotLoadedMessage = "Could not load items.qzb!";
 inline constexpr const char* kInvalidClientDataMessage = "Invalid format of morva.dat!";
+// A names file that is there but cannot be read; a missing one is silent.
+inline constexpr const char* kUnreadableItemNamesMessage =
+    "items.xml could not be read: item types keep no names.";
 
 // Start-up's data loading: morva.dat, items.qzb, items.xml, materials.xml (or the defaults),
 // creatures.xml and morva.spr from the data directory, in that order, with start-up's messages.

@@ -1,8 +1,9 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string>
+
+#include "data/SpriteIdList.h"
 
 namespace tessark {
 
@@ -31,7 +32,7 @@ constexpr int32_t kTypeKeyOffset = 100;
 // One item type: from the client data (keyed by client id) or from the item database
 // (keyed by server id, with the drawing fields copied from its client type).
 struct ItemType {
-    static constexpr int kMaxSpriteIds = 255;
+    static constexpr int kMaxSpriteIds = static_cast<int>(SpriteIdList::kCapacity);
 
     ItemGroup group = ItemGroup::None;
     int32_t serverId = 100;
@@ -73,7 +74,7 @@ struct ItemType {
     uint8_t patternX = 1;
     uint8_t patternY = 1;
     uint8_t animationPhases = 1;
-    std::array<uint16_t, kMaxSpriteIds> spriteIds{};
+    SpriteIdList spriteIds;
 };
 
 }  // namespace tessark

@@ -216,6 +216,7 @@ int ItemsFileReader::Read(const std::string& path)
         }
         const ItemType* client = database_.GetClientType(item.clientId - kTypeKeyOffset);
         if (!client) {
+            stoppedAtClientId_ = item.clientId;
             return 0;
         }
         CopyDrawing(*client, item);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace tessark {
@@ -16,9 +17,12 @@ public:
     // 0, 8 (format error, also a node tree that is cut short or broken) or the node-file error
     // code of a failed open (1, 2) or of a failed read of an item's properties.
     int Read(const std::string& path);
+    // The client id of the item whose client type was missing, 0 when no item stopped loading.
+    int32_t StoppedAtClientId() const { return stoppedAtClientId_; }
 
 private:
     ItemDatabase& database_;
+    int32_t stoppedAtClientId_ = 0;
 };
 
 }  // namespace tessark

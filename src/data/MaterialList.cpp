@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <string>
 #include <string_view>
 #include <utility>
 
@@ -14,6 +15,10 @@
 namespace tessark {
 
 namespace {
+
+constexpr const char* kNoCreatureListMessage = " holds no creature list: no creatures were loaded.";
+constexpr const char* kCreaturesWithoutOutfitMessage =
+    " creatures have no outfit in morva.dat and were left out.";
 
 // Highest outfit colour index; larger values fall back to the first colour.
 constexpr uint8_t kMaxOutfitColor = 132;
@@ -195,21 +200,22 @@ bool CMaterialList::LoadCreatures(const std::string& path, ItemDatabase& items,
     CMarkup xml;
     xml.SetDocument(file.text);
     if (!xml.FindElement("creatures")) {
-        // Nobody is told; only someone watching the debugger output sees why.
         lastDebugOutput = xml.GetParseError();
+        messages.ShowMessage(FileNameOf(path) + kNoCreatureListMessage, MessageIcon::Warning);
         return false;
     }
 
     const int monsters = AppendMaterial(std::make_unique<CMaterial>("Monsters"));
+    int withoutOutfit = 0;
     while (xml.FindChildElement("creature")) {
         const int64_t lookType = ReadXmlNumber(xml.GetChildAttribute("looktype"));
         // The client data lists the outfits right after its items.
         const int64_t outfitKey = int64_t{items.clientItemCount} + lookType - kTypeKeyOffset;
-        if (outfitKey <= 0 || outfitKey > std::numeric_limits<int32_t>::max()) {
-            continue;
-        }
-        ItemType* outfit = items.GetClientType(static_cast<int32_t>(outfitKey));
+        ItemType* outfit = outfitKey > 0 && outfitKey <= std::numeric_limits<int32_t>::max()
+                               ? items.GetClientType(static_cast<int32_t>(outfitKey))
+                               : nullptr;
         if (!outfit) {
+            ++withoutOutfit;
             continue;
         }
         outfit->group = ItemGroup::Creature;
@@ -231,6 +237,11 @@ bool CMaterialList::LoadCreatures(const std::string& path, ItemDatabase& items,
         if (EqualsIgnoringCase(xml.GetChildAttribute("type"), "monster")) {
             AddItemToMaterial(monsters, key);
         }
+    }
+    if (withoutOutfit > 0) {
+        messages.ShowMessage(FileNameOf(path) + ": " + std::to_string(withoutOutfit) +
+                                 kCreaturesWithoutOutfitMessage,
+                             MessageIcon::Warning);
     }
     return true;
 }

@@ -46,13 +46,25 @@ bool SpriteFileReader::Read(const std::string& path)
         return false;
     }
     FillFromBytes(bytes);
-    return true;
+    return bytes.size() >= kTableStart + kEntrySize;
 }
 
 void SpriteFileReader::ReadBytes(std::span<const uint8_t> bytes)
 {
     InstallSyntheticSprites();
     FillFromBytes(bytes);
+}
+
+size_t SpriteFileReader::CountListedFrom(uint32_t firstId, uint64_t lastId) const
+{
+    size_t count = 0;
+    const SpriteTable& sprites = database_.Sprites();
+    for (auto it = sprites.lower_bound(firstId); it != sprites.end() && it->first <= lastId; ++it) {
+        if (!IsSyntheticSprite(it->first)) {
+            ++count;
+        }
+    }
+    return count;
 }
 
 void SpriteFileReader::InstallSyntheticSprites()
@@ -68,15 +80,17 @@ void SpriteFileReader::InstallSyntheticSprites()
         database_.Sprites()[synthetic.spriteId] =
             MakeDotSprite(synthetic.spriteId, synthetic.pixel);
         if (ItemType* type = database_.GetType(synthetic.typeKey)) {
-            type->spriteIds[0] = static_cast<uint16_t>(synthetic.spriteId);
+            type->spriteIds.Set(0, static_cast<uint16_t>(synthetic.spriteId));
         }
     }
 }
 
 void SpriteFileReader::FillFromBytes(std::span<const uint8_t> bytes)
 {
+    unreadableSprites_ = 0;
     const size_t fileSize = bytes.size();
     if (fileSize < kTableStart + kEntrySize) {
+        unreadableSprites_ = CountListedFrom(1, UINT32_MAX);
         return;
     }
     // The data of sprite 1 follows the table directly, so its offset ends the table. The file
@@ -84,8 +98,8 @@ void SpriteFileReader::FillFromBytes(std::span<const uint8_t> bytes)
     const size_t tableEnd = LoadU32(bytes.data() + kTableStart);
     SpriteTable& sprites = database_.Sprites();
     uint32_t id = 1;
-    for (size_t entry = kTableStart; entry < tableEnd && entry + kEntrySize <= fileSize;
-         entry += kEntrySize, ++id) {
+    size_t entry = kTableStart;
+    for (; entry < tableEnd && entry + kEntrySize <= fileSize; entry += kEntrySize, ++id) {
         const size_t offset = LoadU32(bytes.data() + entry);
         if (offset == 0) {
             continue;
@@ -99,16 +113,26 @@ void SpriteFileReader::FillFromBytes(std::span<const uint8_t> bytes)
         sprite.pixels.clear();
         sprite.rawSize = 0;
         if (offset > fileSize || fileSize - offset < kSpriteHeaderSize) {
+            ++unreadableSprites_;
             continue;
         }
         const uint16_t dataSize = LoadU16(bytes.data() + offset + 3);
         sprite.rawSize = dataSize;
         const size_t dataStart = offset + kSpriteHeaderSize;
+        if (dataSize == 0) {
+            continue;
+        }
         // Data cut off by the end of the file: keep no pixels rather than half a sprite.
-        if (dataSize == 0 || fileSize - dataStart < dataSize) {
+        if (fileSize - dataStart < dataSize) {
+            ++unreadableSprites_;
             continue;
         }
         sprite.pixels = DecodeSpritePixels(bytes.subspan(dataStart, dataSize));
+    }
+    // The table promised entries that the file was cut before.
+    if (entry < tableEnd) {
+        const uint64_t lastId = (uint64_t{tableEnd} - kTableStart + kEntrySize - 1) / kEntrySize;
+        unreadableSprites_ += CountListedFrom(id, lastId);
     }
 }
 

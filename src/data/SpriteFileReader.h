@@ -21,16 +21,22 @@ public:
     static constexpr int32_t kYellowDotsTypeKey = 359;
 
     explicit SpriteFileReader(ItemDatabase& database) : database_(database) {}
-    // False only when the file cannot be opened.
+    // False when the file cannot be opened or is too short to hold its first table entry.
     bool Read(const std::string& path);
     // The same for a file already in memory (the synthetic sprites included).
     void ReadBytes(std::span<const uint8_t> bytes);
+    // Sprites that the client data lists and the last read file promised but could not give:
+    // offsets or data past its end, or table entries cut off.
+    size_t UnreadableSprites() const { return unreadableSprites_; }
 
 private:
     void InstallSyntheticSprites();
     void FillFromBytes(std::span<const uint8_t> bytes);
+    // Registered sprite ids from firstId to lastId, the dot sprites left out.
+    size_t CountListedFrom(uint32_t firstId, uint64_t lastId) const;
 
     ItemDatabase& database_;
+    size_t unreadableSprites_ = 0;
 };
 
 // Decodes run-encoded sprite bytes into 1024 pixel values 0x00RRGGBB, bottom row first, with

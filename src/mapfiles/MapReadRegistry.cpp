@@ -1,8 +1,11 @@
 #include "mapfiles/MapReadRegistry.h"
 
+#include <string>
+
 #include "data/ItemDatabase.h"
 #include "model/Item.h"
 #include "model/TessarkDoc.h"
+#include "platform/MessageSink.h"
 
 namespace tessark {
 
@@ -17,6 +20,28 @@ void MapReadRegistry::Register(const CItem& item, const Position& position)
             house->AddDoor(static_cast<uint32_t>(item.GetCount()));
         }
     }
+}
+
+bool MapReadRegistry::AdmitTile(const Position& position)
+{
+    if (IsTileCoordinate(position.x, position.y)) {
+        return true;
+    }
+    ++tilesLeftOut_;
+    return false;
+}
+
+void MapReadRegistry::ReportTilesLeftOut()
+{
+    if (tilesLeftOut_ == 0) {
+        return;
+    }
+    document_.Messages().ShowMessage(
+        std::to_string(tilesLeftOut_) +
+            (tilesLeftOut_ == 1 ? " tile lies" : " tiles lie") +
+            " outside the coordinates a map can hold (0 to 65535) and " +
+            (tilesLeftOut_ == 1 ? "was" : "were") + " left out.",
+        MessageIcon::Warning);
 }
 
 }  // namespace tessark

@@ -33,7 +33,10 @@ bool NodeStream::Open(const std::string& path)
     }
     // Whole chunks are read straight into this buffer; stdio's own would only copy them.
     std::setvbuf(file_, nullptr, _IONBF, 0);
-    chunk_ = std::make_unique<uint8_t[]>(kChunk);
+    // A small file gets a buffer of its own size (one byte more, so the read that meets the
+    // end is a short one); the buffer is never zero-filled, only read into.
+    chunkSize_ = fileSize_ > 0 && fileSize_ < kChunk ? static_cast<size_t>(fileSize_) + 1 : kChunk;
+    chunk_ = std::make_unique_for_overwrite<uint8_t[]>(chunkSize_);
     cursor_ = end_ = chunk_.get();
     props_.resize(1024);
     uint8_t identifier[4] = {};
@@ -51,7 +54,7 @@ bool NodeStream::Refill()
         return false;
     }
     chunkOffset_ += static_cast<uint64_t>(end_ - chunk_.get());
-    const size_t count = std::fread(chunk_.get(), 1, kChunk, file_);
+    const size_t count = std::fread(chunk_.get(), 1, chunkSize_, file_);
     cursor_ = chunk_.get();
     end_ = cursor_ + count;
     atEnd_ = count == 0;

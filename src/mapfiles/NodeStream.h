@@ -78,6 +78,7 @@ private:
 
     std::FILE* file_ = nullptr;
     std::unique_ptr<uint8_t[]> chunk_;
+    size_t chunkSize_ = kChunk;
     const uint8_t* cursor_ = nullptr;
     const uint8_t* end_ = nullptr;
     uint64_t chunkOffset_ = 0;

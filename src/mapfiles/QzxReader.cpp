@@ -102,6 +102,7 @@ bool QzxReader::Read(const std::string& path)
     if (!read) {
         return false;
     }
+    registry_.ReportTilesLeftOut();
     // Only a towns element after the last tile is found.
     ReadTowns();
     document_.errorKind = 0;
@@ -133,7 +134,7 @@ bool QzxReader::ReadTile()
     xml_.GetAttributes(kNames, tileAttributes_);
     const Position position{ReadXmlNumber(tileAttributes_[0]), ReadXmlNumber(tileAttributes_[1]),
                             ReadXmlNumber(tileAttributes_[2])};
-    if (position.z < 0 || position.z >= kFloorCount) {
+    if (position.z < 0 || position.z >= kFloorCount || !registry_.AdmitTile(position)) {
         return true;
     }
     const int houseId = ReadXmlNumber(tileAttributes_[3]);

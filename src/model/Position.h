@@ -15,6 +15,15 @@ struct Position {
     bool operator==(const Position&) const = default;
 };
 
+// The largest x and y a tile can have: map files hold them in 16 bits and the tile store keys
+// on 16 bits, so anything larger would land on another tile.
+constexpr int32_t kMaxTileCoordinate = 0xFFFF;
+
+constexpr bool IsTileCoordinate(int32_t x, int32_t y)
+{
+    return x >= 0 && x <= kMaxTileCoordinate && y >= 0 && y <= kMaxTileCoordinate;
+}
+
 // Floor first, then row, then column: the order of the copy buffer and of tile groups on the
 // clipboard.
 struct PositionZyxLess {

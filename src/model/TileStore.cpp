@@ -2,10 +2,6 @@
 
 namespace tessark {
 
-namespace {
-constexpr size_t kBlocksPerFloor = 65536;
-}  // namespace
-
 TileStore::TileStore() = default;
 
 TileStore::~TileStore() = default;
@@ -19,9 +15,11 @@ CTile* TileStore::Put(int32_t x, int32_t y, int32_t z, std::unique_ptr<CTile> ti
     std::unique_ptr<Floor>& floor = floors_[floorIndex];
     if (!floor) {
         floor = std::make_unique<Floor>();
-        floor->blocks.resize(kBlocksPerFloor);
     }
     const uint32_t key = MakeTileKey(x, y);
+    if ((key >> 16) >= floor->blocks.size()) {
+        floor->blocks.resize((key >> 16) + 1);
+    }
     std::unique_ptr<Block>& block = floor->blocks[key >> 16];
     if (!block) {
         block = std::make_unique<Block>();
@@ -49,6 +47,9 @@ std::unique_ptr<CTile> TileStore::Take(int32_t x, int32_t y, int32_t z)
     }
     Floor& floor = *floors_[floorIndex];
     const uint32_t key = MakeTileKey(x, y);
+    if ((key >> 16) >= floor.blocks.size()) {
+        return nullptr;
+    }
     std::unique_ptr<Block>& block = floor.blocks[key >> 16];
     if (!block) {
         return nullptr;

@@ -33,7 +33,8 @@ public:
             return nullptr;
         }
         const uint32_t key = MakeTileKey(x, y);
-        const Block* block = floors_[floor]->blocks[key >> 16].get();
+        const auto& blocks = floors_[floor]->blocks;
+        const Block* block = (key >> 16) < blocks.size() ? blocks[key >> 16].get() : nullptr;
         if (!block) {
             return nullptr;
         }
@@ -74,7 +75,9 @@ private:
         uint32_t count = 0;
     };
     struct Floor {
-        std::vector<std::unique_ptr<Block>> blocks;  // 65536, by high x byte, high y byte
+        // By high x byte, then high y byte; grown up to the highest block used, so a small map
+        // costs a few entries rather than all 65536.
+        std::vector<std::unique_ptr<Block>> blocks;
         size_t count = 0;
     };
 

@@ -127,11 +127,15 @@ bool WriteXmlTextFile(const std::string& path, const std::string& text)
     return writer.Commit();
 }
 
-std::string CouldNotOpenMessage(const std::string& path)
+std::string FileNameOf(const std::string& path)
 {
     const size_t slash = path.find_last_of("/\\");
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    return "Could not to open " + name + ".";
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string CouldNotOpenMessage(const std::string& path)
+{
+    return "Could not to open " + FileNameOf(path) + ".";
 }
 
 }  // namespace tessark

@@ -19,6 +19,9 @@ XmlTextFile ReadXmlTextFile(const std::string& path);
 // Writes the text byte for byte; the previous file stays intact when writing fails.
 bool WriteXmlTextFile(const std::string& path, const std::string& text);
 
+// The file name with its directory ('/' or '\\') stripped.
+std::string FileNameOf(const std::string& path);
+
 // "Could not to open %s." with the file name stripped of its directory ('/' or '\').
 std::string CouldNotOpenMessage(const std::string& path);
 

@@ -141,6 +141,48 @@ TEST_F(MapCommandsTest, FailedReadsPrintWhatWasReadThenTheMessage)
     EXPECT_EQ(Run("minimap a -o b.png --area 1,2,0,4").status, 2);
 }
 
+// Valid arguments on every kind of map: 0 for a map that reads, 1 for one that does not or
+// for output that cannot be written, never 2 (usage) and never a crash.
+TEST_F(MapCommandsTest, ExitStatusOfEveryCommandOnWholeAndDamagedMaps)
+{
+    const std::string world = SaveWorld();
+    std::vector<uint8_t> bytes = test::ReadFileBytes(world);
+    bytes.resize(bytes.size() / 2);
+    ASSERT_TRUE(test::WriteFileBytes(File("cut.qzbm"), bytes));
+    ASSERT_TRUE(test::WriteTextFile(File("noise.qzx"), "<map width=\"9\"><tile x=\"1\""));
+    auto huge = NewDocument();
+    huge->width = huge->height = 0xFFFF;
+    test::Place(*huge, 0, 0xFFFE, 0xFFFE, 7);
+    ASSERT_EQ(huge->DoSave(File("huge.qzbm"), true, {}), SaveResult::Saved);
+
+    const std::string out = work.File("out");
+    const std::string commands[] = {"info", "dump", "verify", "convert {} '" + out + ".qzx'",
+                                    "render {} -o '" + out + ".png' --size 64x48",
+                                    "minimap {} -o '" + out + ".png'"};
+    struct Case {
+        std::string map;
+        int status;
+        int minimapStatus;
+    };
+    const Case cases[] = {{world, 0, 0},
+                          {File("cut.qzbm"), 1, 1},
+                          {File("noise.qzx"), 1, 1},
+                          {File("absent.qzbm"), 1, 1},
+                          // 65535 x 65535 pixels is more than the tool writes: a write failure.
+                          {File("huge.qzbm"), 0, 1}};
+    for (const Case& c : cases) {
+        for (std::string command : commands) {
+            const size_t slot = command.find("{}");
+            command = slot == std::string::npos ? command + " '" + c.map + "'"
+                                                : command.replace(slot, 2, "'" + c.map + "'");
+            const test::ToolRun run = Run(command);
+            EXPECT_EQ(run.status, command.starts_with("minimap") ? c.minimapStatus : c.status)
+                << command << "\n" << run.err;
+            EXPECT_EQ(run.status != 0, run.err.starts_with("error: ")) << command << "\n" << run.err;
+        }
+    }
+}
+
 TEST_F(MapCommandsTest, DumpListsMapTownsHousesSpawnsAndTilesInThatOrder)
 {
     const test::ToolRun run = Run("dump '" + SaveWorld() + "'");

@@ -237,6 +237,22 @@ TEST(ClientDataReaderTest, SpriteCountLimits)
     }
 }
 
+TEST(ClientDataReaderTest, RecordIdsStopAt65535)
+{
+    // Records with ids 100 to 65535 load; one more can never be named by any other file.
+    ByteBuilder bytes = Header(100);
+    for (int id = 100; id <= 0xFFFF; ++id) {
+        SimpleRecord(bytes, {}, 1);
+    }
+    ItemDatabase database;
+    ASSERT_EQ(ReadBytes(database, bytes), 0);
+    EXPECT_EQ(database.ClientTypes().rbegin()->first, 0xFFFF - 100);
+
+    SimpleRecord(bytes, {}, 1);
+    ItemDatabase tooMany;
+    EXPECT_EQ(ReadBytes(tooMany, bytes), 8);
+}
+
 TEST(ClientDataReaderTest, FileEndingInsideARecordIsAFormatError)
 {
     ByteBuilder bytes = Header(2);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <vector>
 
 #include "data/DataLoader.h"
@@ -130,12 +131,76 @@ TEST_F(DataLoaderTest, MissingCreaturesShowOneBoxAndStartUpGoesOn)
     EXPECT_EQ(data.items.ServerTypes().size(), size_t{TestDataSet::kServerTypesBeforeCreatures});
 }
 
-TEST_F(DataLoaderTest, MissingSpritesStop)
+TEST_F(DataLoaderTest, MissingOrEmptySpritesStop)
 {
     Remove("morva.spr");
     EXPECT_FALSE(Load());
-    EXPECT_EQ(messages.messages, (std::vector<Message>{{"Could not load sprites from morva.spr!",
-                                                        MessageIcon::Error}}));
+    const std::vector<Message> stop{{"Could not load sprites from morva.spr!", MessageIcon::Error}};
+    EXPECT_EQ(messages.messages, stop);
+
+    // Too short for its first table entry: nothing could ever be drawn from it.
+    for (const std::string& bytes : {std::string(), std::string("SPRS\x0C\0\x36\0", 8)}) {
+        messages.messages.clear();
+        GameData fresh;
+        ASSERT_TRUE(WriteTextFile(dir.File("morva.spr"), bytes));
+        EXPECT_FALSE(LoadDataFiles(dir.Path().string(), fresh, messages));
+        EXPECT_EQ(messages.messages, stop) << bytes.size() << " bytes";
+    }
+}
+
+// Data cut short or unreadable loads what it can, and says so with the file's name.
+TEST_F(DataLoaderTest, DamagedDataWarnsAndStartUpGoesOn)
+{
+    const auto cutClientData = [this](size_t records) {
+        return TestDataSet::WriteClientData(dir.File("morva.dat"), records);
+    };
+    const auto cutSprites = [this](size_t size) {
+        std::vector<uint8_t> bytes = test::ReadFileBytes(dir.File("morva.spr"));
+        bytes.resize(size);
+        return test::WriteFileBytes(dir.File("morva.spr"), bytes);
+    };
+    const std::string noOutfits = "creatures.xml: 2 creatures have no outfit in morva.dat and "
+                                  "were left out.";
+    struct Case {
+        const char* what;
+        std::function<bool()> damage;
+        std::vector<std::string> warnings;
+        size_t serverTypes;
+    };
+    const Case cases[] = {
+        {"morva.dat cut after five records", [&] { return cutClientData(5); },
+         {"morva.dat is cut short: it ends before item 108 (5 records read).",
+          "items.qzb: loading stopped at an item drawn as client id 105, which morva.dat does "
+          "not hold; the items after it are missing.",
+          noOutfits},
+         5},
+        {"morva.dat without its outfits", [&] { return cutClientData(9); }, {noOutfits}, 10},
+        {"items.xml cut short",
+         [&] { return WriteTextFile(dir.File("items.xml"), "<?xml version=\"1.0\"?>\r\n<items>\r\n<item"); },
+         {"items.xml could not be read: item types keep no names."},
+         12},
+        {"creatures.xml without its root",
+         [&] { return WriteTextFile(dir.File("creatures.xml"), "<creature looktype=\"1\"/>"); },
+         {"creatures.xml holds no creature list: no creatures were loaded."},
+         10},
+        {"morva.spr cut after its table", [&] { return cutSprites(6 + 12 * 4); },
+         {"morva.spr is damaged: 11 sprites could not be read."},
+         12},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(TestDataSet::WriteAll(dir.Path().string()));
+        ASSERT_TRUE(c.damage());
+        GameData fresh;
+        messages.messages.clear();
+        EXPECT_TRUE(LoadDataFiles(dir.Path().string(), fresh, messages));
+        std::vector<Message> expected;
+        for (const std::string& text : c.warnings) {
+            expected.push_back({text, MessageIcon::Warning});
+        }
+        EXPECT_EQ(messages.messages, expected);
+        EXPECT_EQ(fresh.items.ServerTypes().size(), c.serverTypes);
+    }
 }
 
 TEST(DataDirectoryPrefixTest, AppendsOneSeparator)

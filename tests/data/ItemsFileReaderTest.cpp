@@ -61,8 +61,8 @@ ItemType ClientType(int32_t key)
     type.spriteCount = 8;
     type.layers = 2;
     type.animationPhases = 2;
-    type.spriteIds[0] = static_cast<uint16_t>(1000 + key);
-    type.spriteIds[254] = 9;
+    type.spriteIds.Set(0, static_cast<uint16_t>(1000 + key));
+    type.spriteIds.Set(254, 9);
     return type;
 }
 

@@ -113,7 +113,7 @@ TEST(ItemsFileWriterTest, RoundTripThroughTheReader)
     for (const ItemType& type : types) {
         // The reader takes drawing from the client type: give it the same values.
         ItemType client = type;
-        client.spriteIds[3] = static_cast<uint16_t>(type.clientId);
+        client.spriteIds.Set(3, static_cast<uint16_t>(type.clientId));
         database.SetClientType(type.clientId - kTypeKeyOffset, client);
     }
     ASSERT_EQ(database.LoadItems(path), 0);

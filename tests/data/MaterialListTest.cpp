@@ -56,7 +56,7 @@ void FillDatabase(ItemDatabase& items)
     for (int32_t key = 0; key <= 7; ++key) {
         ItemType client;
         client.clientId = key + 100;
-        client.spriteIds[0] = static_cast<uint16_t>(key + 1);
+        client.spriteIds.Set(0, static_cast<uint16_t>(key + 1));
         items.SetClientType(key, client);
     }
 }
@@ -203,7 +203,10 @@ TEST(MaterialListTest, CreaturesBecomeServerTypesAfterTheItems)
         "<creature looktype=\"2\" name=\"Cat\"/>\r\n")));
 
     ASSERT_TRUE(data.materials.LoadCreatures(dir.File("creatures.xml"), data.items, messages));
-    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_EQ(messages.messages,
+              (std::vector<Message>{{"creatures.xml: 2 creatures have no outfit in morva.dat and "
+                                     "were left out.",
+                                     MessageIcon::Warning}}));
 
     // Seven server types make the first creature's key 8; an item holds it, so it takes 9.
     const ItemType& rat = data.items.GetServerType(9);
@@ -267,7 +270,9 @@ TEST(MaterialListTest, CreatureFileFailures)
     ASSERT_TRUE(WriteTextFile(dir.File("broken.xml"),
                               "<creatures><creature looktype=\"1\" name=\"Rat\"></creatures>"));
     EXPECT_FALSE(data.materials.LoadCreatures(dir.File("broken.xml"), data.items, messages));
-    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_EQ(messages.messages,
+              (std::vector<Message>{{"broken.xml holds no creature list: no creatures were loaded.",
+                                     MessageIcon::Warning}}));
     EXPECT_FALSE(data.materials.LastDebugOutput().empty());
 
     EXPECT_EQ(data.materials.GetMaterialCount(), 0);

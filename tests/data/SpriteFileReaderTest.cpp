@@ -133,8 +133,8 @@ TEST(SpriteFileReaderTest, SyntheticDotSpritesAndTheirTypes)
 {
     ItemDatabase database;
     ItemType client;
-    client.spriteIds[0] = 7;
-    client.spriteIds[1] = 8;
+    client.spriteIds.Set(0, 7);
+    client.spriteIds.Set(1, 8);
     database.SetClientType(360, client);
     database.SetServerType(359, client);
     database.SetClientType(359, client);

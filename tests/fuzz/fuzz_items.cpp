@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         tessark::ItemType client;
         client.clientId = key + 100;
         client.width = 2;
-        client.spriteIds[1] = static_cast<uint16_t>(key);
+        client.spriteIds.Set(1, static_cast<uint16_t>(key));
         database.SetClientType(key, client);
     }
     const int result = database.LoadItems(InputPath());

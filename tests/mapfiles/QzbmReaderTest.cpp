@@ -405,6 +405,26 @@ TEST_F(QzbmReaderTest, TilesOnFloorsBeyondFifteenAreCheckedAndDropped)
     EXPECT_TRUE(doc->Houses().Empty());
 }
 
+TEST_F(QzbmReaderTest, TilesPastTheLastCoordinateAreDroppedNotWrapped)
+{
+    // An area at 65500 with offsets up to 255 names tiles up to 65755: those past 65535 would
+    // land at the map's other edge.
+    NodeFileBuilder file;
+    BeginMap(file);
+    file.Start(kTileAreaNode);
+    file.U16(0xFFDC).U16(0xFFDC).U8(7);
+    GrassTile(file, 35, 35);
+    GrassTile(file, 36, 1);
+    GrassTile(file, 1, 200);
+    file.End();
+    EndMap(file);
+    EXPECT_EQ(Open(file),
+              "2 tiles lie outside the coordinates a map can hold (0 to 65535) and were left out.");
+    EXPECT_EQ(messages.messages.back().icon, MessageIcon::Warning);
+    EXPECT_EQ(doc->Tiles().Size(), 1u);
+    EXPECT_NE(doc->GetTile(0xFFFF, 0xFFFF, 7), nullptr);
+}
+
 TEST_F(QzbmReaderTest, MergeReplacesTheContentOfExistingTilesInPlace)
 {
     Place(*doc, kDirt, 1, 1, 7);

@@ -183,6 +183,23 @@ TEST_F(QzxTest, TileAttributesCountsClientIdsAndTownsAreReadAsWritten)
     EXPECT_EQ(doc->Towns().GetTown(3, false)->templeZ, 6);
 }
 
+TEST_F(QzxTest, TilesOutsideTheCoordinateRangeAreDroppedNotWrapped)
+{
+    ASSERT_TRUE(WriteTextFile(File("far.qzx"),
+                              "<map width=\"100\" height=\"100\">"
+                              "<tile x=\"69000\" y=\"5\" z=\"7\" ground=\"101\"/>"
+                              "<tile x=\"5\" y=\"-1\" z=\"7\" ground=\"101\"/>"
+                              "<tile x=\"65535\" y=\"0\" z=\"7\" ground=\"101\"/>"
+                              "</map>"));
+    ASSERT_TRUE(LoadQzx(*doc, File("far.qzx")));
+    EXPECT_EQ(doc->Tiles().Size(), 1u);
+    EXPECT_NE(doc->GetTile(65535, 0, 7), nullptr);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text,
+              "2 tiles lie outside the coordinates a map can hold (0 to 65535) and were left out.");
+    EXPECT_EQ(messages.messages[0].icon, MessageIcon::Warning);
+}
+
 TEST_F(QzxTest, ItemCountsAreKeptInTheirTypesRange)
 {
     ASSERT_TRUE(WriteTextFile(File("c.qzx"),

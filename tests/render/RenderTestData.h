@@ -62,7 +62,7 @@ inline ItemType MakeType(const Layout& layout, std::initializer_list<uint16_t> s
     type.spriteCount = static_cast<uint32_t>(spriteIds.size());
     size_t i = 0;
     for (uint16_t id : spriteIds) {
-        type.spriteIds[i++] = id;
+        type.spriteIds.Set(i++, id);
     }
     return type;
 }

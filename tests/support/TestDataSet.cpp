@@ -25,7 +25,7 @@ ClientDataRecord Record(ItemType type, std::vector<uint16_t> spriteIds)
     type.animationPhases = static_cast<uint8_t>(spriteIds.size());
     type.spriteCount = static_cast<uint32_t>(spriteIds.size());
     for (size_t i = 0; i < spriteIds.size(); ++i) {
-        type.spriteIds[i] = spriteIds[i];
+        type.spriteIds.Set(i, spriteIds[i]);
     }
     ClientDataRecord record;
     record.type = type;
@@ -104,11 +104,11 @@ std::vector<ItemType> TestDataSet::ServerTypes()
     return types;
 }
 
-bool TestDataSet::WriteClientData(const std::string& path)
+bool TestDataSet::WriteClientData(const std::string& path, size_t recordCount)
 {
     const std::vector<ItemType> types = ClientTypes();
     std::vector<ClientDataRecord> records;
-    for (size_t i = 0; i < types.size(); ++i) {
+    for (size_t i = 0; i < types.size() && i < recordCount; ++i) {
         const auto sprite = static_cast<uint16_t>(i + 1);
         if (i == 8) {
             records.push_back(Record(types[i], {sprite, 12}));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -32,7 +33,8 @@ struct TestDataSet {
     static std::vector<ItemType> ServerTypes();
 
     // Each writes one file of the set; false when writing failed.
-    static bool WriteClientData(const std::string& path);
+    // The first recordCount records only, when given: a file cut at a record boundary.
+    static bool WriteClientData(const std::string& path, size_t recordCount = SIZE_MAX);
     static bool WriteItems(const std::string& path);
     static bool WriteItemNames(const std::string& path);
     static bool WriteMaterials(const std::string& path);

@@ -26,10 +26,7 @@ constexpr uint32_t kOutfitStream = 0x10000;
 void CopySprites(ItemType& type, const std::vector<uint16_t>& ids)
 {
     type.spriteCount = static_cast<uint32_t>(ids.size());
-    type.spriteIds.fill(0);
-    for (size_t i = 0; i < ids.size() && i < type.spriteIds.size(); ++i) {
-        type.spriteIds[i] = ids[i];
-    }
+    type.spriteIds.Assign(ids);
 }
 
 ClientDataRecord RecordOf(const ItemType& type, const std::vector<uint16_t>& ids,
