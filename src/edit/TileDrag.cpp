@@ -93,14 +93,17 @@ Rect TileDrag::Feedback(Point mouse, int tilePixels) const
         minY = std::min<int64_t>(minY, offset.y);
         maxY = std::max<int64_t>(maxY, offset.y);
     }
-    // Hostile offsets may span anything; a window never needs more than this.
-    constexpr int64_t kLimit = 1 << 20;
-    const int width = static_cast<int>(std::min((maxX - minX + 1) * tilePixels, kLimit));
-    const int height = static_cast<int>(std::min((maxY - minY + 1) * tilePixels, kLimit));
-    const int centerX = mouse.x + dragOffset_.x;
-    const int centerY = mouse.y + dragOffset_.y;
-    return {centerX - width / 2, centerY - height / 2, centerX - width / 2 + width,
-            centerY - height / 2 + height};
+    // Offsets from another program may be anything: the rectangle stays within reach of the
+    // window's coordinates.
+    constexpr int64_t kLimit = 1 << 24;
+    const int64_t width = std::min((maxX - minX + 1) * tilePixels, kLimit);
+    const int64_t height = std::min((maxY - minY + 1) * tilePixels, kLimit);
+    const int64_t centerX = std::clamp<int64_t>(int64_t{mouse.x} + dragOffset_.x, -kLimit, kLimit);
+    const int64_t centerY = std::clamp<int64_t>(int64_t{mouse.y} + dragOffset_.y, -kLimit, kLimit);
+    const int64_t left = centerX - width / 2;
+    const int64_t top = centerY - height / 2;
+    return {static_cast<int>(left), static_cast<int>(top), static_cast<int>(left + width),
+            static_cast<int>(top + height)};
 }
 
 ToolOutcome TileDrag::Drop(DropEffect effect)

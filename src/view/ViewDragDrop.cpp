@@ -143,9 +143,13 @@ void ViewDragDrop::DragEnter(QDragEnterEvent* event)
 
 void ViewDragDrop::DragMove(QDragMoveEvent* event)
 {
+    const TileDrag& tiles = view_.ToolInput().Controller().Drag();
+    // Another kind of drag (a map file for the window): left as the window answered it.
+    if (!tiles.Entered()) {
+        return;
+    }
     const QPoint point = event->position().toPoint();
     view_.TrackCursor(point);
-    const TileDrag& tiles = view_.ToolInput().Controller().Drag();
     const DropEffect effect = tiles.Over(event->modifiers().testFlag(Qt::ControlModifier));
     if (effect == DropEffect::None) {
         SetFeedback({});
@@ -166,6 +170,10 @@ void ViewDragDrop::DragLeave(QDragLeaveEvent*)
 
 void ViewDragDrop::Drop(QDropEvent* event)
 {
+    if (!view_.ToolInput().Controller().Drag().Entered()) {
+        event->ignore();  // on to the window
+        return;
+    }
     SetFeedback({});
     view_.TrackCursor(event->position().toPoint());
     const DropEffect effect =

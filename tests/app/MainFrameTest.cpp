@@ -87,7 +87,7 @@ TEST_F(MainFrameTest, MenusCarryTheirTextsInOrder)
     EXPECT_EQ(floors.first(), "+7");
     EXPECT_EQ(floors[7], "Ground floor");
     EXPECT_EQ(floors.last(), "-8");
-    EXPECT_EQ(MenuTexts(*TopMenu(frame, "&Help")), QStringList({"&About Tessark..."}));
+    EXPECT_EQ(MenuTexts(*TopMenu(frame, "&Help")), QStringList({"Keyboard shortcuts", "&About Tessark..."}));
 }
 
 TEST_F(MainFrameTest, CommandsOfLaterToolsArePresentButDisabled)
@@ -315,14 +315,17 @@ TEST_F(MainFrameTest, DroppedFileIsOpened)
     ASSERT_EQ(world.Document().DoSave(path, false, nullptr), SaveResult::Saved);
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
-    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&frame, &enter);
-    EXPECT_TRUE(enter.isAccepted());
-    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    const bool delivered = QApplication::sendEvent(&frame, &drop);
-    EXPECT_TRUE(delivered);
-    EXPECT_TRUE(drop.isAccepted());
-    EXPECT_EQ(world.Document().GetPathName(), path);
+    // On the window, and on the map view, which takes only tiles and passes files on.
+    for (QWidget* target : {static_cast<QWidget*>(&frame), frame.View().viewport()}) {
+        world.Document().SetPathName({});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        EXPECT_TRUE(enter.isAccepted());
+        QDropEvent drop(QPointF(12, 12), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &drop);
+        EXPECT_TRUE(drop.isAccepted());
+        EXPECT_EQ(world.Document().GetPathName(), path);
+    }
     EXPECT_EQ(frame.windowTitle(), "dropped.qzbm - Tessark");
 }
 

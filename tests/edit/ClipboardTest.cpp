@@ -256,6 +256,12 @@ TEST_F(ClipboardTest, DragMovesWithinTheMapKeepIdsAndCopiesDoNot)
     EXPECT_EQ(IdsAt({100, 100, 7}), (std::vector<uint32_t>{0, 7001}));
     EXPECT_EQ(IdsAt({150, 150, 7}), (std::vector<uint32_t>{0, 0}));
     EXPECT_EQ(SelectedList(), (std::vector<Position>{{150, 150, 7}, {151, 150, 7}}));
+    // Offsets as another program may send them cannot overflow the feedback.
+    ASSERT_TRUE(drag.Enter(drag.Start({INT32_MAX, INT32_MIN})));
+    const Rect far = drag.Feedback({500, 500}, 32);
+    EXPECT_TRUE(far.left > 0 && far.right <= (1 << 24) + 32 && far.bottom < 0) << far.left << " " << far.bottom;
+    drag.Leave();
+    drag.Finish(DropEffect::None);
 
     // A move: the source tiles go, the moved items keep their ids. Outside the map: refused.
     SelectTiles({{100, 100, 7}, {101, 100, 7}});
