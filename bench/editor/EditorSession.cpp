@@ -34,6 +34,8 @@ CMainFrame& EditorSession::Frame() const
 void EditorSession::SetViewSize(int width, int height)
 {
     CMainFrame& frame = Frame();
+    // The first start fills the screen; a maximised window keeps its size.
+    frame.showNormal();
     for (int attempt = 0; attempt < 3; ++attempt) {
         QWidget* viewport = frame.View().viewport();
         const QSize missing = QSize(width, height) - viewport->size();

@@ -45,6 +45,7 @@ int main(int argc, char** argv)
     const QDir out(args[3]);
     const tessark::Position centre{args[4].toInt(), args[5].toInt(), 7};
     tessark::CMainFrame& frame = session.Frame();
+    frame.showNormal();
     frame.move(0, 0);
     frame.resize(1280, 800);
     tessark::bench::Settle();

@@ -61,6 +61,7 @@ enum Id : int {
     PreviousPane = 57681,
     ViewToolbar = 59392,
     ViewStatusBar = 59393,
+    KeyboardShortcuts = 59500,  // Help > "Keyboard shortcuts"
 };
 
 }  // namespace tessark::command

@@ -49,6 +49,7 @@ void CommandTable::AddAccelerator(QWidget& window, int id, const QList<QKeySeque
     for (const QKeySequence& key : keys) {
         accelerators_[key.toString(QKeySequence::PortableText)] = accelerator;
     }
+    acceleratorList_.push_back({id, keys});
 }
 
 QAction* CommandTable::AcceleratorFor(const QKeySequence& key) const

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 #include <map>
+#include <vector>
 
 class QWidget;
 
@@ -33,6 +34,12 @@ public:
     void AddAccelerator(QWidget& window, int id, const QList<QKeySequence>& keys);
     // The accelerator action of a key, null when no accelerator has the key.
     QAction* AcceleratorFor(const QKeySequence& key) const;
+    struct Accelerator {
+        int id;
+        QList<QKeySequence> keys;
+    };
+    // Every accelerator in the order added.
+    const std::vector<Accelerator>& Accelerators() const { return acceleratorList_; }
 
     // Status-bar help and tooltip, as the string table pairs them ("status\ntip").
     void SetHelp(int id, const QString& statusAndTip);
@@ -40,6 +47,7 @@ public:
 private:
     std::map<int, QAction*> actions_;
     std::map<QString, QAction*> accelerators_;
+    std::vector<Accelerator> acceleratorList_;
 };
 
 }  // namespace tessark

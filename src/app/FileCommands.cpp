@@ -139,6 +139,7 @@ void FileCommands::OnNewMap()
     if (!entered) {
         return;
     }
+    emit AboutToReset();
     if (NewMapWithProperties(document_, FromFields(*entered, NewMapProperties()))) {
         emit DocumentReset();
     }
@@ -149,6 +150,7 @@ void FileCommands::OnFileNew()
     if (!SaveModified()) {
         return;
     }
+    emit AboutToReset();
     if (document_.NewDocument()) {
         emit DocumentReset();
     }
@@ -173,6 +175,7 @@ bool FileCommands::OpenFile(const QString& path)
     if (!SaveModified()) {
         return false;
     }
+    emit AboutToReset();
     OpenResult result = OpenResult::Failed;
     {
         BusyTask task(*this, QString("Opening %1...").arg(FileName(path)));

@@ -50,6 +50,8 @@ public:
     bool SaveModified();
 
 signals:
+    // Before New and Open replace the map: the last chance to note where the view stands.
+    void AboutToReset();
     // After New and Open: the view starts over and the title changes.
     void DocumentReset();
     void TitleChanged();

@@ -8,6 +8,7 @@
 #include <QDropEvent>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScreen>
 #include <QSettings>
 #include <QUrl>
 
@@ -21,10 +22,14 @@
 #include "app/MaterialsBar.h"
 #include "app/MessageBoxSink.h"
 #include "app/RecentFileList.h"
+#include "app/ShortcutsDialog.h"
 #include "app/SpriteListCtrl.h"
 #include "app/ToolCommands.h"
+#include "app/ViewMemory.h"
 #include "data/GameData.h"
 #include "model/TessarkDoc.h"
+#include "render/FirstView.h"
+#include "render/ViewGeometry.h"
 #include "view/TessarkView.h"
 
 namespace tessark {
@@ -52,7 +57,7 @@ CMainFrame::CMainFrame(const EditorContext& context, QWidget* parent)
 
     materialsBar_ = new CMyBar(context.data.materials, context.data.items, context.renderer, this);
     addDockWidget(Qt::LeftDockWidgetArea, materialsBar_);
-    resizeDocks({materialsBar_}, {CMyBar::kDefaultWidth}, Qt::Horizontal);
+    resizeDocks({materialsBar_}, {materialsBar_->DefaultWidth()}, Qt::Horizontal);
 
     statusBar_ = new CMainStatusBar(this);
     setStatusBar(statusBar_);
@@ -64,7 +69,13 @@ CMainFrame::CMainFrame(const EditorContext& context, QWidget* parent)
     ConnectCommands();
     ConnectViewCommands();
     toolCommands_ = new ToolCommands(*commands_, *view_, *this);
-    RestoreBarState();
+    if (!RestoreBarState()) {
+        // The first start fills the screen.
+        if (const QScreen* current = screen()) {
+            setGeometry(current->availableGeometry());
+        }
+        setWindowState(windowState() | Qt::WindowMaximized);
+    }
     context_.messages.SetParent(this);
     // Long reads and writes show how far they are; the window repaints meanwhile, but takes
     // no input until they are done.
@@ -82,6 +93,7 @@ CMainFrame::~CMainFrame()
 {
     context_.document.SetProgressListener({});
     if (!stateSaved_) {
+        RememberView();
         SaveBarState();
     }
 }
@@ -110,6 +122,10 @@ void CMainFrame::ConnectCommands()
         CAboutDlg about(this);
         about.exec();
     });
+    handle(KeyboardShortcuts, [this] {
+        CShortcutsDialog shortcuts(*commands_, this);
+        shortcuts.exec();
+    });
     handle(ViewStatusBar, [this] {
         statusBar_->setVisible(!statusBar_->isVisible());
         UpdateCommandChecks();
@@ -122,6 +138,7 @@ void CMainFrame::ConnectCommands()
     handle(NextPane, [this] { FocusNextPane(true); });
     handle(PreviousPane, [this] { FocusNextPane(false); });
 
+    connect(fileCommands_, &FileCommands::AboutToReset, this, &CMainFrame::RememberView);
     connect(fileCommands_, &FileCommands::DocumentReset, this, &CMainFrame::OnDocumentReset);
     connect(fileCommands_, &FileCommands::TitleChanged, this, &CMainFrame::UpdateTitle);
     connect(fileCommands_, &FileCommands::TaskStarted, statusBar_, &CMainStatusBar::BeginTask);
@@ -245,8 +262,29 @@ void CMainFrame::OnDocumentReset()
     // New and Open reset the brush: the palette shows the type it paints now.
     materialsBar_->ShowTypeInPalette(context_.document.currentItemKey);
     view_->OnInitialUpdate();
+    PlaceView();
     UpdateTitle();
     UpdateCommandChecks();
+}
+
+void CMainFrame::RememberView() const
+{
+    const QString path = ToDisplayText(context_.document.GetPathName());
+    if (viewPlaced_ && !path.isEmpty()) {
+        ViewMemory::Remember(path, {view_->CenterTile(), view_->Zoom()});
+    }
+}
+
+void CMainFrame::PlaceView()
+{
+    viewPlaced_ = true;
+    if (const std::optional<ViewPlace> place = ViewMemory::Recall(ToDisplayText(context_.document.GetPathName()))) {
+        view_->SetZoom(place->zoom);
+        view_->CenterOnWhenShown(place->center);
+    } else if (const std::optional<Position> center =
+                   FirstViewCenter(context_.document, ViewGeometry::kGroundFloor)) {
+        view_->CenterOnWhenShown(*center);
+    }
 }
 
 void CMainFrame::UpdateTitle()
@@ -275,7 +313,7 @@ void CMainFrame::SaveBarState() const
     settings.endGroup();
 }
 
-void CMainFrame::RestoreBarState()
+bool CMainFrame::RestoreBarState()
 {
     QSettings settings;
     settings.beginGroup(kBarStateSection);
@@ -288,6 +326,7 @@ void CMainFrame::RestoreBarState()
     if (!state.isEmpty()) {
         restoreState(state);
     }
+    return !geometry.isEmpty();
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
@@ -313,6 +352,7 @@ void CMainFrame::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    RememberView();
     SaveBarState();
     stateSaved_ = true;
     event->accept();

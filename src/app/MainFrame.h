@@ -56,7 +56,11 @@ public:
 
     // The bars' docking places and sizes, under the name "Materials".
     void SaveBarState() const;
-    void RestoreBarState();
+    // False when nothing was kept: the first start.
+    bool RestoreBarState();
+
+    // Notes where the view stands on the open map, for its next opening.
+    void RememberView() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -68,6 +72,9 @@ private:
     void ConnectCommands();
     void ConnectViewCommands();
     void OnDocumentReset();
+    // A map the view has shown before opens where the user left it; another one where its
+    // content is.
+    void PlaceView();
     void UpdateCommandChecks();
     void FocusNextPane(bool forward);
 
@@ -82,6 +89,8 @@ private:
     FileCommands* fileCommands_;
     ToolCommands* toolCommands_ = nullptr;
     bool stateSaved_ = false;
+    // The view has been placed on the open map (a fresh window's view shows no map yet).
+    bool viewPlaced_ = false;
 };
 
 }  // namespace tessark

@@ -87,6 +87,7 @@ MainMenus BuildMainMenus(QMenuBar& bar, CommandTable& commands, QWidget& window)
     }
 
     QMenu* help = bar.addMenu("&Help");
+    AddItem(*help, commands, KeyboardShortcuts, "Keyboard shortcuts");
     AddItem(*help, commands, About, "&About Tessark...");
 
     for (int id : {MultiFloorSelect, ViewStatusBar, ViewToolbar, ShowAnimations, ShowShade, ShowSpawns,

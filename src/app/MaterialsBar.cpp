@@ -17,9 +17,12 @@ public:
     MaterialsBarContents(QWidget* parent) : QWidget(parent) {}
 
     QWidget* box = nullptr;
-    QWidget* palette = nullptr;
+    CSpriteListCtrl* palette = nullptr;
 
-    QSize sizeHint() const override { return {CMyBar::kDefaultWidth, CMyBar::kDefaultHeight}; }
+    QSize sizeHint() const override
+    {
+        return {palette != nullptr ? palette->WidthForColumns(2) : 0, CMyBar::kDefaultHeight};
+    }
     QSize minimumSizeHint() const override { return {60, 80}; }
 
 protected:
@@ -36,6 +39,11 @@ protected:
 };
 
 }  // namespace
+
+int CMyBar::DefaultWidth() const
+{
+    return palette_->WidthForColumns(2);
+}
 
 CMyBar::CMyBar(const CMaterialList& materials, const ItemDatabase& items, SpriteRenderer& renderer,
                QWidget* parent)

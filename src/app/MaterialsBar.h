@@ -17,7 +17,6 @@ class SpriteRenderer;
 class CMyBar final : public QDockWidget {
     Q_OBJECT
 public:
-    static constexpr int kDefaultWidth = 125;
     static constexpr int kDefaultHeight = 250;
 
     CMyBar(const CMaterialList& materials, const ItemDatabase& items, SpriteRenderer& renderer,
@@ -26,6 +25,9 @@ public:
     // Shows the first material holding the key with the key's row selected; when no material
     // holds it, no row is selected.
     void ShowTypeInPalette(int32_t key);
+
+    // Wide enough for the palette's id and name columns.
+    int DefaultWidth() const;
 
     QComboBox& MaterialBox() const { return *materialBox_; }
     CSpriteListCtrl& Palette() const { return *palette_; }

@@ -55,6 +55,15 @@ int CSpriteListCtrl::SelectionMark() const
     return rows.isEmpty() ? -1 : rows.first().row();
 }
 
+int CSpriteListCtrl::WidthForColumns(int columns) const
+{
+    int width = 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < columns && column < PaletteModel::ColumnCount; ++column) {
+        width += header()->sectionSize(column);
+    }
+    return width;
+}
+
 int CSpriteListCtrl::TopRow() const
 {
     return model_->rowCount() == 0 ? -1 : indexAt(QPoint(0, 0)).row();

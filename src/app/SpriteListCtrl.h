@@ -43,6 +43,8 @@ public:
     // The selected row, -1 when none.
     int SelectionMark() const;
     int TopRow() const;
+    // The width that shows the first columns whole, with the frame and the scroll bar.
+    int WidthForColumns(int columns) const;
     int FocusedRow() const;
     int32_t KeyAt(int row) const;
     const std::map<int, ViewState>& SavedStates() const { return savedStates_; }

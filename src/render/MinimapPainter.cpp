@@ -13,6 +13,12 @@ void MinimapPainter::Recenter(const TileSpan& viewSpan, int viewFloor, int clien
     floor = viewFloor;
 }
 
+Rect MinimapPainter::ViewOutline(const TileSpan& viewSpan) const
+{
+    return {viewSpan.firstColumn - originX, viewSpan.firstRow - originY, viewSpan.lastColumn + 1 - originX,
+            viewSpan.lastRow + 1 - originY};
+}
+
 uint32_t MinimapPainter::TilePixel(const CTessarkDoc& document, int64_t x, int64_t y, int floor)
 {
     // The tile store keeps the low 16 bits of a coordinate: beyond them lies no tile.

@@ -28,6 +28,8 @@ public:
     // The pixel value of the tile at (x, y) of the floor; black for none. The map view's minimap
     // and the command-line tool's picture both colour their pixels with this.
     static uint32_t TilePixel(const CTessarkDoc& document, int64_t x, int64_t y, int floor);
+    // The pixels of the view's visible tiles, to outline them.
+    Rect ViewOutline(const TileSpan& viewSpan) const;
     // The tile a click at a pixel names; none left of or above the map.
     std::optional<Position> TileAt(Point pixel) const;
 };

@@ -159,4 +159,17 @@ std::optional<Point> ViewGeometry::CenterOn(int x, int y, int z, int clientWidth
     return Point{static_cast<int>(tile * left * zoom_), static_cast<int>(tile * top * zoom_)};
 }
 
+Position ViewGeometry::CenteredTile(int clientWidth, int clientHeight, Point scroll, int mapWidth,
+                                   int mapHeight) const
+{
+    const TileSpan span =
+        VisibleTileSpan(ClientToDrawing(Rect{0, 0, clientWidth, clientHeight}, scroll), mapWidth, mapHeight);
+    // CenterOn scrolls to whole tiles of TileUnitsCeil x zoom pixels.
+    const double tile = std::max(1.0, TileUnitsCeil() * static_cast<double>(zoom_));
+    const int left = static_cast<int>(std::floor((scroll.x + 0.01) / tile));
+    const int top = static_cast<int>(std::floor((scroll.y + 0.01) / tile));
+    return {left + (span.lastColumn - span.firstColumn) / 2, top + (span.lastRow - span.firstRow) / 2,
+            currentFloor_};
+}
+
 }  // namespace tessark

@@ -2,6 +2,8 @@
 
 #include <optional>
 
+#include "model/Position.h"
+
 #include "platform/Rect.h"
 
 namespace tessark {
@@ -79,6 +81,9 @@ public:
     // changes) when the tile lies beyond the map's width or height.
     std::optional<Point> CenterOn(int x, int y, int z, int clientWidth, int clientHeight, Point scroll,
                                   int mapWidth, int mapHeight);
+    // The way back: the tile (on the current floor) that CenterOn put in the middle for this
+    // scroll position, so that centring on it again keeps the view where it is.
+    Position CenteredTile(int clientWidth, int clientHeight, Point scroll, int mapWidth, int mapHeight) const;
 
 private:
     float zoom_ = 1.0f;

@@ -1,9 +1,13 @@
 #include "view/Minimap.h"
 
+#include <algorithm>
+
 #include <QImage>
+#include <QResizeEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScreen>
 
 #include "view/TessarkView.h"
 
@@ -15,15 +19,46 @@ CMinimap::CMinimap(CTessarkView& view, QWidget* parent) : QDialog(parent, Qt::To
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
-    setWindowTitle(QString());
-    setFixedSize(kClientWidth, kClientHeight);
+    setWindowTitle("Minimap");
+    setMinimumSize(kMinimumSize, kMinimumSize);
+    // A whole 512 x 512 map, or as much as a small screen leaves room for.
+    int size = kDefaultSize;
+    if (const QScreen* current = view.screen()) {
+        size = std::max(kMinimumSize, std::min(size, current->availableGeometry().height() / 2));
+    }
+    resize(size, size);
     Recenter();
+}
+
+QRect CMinimap::Outline() const
+{
+    const Rect outline = painter_.ViewOutline(view_.VisibleTileSpan());
+    return QRect(outline.left, outline.top, outline.Width(), outline.Height());
+}
+
+void CMinimap::UpdateOutline(const QRect& outline)
+{
+    if (outline.isEmpty()) {
+        return;
+    }
+    // The four edges only: the pixels inside are not touched by the outline.
+    update(QRect(outline.left(), outline.top(), outline.width(), 1));
+    update(QRect(outline.left(), outline.bottom(), outline.width(), 1));
+    update(QRect(outline.left(), outline.top(), 1, outline.height()));
+    update(QRect(outline.right(), outline.top(), 1, outline.height()));
 }
 
 void CMinimap::Recenter()
 {
     painter_.Recenter(view_.VisibleTileSpan(), view_.CurrentFloor(), width(), height());
+    outline_ = Outline();
     update();
+}
+
+void CMinimap::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    Recenter();
 }
 
 void CMinimap::InvalidateTile(int32_t x, int32_t y, int32_t z)
@@ -50,15 +85,18 @@ void CMinimap::OnViewScrolled()
     painter_.Recenter(view_.VisibleTileSpan(), painter_.floor, width(), height());
     const int dx = oldX - painter_.originX;
     const int dy = oldY - painter_.originY;
+    // The pixels already shown move along; only the strip that came in is painted, and the
+    // outline where it was and where it is now.
     if (dx == 0 && dy == 0) {
-        return;
-    }
-    // The pixels already shown move along; only the strip that came in is painted.
-    if (dx > -width() && dx < width() && dy > -height() && dy < height()) {
+        UpdateOutline(outline_);
+    } else if (dx > -width() && dx < width() && dy > -height() && dy < height()) {
         scroll(dx, dy);
+        UpdateOutline(outline_.translated(dx, dy));
     } else {
         update();
     }
+    outline_ = Outline();
+    UpdateOutline(outline_);
 }
 
 void CMinimap::paintEvent(QPaintEvent* event)
@@ -79,6 +117,11 @@ void CMinimap::paintEvent(QPaintEvent* event)
     for (const QRect& rect : region) {
         painter.drawImage(rect.topLeft(), image, rect);
     }
+    painter.setClipRegion(region);
+    painter.setPen(QColor::fromRgba(kOutlineColor));
+    painter.setBrush(Qt::NoBrush);
+    // A pen of one pixel draws right and bottom one pixel further: the rectangle is one smaller.
+    painter.drawRect(outline_.adjusted(0, 0, -1, -1));
 }
 
 void CMinimap::mousePressEvent(QMouseEvent* event)

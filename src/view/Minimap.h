@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDialog>
+#include <QRect>
+#include <QRgb>
 #include <cstdint>
 
 #include "platform/Surface.h"
@@ -10,14 +12,16 @@ namespace tessark {
 
 class CTessarkView;
 
-// A small tool window showing the map around the view's visible area, one pixel per tile, on
-// the view's floor. A click centres the view on the clicked tile.
+// A tool window titled "Minimap" showing the map around the view's visible area, one pixel per
+// tile, on the view's floor, with the visible area outlined. A click centres the view on the
+// clicked tile. It opens large enough for a whole 512 x 512 map and can be resized.
 class CMinimap final : public QDialog {
     Q_OBJECT
 public:
-    // About 126 x 126 dialog units.
-    static constexpr int kClientWidth = 189;
-    static constexpr int kClientHeight = 205;
+    static constexpr int kDefaultSize = 512;
+    static constexpr int kMinimumSize = 128;
+    // The outline of the view's visible area.
+    static constexpr QRgb kOutlineColor = 0xFFFFFF40;
 
     CMinimap(CTessarkView& view, QWidget* parent = nullptr);
 
@@ -32,15 +36,22 @@ public:
     int OriginX() const { return painter_.originX; }
     int OriginY() const { return painter_.originY; }
     int Floor() const { return painter_.floor; }
+    // The outlined rectangle, in the window's pixels.
+    QRect Outline() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    // Repaints the pixels under an outline drawn there.
+    void UpdateOutline(const QRect& outline);
+
     CTessarkView& view_;
     MinimapPainter painter_;
     Surface image_;
+    QRect outline_;
 };
 
 }  // namespace tessark

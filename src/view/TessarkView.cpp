@@ -81,6 +81,7 @@ CTessarkView::~CTessarkView()
 void CTessarkView::OnInitialUpdate()
 {
     initialized_ = true;
+    pendingCenter_.reset();
     UpdateMapScrollSizes();
     // The status bar shows the cursor's tile from the start, not only once the mouse moves:
     // the tile under the mouse, or the one at the window's corner when the mouse is elsewhere.
@@ -514,10 +515,53 @@ void CTessarkView::paintEvent(QPaintEvent* event)
     lastPaintMs_ = static_cast<double>(timer.nsecsElapsed()) / 1e6;
 }
 
+void CTessarkView::CenterOnWhenShown(const Position& position)
+{
+    if (isVisible()) {
+        pendingCenter_.reset();
+        CenterTwice(position);
+    } else {
+        pendingCenter_ = position;
+    }
+}
+
+void CTessarkView::CenterTwice(const Position& position)
+{
+    // CenterOn measures from the window's current span, which the map's edge cuts short; the
+    // second call measures from the span around the tile, so CenterTile names it again.
+    CenterOn(position);
+    CenterOn(position);
+}
+
+void CTessarkView::ApplyPendingCenter()
+{
+    if (pendingCenter_ && isVisible()) {
+        const Position center = *pendingCenter_;
+        pendingCenter_.reset();
+        CenterTwice(center);
+    }
+}
+
+void CTessarkView::showEvent(QShowEvent* event)
+{
+    QAbstractScrollArea::showEvent(event);
+    ApplyPendingCenter();
+}
+
+Position CTessarkView::CenterTile() const
+{
+    return geometry_.CenteredTile(viewport()->width(), viewport()->height(), ScrollPosition(), document_.width,
+                                  document_.height);
+}
+
 void CTessarkView::resizeEvent(QResizeEvent* event)
 {
     QAbstractScrollArea::resizeEvent(event);
     UpdateScrollBars();
+    ApplyPendingCenter();
+    if (minimap_) {
+        minimap_->OnViewScrolled();
+    }
     if (initialized_) {
         InvalidateAll();
     }

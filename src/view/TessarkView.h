@@ -4,6 +4,7 @@
 #include <QBasicTimer>
 #include <QPointer>
 #include <cstdint>
+#include <optional>
 
 #include "model/Position.h"
 #include "platform/Surface.h"
@@ -55,6 +56,10 @@ public:
     // Scrolls so that the tile lies in the middle and switches to its floor; nothing for a
     // tile beyond the map's width or height.
     void CenterOn(const Position& position);
+    // As CenterOn, or, while the window is not shown yet, once it is shown with its size.
+    void CenterOnWhenShown(const Position& position);
+    // The tile in the middle of the window as CenterOn names it, on the current floor.
+    Position CenterTile() const;
     Point ScrollPosition() const;
     void ScrollTo(Point position);
     // The window's tiles: first and last column and row.
@@ -120,6 +125,7 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -135,6 +141,8 @@ protected:
 
 private:
     void UpdateScrollBars();
+    void ApplyPendingCenter();
+    void CenterTwice(const Position& position);
     Position TileAt(QPoint windowPoint) const;
     void StartAnimationTimer();
     void StopAnimationTimer();
@@ -149,6 +157,7 @@ private:
     uint16_t animationCounter_ = 0;
     Surface buffer_;
     bool initialized_ = false;
+    std::optional<Position> pendingCenter_;
     Position cursorTile_{0, 0, ViewGeometry::kGroundFloor};
     QBasicTimer animationTimer_;
     QPointer<CMinimap> minimap_;

@@ -87,7 +87,7 @@ TEST_F(MainFrameTest, MenusCarryTheirTextsInOrder)
     EXPECT_EQ(floors.first(), "+7");
     EXPECT_EQ(floors[7], "Ground floor");
     EXPECT_EQ(floors.last(), "-8");
-    EXPECT_EQ(MenuTexts(*TopMenu(frame, "&Help")), QStringList({"&About Tessark..."}));
+    EXPECT_EQ(MenuTexts(*TopMenu(frame, "&Help")), QStringList({"Keyboard shortcuts", "&About Tessark..."}));
 }
 
 TEST_F(MainFrameTest, CommandsOfLaterToolsArePresentButDisabled)

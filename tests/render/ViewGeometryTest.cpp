@@ -105,5 +105,26 @@ TEST(ViewGeometryTest, CenterOnAndScrollLimits)
     EXPECT_EQ(geometry.ClampScroll({50, 50}, 2000, 320, 100, 100), (Point{0, 50}));
 }
 
+TEST(ViewGeometryTest, CenteredTileLeadsBackToWhereCenterOnWent)
+{
+    for (const float zoom : {1.0f, 0.75f, 0.5f, 0.25f}) {
+        for (const int floor : {7, 4, 10}) {
+            SCOPED_TRACE(testing::Message() << "zoom " << zoom << ", floor " << floor);
+            ViewGeometry geometry;
+            geometry.SetZoom(zoom);
+            // From the map's corner the span is cut at the edge: a second call measures from the
+            // span around the tile.
+            const std::optional<Point> near = geometry.CenterOn(700, 650, floor, 1000, 700, {0, 0}, 2000, 2000);
+            ASSERT_TRUE(near.has_value());
+            const std::optional<Point> scroll = geometry.CenterOn(700, 650, floor, 1000, 700, *near, 2000, 2000);
+            ASSERT_TRUE(scroll.has_value());
+            const Position center = geometry.CenteredTile(1000, 700, *scroll, 2000, 2000);
+            EXPECT_EQ(center, (Position{700, 650, floor}));
+            // Centring on it again keeps the view where it is.
+            EXPECT_EQ(geometry.CenterOn(center.x, center.y, center.z, 1000, 700, *scroll, 2000, 2000), scroll);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace tessark

@@ -58,6 +58,7 @@ class ToolInputTest : public ::testing::Test {
 protected:
     ToolInputTest()
     {
+        frame.showNormal();  // the first start fills the screen
         frame.resize(900, 700);
         frame.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&frame));

@@ -40,6 +40,7 @@ class ViewTest : public ::testing::Test {
 protected:
     ViewTest()
     {
+        frame.showNormal();  // the first start fills the screen
         frame.resize(900, 700);
         frame.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&frame));
@@ -327,7 +328,7 @@ TEST_F(ViewTest, MinimapFollowsTheViewAndAClickCentresIt)
     EXPECT_EQ(view.ScrollPosition(), start);
 
     // A click centres the view on the tile under it and the minimap on the view.
-    const QPoint click(150, 170);
+    const QPoint click(minimap->width() / 2 + 60, minimap->height() / 2 + 70);
     const Position target{static_cast<int32_t>(minimap->OriginX() + click.x()),
                           static_cast<int32_t>(minimap->OriginY() + click.y()), 7};
     QTest::mouseClick(minimap, Qt::LeftButton, {}, click);

@@ -1,0 +1,170 @@
+#include <QHeaderView>
+#include <QScreen>
+#include <QSettings>
+#include <QTableWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "app/CommandIds.h"
+#include "app/CommandTable.h"
+#include "app/EditorTestWorld.h"
+#include "app/MainFrame.h"
+#include "app/MaterialsBar.h"
+#include "app/ModalScript.h"
+#include "app/SpriteListCtrl.h"
+#include "model/TessarkDoc.h"
+#include "view/Minimap.h"
+#include "view/TessarkView.h"
+
+namespace tessark::test {
+namespace {
+
+constexpr int32_t kGroundKey = 0;  // grass
+
+class DesktopMemoryTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        frame.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+    }
+
+    // A map holding the tiles and, when wanted, one town; saved under the name, then the
+    // editor is back on a new map.
+    QString SaveMap(const std::string& name, std::initializer_list<Position> tiles, const Position* temple = nullptr)
+    {
+        CTessarkDoc& document = world.Document();
+        document.NewDocument();
+        for (const Position& tile : tiles) {
+            world.Place(kGroundKey, tile.x, tile.y, tile.z);
+        }
+        if (temple != nullptr) {
+            Town* town = document.Towns().GetTown(1, true);
+            town->templeX = temple->x;
+            town->templeY = temple->y;
+            town->templeZ = temple->z;
+        }
+        EXPECT_EQ(document.OnSaveDocument(world.File(name)), SaveResult::Saved);
+        document.NewDocument();
+        return world.QFile(name);
+    }
+
+    EditorTestWorld world;
+    CMainFrame& frame = world.Frame();
+    CTessarkView& view = frame.View();
+};
+
+TEST_F(DesktopMemoryTest, FirstStartFillsTheScreenWithAWideMaterialsBarLaterStartsRestoreTheWindow)
+{
+    const QRect available = frame.screen()->availableGeometry();
+    EXPECT_EQ(frame.frameGeometry().size(), available.size());
+    const QHeaderView& columns = *frame.MaterialsBar().Palette().header();
+    EXPECT_GE(frame.MaterialsBar().Palette().viewport()->width(), columns.sectionSize(0) + columns.sectionSize(1));
+
+    frame.showNormal();
+    frame.setGeometry(40, 50, 640, 480);
+    QApplication::processEvents();
+    const QRect placed = frame.geometry();
+    CMainFrame& second = world.RestartFrame();
+    second.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&second));
+    EXPECT_FALSE(second.isMaximized());
+    EXPECT_EQ(second.geometry(), placed);
+}
+
+TEST_F(DesktopMemoryTest, MapsOpenOnTheirContentAndReopenWhereTheUserLeftThem)
+{
+    const QString plain = SaveMap("plain.qzbm", {{60, 70, 7}, {100, 110, 7}, {5, 5, 6}});
+    const Position temple{200, 150, 7};
+    const QString town = SaveMap("town.qzbm", {{20, 20, 7}, temple}, &temple);
+
+    // Never seen: the middle of the ground floor's tiles, or the first town's temple.
+    ASSERT_TRUE(frame.OpenFile(plain));
+    EXPECT_EQ(view.CenterTile(), (Position{80, 90, 7}));
+    ASSERT_TRUE(frame.OpenFile(town));
+    EXPECT_EQ(view.CenterTile(), temple);
+
+    // Left elsewhere, on another floor and zoom: reopened there, also after a restart.
+    view.SetZoom(0.5f);
+    view.CenterOn({150, 40, 6});
+    const Position left = view.CenterTile();
+    EXPECT_EQ(left.z, 6);
+    ASSERT_TRUE(frame.OpenFile(plain));
+    EXPECT_EQ(view.CenterTile(), (Position{80, 90, 7}));
+    ASSERT_TRUE(frame.OpenFile(town));
+    EXPECT_EQ(view.Zoom(), 0.5f);
+    EXPECT_EQ(view.CenterTile(), left);
+
+    CMainFrame& second = world.RestartFrame();
+    second.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&second));
+    ASSERT_TRUE(second.OpenFile(town));
+    EXPECT_EQ(second.View().Zoom(), 0.5f);
+    EXPECT_EQ(second.View().CenterTile(), left);
+    // Kept in the settings, not in the map.
+    EXPECT_EQ(QSettings().value("Views/Maps/size").toInt(), 2);
+}
+
+TEST_F(DesktopMemoryTest, MinimapIsTitledAndOutlinesTheVisibleAreaThroughScrollAndZoom)
+{
+    ASSERT_TRUE(frame.OpenFile(SaveMap("plain.qzbm", {{60, 70, 7}, {300, 310, 7}})));
+    view.ShowMinimap();
+    CMinimap& minimap = *view.Minimap();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&minimap));
+    EXPECT_EQ(minimap.windowTitle(), "Minimap");
+    EXPECT_GE(minimap.width(), 256);
+
+    const auto expectOutline = [&](const char* when) {
+        SCOPED_TRACE(when);
+        const TileSpan span = view.VisibleTileSpan();
+        const QRect outline = minimap.Outline();
+        EXPECT_EQ(outline.left() + minimap.OriginX(), span.firstColumn);
+        EXPECT_EQ(outline.right() + minimap.OriginX(), span.lastColumn);
+        EXPECT_EQ(outline.bottom() + minimap.OriginY(), span.lastRow);
+        const QImage shot = minimap.grab().toImage();
+        const QRgb outlineColor = QColor::fromRgba(CMinimap::kOutlineColor).rgb();
+        for (const QPoint corner : {outline.topLeft(), outline.bottomRight()}) {
+            if (minimap.rect().contains(corner)) {
+                EXPECT_EQ(shot.pixel(corner), outlineColor) << corner.x() << "," << corner.y();
+            }
+        }
+        const QPoint inside = outline.center();
+        EXPECT_NE(shot.pixel(inside), outlineColor);
+        return outline;
+    };
+    const QRect atStart = expectOutline("opened");
+    view.ScrollTo({view.ScrollPosition().x + 320, view.ScrollPosition().y + 96});
+    expectOutline("scrolled");
+    view.SetZoom(0.5f);
+    const QRect zoomedOut = expectOutline("zoomed out");
+    EXPECT_GT(zoomedOut.width(), atStart.width() * 3 / 2);
+}
+
+TEST_F(DesktopMemoryTest, KeyboardShortcutsListEveryAcceleratorWithItsCommand)
+{
+    ModalScript script;
+    QStringList lines;
+    script.Then([&](QWidget* modal) {
+        lines << modal->windowTitle();
+        if (const auto* table = modal->findChild<QTableWidget*>()) {
+            for (int row = 0; row < table->rowCount(); ++row) {
+                lines << table->item(row, 0)->text() + " = " + table->item(row, 1)->text();
+            }
+        }
+        qobject_cast<QDialog*>(modal)->accept();
+    });
+    frame.Commands().Action(command::KeyboardShortcuts)->trigger();
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_EQ(lines.takeFirst(), "Keyboard shortcuts");
+    EXPECT_EQ(lines.size(), static_cast<qsizetype>(frame.Commands().Accelerators().size()));
+    for (const QString& line : lines) {
+        EXPECT_FALSE(line.startsWith(" = ") || line.endsWith(" = ")) << line.toStdString();
+    }
+    EXPECT_TRUE(lines.contains("Ctrl+S = Save"));
+    EXPECT_TRUE(lines.contains("Ctrl+Z, Alt+Backspace = Undo"));
+    EXPECT_TRUE(lines.contains("Keypad + = One floor up"));
+    EXPECT_TRUE(lines.contains("Shift+F6 = Previous pane"));
+}
+
+}  // namespace
+}  // namespace tessark::test
