@@ -34,7 +34,7 @@ dpkg-deb --field "$deb" Package Version Depends Recommends Section Installed-Siz
 
 step "lintian"
 desktop-file-validate "$here/tessark.desktop"
-lintian --fail-on error --suppress-tags no-manual-page "$deb"
+lintian --fail-on error "$deb"
 
 # --- The clean root ---------------------------------------------------------------------
 mkdir -p "$cache/archives/partial"

@@ -3,6 +3,7 @@
 #include "data/ItemDatabase.h"
 #include "edit/BrushSize.h"
 #include "edit/EditCommandIds.h"
+#include "edit/PropertiesTarget.h"
 #include "edit/StrokeBatch.h"
 #include "edit/ToolContext.h"
 #include "model/TessarkDoc.h"
@@ -49,6 +50,10 @@ bool EditCommands::IsEnabled(int commandId) const
     switch (commandId) {
     case command::kSelect:
         return context_.CurrentTool() == ToolKind::Select && ItemIsSelected();
+    case command::kProperties:
+        return context_.CurrentTool() == ToolKind::Select &&
+               HasPropertiesDialog(
+                   PropertiesTargetFor(context_.Document(), context_.SelectedThing()).dialog);
     case command::kSetHouseExit:
     case command::kDeselectHouse:
         return context_.SelectedHouse() != nullptr;
@@ -143,6 +148,9 @@ ToolOutcome EditCommands::Run(int commandId)
     switch (commandId) {
     case command::kSelect:
         return SelectBrushType();
+    case command::kProperties:
+        outcome.openProperties = true;
+        return outcome;
     case command::kSetHouseExit:
         return SetHouseExit();
     case command::kSelectHouse:

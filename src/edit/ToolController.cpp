@@ -92,6 +92,16 @@ ToolOutcome ToolController::LeftDoubleClick(Modifiers modifiers)
     return outcome;
 }
 
+ToolOutcome ToolController::ChosenThingEdited()
+{
+    ToolOutcome outcome;
+    if (const ThingAt chosen = context_.SelectedThing()) {
+        context_.AddThingArea(*chosen.thing, chosen.position, outcome);
+        outcome.changed.Add(chosen.position, 1, 1, true);
+    }
+    return outcome;
+}
+
 std::optional<ContextMenuModel> ToolController::ContextMenu(const Position& tile,
                                                             ToolOutcome& outcome)
 {

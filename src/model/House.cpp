@@ -21,6 +21,19 @@ House::~House()
     }
 }
 
+void House::RemoveDoor(uint32_t doorId)
+{
+    const auto found = std::find(doors_.begin(), doors_.end(), doorId);
+    if (found != doors_.end()) {
+        doors_.erase(found);
+    }
+}
+
+bool House::HasDoor(uint32_t doorId) const
+{
+    return std::find(doors_.begin(), doors_.end(), doorId) != doors_.end();
+}
+
 void House::AddTile(CTile* tile)
 {
     if (!tile) {

@@ -38,6 +38,9 @@ public:
     std::span<CTile* const> GetTiles() const { return tiles_; }
 
     void AddDoor(uint32_t doorId) { doors_.push_back(doorId); }
+    // Removes the first occurrence only: a list read from a damaged map may hold an id twice.
+    void RemoveDoor(uint32_t doorId);
+    bool HasDoor(uint32_t doorId) const;
     std::span<const uint32_t> GetDoors() const { return doors_; }
 
     // One "house" element: writing adds it after the current one; reading takes the current one.

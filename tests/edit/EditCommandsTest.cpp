@@ -185,7 +185,7 @@ TEST_F(EditCommandsTest, ContextMenuOffersWhatAppliesAtTheCursor)
                                                 command::kDelete, command::kSelect,
                                                 command::kProperties}));
     EXPECT_TRUE(MenuItem(*menu, command::kSelect)->enabled);
-    EXPECT_FALSE(MenuItem(*menu, command::kProperties)->enabled);
+    EXPECT_TRUE(MenuItem(*menu, command::kProperties)->enabled);
     EXPECT_EQ(MenuItem(*menu, command::kCut)->text, "Cu&t\tCtrl+X");
 
     // A house tile: "Select house".

@@ -380,7 +380,7 @@ TEST_F(ToolInputTest, ContextMenusOfferTheirLinesPerCase)
     EXPECT_EQ(thing.name, "ContextMenu133");
     EXPECT_EQ(thing.texts, QStringList({"Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V", "&Delete\tDel",
                                         "Select", "Properties"}));
-    EXPECT_EQ(thing.enabled, QList<bool>({true, true, false, true, true, false}));
+    EXPECT_EQ(thing.enabled, QList<bool>({true, true, false, true, true, true}));
 
     SeenMenu house = RightClick(At(31, 30));
     EXPECT_TRUE(house.texts.contains("Select house"));
