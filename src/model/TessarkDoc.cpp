@@ -293,12 +293,19 @@ void CTessarkDoc::PasteCopyBuffer(const Position& origin)
         if (!IsInsideMap(target) || target.z < 0 || target.z >= kFloorCount) {
             continue;
         }
-        // The blocks carry no house id: a house flag without a house would make a house tile
-        // that no house lists.
-        if (tile->HasFlags(CTile::kHouseFlag) && !houses_.FindHouse(tile->GetHouseId())) {
+        // The blocks carry no house id (only a move gives one back): a house flag without a
+        // house would make a house tile that no house lists.
+        House* house = tile->HasFlags(CTile::kHouseFlag) && tile->GetHouseId() != 0
+                           ? houses_.FindHouse(tile->GetHouseId())
+                           : nullptr;
+        if (!house) {
             tile->SetFlags(tile->GetFlags() & ~CTile::kHouseFlag);
+            tile->SetHouseId(0);
         }
         CTile* placed = SetTile(std::move(tile), target.x, target.y, target.z);
+        if (placed && house) {
+            house->AddTile(placed);
+        }
         for (size_t i = 0; placed && i < placed->GetThingCount(); ++i) {
             uniqueIds_.Register(placed->GetThing(i)->GetUniqueId());
         }
