@@ -55,6 +55,7 @@ enum Id : int {
     Cut = 57635,
     Paste = 57637,
     Undo = 57643,
+    Redo = 57644,
     About = 57664,
     Exit = 57665,
     NextPane = 57680,

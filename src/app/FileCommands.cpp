@@ -239,6 +239,8 @@ void FileCommands::OnImport()
         BusyTask task(*this, QString("Importing %1...").arg(FileName(*path)));
         ImportMap(document_, FromDisplayText(*path));
     }
+    // An import is an undoable edit.
+    emit TitleChanged();
 }
 
 void FileCommands::OnLoadTemplate()
@@ -248,6 +250,7 @@ void FileCommands::OnLoadTemplate()
         return;
     }
     LoadTemplateFile(document_, FromDisplayText(*path));
+    emit TitleChanged();
 }
 
 void FileCommands::OnProperties()

@@ -50,6 +50,7 @@ MainMenus BuildMainMenus(QMenuBar& bar, CommandTable& commands, QWidget& window)
 
     QMenu* edit = bar.addMenu("&Edit");
     AddItem(*edit, commands, Undo, "&Undo\tCtrl+Z");
+    AddItem(*edit, commands, Redo, "&Redo\tCtrl+Y");
     edit->addSeparator();
     AddItem(*edit, commands, MultiFloorSelect, "Multiple floor selection");
     edit->addSeparator();
@@ -115,6 +116,7 @@ void AddMainAccelerators(QWidget& window, CommandTable& commands)
     commands.AddAccelerator(window, FileSave, {key(Qt::CTRL | Qt::Key_S)});
     commands.AddAccelerator(window, Import, {key(Qt::CTRL | Qt::Key_I)});
     commands.AddAccelerator(window, Undo, Keys{key(Qt::CTRL | Qt::Key_Z), key(Qt::ALT | Qt::Key_Backspace)});
+    commands.AddAccelerator(window, Redo, Keys{key(Qt::CTRL | Qt::Key_Y), key(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     commands.AddAccelerator(window, Cut, Keys{key(Qt::CTRL | Qt::Key_X), key(Qt::SHIFT | Qt::Key_Delete)});
     commands.AddAccelerator(window, Copy, Keys{key(Qt::CTRL | Qt::Key_C), key(Qt::CTRL | Qt::Key_Insert)});
     commands.AddAccelerator(window, Paste, Keys{key(Qt::CTRL | Qt::Key_V), key(Qt::SHIFT | Qt::Key_Insert)});

@@ -26,6 +26,8 @@ CMainToolBar::CMainToolBar(CommandTable& commands, const MainMenus& menus, QWidg
     commands.SetHelp(Cut, "Cut the selection and put it on the Clipboard\nCut");
     commands.SetHelp(Copy, "Copy the selection and put it on the Clipboard\nCopy");
     commands.SetHelp(Paste, "Insert Clipboard contents\nPaste");
+    commands.SetHelp(Undo, "Undo the last action\nUndo");
+    commands.SetHelp(Redo, "Redo the previously undone action\nRedo");
     commands.SetHelp(SelectTool, "Select Tool: Use to select/set properties to an item\nSelect Tool (S)");
     commands.SetHelp(MoveTool, "Move Tool: Use to move a selection marquee\nMove Tool (M)");
     commands.SetHelp(SelectionTool, "Selection Tool: Use to create selections\nSelection Tool (R)");
@@ -38,7 +40,7 @@ CMainToolBar::CMainToolBar(CommandTable& commands, const MainMenus& menus, QWidg
     commands.SetHelp(About, "Display program information, version number and copyright\nAbout");
 
     const int buttons[] = {NewMap,  OpenMap,       FileSave, Cut,    Copy,
-                           Paste,   SelectTool,    MoveTool, SelectionTool,
+                           Paste,   Undo,       Redo,      SelectTool,    MoveTool, SelectionTool,
                            PaintBrush, Eraser,     ProtectionZoneTool, SpawnTool,
                            HouseTool,  About};
     for (int id : buttons) {

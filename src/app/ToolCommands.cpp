@@ -24,7 +24,8 @@ ToolCommands::ToolCommands(CommandTable& commands, CTessarkView& view, CMainFram
         Handle(BrushSize::EraserCommand(radius), true);
     }
     for (int id : {command::kSelect, command::kSetHouseExit, command::kSelectHouse,
-                   command::kDeselectHouse, command::kCut, command::kCopy, command::kDelete}) {
+                   command::kDeselectHouse, command::kCut, command::kCopy, command::kDelete,
+                   command::kUndo, command::kRedo}) {
         Handle(id, false);
     }
 
@@ -46,6 +47,8 @@ ToolCommands::ToolCommands(CommandTable& commands, CTessarkView& view, CMainFram
     connect(&input, &ViewToolInput::ContextCommandChosen, this,
             [this](int id) { commands_.Trigger(id); });
     connect(&view_, &CTessarkView::FloorChanged, this, &ToolCommands::Refresh);
+    // File commands and dialogs change the undo history too.
+    connect(&frame_.Files(), &FileCommands::TitleChanged, this, &ToolCommands::Refresh);
     // A new map forgets the chosen thing and house.
     connect(&frame_.Files(), &FileCommands::DocumentReset, this, [this] {
         Refresh();
@@ -69,6 +72,9 @@ void ToolCommands::Refresh()
     for (int id : handled_) {
         QAction* action = commands_.Action(id);
         action->setEnabled(tools.IsEnabled(id));
+        if (id == command::kUndo || id == command::kRedo) {
+            action->setText(QString::fromStdString(tools.Text(id)));
+        }
         if (action->isCheckable()) {
             action->setChecked(tools.IsChecked(id));
         }

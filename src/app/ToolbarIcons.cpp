@@ -85,6 +85,21 @@ void Draw(QPainter& p, int id)
         p.drawRect(4, 1, 4, 2);
         DrawPage(p, 6, 2);
         break;
+    case Undo:
+    case Redo: {
+        // A curved arrow turning left for undo, mirrored for redo.
+        if (id == Redo) {
+            p.translate(kWidth, 0);
+            p.scale(-1, 1);
+        }
+        p.setPen(QPen(QColor(40, 60, 150), 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawArc(3, 3, 11, 10, 0, 200 * 16);
+        p.setPen(Qt::black);
+        p.setBrush(QColor(40, 60, 150));
+        p.drawPolygon(QPolygon({QPoint(0, 8), QPoint(6, 8), QPoint(3, 12)}));
+        break;
+    }
     case SelectTool:
         DrawArrow(p);
         break;

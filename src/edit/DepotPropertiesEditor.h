@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "model/Position.h"
+
 namespace tessark {
 
 class CDepotItem;
@@ -15,8 +17,10 @@ public:
     static constexpr int64_t kMinDepotId = 1;
     static constexpr int64_t kMaxDepotId = 100;
 
-    // The depot must stay on the map until the editor is gone.
-    DepotPropertiesEditor(CTessarkDoc& document, CDepotItem& depot);
+    // The depot must stay on the map until the editor is gone. Given its position, OK is a
+    // step that undo takes back.
+    DepotPropertiesEditor(CTessarkDoc& document, CDepotItem& depot,
+                          std::optional<Position> position = std::nullopt);
 
     int64_t DepotId() const { return opened_; }
 
@@ -27,6 +31,7 @@ public:
 private:
     CTessarkDoc& document_;
     CDepotItem& depot_;
+    std::optional<Position> position_;
     int64_t opened_;
 };
 

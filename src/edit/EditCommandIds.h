@@ -34,6 +34,10 @@ inline constexpr int kDeselectHouse = 32928;
 inline constexpr int kSetHouseExit = 32930;
 inline constexpr int kSelectHouse = 32932;
 
+// History.
+inline constexpr int kUndo = 57643;
+inline constexpr int kRedo = 57644;
+
 // Clipboard.
 inline constexpr int kCopy = 57634;
 inline constexpr int kCut = 57635;

@@ -6,6 +6,8 @@
 #include "edit/PropertiesTarget.h"
 #include "edit/StrokeBatch.h"
 #include "edit/ToolContext.h"
+#include "edit/UndoStack.h"
+#include "model/EditStep.h"
 #include "model/TessarkDoc.h"
 #include "model/ThingFactory.h"
 
@@ -17,8 +19,8 @@ size_t ToolIndex(ToolKind kind) { return static_cast<size_t>(kind); }
 }  // namespace
 
 EditCommands::EditCommands(ToolContext& context,
-                           const std::array<bool, kAllTools.size()>& available)
-    : context_(context), available_(available), clipboard_(context)
+                           const std::array<bool, kAllTools.size()>& available, UndoStack& undo)
+    : context_(context), available_(available), clipboard_(context), undo_(undo)
 {
 }
 
@@ -69,6 +71,10 @@ bool EditCommands::IsEnabled(int commandId) const
         return clipboard_.CanPaste(offers_);
     case command::kDelete:
         return clipboard_.CanDelete();
+    case command::kUndo:
+        return undo_.CanUndo();
+    case command::kRedo:
+        return undo_.CanRedo();
     default:
         return false;
     }
@@ -97,6 +103,10 @@ std::string EditCommands::Text(int commandId) const
         return BrushSize::Text(*radius);
     }
     switch (commandId) {
+    case command::kUndo:
+        return undo_.CanUndo() ? "&Undo " + undo_.UndoName() + "\tCtrl+Z" : "&Undo\tCtrl+Z";
+    case command::kRedo:
+        return undo_.CanRedo() ? "&Redo " + undo_.RedoName() + "\tCtrl+Y" : "&Redo\tCtrl+Y";
     case command::kCut:
         return "Cu&t\tCtrl+X";
     case command::kCopy:
@@ -157,12 +167,20 @@ ToolOutcome EditCommands::Run(int commandId)
         return SelectHouse();
     case command::kDeselectHouse:
         return DeselectHouse();
-    case command::kCut:
+    case command::kCut: {
+        EditStep step(context_.Document(), "Cut");
         return clipboard_.Cut();
+    }
     case command::kCopy:
         return clipboard_.Copy();
-    case command::kDelete:
+    case command::kDelete: {
+        EditStep step(context_.Document(), "Delete");
         return clipboard_.Delete();
+    }
+    case command::kUndo:
+        return UndoOrRedo(false);
+    case command::kRedo:
+        return UndoOrRedo(true);
     default:
         return outcome;
     }
@@ -173,7 +191,26 @@ ToolOutcome EditCommands::Paste(const ClipboardContents& contents)
     if (!IsEnabled(command::kPaste)) {
         return {};
     }
+    EditStep step(context_.Document(), "Paste");
     return clipboard_.Paste(contents);
+}
+
+ToolOutcome EditCommands::UndoOrRedo(bool redo)
+{
+    ToolOutcome outcome;
+    const std::optional<UndoStack::Result> result = redo ? undo_.Redo() : undo_.Undo();
+    if (!result) {
+        return outcome;
+    }
+    // Things the tools point at may have been replaced by their recorded copies.
+    context_.ForgetSelectedThing();
+    outcome.changed = result->changed;
+    outcome.reveal = result->focus;
+    outcome.houseTintsChanged = result->housesChanged;
+    outcome.mapSettingsChanged = result->settingsChanged;
+    outcome.houseStatusChanged = true;
+    outcome.refreshItemInfo = true;
+    return outcome;
 }
 
 ToolOutcome EditCommands::SelectTool(ToolKind kind)
@@ -214,6 +251,7 @@ ToolOutcome EditCommands::SetHouseExit()
 {
     House* house = context_.SelectedHouse();
     const Position& cursor = context_.CursorTile();
+    EditStep step(context_.Document(), "Set House Exit");
     house->entryX = cursor.x;
     house->entryY = cursor.y;
     house->entryZ = cursor.z;
@@ -252,6 +290,7 @@ ToolOutcome EditCommands::FillGround(const TileArea& visible)
     }
     CTessarkDoc& document = context_.Document();
     const int32_t typeKey = document.currentItemKey;
+    EditStep step(document, "Fill Ground");
     StrokeBatch batch(document);
     for (int32_t x = visible.left; x <= visible.right; ++x) {
         for (int32_t y = visible.top; y <= visible.bottom; ++y) {

@@ -13,6 +13,7 @@
 namespace tessark {
 
 class ToolContext;
+class UndoStack;
 
 // What a dialog did to a house, for the tools that show or use it.
 enum class HouseChange { Deleted, Changed };
@@ -30,7 +31,8 @@ public:
     };
 
     // available: which tools this build has (the others' commands stay disabled).
-    EditCommands(ToolContext& context, const std::array<bool, kAllTools.size()>& available);
+    EditCommands(ToolContext& context, const std::array<bool, kAllTools.size()>& available,
+                 UndoStack& undo);
 
     bool IsToolAvailable(ToolKind kind) const;
 
@@ -65,6 +67,7 @@ public:
 
 private:
     ToolOutcome SelectTool(ToolKind kind);
+    ToolOutcome UndoOrRedo(bool redo);
     ToolOutcome SelectBrushType();
     ToolOutcome SetHouseExit();
     ToolOutcome SelectHouse();
@@ -76,6 +79,7 @@ private:
     std::array<bool, kAllTools.size()> available_;
     ClipboardCommands clipboard_;
     ClipboardOffers offers_;
+    UndoStack& undo_;
 };
 
 }  // namespace tessark

@@ -36,6 +36,9 @@ void HouseTool::Toggle(ToolContext& context, ToolOutcome& outcome)
     if (!house || !tile || !tile->GetGround()) {
         return;
     }
+    if (!tile->HasFlags(CTile::kHouseFlag) || tile->GetHouseId() == house->GetId()) {
+        document.NoteTileChange(cursor);
+    }
     if (house->HasTile(tile)) {
         house->RemoveTile(tile);
     } else if (tile->HasFlags(CTile::kHouseFlag) && tile->GetHouseId() != house->GetId()) {

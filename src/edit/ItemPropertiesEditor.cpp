@@ -1,6 +1,7 @@
 #include "edit/ItemPropertiesEditor.h"
 
 #include "data/ItemDatabase.h"
+#include "model/EditStep.h"
 #include "model/House.h"
 #include "model/Item.h"
 #include "model/TeleportItem.h"
@@ -186,6 +187,8 @@ std::optional<PropertiesProblem> ItemPropertiesEditor::Submit(const ItemProperti
     if (auto problem = CheckIds(entered)) {
         return problem;
     }
+    EditStep step(document_, "Item Properties");
+    document_.NoteTileChange(position_);
     UpdateUniqueIds(static_cast<uint32_t>(*entered.uniqueId));
     if (opened_.doorMode) {
         UpdateDoorIds(static_cast<uint32_t>(*entered.doorId));

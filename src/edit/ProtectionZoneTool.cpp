@@ -25,6 +25,7 @@ void ProtectionZoneTool::Toggle(ToolContext& context, ToolOutcome& outcome)
     if (!tile || !tile->GetGround()) {
         return;
     }
+    document.NoteTileChange(cursor);
     tile->SetProtectionZone(!tile->IsProtectionZone());
     context.AddThingArea(*tile->GetGround(), cursor, outcome);
     document.SetModifiedFlag(true);

@@ -4,6 +4,7 @@
 #include "edit/ToolContext.h"
 #include "edit/ToolOutcome.h"
 #include "edit/TopmostThing.h"
+#include "model/EditStep.h"
 #include "model/TessarkDoc.h"
 #include "model/ThingFactory.h"
 #include "platform/ArchiveReader.h"
@@ -126,6 +127,7 @@ void SelectTool::DoubleClick(ToolContext& context, Modifiers modifiers, ToolOutc
         return;
     }
     if (selected.thing->Kind() == ThingKind::Creature && modifiers.ctrl) {
+        EditStep step(context.Document(), "Turn Creature");
         CCreature& creature = static_cast<CCreature&>(*selected.thing);
         creature.SetDirection((creature.GetDirection() + 1) % 4);
         context.Document().SetModifiedFlag(true);

@@ -4,6 +4,7 @@
 
 #include "edit/ClipboardCommands.h"
 #include "edit/ToolContext.h"
+#include "model/EditStep.h"
 #include "model/TessarkDoc.h"
 #include "platform/ArchiveReader.h"
 #include "platform/ArchiveWriter.h"
@@ -48,6 +49,8 @@ ToolOutcome TileDrag::Finish(DropEffect result)
 {
     ToolOutcome outcome;
     if (source_ && !droppedHere_ && result == DropEffect::Move) {
+        // The tiles went to another map: taking them away here is this map's own step.
+        EditStep step(context_.Document(), "Move");
         clipboard_.DeleteTiles(outcome);
     }
     source_ = false;
@@ -117,6 +120,7 @@ ToolOutcome TileDrag::Drop(DropEffect effect)
     Leave();
     const bool moveHere = effect == DropEffect::Move && source_;
     droppedHere_ = source_;
+    EditStep step(context_.Document(), effect == DropEffect::Move ? "Move" : "Drop");
     if (moveHere) {
         clipboard_.DeleteTiles(outcome);
     }

@@ -29,16 +29,41 @@ std::array<bool, kAllTools.size()> Availability(
     return available;
 }
 
+const char* StepName(ToolKind kind)
+{
+    switch (kind) {
+    case ToolKind::PaintBrush:
+        return "Paint";
+    case ToolKind::Eraser:
+        return "Erase";
+    case ToolKind::ProtectionZone:
+        return "Protection Zone";
+    case ToolKind::House:
+        return "House Tiles";
+    case ToolKind::Spawn:
+        return "Spawn";
+    case ToolKind::Select:
+    case ToolKind::Move:
+    case ToolKind::Selection:
+        break;
+    }
+    return "Move";
+}
+
 }  // namespace
 
 ToolController::ToolController(CTessarkDoc& document)
-    : document_(document), context_(document), tools_(MakeTools()),
-      commands_(context_, Availability(tools_)), drag_(context_, commands_.Clipboard())
+    : document_(document), undo_(document), context_(document), tools_(MakeTools()),
+      commands_(context_, Availability(tools_), undo_), drag_(context_, commands_.Clipboard())
 {
     document_.AddViewHintListener(*this);
 }
 
-ToolController::~ToolController() { document_.RemoveViewHintListener(*this); }
+ToolController::~ToolController()
+{
+    EndStroke();
+    document_.RemoveViewHintListener(*this);
+}
 
 Tool* ToolController::ActiveTool() const
 {
@@ -61,9 +86,21 @@ ToolOutcome ToolController::MouseMove(const Position& tile, bool leftHeld, Modif
     return outcome;
 }
 
+void ToolController::EndStroke()
+{
+    if (strokeOpen_) {
+        strokeOpen_ = false;
+        document_.EndStep();
+    }
+}
+
 ToolOutcome ToolController::LeftPress(Modifiers modifiers)
 {
     ToolOutcome outcome;
+    // Press to release is one step.
+    EndStroke();
+    document_.BeginStep(StepName(context_.CurrentTool()));
+    strokeOpen_ = true;
     if (Tool* tool = ActiveTool()) {
         tool->Press(context_, modifiers, outcome);
     }
@@ -80,6 +117,7 @@ ToolOutcome ToolController::LeftRelease(Modifiers modifiers)
     if (context_.MouseCaptured()) {
         context_.ReleaseMouse(outcome);
     }
+    EndStroke();
     return outcome;
 }
 

@@ -11,6 +11,7 @@
 #include "edit/Tool.h"
 #include "edit/ToolContext.h"
 #include "edit/ToolOutcome.h"
+#include "edit/UndoStack.h"
 #include "platform/ViewHint.h"
 
 namespace tessark {
@@ -49,6 +50,11 @@ public:
     // selection.
     ToolOutcome SelectRect(const SelectionTool::View& view, const Rect& client, bool keep);
 
+    // Ends the step of a stroke whose button release never came (a drag took it).
+    void EndStroke();
+    UndoStack& Undo() { return undo_; }
+    const UndoStack& Undo() const { return undo_; }
+
     // What the view outlines around the cursor tile for the active tool: none, or the square
     // of the brush or eraser radius (0 for one tile).
     std::optional<int> CursorFrameRadius() const;
@@ -62,6 +68,8 @@ private:
     Tool* ActiveTool() const;
 
     CTessarkDoc& document_;
+    UndoStack undo_;
+    bool strokeOpen_ = false;
     ToolContext context_;
     std::array<std::unique_ptr<Tool>, kAllTools.size()> tools_;
     EditCommands commands_;

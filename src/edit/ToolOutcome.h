@@ -19,6 +19,10 @@ struct ToolOutcome {
     ChangedArea changed;
     // The whole view.
     bool repaintView = false;
+    // Scroll to this tile when it is off-screen (where an undo or redo changed the map).
+    std::optional<Position> reveal;
+    // The map's size may have changed: the scroll range follows.
+    bool mapSettingsChanged = false;
     // The house tints changed: repaint when they are drawn (zoom class 2 or more).
     bool houseTintsChanged = false;
     // The active tool changed: update the tool checks and the cursor frame.

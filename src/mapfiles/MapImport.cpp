@@ -2,6 +2,7 @@
 
 #include "mapfiles/QzbmReader.h"
 #include "mapfiles/TemplateLoader.h"
+#include "model/EditStep.h"
 #include "model/TessarkDoc.h"
 #include "platform/MessageSink.h"
 #include "platform/ViewHint.h"
@@ -55,7 +56,11 @@ bool ImportMap(CTessarkDoc& document, const std::string& path)
     // The file read whole: merged now for real, with its messages shown this time. Should it
     // have changed in between and fail after all, the message still comes.
     document.SetProgressListener(half(50));
-    const bool read = LoadQzbm(document, path, true);
+    bool read = false;
+    {
+        EditStep step(document, "Import");
+        read = LoadQzbm(document, path, true);
+    }
     document.SetProgressListener(progress);
     document.UpdateAllViews({ViewHintKind::All});
     if (!read) {
@@ -73,8 +78,11 @@ bool LoadTemplateFile(CTessarkDoc& document, const std::string& path)
         trial.ShowFailure(document, path);
         return false;
     }
-    document.groundTemplate = std::move(trial.staging.groundTemplate);
-    document.templateLoaded = 1;
+    {
+        EditStep step(document, "Load Template");
+        document.groundTemplate = std::move(trial.staging.groundTemplate);
+        document.templateLoaded = 1;
+    }
     document.Messages().ShowMessage(kTemplateLoadedMessage, MessageIcon::Information);
     return true;
 }

@@ -346,6 +346,10 @@ bool QzbmReader::ReadTile(uint32_t node, uint8_t nodeType, int32_t baseX, int32_
     std::unique_ptr<CTile> dropped;
     CTile* tile = nullptr;
     const bool onMap = FloorIndex(z) >= 0 && registry_.AdmitTile(position);
+    if (merge_ && onMap) {
+        // An import is undone tile by tile.
+        document_.NoteTileChange(position);
+    }
     if (!onMap) {
         dropped = std::make_unique<CTile>();
         tile = dropped.get();

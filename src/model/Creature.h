@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "model/Item.h"
 
 namespace tessark {
@@ -16,6 +18,7 @@ public:
     explicit CCreature(int32_t typeKey) : CItem(typeKey) {}
 
     ThingKind Kind() const override { return ThingKind::Creature; }
+    std::unique_ptr<CItem> Clone() const override { return std::make_unique<CCreature>(*this); }
 
     uint32_t GetSpawnTime() const { return spawnTime_; }
     void SetSpawnTime(uint32_t seconds) { spawnTime_ = seconds; }

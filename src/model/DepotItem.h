@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "model/Item.h"
 
 namespace tessark {
@@ -10,6 +12,7 @@ public:
     explicit CDepotItem(int32_t typeKey) : CItem(typeKey) {}
 
     ThingKind Kind() const override { return ThingKind::Depot; }
+    std::unique_ptr<CItem> Clone() const override { return std::make_unique<CDepotItem>(*this); }
 
     uint32_t GetDepotId() const { return depotId_; }
     void SetDepotId(uint32_t depotId) { depotId_ = depotId; }

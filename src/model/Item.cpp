@@ -22,6 +22,14 @@ CItem::CItem(int32_t typeKey) : typeKey_(static_cast<uint16_t>(typeKey)) {}
 
 CItem::~CItem() = default;
 
+CItem::CItem(const CItem& other)
+    : CThing(other), typeKey_(other.typeKey_), count_(other.count_),
+      extras_(other.extras_ ? std::make_unique<Extras>(*other.extras_) : nullptr)
+{
+}
+
+std::unique_ptr<CItem> CItem::Clone() const { return std::unique_ptr<CItem>(new CItem(*this)); }
+
 int32_t CItem::ApplyCountRules(const ItemType& type, int32_t count)
 {
     if (type.stackable) {

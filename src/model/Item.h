@@ -25,6 +25,8 @@ public:
     ~CItem() override;
 
     ThingKind Kind() const override { return ThingKind::Item; }
+    // An exact copy, unique id included, of the same class.
+    virtual std::unique_ptr<CItem> Clone() const;
 
     // The count a new item of this type keeps: 1..100 for stackables and runes, 0..255 for
     // splashes and fluid containers, otherwise (and when out of range) 1.
@@ -97,6 +99,7 @@ public:
 protected:
     // For the classes with extra data: count 1 whatever the type.
     explicit CItem(int32_t typeKey);
+    CItem(const CItem& other);
 
     // The attributes every item writes and reads; the classes with extra data add theirs after.
     void WriteXmlAttributes(CMarkup& xml, const ItemDatabase& database) const;

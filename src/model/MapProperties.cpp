@@ -1,5 +1,7 @@
 #include "model/MapProperties.h"
 
+#include "model/EditRecorder.h"
+#include "model/EditStep.h"
 #include "model/TessarkDoc.h"
 
 namespace tessark {
@@ -40,6 +42,7 @@ MapProperties ReadMapProperties(const CTessarkDoc& document)
 
 void ApplyMapProperties(CTessarkDoc& document, const MapProperties& properties)
 {
+    EditStep step(document, "Map Properties");
     StoreSettings(document, properties);
     document.SetModifiedFlag(true);
 }
@@ -50,6 +53,10 @@ bool NewMapWithProperties(CTessarkDoc& document, const MapProperties& properties
     const bool reset = document.NewDocument();
     if (reset) {
         StoreSettings(document, properties);
+        // The settings are where the new map starts, not a step to undo.
+        if (EditRecorder* recorder = document.GetEditRecorder()) {
+            recorder->Reset();
+        }
     }
     document.SetTitleOverride("");
     return reset;

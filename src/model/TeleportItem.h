@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "model/Item.h"
 
 namespace tessark {
@@ -10,6 +12,7 @@ public:
     explicit CTeleportItem(int32_t typeKey) : CItem(typeKey) {}
 
     ThingKind Kind() const override { return ThingKind::Teleport; }
+    std::unique_ptr<CItem> Clone() const override { return std::make_unique<CTeleportItem>(*this); }
 
     uint32_t GetDestX() const { return destX_; }
     uint32_t GetDestY() const { return destY_; }

@@ -6,6 +6,7 @@
 
 #include "data/ItemDatabase.h"
 #include "model/Creature.h"
+#include "model/EditRecorder.h"
 #include "model/LoadError.h"
 #include "model/MapFormat.h"
 #include "model/MapPath.h"
@@ -63,11 +64,69 @@ void CTessarkDoc::UpdateAllViews(const ViewHint& hint)
     }
 }
 
+void CTessarkDoc::BeginStep(std::string_view name)
+{
+    if (recorder_) {
+        recorder_->BeginStep(name);
+    }
+}
+
+void CTessarkDoc::EndStep()
+{
+    if (recorder_) {
+        recorder_->EndStep();
+    }
+}
+
+void CTessarkDoc::NoteTileChange(const Position& position)
+{
+    if (recorder_ && FloorIndex(position.z) >= 0) {
+        recorder_->BeforeTileChange(position);
+    }
+}
+
+void CTessarkDoc::SetModifiedFlag(bool modified)
+{
+    modified_ = modified;
+    if (!recorder_) {
+        return;
+    }
+    // Cleared, the flag says that the map as it is now is the saved one.
+    if (modified) {
+        recorder_->MarkedModified();
+    } else {
+        recorder_->Saved();
+    }
+}
+
+void CTessarkDoc::RestoreTile(const Position& position, std::unique_ptr<CTile> tile)
+{
+    if (FloorIndex(position.z) < 0) {
+        return;
+    }
+    DestroyTile(tiles_.Take(position.x, position.y, position.z));
+    if (!tile) {
+        return;
+    }
+    CTile* placed = tiles_.Put(position.x, position.y, position.z, std::move(tile));
+    for (size_t i = 0; i < placed->GetThingCount(); ++i) {
+        uniqueIds_.Register(placed->GetThing(i)->GetUniqueId());
+    }
+    if (placed->HasFlags(CTile::kHouseFlag)) {
+        if (House* house = houses_.FindHouse(placed->GetHouseId())) {
+            const uint32_t flags = placed->GetFlags();
+            house->AddTile(placed);
+            placed->SetFlags(flags);
+        }
+    }
+}
+
 CTile* CTessarkDoc::SetTile(std::unique_ptr<CTile> tile, int32_t x, int32_t y, int32_t z)
 {
     if (FloorIndex(z) < 0) {
         return nullptr;
     }
+    NoteTileChange({x, y, z});
     CTile* stored = StoreTile(std::move(tile), x, y, z);
     SetModifiedFlag(true);
     return stored;
@@ -78,6 +137,7 @@ void CTessarkDoc::RemoveTile(int32_t x, int32_t y, int32_t z)
     if (FloorIndex(z) < 0) {
         return;
     }
+    NoteTileChange({x, y, z});
     DestroyTile(tiles_.Take(x, y, z));
     SetModifiedFlag(true);
 }
@@ -128,6 +188,7 @@ void CTessarkDoc::AddThing(std::unique_ptr<CThing> thing, int32_t x, int32_t y, 
     std::unique_ptr<CItem> item(static_cast<CItem*>(thing.release()));
     const int32_t typeKey = item->GetTypeKey();
     const bool isGround = item->IsGround(database_);
+    NoteTileChange({x, y, z});
 
     if (CTile* tile = GetTile(x, y, z)) {
         const int32_t oldGroundKey = tile->GetGround() ? tile->GetGround()->GetTypeKey() : -1;
@@ -175,6 +236,7 @@ void CTessarkDoc::RemoveThing(CThing* thing, int32_t x, int32_t y, int32_t z)
     if (!tile) {
         return;
     }
+    NoteTileChange({x, y, z});
     std::unique_ptr<CItem> item = tile->RemoveThing(static_cast<CItem*>(thing));
     if (!item) {
         return;
@@ -336,6 +398,9 @@ bool CTessarkDoc::OnNewDocument()
     DeleteContents();
     pathName_.clear();
     SetModifiedFlag(false);
+    if (recorder_) {
+        recorder_->Reset();
+    }
     UpdateAllViews({ViewHintKind::All});
     return true;
 }
@@ -356,8 +421,11 @@ OpenResult CTessarkDoc::OnOpenDocument(const std::string& path)
     errorDetail = staging.errorDetail;
     if (read) {
         TakeContents(staging);
-        UpdateAllViews({ViewHintKind::All});
         SetModifiedFlag(false);
+        if (recorder_) {
+            recorder_->Reset();
+        }
+        UpdateAllViews({ViewHintKind::All});
         return OpenResult::Opened;
     }
     if (!ReportLoadError(path, staging.Tiles().Size() > 0)) {
@@ -367,8 +435,11 @@ OpenResult CTessarkDoc::OnOpenDocument(const std::string& path)
     staging.spawnFile_.clear();
     staging.houseFile_.clear();
     TakeContents(staging);
-    UpdateAllViews({ViewHintKind::All});
+    if (recorder_) {
+        recorder_->Reset();
+    }
     SetModifiedFlag(true);
+    UpdateAllViews({ViewHintKind::All});
     return OpenResult::Salvaged;
 }
 

@@ -23,6 +23,7 @@ namespace tessark {
 class ArchiveReader;
 class ArchiveWriter;
 class CThing;
+class EditRecorder;
 class ItemDatabase;
 class MapFormat;
 class MessageSink;
@@ -75,6 +76,19 @@ public:
     void AddViewHintListener(ViewHintListener& listener);
     void RemoveViewHintListener(ViewHintListener& listener);
     void UpdateAllViews(const ViewHint& hint);
+
+    // --- Undo. The recorder (not owned; null: none) hears of every step and tile change.
+    void SetEditRecorder(EditRecorder* recorder) { recorder_ = recorder; }
+    EditRecorder* GetEditRecorder() const { return recorder_; }
+    // Group the edits between them into one undoable step (see EditStep); nested pairs fold.
+    void BeginStep(std::string_view name);
+    void EndStep();
+    // Call before changing a tile or one of its items in place (flags, house, item fields).
+    void NoteTileChange(const Position& position);
+    // Puts back a recorded tile (null: none) without marking the map modified or telling the
+    // views: the old tile's ids go, the new one's are registered, and a house tile is listed by
+    // its house again with its flags as recorded.
+    void RestoreTile(const Position& position, std::unique_ptr<CTile> tile);
 
     // --- Tiles (x, y use their low 16 bits; a z whose low 8 bits are >= 16 holds nothing).
     CTile* GetTile(int32_t x, int32_t y, int32_t z) const { return tiles_.Get(x, y, z); }
@@ -161,7 +175,11 @@ public:
     void SetTitle(const std::string& title);
     const std::string& GetTitle() const { return title_; }
     bool IsModified() const { return modified_; }
-    void SetModifiedFlag(bool modified = true) { modified_ = modified; }
+    // The recorder hears of it: modified, the map changed outside its steps; not modified, the
+    // map as it is now is the saved state.
+    void SetModifiedFlag(bool modified = true);
+    // Sets the flag as the undo stack computes it, telling nobody.
+    void RestoreModifiedFlag(bool modified) { modified_ = modified; }
 
     // Side-file names are kept without a directory: a name from a map cannot reach outside the
     // map's folder.
@@ -207,6 +225,7 @@ private:
 
     ItemDatabase& database_;
     MessageSink& messages_;
+    EditRecorder* recorder_ = nullptr;
     std::vector<ViewHintListener*> listeners_;
     std::vector<std::unique_ptr<MapFormat>> formats_;
     ProgressListener progress_;

@@ -20,7 +20,6 @@ class CThing {
 public:
     CThing() = default;
     virtual ~CThing() = default;
-    CThing(const CThing&) = delete;
     CThing& operator=(const CThing&) = delete;
 
     virtual ThingKind Kind() const = 0;
@@ -45,6 +44,10 @@ public:
     virtual void Store(ArchiveWriter& archive) const;
     // False (with the archive's error set) when the data ends early or cannot be taken.
     virtual bool Load(ArchiveReader& archive);
+
+protected:
+    // For the items' Clone.
+    CThing(const CThing&) = default;
 };
 
 }  // namespace tessark

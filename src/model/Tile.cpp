@@ -23,6 +23,22 @@ CItem* CTile::GetThing(size_t index) const
     return index < size_ ? Items()[index] : nullptr;
 }
 
+std::unique_ptr<CTile> CTile::Clone() const
+{
+    auto copy = std::make_unique<CTile>();
+    if (ground_) {
+        copy->ground_ = ground_->Clone().release();
+    }
+    for (uint32_t i = 0; i < size_; ++i) {
+        copy->InsertAt(i, Items()[i]->Clone().release());
+    }
+    copy->topCount_ = topCount_;
+    copy->hangingCount_ = hangingCount_;
+    copy->flags_ = flags_;
+    copy->houseId_ = houseId_;
+    return copy;
+}
+
 void CTile::AddThing(const ItemDatabase& database, std::unique_ptr<CItem> item, bool replace)
 {
     if (!item) {

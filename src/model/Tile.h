@@ -52,6 +52,9 @@ public:
         return {Items() + topCount_ + hangingCount_, size_ - topCount_ - hangingCount_};
     }
 
+    // An exact copy: items in the same lists and order, flags and house id.
+    std::unique_ptr<CTile> Clone() const;
+
     // Destroys the ground and every item; flags and house id stay.
     void Clear();
 

@@ -67,7 +67,13 @@ void ViewToolInput::SelectRect(const QRect& rect, Qt::KeyboardModifiers modifier
                                   client, modifiers.testFlag(Qt::ShiftModifier)));
 }
 
-void ViewToolInput::FinishDrag(DropEffect result) { Apply(controller_->Drag().Finish(result)); }
+void ViewToolInput::FinishDrag(DropEffect result)
+{
+    ToolOutcome outcome = controller_->Drag().Finish(result);
+    // The drag took the button release: the press's step ends here.
+    controller_->EndStroke();
+    Apply(outcome);
+}
 
 void ViewToolInput::DropTiles(DropEffect effect) { Apply(controller_->Drag().Drop(effect)); }
 
@@ -237,6 +243,15 @@ void ViewToolInput::Apply(const ToolOutcome& outcome)
     }
     if (outcome.repaintView || (outcome.houseTintsChanged && view_.ZoomClass() >= 2)) {
         viewport->update();
+    }
+    if (outcome.mapSettingsChanged) {
+        view_.UpdateMapScrollSizes();
+    }
+    if (const auto& reveal = outcome.reveal) {
+        const QRect rect = TileAreaRect({reveal->x, reveal->y, reveal->x, reveal->y, reveal->z});
+        if (reveal->z != view_.CurrentFloor() || !viewport->rect().intersects(rect)) {
+            view_.CenterOn(*reveal);
+        }
     }
     if (outcome.toolChanged) {
         InvalidateCursorFrame(controller_->Context().CursorTile());

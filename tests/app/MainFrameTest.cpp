@@ -72,7 +72,7 @@ TEST_F(MainFrameTest, MenusCarryTheirTextsInOrder)
               QStringList({"&New\tCtrl+N", "&Open...\tCtrl+O", "Import...\tCtrl+I", "-", "Load template...", "-",
                            "&Save\tCtrl+S", "Save &As...", "-", "Recent File", "-", "Properties", "E&xit"}));
     EXPECT_EQ(MenuTexts(*TopMenu(frame, "&Edit")),
-              QStringList({"&Undo\tCtrl+Z", "-", "Multiple floor selection", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C",
+              QStringList({"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "Multiple floor selection", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C",
                            "&Paste\tCtrl+V"}));
     EXPECT_EQ(MenuTexts(*TopMenu(frame, "&View")),
               QStringList({"&Status Bar", "&Toolbar", "-", "Windows", "Show animations", "Show shade",
@@ -99,7 +99,7 @@ TEST_F(MainFrameTest, CommandsOfLaterToolsArePresentButDisabled)
         EXPECT_TRUE(Enabled(id)) << id;
     }
     // Nothing selected, no cursor on the map: the clipboard commands and the move tool wait.
-    for (int id : {Undo, Cut, Copy, Paste, Delete, MoveTool, Overview, VerifyMap, EditTowns,
+    for (int id : {Undo, Redo, Cut, Copy, Paste, Delete, MoveTool, Overview, VerifyMap, EditTowns,
                    EditHouses, DeselectHouse}) {
         ASSERT_NE(commands.Action(id), nullptr) << id;
         EXPECT_FALSE(Enabled(id)) << id;
@@ -119,7 +119,7 @@ TEST_F(MainFrameTest, ToolbarButtonsInOrderWithThreeDropDowns)
     for (const QAction* action : frame.ToolBar().actions()) {
         ids << action->data().toInt();
     }
-    EXPECT_EQ(ids, QList<int>({NewMap, OpenMap, FileSave, Cut, Copy, Paste, SelectTool, MoveTool, SelectionTool,
+    EXPECT_EQ(ids, QList<int>({NewMap, OpenMap, FileSave, Cut, Copy, Paste, Undo, Redo, SelectTool, MoveTool, SelectionTool,
                                PaintBrush, Eraser, ProtectionZoneTool, SpawnTool, HouseTool, About}));
     EXPECT_EQ(frame.ToolBar().iconSize(), QSize(16, 15));
     const std::pair<int, QStringList> dropDowns[] = {

@@ -1,0 +1,295 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <random>
+
+#include "edit/BrushSize.h"
+#include "edit/EditCommandIds.h"
+#include "edit/ItemPropertiesEditor.h"
+#include "edit/UndoWorld.h"
+#include "mapfiles/MapImport.h"
+#include "model/MapProperties.h"
+#include "model/Spawn.h"
+#include "support/ScratchDirectory.h"
+
+namespace tessark {
+namespace {
+
+using namespace edit_test;
+
+bool HasGround(const CTile& tile) { return tile.GetGround() != nullptr; }
+
+bool HoldsUniqueId(const CTile& tile)
+{
+    for (size_t i = 0; i < tile.GetThingCount(); ++i) {
+        if (tile.GetThing(i)->GetUniqueId() != 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The key of an ordinary item somewhere on the map, for the brush.
+int32_t PlainKey(const UndoWorld& world)
+{
+    const Position at = world.FindTile(7, [](const CTile& t) { return !t.GetOrdinaryItems().empty(); });
+    return world.document.GetTile(at)->GetOrdinaryItems().front()->GetTypeKey();
+}
+
+void Paint(UndoWorld& world, int32_t key, int radius, std::initializer_list<Position> tiles)
+{
+    world.Run(command::kPaintBrush);
+    world.Run(BrushSize::BrushCommand(radius));
+    world.document.currentItemKey = key;
+    world.Stroke(tiles);
+}
+
+void Select(UndoWorld& world, const Position& corner, int size)
+{
+    world.Run(command::kSelectionTool);
+    for (int dy = 0; dy < size; ++dy) {
+        for (int dx = 0; dx < size; ++dx) {
+            world.controller->Context().GetSelection().Add(world.document,
+                                                           {corner.x + dx, corner.y + dy, corner.z});
+        }
+    }
+}
+
+struct StepCase {
+    const char* name;
+    std::function<void(UndoWorld&)> edit;
+};
+
+// Every kind of step, undone and redone, gives back exactly the map before and after it; the
+// modified flag follows.
+TEST(UndoStackTest, EveryKindOfStepUndoesAndRedoesExactly)
+{
+    const std::vector<StepCase> cases = {
+        {"Paint", [](UndoWorld& w) {
+             const Position at = w.FindTile(7, [](const CTile& t) { return t.HasFlags(CTile::kHouseFlag); });
+             Paint(w, PlainKey(w), 1, {at, {at.x + 1, at.y, at.z}, {at.x + 3, at.y + 1, at.z}});
+         }},
+        {"Erase", [](UndoWorld& w) {
+             w.Run(command::kEraser);
+             w.Run(BrushSize::EraserCommand(4));
+             const Position at = w.FindTile(7, HoldsUniqueId);
+             w.Stroke({at, {at.x + 2, at.y, at.z}});
+         }},
+        {"Protection Zone", [](UndoWorld& w) {
+             w.Run(command::kProtectionZoneTool);
+             const Position at = w.FindTile(7, HasGround);
+             w.Stroke({at, {at.x, at.y + 1, at.z}, {at.x, at.y + 2, at.z}});
+         }},
+        {"House Tiles", [](UndoWorld& w) {
+             const Position house = w.FindTile(7, [](const CTile& t) { return t.HasFlags(CTile::kHouseFlag); });
+             const Position free = w.FindTile(7, [](const CTile& t) {
+                 return t.GetGround() && !t.HasFlags(CTile::kHouseFlag);
+             });
+             ToolOutcome ignored;
+             w.controller->Context().SetSelectedHouse(w.document.FindHouseAt(house), ignored);
+             w.Run(command::kHouseTool);
+             w.Stroke({house, free});
+         }},
+        {"Fill Ground", [](UndoWorld& w) {
+             w.document.currentItemKey = w.document.GetTile(w.FindTile(7, HasGround))->GetGround()->GetTypeKey();
+             w.Hover({10, 10, 8});
+             w.controller->Commands().FillGround({0, 0, 60, 60, 8});
+         }},
+        {"Cut", [](UndoWorld& w) {
+             Select(w, w.FindTile(7, HoldsUniqueId), 4);
+             w.Run(command::kCut);
+         }},
+        {"Paste", [](UndoWorld& w) {
+             Select(w, w.FindTile(7, HoldsUniqueId), 5);
+             const ToolOutcome copied = w.Run(command::kCopy);
+             w.Hover({60, 60, 7});
+             w.controller->Commands().SetClipboardOffers({.tile = true});
+             w.controller->Commands().Paste({.tile = copied.clipboard->bytes});
+         }},
+        {"Delete", [](UndoWorld& w) {
+             Select(w, w.FindTile(7, [](const CTile& t) { return t.HasFlags(CTile::kHouseFlag); }), 3);
+             w.Run(command::kDelete);
+         }},
+        {"Move a thing", [](UndoWorld& w) {
+             const Position at = w.FindTile(7, HoldsUniqueId);
+             w.Run(command::kSelectTool);
+             w.Stroke({at, {at.x + 1, at.y + 1, at.z}});
+         }},
+        {"Move tool drop", [](UndoWorld& w) {
+             Select(w, w.FindTile(7, HoldsUniqueId), 3);
+             w.Run(command::kMoveTool);
+             TileDrag& drag = w.controller->Drag();
+             const std::vector<uint8_t> bytes = drag.Start({0, 0});
+             drag.Enter(bytes);
+             w.Hover({70, 70, 7});
+             w.controller->Drag().Drop(DropEffect::Move);
+             drag.Finish(DropEffect::Move);
+         }},
+        {"Item properties", [](UndoWorld& w) {
+             const Position at = w.FindTile(7, HoldsUniqueId);
+             CTile& tile = *w.document.GetTile(at);
+             CItem* item = nullptr;
+             for (size_t i = 0; i < tile.GetThingCount(); ++i) {
+                 item = tile.GetThing(i)->GetUniqueId() != 0 ? tile.GetThing(i) : item;
+             }
+             ItemPropertiesEditor editor(w.document, *item, at);
+             ItemPropertiesForm form = editor.Form();
+             form.uniqueId = 64999;
+             form.actionId = 77;
+             ASSERT_FALSE(editor.Submit(form));
+         }},
+        {"Map properties", [](UndoWorld& w) {
+             MapProperties properties = ReadMapProperties(w.document);
+             properties.description = "changed";
+             properties.width = 300;
+             ApplyMapProperties(w.document, properties);
+         }},
+        {"Spawn", [](UndoWorld& w) {
+             w.Run(command::kSpawnTool);
+             const Position at = w.FindTile(7, HasGround);
+             w.Stroke({at});
+         }},
+        {"Import", [](UndoWorld& w) { ASSERT_TRUE(ImportMap(w.document, SmallWorlds::Get().Path(2))); }},
+    };
+    for (const StepCase& step : cases) {
+        SCOPED_TRACE(step.name);
+        UndoWorld world;
+        const std::string before = world.Dump();
+        step.edit(world);
+        const std::string after = world.Dump();
+        ASSERT_FALSE(UndoWorld::FirstDifference(after, before).empty());
+        ASSERT_TRUE(world.document.IsModified());
+        for (int round = 0; round < 2; ++round) {
+            ASSERT_TRUE(world.Undo().Undo());
+            EXPECT_EQ(UndoWorld::FirstDifference(world.Dump(), before), "");
+            EXPECT_FALSE(world.document.IsModified());
+            ASSERT_TRUE(world.Undo().Redo());
+            EXPECT_EQ(UndoWorld::FirstDifference(world.Dump(), after), "");
+            EXPECT_TRUE(world.document.IsModified());
+        }
+        EXPECT_EQ(world.Undo().StepCount(), 1u);
+    }
+}
+
+// Random edits, undos and redos always give the state the same edits gave the first time.
+TEST(UndoStackTest, RandomSequencesMatchTheStatesTheEditsMade)
+{
+    for (unsigned seed : {3u, 11u}) {
+        SCOPED_TRACE(seed);
+        UndoWorld world;
+        std::mt19937 random(seed);
+        const int32_t key = PlainKey(world);
+        auto coordinate = [&random] { return static_cast<int32_t>(20 + random() % 88); };
+        // Hashes of the dumps, one per state the edits made.
+        std::vector<size_t> states = {std::hash<std::string>()(world.Dump())};
+        size_t index = 0;
+        for (int i = 0; i < 150; ++i) {
+            const unsigned choice = random() % 10;
+            if (choice < 3 && world.Undo().CanUndo()) {
+                world.Undo().Undo();
+                --index;
+            } else if (choice < 5 && world.Undo().CanRedo()) {
+                world.Undo().Redo();
+                ++index;
+            } else {
+                const Position at{coordinate(), coordinate(), 7};
+                const Position to{at.x + 2, at.y + 1, 7};
+                switch (choice % 4) {
+                case 0:
+                    Paint(world, key, static_cast<int>(random() % 3), {at, to});
+                    break;
+                case 1:
+                    world.Run(command::kEraser);
+                    world.Run(BrushSize::EraserCommand(static_cast<int>(random() % 3)));
+                    world.Stroke({at, to});
+                    break;
+                case 2:
+                    world.Run(command::kProtectionZoneTool);
+                    world.Stroke({at, to});
+                    break;
+                default:
+                    Select(world, at, 3);
+                    world.Run(command::kDelete);
+                    break;
+                }
+                if (world.Undo().StepCount() != index + 1 || world.Undo().CanRedo()) {
+                    continue;  // nothing changed, no step
+                }
+                states.resize(++index);
+                states.push_back(std::hash<std::string>()(world.Dump()));
+                ASSERT_EQ(world.Undo().StepCount(), index);
+                continue;
+            }
+            ASSERT_EQ(std::hash<std::string>()(world.Dump()), states[index]) << "operation " << i;
+            ASSERT_EQ(world.document.IsModified(), index != 0);
+        }
+    }
+}
+
+TEST(UndoStackTest, BudgetDropsTheOldestStepsButKeepsTheNewest)
+{
+    UndoWorld world;
+    const int32_t key = PlainKey(world);
+    auto stroke = [&](int i) { Paint(world, key, 2, {{30 + 6 * i, 40, 7}}); };
+    stroke(0);
+    const size_t oneStep = world.Undo().MemoryBytes();
+    world.Undo().SetBudget(3 * oneStep + oneStep / 2);
+    std::vector<std::string> states;
+    for (int i = 1; i < 8; ++i) {
+        states.push_back(world.Dump());
+        stroke(i);
+    }
+    const size_t kept = world.Undo().StepCount();
+    EXPECT_GE(kept, 2u);
+    EXPECT_LE(kept, 4u);
+    EXPECT_LE(world.Undo().MemoryBytes(), world.Undo().Budget());
+    while (world.Undo().Undo()) {
+    }
+    EXPECT_EQ(UndoWorld::FirstDifference(world.Dump(), states[7 - kept]), "");
+    // The saved state was dropped with the oldest steps.
+    EXPECT_TRUE(world.document.IsModified());
+
+    world.Undo().SetBudget(1);
+    stroke(9);
+    EXPECT_EQ(world.Undo().StepCount(), 1u);
+    EXPECT_TRUE(world.Undo().Undo());
+}
+
+// The modified flag follows the history and the saved state.
+TEST(UndoStackTest, CleanStateFollowsSaveAndUndo)
+{
+    test::ScratchDirectory scratch;
+    UndoWorld world;
+    const int32_t key = PlainKey(world);
+    int strokes = 0;
+    const std::map<char, std::function<void()>> operations = {
+        {'e', [&] { Paint(world, key, 0, {{40 + 2 * strokes++, 50, 7}}); }},
+        {'u', [&] { world.Undo().Undo(); }},
+        {'r', [&] { world.Undo().Redo(); }},
+        {'s', [&] {
+             ASSERT_EQ(world.document.DoSave(scratch.File("saved.qzbm"), true, {}), SaveResult::Saved);
+         }},
+    };
+    // Operations, then the flag expected after each.
+    const std::vector<std::pair<std::string, std::string>> sequences = {
+        {"eeuu", "1110"},
+        {"eesuur", "110111"},
+        {"eseuuur", "1010110"},
+        {"eeusrr", "111011"},
+        {"eeuuerr", "1110111"},
+    };
+    for (const auto& [ops, expected] : sequences) {
+        SCOPED_TRACE(ops);
+        world.document.OpenDocument(SmallWorlds::Get().Path(1));
+        EXPECT_FALSE(world.Undo().CanUndo());
+        std::string flags;
+        for (char op : ops) {
+            operations.at(op)();
+            flags += world.document.IsModified() ? '1' : '0';
+        }
+        EXPECT_EQ(flags, expected);
+    }
+}
+
+}  // namespace
+}  // namespace tessark
