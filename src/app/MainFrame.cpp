@@ -232,9 +232,9 @@ void CMainFrame::OnProgress(int percent)
     statusBar_->SetProgress(percent);
 }
 
-void CMainFrame::OnHouseChanged(int code, int32_t houseId)
+void CMainFrame::OnHouseChanged(HouseChange change, int32_t houseId)
 {
-    view_->OnHouseChanged(code, houseId);
+    view_->OnHouseChanged(change, houseId);
 }
 
 void CMainFrame::OnStatusText(const QString& text)

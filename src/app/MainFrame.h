@@ -6,6 +6,7 @@
 
 #include "app/EditorContext.h"
 #include "app/MainMenus.h"
+#include "edit/EditCommands.h"
 #include "model/Position.h"
 
 namespace tessark {
@@ -34,7 +35,7 @@ public:
     void OnBrushTypeChosen(int32_t key);
     void OnCursorPosition(const Position& position);
     void OnProgress(int percent);
-    void OnHouseChanged(int code, int32_t houseId);
+    void OnHouseChanged(HouseChange change, int32_t houseId);
     void OnStatusText(const QString& text);
     // Shows the type's row in the palette, in the first material that holds it.
     void ShowTypeInPalette(int32_t key);

@@ -289,14 +289,14 @@ ToolOutcome EditCommands::JumpToItem(int32_t value)
     return outcome;
 }
 
-ToolOutcome EditCommands::HouseListChanged(int code, uint32_t houseId)
+ToolOutcome EditCommands::HouseListChanged(HouseChange change, uint32_t houseId)
 {
     ToolOutcome outcome;
     // Asked by id: a deleted house is already gone from the list.
     if (context_.SelectedHouseId() != houseId) {
         return outcome;
     }
-    if (code == 1) {
+    if (change == HouseChange::Deleted) {
         context_.SetSelectedHouse(nullptr, outcome);
     } else {
         outcome.houseStatusChanged = true;

@@ -14,6 +14,9 @@ namespace tessark {
 
 class ToolContext;
 
+// What a dialog did to a house, for the tools that show or use it.
+enum class HouseChange { Deleted, Changed };
+
 // The map view's commands that are not mouse input: choosing tools and sizes, the brush type,
 // house selection and exit, "Select", "Fill ground" and "Jump to item...". Menus, toolbar and
 // context menus ask here whether an item is enabled or checked and what it reads.
@@ -54,8 +57,8 @@ public:
     JumpRange JumpToItemRange() const;
     // value is a server id; outside the range nothing happens.
     ToolOutcome JumpToItem(int32_t value);
-    // A house was deleted (code 1) or changed (code 2) by a dialog.
-    ToolOutcome HouseListChanged(int code, uint32_t houseId);
+    // A dialog deleted or changed a house.
+    ToolOutcome HouseListChanged(HouseChange change, uint32_t houseId);
 
     // "Selected house: NAME.", "No house selected." with the house tool, else empty.
     std::string HouseStatusText() const;

@@ -33,9 +33,9 @@ void MoveMemory::RememberTiles(std::span<const uint8_t> bytes, const CTessarkDoc
         if (!tile) {
             continue;
         }
-        Ids ids = IdsOf(*tile);
-        if (!ids.empty()) {
-            ids_[{position.x - anchor.x, position.y - anchor.y, position.z - anchor.z}] = std::move(ids);
+        Taken taken{IdsOf(*tile), tile->HasFlags(CTile::kHouseFlag) ? tile->GetHouseId() : 0};
+        if (!taken.ids.empty() || taken.houseId != 0) {
+            ids_[{position.x - anchor.x, position.y - anchor.y, position.z - anchor.z}] = std::move(taken);
         }
     }
     if (!ids_.empty()) {
@@ -47,7 +47,7 @@ void MoveMemory::RememberThing(std::span<const uint8_t> bytes, const CItem& item
 {
     Forget();
     if (item.GetUniqueId() != 0) {
-        ids_[{}] = {{item.GetTypeKey(), item.GetUniqueId()}};
+        ids_[{}].ids = {{item.GetTypeKey(), item.GetUniqueId()}};
         bytes_.assign(bytes.begin(), bytes.end());
     }
 }
@@ -88,10 +88,11 @@ bool MoveMemory::RestoreTiles(std::span<const uint8_t> bytes, const CTessarkDoc:
     if (!Holds(bytes)) {
         return false;
     }
-    for (const auto& [offset, ids] : ids_) {
+    for (const auto& [offset, taken] : ids_) {
         const auto found = tiles.find(offset);
         if (found != tiles.end() && found->second) {
-            GiveIds(ids, *found->second, used);
+            GiveIds(taken.ids, *found->second, used);
+            found->second->SetHouseId(taken.houseId);
         }
     }
     Forget();
@@ -103,7 +104,7 @@ bool MoveMemory::RestoreThing(std::span<const uint8_t> bytes, CItem& item, const
     if (!Holds(bytes)) {
         return false;
     }
-    const auto& [typeKey, uniqueId] = ids_.begin()->second.front();
+    const auto& [typeKey, uniqueId] = ids_.begin()->second.ids.front();
     if (item.GetTypeKey() == typeKey && !used.IsUsed(uniqueId)) {
         item.SetUniqueId(uniqueId);
     }

@@ -16,6 +16,9 @@ enum class LoadErrorKind : int32_t {
     UnserializeObject = 6,  // an item refused its data
 };
 
+// The detail of a read or save that ran out of memory.
+inline constexpr const char* kOutOfMemoryDetail = "there was not enough memory to finish";
+
 // "Could not open the file.\n" and the kind's text with the code; "" for kind 0.
 std::string LoadErrorMessage(int32_t kind, int32_t code);
 

@@ -1,6 +1,7 @@
 #include "model/TessarkDoc.h"
 
 #include <algorithm>
+#include <new>
 #include <utility>
 
 #include "data/ItemDatabase.h"
@@ -292,12 +293,19 @@ void CTessarkDoc::PasteCopyBuffer(const Position& origin)
         if (!IsInsideMap(target) || target.z < 0 || target.z >= kFloorCount) {
             continue;
         }
-        // The blocks carry no house id: a house flag without a house would make a house tile
-        // that no house lists.
-        if (tile->HasFlags(CTile::kHouseFlag) && !houses_.FindHouse(tile->GetHouseId())) {
+        // The blocks carry no house id (only a move gives one back): a house flag without a
+        // house would make a house tile that no house lists.
+        House* house = tile->HasFlags(CTile::kHouseFlag) && tile->GetHouseId() != 0
+                           ? houses_.FindHouse(tile->GetHouseId())
+                           : nullptr;
+        if (!house) {
             tile->SetFlags(tile->GetFlags() & ~CTile::kHouseFlag);
+            tile->SetHouseId(0);
         }
         CTile* placed = SetTile(std::move(tile), target.x, target.y, target.z);
+        if (placed && house) {
+            house->AddTile(placed);
+        }
         for (size_t i = 0; placed && i < placed->GetThingCount(); ++i) {
             uniqueIds_.Register(placed->GetThing(i)->GetUniqueId());
         }
@@ -366,13 +374,35 @@ OpenResult CTessarkDoc::OnOpenDocument(const std::string& path)
 
 bool CTessarkDoc::ReadMapFile(const std::string& path)
 {
-    DeleteContents();
-    const bool read = ReadInto(*this, path);
-    UpdateAllViews({ViewHintKind::All});
+    bool read = false;
+    try {
+        DeleteContents();
+        read = ReadInto(*this, path);
+        UpdateAllViews({ViewHintKind::All});
+    } catch (const std::bad_alloc&) {
+        errorKind = static_cast<int32_t>(LoadErrorKind::Generic);
+        errorCode = 0;
+        errorDetail = kOutOfMemoryDetail;
+        return false;
+    }
     return read;
 }
 
 bool CTessarkDoc::ReadInto(CTessarkDoc& target, const std::string& path) const
+{
+    // Memory running out is one more way for a read to fail; what was read stays, as it does
+    // for a damaged file.
+    try {
+        return ReadFormatInto(target, path);
+    } catch (const std::bad_alloc&) {
+        target.errorKind = static_cast<int32_t>(LoadErrorKind::Generic);
+        target.errorCode = 0;
+        target.errorDetail = kOutOfMemoryDetail;
+        return false;
+    }
+}
+
+bool CTessarkDoc::ReadFormatInto(CTessarkDoc& target, const std::string& path) const
 {
     MapFormat* format = FindMapFormat(ExtensionPart(path));
     if (!format) {
@@ -447,7 +477,15 @@ SaveResult CTessarkDoc::OnSaveDocument(const std::string& path)
     const std::string oldDirectory = mapDirectory;
     bool saved = false;
     if (format) {
-        saved = format->Save(*this, path);
+        // The writers replace files only when complete, so running out of memory half way
+        // leaves every old file as it was.
+        try {
+            saved = format->Save(*this, path);
+        } catch (const std::bad_alloc&) {
+            errorKind = static_cast<int32_t>(LoadErrorKind::Generic);
+            errorCode = 0;
+            errorDetail = kOutOfMemoryDetail;
+        }
     } else {
         errorKind = static_cast<int32_t>(LoadErrorKind::Generic);
         errorCode = 0;
@@ -465,6 +503,18 @@ SaveResult CTessarkDoc::OnSaveDocument(const std::string& path)
 }
 
 SaveResult CTessarkDoc::DoSave(const std::string& path, bool replace, const FileNamePrompt& prompt)
+{
+    try {
+        return SaveTo(path, replace, prompt);
+    } catch (const std::bad_alloc&) {
+        errorKind = static_cast<int32_t>(LoadErrorKind::Generic);
+        errorCode = 0;
+        errorDetail = kOutOfMemoryDetail;
+        return SaveResult::Failed;
+    }
+}
+
+SaveResult CTessarkDoc::SaveTo(const std::string& path, bool replace, const FileNamePrompt& prompt)
 {
     std::string target = path;
     std::string oldSpawnFile;

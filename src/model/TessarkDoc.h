@@ -200,6 +200,8 @@ private:
     void DestroyTile(std::unique_ptr<CTile> tile);
     // Runs the reader the extension names on target, then loads target's side files.
     bool ReadInto(CTessarkDoc& target, const std::string& path) const;
+    bool ReadFormatInto(CTessarkDoc& target, const std::string& path) const;
+    SaveResult SaveTo(const std::string& path, bool replace, const FileNamePrompt& prompt);
     // Clears this map and moves the staging document's map into it.
     void TakeContents(CTessarkDoc& staging);
 

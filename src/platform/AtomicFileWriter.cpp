@@ -3,9 +3,11 @@
 #include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
+#include <string_view>
 #include <system_error>
 #include <unistd.h>
 
@@ -41,13 +43,13 @@ std::string ResolveLinks(const std::string& path)
 }
 
 // "NAME.tmp" followed by digits only: a temporary file of this writer.
-bool IsTempFileOf(const std::string& entry, const std::string& name)
+bool IsTempFileOf(std::string_view entry, std::string_view name)
 {
-    const std::string prefix = name + kTempMarker;
-    if (entry.size() <= prefix.size() || entry.compare(0, prefix.size(), prefix) != 0) {
+    if (entry.size() <= name.size() + std::strlen(kTempMarker) || !entry.starts_with(name) ||
+        entry.substr(name.size(), std::strlen(kTempMarker)) != kTempMarker) {
         return false;
     }
-    for (size_t i = prefix.size(); i < entry.size(); ++i) {
+    for (size_t i = name.size() + std::strlen(kTempMarker); i < entry.size(); ++i) {
         if (entry[i] < '0' || entry[i] > '9') {
             return false;
         }
@@ -57,23 +59,32 @@ bool IsTempFileOf(const std::string& entry, const std::string& name)
 
 // A save that was killed leaves its temporary file behind; the next save of the file takes it
 // away.
+// The folder is listed with the system's own calls: the library's error-code listing ends the
+// program when memory runs out, where a failed save is all that should happen.
 void RemoveLeftTempFiles(const fs::path& target)
 {
-    std::error_code error;
-    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    const std::string folder = target.has_parent_path() ? target.parent_path().string() : ".";
     const std::string name = target.filename().string();
-    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        if (IsTempFileOf(it->path().filename().string(), name)) {
-            std::error_code ignored;
-            fs::remove(it->path(), ignored);
+    DIR* listing = ::opendir(folder.c_str());
+    if (!listing) {
+        return;
+    }
+    while (const dirent* entry = ::readdir(listing)) {
+        if (IsTempFileOf(entry->d_name, name)) {
+            ::unlinkat(::dirfd(listing), entry->d_name, 0);
         }
     }
+    ::closedir(listing);
 }
 
-void SyncFolder(const std::string& path)
+std::string FolderOf(const std::string& path)
 {
     const fs::path file = path;
-    const std::string folder = file.has_parent_path() ? file.parent_path().string() : ".";
+    return file.has_parent_path() ? file.parent_path().string() : ".";
+}
+
+void SyncFolder(const std::string& folder)
+{
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd);
@@ -109,6 +120,9 @@ bool AtomicFileWriter::Open()
     if (finalPath_.empty()) {
         return Fail(ELOOP);
     }
+    // Known now, so that committing allocates nothing: a save that runs out of memory does so
+    // before any file of a set is replaced.
+    finalFolder_ = FolderOf(finalPath_);
     mode_t mode = 0666;
     struct stat old {};
     const bool exists = ::stat(finalPath_.c_str(), &old) == 0;
@@ -221,7 +235,7 @@ bool AtomicFileWriter::Commit()
         return false;
     }
     tempPath_.clear();
-    SyncFolder(finalPath_);
+    SyncFolder(finalFolder_);
     return true;
 }
 

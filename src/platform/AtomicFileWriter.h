@@ -45,6 +45,7 @@ private:
     std::string targetPath_;
     // The file that is replaced: the target, or the file its links lead to.
     std::string finalPath_;
+    std::string finalFolder_;
     std::string tempPath_;
     int fd_ = -1;
     std::vector<unsigned char> buffer_;

@@ -357,9 +357,9 @@ void CTessarkView::OnBrushTypeChosen(int32_t key)
     toolInput_->ChooseBrushType(key);
 }
 
-void CTessarkView::OnHouseChanged(int code, int32_t houseId)
+void CTessarkView::OnHouseChanged(HouseChange change, int32_t houseId)
 {
-    toolInput_->HouseChanged(code, houseId);
+    toolInput_->HouseChanged(change, houseId);
 }
 
 void CTessarkView::keyPressEvent(QKeyEvent* event)

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "edit/EditCommands.h"
 #include "model/Position.h"
 #include "platform/Surface.h"
 #include "platform/ViewHint.h"
@@ -96,7 +97,7 @@ public:
     QPoint PressPoint() const { return pressPoint_; }
     // A type chosen in the palette or by "Jump to item...".
     void OnBrushTypeChosen(int32_t key);
-    void OnHouseChanged(int code, int32_t houseId);
+    void OnHouseChanged(HouseChange change, int32_t houseId);
     // Upper bound on the size of a new map.
     int MaxNewMapWidth() const { return maxNewMapWidth_; }
     int MaxNewMapHeight() const { return maxNewMapHeight_; }

@@ -142,9 +142,9 @@ void ViewToolInput::ContextMenu(const QPoint& windowPoint, const QPoint& globalP
 
 void ViewToolInput::ChooseBrushType(int32_t key) { Apply(controller_->Commands().ChooseBrushType(key)); }
 
-void ViewToolInput::HouseChanged(int code, int32_t houseId)
+void ViewToolInput::HouseChanged(HouseChange change, int32_t houseId)
 {
-    Apply(controller_->Commands().HouseListChanged(code, static_cast<uint32_t>(houseId)));
+    Apply(controller_->Commands().HouseListChanged(change, static_cast<uint32_t>(houseId)));
 }
 
 void ViewToolInput::RunCommand(int commandId) { Apply(controller_->Commands().Run(commandId)); }

@@ -37,8 +37,8 @@ public:
 
     // A type chosen in the palette or by "Jump to item...".
     void ChooseBrushType(int32_t key);
-    // A house was deleted (code 1) or changed (code 2).
-    void HouseChanged(int code, int32_t houseId);
+    // A dialog deleted or changed a house.
+    void HouseChanged(HouseChange change, int32_t houseId);
     void RunCommand(int commandId);
     // Paste with what the system clipboard holds.
     void Paste();

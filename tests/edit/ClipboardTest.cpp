@@ -197,6 +197,8 @@ TEST_F(ClipboardTest, CopyAndPasteTilesAroundTheCursor)
 TEST_F(ClipboardTest, MovesKeepUniqueIdsCopiesGetNoneDeletesFreeThem)
 {
     Build({{100, 100, 7}, {101, 100, 7}});
+    House* house = document.Houses().GetHouse(5, true);
+    house->AddTile(document.GetTile(100, 100, 7));
     SelectTiles({{100, 100, 7}, {101, 100, 7}});
     const ToolOutcome cut = Commands().Run(command::kCut);
     ASSERT_TRUE(cut.clipboard);
@@ -208,8 +210,13 @@ TEST_F(ClipboardTest, MovesKeepUniqueIdsCopiesGetNoneDeletesFreeThem)
     PasteTiles(cut.clipboard->bytes, {200, 200, 7});
     EXPECT_EQ(IdsAt({200, 200, 7}), (std::vector<uint32_t>{0, 7001}));
     EXPECT_EQ(IdsAt({201, 200, 7}), (std::vector<uint32_t>{0, 7002}));
+    // The moved house tile stays in its house; the copy is no house tile.
+    EXPECT_TRUE(house->HasTile(document.GetTile(200, 200, 7)));
+    ASSERT_EQ(house->GetTiles().size(), 1u);
     PasteTiles(cut.clipboard->bytes, {300, 200, 7});
     EXPECT_EQ(IdsAt({300, 200, 7}), (std::vector<uint32_t>{0, 0}));
+    EXPECT_FALSE(document.GetTile(300, 200, 7)->HasFlags(CTile::kHouseFlag));
+    EXPECT_EQ(house->GetTiles().size(), 1u);
     EXPECT_TRUE(document.UniqueIds().IsUsed(7001) && document.UniqueIds().IsUsed(7002));
 
     // Delete with the selection tool frees the ids of the selected tiles.

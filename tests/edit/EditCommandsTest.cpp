@@ -93,11 +93,11 @@ TEST_F(EditCommandsTest, DeletedOrClearedHousesAreForgotten)
     House* house = document.Houses().GetHouse(3, true);
     ToolOutcome outcome;
     Context().SetSelectedHouse(house, outcome);
-    EXPECT_FALSE(Commands().HouseListChanged(1, 4).houseStatusChanged);
-    EXPECT_TRUE(Commands().HouseListChanged(2, 3).houseTintsChanged);
+    EXPECT_FALSE(Commands().HouseListChanged(HouseChange::Deleted, 4).houseStatusChanged);
+    EXPECT_TRUE(Commands().HouseListChanged(HouseChange::Changed, 3).houseTintsChanged);
     document.Houses().RemoveHouse(house);
     EXPECT_EQ(Context().SelectedHouse(), nullptr);
-    EXPECT_TRUE(Commands().HouseListChanged(1, 3).houseStatusChanged);
+    EXPECT_TRUE(Commands().HouseListChanged(HouseChange::Deleted, 3).houseStatusChanged);
     EXPECT_EQ(Context().SelectedHouseId(), std::nullopt);
 
     // A new map forgets the house, the chosen thing and the selection.

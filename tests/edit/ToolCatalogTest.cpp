@@ -30,14 +30,6 @@ TEST(ToolCatalogTest, CommandsKeysAndTextsIdentifyEachToolOnce)
     EXPECT_EQ(ToolForKey('J'), std::nullopt);
     EXPECT_EQ(ToolForCommand(command::kFillGround), std::nullopt);
 
-    const ToolInfo& eraser = GetToolInfo(ToolKind::Eraser);
-    EXPECT_EQ(eraser.commandId, 32849);
-    EXPECT_EQ(eraser.key, 'E');
-    EXPECT_STREQ(eraser.tooltip, "Erase Tool (E)");
-    EXPECT_STREQ(eraser.statusText, "Eraser Tool: Use to erase items");
-    EXPECT_STREQ(GetToolInfo(ToolKind::Spawn).tooltip, "Spawn Tool (A)");
-    EXPECT_STREQ(GetToolInfo(ToolKind::House).statusText,
-                 "House Tool: Use to add/delete a new house");
 }
 
 TEST(ToolCatalogTest, BrushSizesMapCommandsToRadii)

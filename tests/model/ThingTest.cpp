@@ -85,25 +85,6 @@ TEST_F(ThingTest, PredicatesAndTopOrder)
     EXPECT_EQ(CItem(database, 70, 0).GetTopOrder(database), -1);
 }
 
-TEST_F(ThingTest, EmptyTextsAreAbsent)
-{
-    CItem item(database, kPlain, 0);
-    EXPECT_EQ(item.GetText(), "");
-    item.SetText("hello");
-    item.SetSpecialDescription("rare");
-    item.SetActionId(7);
-    EXPECT_EQ(item.GetText(), "hello");
-    item.SetText("");
-    EXPECT_EQ(item.GetText(), "");
-    EXPECT_EQ(item.GetSpecialDescription(), "rare");
-    EXPECT_EQ(item.GetActionId(), 7u);
-    item.SetSpecialDescription("");
-    item.SetActionId(0);
-    item.SetUniqueId(9);
-    EXPECT_EQ(item.GetUniqueId(), 9u);
-    EXPECT_EQ(item.GetActionId(), 0u);
-}
-
 TEST_F(ThingTest, ArchiveKeepsTextsAndDropsTheUniqueId)
 {
     auto item = CreateThing(database, kStackable, 33);

@@ -193,19 +193,6 @@ TEST_F(TileTest, ManyItemsGrowTheListAndClearEmptiesIt)
     EXPECT_EQ(tile.GetThingCount(), 1u);
 }
 
-TEST_F(TileTest, FlagsAndProtectionZone)
-{
-    tile.SetFlags(0x10);
-    tile.SetProtectionZone(true);
-    EXPECT_TRUE(tile.IsProtectionZone());
-    EXPECT_EQ(tile.GetFlags(), 0x11u);
-    tile.AddFlags(CTile::kHouseFlag);
-    EXPECT_TRUE(tile.HasFlags(0x3));
-    EXPECT_FALSE(tile.HasFlags(0x7));
-    tile.SetProtectionZone(false);
-    EXPECT_EQ(tile.GetFlags(), 0x12u);
-}
-
 TEST_F(TileTest, MinimapColourFromTopItemsThenGround)
 {
     EXPECT_EQ(tile.GetMinimapColor(database), 0u);

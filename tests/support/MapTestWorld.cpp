@@ -10,66 +10,11 @@
 
 namespace tessark::test {
 
-namespace {
-
-ItemType MakeType(ItemGroup group, int32_t key)
-{
-    ItemType type;
-    type.group = group;
-    type.serverId = key + kTypeKeyOffset;
-    type.clientId = key + kTypeKeyOffset;
-    return type;
-}
-
-ItemType MakeTopType(int32_t key, uint8_t topOrder)
-{
-    ItemType type = MakeType(ItemGroup::None, key);
-    type.alwaysOnTop = true;
-    type.topOrder = topOrder;
-    return type;
-}
-
-}  // namespace
-
 void FillMapTestDatabase(ItemDatabase& database)
 {
     database.itemsMajorVersion = kMapTestMajorVersion;
     database.itemsMinorVersion = kMapTestMinorVersion;
-    ItemType grass = MakeType(ItemGroup::Ground, kGrass);
-    grass.minimapColor = 24;
-    database.SetServerType(kGrass, grass);
-    ItemType dirt = MakeType(ItemGroup::Ground, kDirt);
-    dirt.minimapColor = 180;  // pure red: shows whether red and blue are swapped
-    database.SetServerType(kDirt, dirt);
-    database.SetServerType(kPlain, MakeType(ItemGroup::None, kPlain));
-    ItemType stackable = MakeType(ItemGroup::None, kStackable);
-    stackable.stackable = true;
-    database.SetServerType(kStackable, stackable);
-    database.SetServerType(kFluid, MakeType(ItemGroup::FluidContainer, kFluid));
-    database.SetServerType(kSplash, MakeType(ItemGroup::Splash, kSplash));
-    database.SetServerType(kRune, MakeType(ItemGroup::Rune, kRune));
-    database.SetServerType(kDoor, MakeType(ItemGroup::Door, kDoor));
-    ItemType readable = MakeType(ItemGroup::None, kReadable);
-    readable.readable = true;
-    database.SetServerType(kReadable, readable);
-    ItemType horizontal = MakeTopType(kHorizontalWall, 2);
-    horizontal.horizontal = true;
-    horizontal.minimapColor = 86;
-    database.SetServerType(kHorizontalWall, horizontal);
-    ItemType vertical = MakeTopType(kVerticalWall, 2);
-    vertical.vertical = true;
-    database.SetServerType(kVerticalWall, vertical);
-    database.SetServerType(kBorder, MakeTopType(kBorder, 1));
-    database.SetServerType(kTopThree, MakeTopType(kTopThree, 3));
-    ItemType hanging = MakeType(ItemGroup::None, kHanging);
-    hanging.hangeable = true;
-    database.SetServerType(kHanging, hanging);
-    database.SetServerType(kTeleport, MakeType(ItemGroup::Teleport, kTeleport));
-    database.SetServerType(kDepot, MakeType(ItemGroup::Depot, kDepot));
-    ItemType rat = MakeType(ItemGroup::Creature, kRat);
-    rat.name = "Rat";
-    database.SetServerType(kRat, rat);
-    database.SetClientType(kClientOnly, MakeType(ItemGroup::None, kClientOnly));
+    FillTestItems(database);
     // Client ids of the ground types are 500 and 501 in maps that use client ids.
     database.MapClientToServer(400, kGrass);
     database.MapClientToServer(401, kDirt);

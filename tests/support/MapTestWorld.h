@@ -8,34 +8,13 @@
 #include "data/ItemDatabase.h"
 #include "model/Item.h"
 #include "platform/MessageSink.h"
+#include "support/TestItems.h"
 
 namespace tessark {
 class CTessarkDoc;
 }
 
 namespace tessark::test {
-
-// Type keys of the item database the map file tests use.
-enum MapTestKey : int32_t {
-    kGrass = 1,
-    kDirt = 2,
-    kPlain = 10,
-    kStackable = 11,
-    kFluid = 12,
-    kSplash = 13,
-    kRune = 14,
-    kDoor = 15,
-    kReadable = 16,
-    kHorizontalWall = 20,
-    kVerticalWall = 21,
-    kBorder = 22,    // always on top, order 1
-    kTopThree = 23,  // always on top, order 3
-    kHanging = 30,
-    kTeleport = 40,
-    kDepot = 41,
-    kRat = 50,       // creature type
-    kClientOnly = 60,
-};
 
 // Items version of the test database.
 inline constexpr uint32_t kMapTestMajorVersion = 3;
