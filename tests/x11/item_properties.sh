@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The item dialogs on a real X server, driven by real key and mouse events: a gold coin painted
-# on the demo world (brush chosen with "Jump to item..."), its properties opened by a double
-# click with the select tool, a unique id beyond what maps store refused with a warning, count,
+# on the demo world (brush chosen with "Jump to item..."), its properties opened from the context
+# menu (Escape there changes nothing) and by a double click with the select tool, a unique id beyond what maps store refused with a warning, count,
 # action id and unique id set, OK, Ctrl+S; "Overview" opens the information window. The saved
 # map must hold the coin with those values, and differ from the demo world in that tile only.
 #
@@ -13,8 +13,10 @@ x11_begin
 maps="$X11_SCRATCH/maps"
 mkdir -p "$maps"
 cp "$bin"/demo.qzbm "$bin"/demo-house.xml "$bin"/demo-spawn.xml "$maps"/
-cp "$maps/demo.qzbm" "$X11_SCRATCH/original.qzbm"
 cli() { "$bin/tessark-cli" --data "$bin" "$@"; }
+cli dump "$maps/demo.qzbm" >"$X11_SCRATCH/before.jsonl"
+unique_ids() { cli info "$1" | sed 's/.*"uniqueIds": \([0-9]*\).*/\1/'; }
+ids_before=$(unique_ids "$maps/demo.qzbm")
 coin=360  # "gold coin", stackable
 
 x11_start editor "$bin/tessark" --data "$bin" "$maps/demo.qzbm"
@@ -30,9 +32,20 @@ x11_wait_no_window '^Jump to$'
 x11_click "$main" 400 300
 x11_wait_title "$main" '^demo\.qzbm\* - Tessark$'
 
-# S, then a double click on the coin opens its properties.
-x11_key "$main" s
-xdotool mousemove --window "$main" 400 300 click --repeat 2 --delay 60 1
+# The right button chooses the coin with the select tool; "Properties" is the menu's last line.
+# A value typed there and Escape change nothing.
+x11_click "$main" 400 300 3
+sleep 0.5
+x11_key "$main" Up Return
+dialog=$(x11_wait_window '^Properties$')
+x11_key "$dialog" ctrl+a
+x11_type "$dialog" 99
+x11_key "$dialog" Escape
+x11_wait_no_window '^Properties$'
+
+# A double click opens it too. The pause keeps the earlier clicks out of the double click.
+sleep 1
+xdotool mousemove --window "$main" 400 300 click --repeat 2 --delay 80 1
 dialog=$(x11_wait_window '^Properties$')
 # Count, action id, unique id: the unique id 70000 is refused, the dialog stays on that field.
 x11_key "$dialog" ctrl+a
@@ -58,14 +71,12 @@ x11_wait_title "$main" '^demo\.qzbm - Tessark$'
 x11_key "$main" alt+f x
 x11_wait_exit editor
 
-cli dump "$X11_SCRATCH/original.qzbm" >"$X11_SCRATCH/before.jsonl"
 cli dump "$maps/demo.qzbm" >"$X11_SCRATCH/after.jsonl"
 changed=$(diff "$X11_SCRATCH/before.jsonl" "$X11_SCRATCH/after.jsonl" | grep '^[<>]' | grep -v '"kind": "map"' || true)
 [ -z "$(grep -v '"kind": "tile"' <<<"$changed")" ] || x11_fail "more than tiles changed: $changed"
 [ "$(grep -c '^>' <<<"$changed")" = 1 ] || x11_fail "changed tiles: $changed"
 grep -q "\"id\": $coin, \"count\": 37, \"actionId\": 4242, \"uniqueId\": 777" <<<"$changed" ||
     x11_fail "the coin is not as set: $changed"
-unique_ids() { cli info "$1" | sed 's/.*"uniqueIds": \([0-9]*\).*/\1/'; }
-[ "$(unique_ids "$maps/demo.qzbm")" = $(($(unique_ids "$X11_SCRATCH/original.qzbm") + 1)) ] ||
+[ "$(unique_ids "$maps/demo.qzbm")" = $((ids_before + 1)) ] ||
     x11_fail "the saved map does not list one unique id more"
 x11_log "passed: $(grep '^>' <<<"$changed" | cut -c1-200)"
