@@ -24,6 +24,7 @@
 #include "app/RecentFileList.h"
 #include "app/ShortcutsDialog.h"
 #include "app/SpriteListCtrl.h"
+#include "app/ThingCommands.h"
 #include "app/ToolCommands.h"
 #include "app/ViewMemory.h"
 #include "data/GameData.h"
@@ -69,6 +70,7 @@ CMainFrame::CMainFrame(const EditorContext& context, QWidget* parent)
     ConnectCommands();
     ConnectViewCommands();
     toolCommands_ = new ToolCommands(*commands_, *view_, *this);
+    thingCommands_ = new ThingCommands(*commands_, *view_, context.renderer, *this);
     if (!RestoreBarState()) {
         // The first start fills the screen.
         if (const QScreen* current = screen()) {

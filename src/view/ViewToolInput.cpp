@@ -149,6 +149,8 @@ void ViewToolInput::HouseChanged(HouseChange change, int32_t houseId)
 
 void ViewToolInput::RunCommand(int commandId) { Apply(controller_->Commands().Run(commandId)); }
 
+void ViewToolInput::ChosenThingEdited() { Apply(controller_->ChosenThingEdited()); }
+
 void ViewToolInput::FillGround()
 {
     const TileSpan span = view_.VisibleTileSpan();

@@ -1,0 +1,79 @@
+#include "app/ThingCommands.h"
+
+#include <QAction>
+
+#include "app/CommandIds.h"
+#include "app/CommandTable.h"
+#include "dialogs/DepotProperties.h"
+#include "dialogs/InfoDlg.h"
+#include "dialogs/PropertiesDlg.h"
+#include "edit/DepotPropertiesEditor.h"
+#include "edit/ItemInfo.h"
+#include "edit/PropertiesTarget.h"
+#include "model/DepotItem.h"
+#include "model/TessarkDoc.h"
+#include "view/TessarkView.h"
+#include "view/ViewToolInput.h"
+
+namespace tessark {
+
+ThingCommands::ThingCommands(CommandTable& commands, CTessarkView& view, SpriteRenderer& renderer,
+                             QWidget& window)
+    : QObject(&window), view_(view), renderer_(renderer), window_(window)
+{
+    QAction* overview = commands.Add(command::Overview, QString());
+    overview->setEnabled(true);
+    connect(overview, &QAction::triggered, this, &ThingCommands::ShowOverview);
+    ViewToolInput& input = view_.ToolInput();
+    connect(&input, &ViewToolInput::PropertiesRequested, this, &ThingCommands::OpenProperties);
+    connect(&input, &ViewToolInput::ItemInfoRefreshRequested, this, &ThingCommands::RefreshInfo);
+}
+
+bool ThingCommands::OpenProperties()
+{
+    CTessarkDoc& document = view_.Document();
+    const ThingAt chosen = view_.ToolInput().Controller().Context().SelectedThing();
+    const PropertiesTarget target = PropertiesTargetFor(document, chosen);
+    if (!HasPropertiesDialog(target.dialog)) {
+        return false;
+    }
+    bool accepted = false;
+    if (target.dialog == PropertiesDialog::Depot) {
+        DepotPropertiesEditor editor(document, static_cast<CDepotItem&>(*chosen.thing));
+        CDepotProperties dialog(editor, &window_);
+        accepted = dialog.exec() == QDialog::Accepted;
+    } else {
+        ItemPropertiesEditor editor(document, static_cast<CItem&>(*chosen.thing), chosen.position);
+        CPropertiesDlg dialog(editor, &window_);
+        accepted = dialog.exec() == QDialog::Accepted;
+    }
+    if (accepted) {
+        view_.ToolInput().ChosenThingEdited();
+    }
+    return accepted;
+}
+
+CInfoDlg* ThingCommands::InfoWindow() const { return info_.data(); }
+
+void ThingCommands::ShowOverview()
+{
+    if (!info_) {
+        info_ = new CInfoDlg(view_.Document().Database(), renderer_, &window_);
+    }
+    info_->show();
+    info_->raise();
+    info_->activateWindow();
+    RefreshInfo();
+}
+
+void ThingCommands::RefreshInfo()
+{
+    if (!info_) {
+        return;
+    }
+    if (const auto key = ItemInfo::FollowedKey(view_.ToolInput().Controller().Context())) {
+        info_->ShowType(*key);
+    }
+}
+
+}  // namespace tessark
