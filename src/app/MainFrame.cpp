@@ -145,6 +145,7 @@ void CMainFrame::ConnectCommands()
     connect(fileCommands_, &FileCommands::TitleChanged, this, &CMainFrame::UpdateTitle);
     connect(fileCommands_, &FileCommands::TaskStarted, statusBar_, &CMainStatusBar::BeginTask);
     connect(fileCommands_, &FileCommands::TaskEnded, statusBar_, &CMainStatusBar::EndTask);
+    connect(fileCommands_, &FileCommands::StatusTextChanged, statusBar_, &CMainStatusBar::SetStatusText);
     connect(recentFiles_, &RecentFileList::OpenRequested, this, &CMainFrame::OpenFile);
     connect(materialsBar_, &CMyBar::BrushTypeChosen, this, &CMainFrame::OnBrushTypeChosen);
     connect(statusBar_, &QStatusBar::messageChanged, this, [this] { UpdateCommandChecks(); });

@@ -6,11 +6,17 @@
 #include "app/CommandTable.h"
 #include "dialogs/DepotProperties.h"
 #include "dialogs/InfoDlg.h"
+#include "dialogs/MonsterProperties.h"
 #include "dialogs/PropertiesDlg.h"
+#include "dialogs/SpawnProperties.h"
 #include "edit/DepotPropertiesEditor.h"
 #include "edit/ItemInfo.h"
+#include "edit/MonsterPropertiesEditor.h"
 #include "edit/PropertiesTarget.h"
+#include "edit/SpawnPropertiesEditor.h"
+#include "model/Creature.h"
 #include "model/DepotItem.h"
+#include "model/Spawn.h"
 #include "model/TessarkDoc.h"
 #include "view/TessarkView.h"
 #include "view/ViewToolInput.h"
@@ -29,6 +35,13 @@ ThingCommands::ThingCommands(CommandTable& commands, CTessarkView& view, SpriteR
     connect(&input, &ViewToolInput::ItemInfoRefreshRequested, this, &ThingCommands::RefreshInfo);
 }
 
+template <typename Dialog, typename Editor>
+bool ThingCommands::Run(Editor& editor)
+{
+    Dialog dialog(editor, &window_);
+    return dialog.exec() == QDialog::Accepted;
+}
+
 bool ThingCommands::OpenProperties()
 {
     CTessarkDoc& document = view_.Document();
@@ -38,14 +51,30 @@ bool ThingCommands::OpenProperties()
         return false;
     }
     bool accepted = false;
-    if (target.dialog == PropertiesDialog::Depot) {
+    switch (target.dialog) {
+    case PropertiesDialog::Spawn: {
+        SpawnPropertiesEditor editor(document, static_cast<CSpawn&>(*chosen.thing));
+        accepted = Run<CSpawnProperties>(editor);
+        break;
+    }
+    case PropertiesDialog::Creature: {
+        MonsterPropertiesEditor editor(document, static_cast<CCreature&>(*chosen.thing));
+        accepted = Run<CMonsterProperties>(editor);
+        break;
+    }
+    case PropertiesDialog::Depot: {
         DepotPropertiesEditor editor(document, static_cast<CDepotItem&>(*chosen.thing));
-        CDepotProperties dialog(editor, &window_);
-        accepted = dialog.exec() == QDialog::Accepted;
-    } else {
+        accepted = Run<CDepotProperties>(editor);
+        break;
+    }
+    case PropertiesDialog::Item: {
         ItemPropertiesEditor editor(document, static_cast<CItem&>(*chosen.thing), chosen.position);
-        CPropertiesDlg dialog(editor, &window_);
-        accepted = dialog.exec() == QDialog::Accepted;
+        accepted = Run<CPropertiesDlg>(editor);
+        break;
+    }
+    case PropertiesDialog::Houses:
+    case PropertiesDialog::None:
+        break;
     }
     if (accepted) {
         view_.ToolInput().ChosenThingEdited();

@@ -26,6 +26,9 @@ public:
     CInfoDlg* InfoWindow() const;
 
 private:
+    // Runs the modal dialog on the engine's editor; true on OK.
+    template <typename Dialog, typename Editor>
+    bool Run(Editor& editor);
     void RefreshInfo();
 
     CTessarkView& view_;

@@ -32,8 +32,8 @@ PropertiesTarget PropertiesTargetFor(const CTessarkDoc& document, const ThingAt&
 
 bool HasPropertiesDialog(PropertiesDialog dialog)
 {
-    // The spawn, creature and houses dialogs are not part of the editor yet.
-    return dialog == PropertiesDialog::Depot || dialog == PropertiesDialog::Item;
+    // The houses dialog is not part of the editor yet.
+    return dialog != PropertiesDialog::None && dialog != PropertiesDialog::Houses;
 }
 
 }  // namespace tessark

@@ -18,9 +18,12 @@
 #include "app/ThingCommands.h"
 #include "dialogs/DepotProperties.h"
 #include "dialogs/InfoDlg.h"
+#include "dialogs/MonsterProperties.h"
 #include "dialogs/NumberSpinEdit.h"
 #include "dialogs/PropertiesDlg.h"
+#include "dialogs/SpawnProperties.h"
 #include "model/DepotItem.h"
+#include "model/Spawn.h"
 #include "model/TeleportItem.h"
 #include "model/TessarkDoc.h"
 #include "view/TessarkView.h"
@@ -35,6 +38,7 @@ constexpr int32_t kCoins = 4;
 constexpr int32_t kPortal = 6;
 constexpr int32_t kLocker = 7;
 constexpr int32_t kFountain = 8;
+constexpr int32_t kRat = 11;
 
 class ItemDialogsTest : public ::testing::Test {
 protected:
@@ -232,6 +236,51 @@ TEST_F(ItemDialogsTest, OverviewIsMadeOnceAndFollowsTheChosenItem)
     commands.Trigger(command::Overview);
     ASSERT_NE(things.InfoWindow(), nullptr);
     EXPECT_EQ(things.InfoWindow()->IdValue().text(), "100");
+}
+
+TEST_F(ItemDialogsTest, SpawnAndMonsterDialogsSetRadiusAndSpawnTime)
+{
+    world.Place(kGrass, 20, 30, 7);
+    world.Place(kGrass, 22, 30, 7);
+    CSpawn* spawn = document.Spawns().CreateSpawn({20, 30, 7}, 3);
+    world.Place(kRat, 22, 30, 7);
+    ASSERT_EQ(spawn->GetCreatureCount(), 1u);
+    CCreature* rat = spawn->GetCreature(0);
+    rat->SetSpawnTime(0);  // as a spawn file may hold it
+    ModalScript script;
+    // The stored 0 shows; 19 is refused and the dialog stays; 90 is taken.
+    script.Then([&](QWidget* modal) {
+        auto* dialog = qobject_cast<CMonsterProperties*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->windowTitle(), "Monster properties");
+        EXPECT_EQ(dialog->Field().Value(), 0);
+        dialog->Field().SetValue(19);
+        script.PressOk();
+        QTimer::singleShot(0, dialog, [dialog] {
+            dialog->accept();
+            EXPECT_TRUE(dialog->isVisible());
+            dialog->Field().SetValue(90);
+            QTest::keyClick(dialog, Qt::Key_Return);
+        });
+    });
+    DoubleClick(22);
+    EXPECT_EQ(rat->GetSpawnTime(), 90u);
+    ASSERT_EQ(script.Boxes().size(), 1u);
+    EXPECT_EQ(script.Boxes()[0].text, "Enter an integer between 20 and 86400.");
+
+    // Radius 1 leaves the rat outside: it goes.
+    script.Then([](QWidget* modal) {
+        auto* dialog = qobject_cast<CSpawnProperties*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->windowTitle(), "Spawn properties");
+        EXPECT_EQ(dialog->Field().Value(), 3);
+        dialog->Field().SetValue(1);
+        QTest::keyClick(dialog, Qt::Key_Return);
+    });
+    ContextProperties(20);
+    EXPECT_EQ(spawn->GetRadius(), 1);
+    EXPECT_EQ(spawn->GetCreatureCount(), 0u);
+    EXPECT_EQ(script.Unexpected(), 0);
 }
 
 }  // namespace
