@@ -19,6 +19,7 @@ class CommandTable;
 class FileCommands;
 class HouseCommands;
 class RecentFileList;
+class ThingCommands;
 class ToolCommands;
 
 // The main window: menus, toolbar, the "Materials" bar, the status bar and the map view. It
@@ -54,6 +55,7 @@ public:
     FileCommands& Files() const { return *fileCommands_; }
     ToolCommands& Tools() const { return *toolCommands_; }
     HouseCommands& Houses() const { return *houseCommands_; }
+    ThingCommands& Things() const { return *thingCommands_; }
     RecentFileList& RecentFiles() const { return *recentFiles_; }
     const MainMenus& Menus() const { return menus_; }
 
@@ -92,6 +94,7 @@ private:
     FileCommands* fileCommands_;
     ToolCommands* toolCommands_ = nullptr;
     HouseCommands* houseCommands_ = nullptr;
+    ThingCommands* thingCommands_ = nullptr;
     bool stateSaved_ = false;
     // The view has been placed on the open map (a fresh window's view shows no map yet).
     bool viewPlaced_ = false;

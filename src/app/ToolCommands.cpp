@@ -24,7 +24,8 @@ ToolCommands::ToolCommands(CommandTable& commands, CTessarkView& view, CMainFram
         Handle(BrushSize::EraserCommand(radius), true);
     }
     for (int id : {command::kSelect, command::kSetHouseExit, command::kSelectHouse,
-                   command::kDeselectHouse, command::kCut, command::kCopy, command::kDelete}) {
+                   command::kDeselectHouse, command::kCut, command::kCopy, command::kDelete,
+                   command::kProperties}) {
         Handle(id, false);
     }
 

@@ -151,6 +151,8 @@ void ViewToolInput::PickHouse(uint32_t houseId) { Apply(controller_->Commands().
 
 void ViewToolInput::RunCommand(int commandId) { Apply(controller_->Commands().Run(commandId)); }
 
+void ViewToolInput::ChosenThingEdited() { Apply(controller_->ChosenThingEdited()); }
+
 void ViewToolInput::FillGround()
 {
     const TileSpan span = view_.VisibleTileSpan();

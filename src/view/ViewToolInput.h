@@ -52,6 +52,8 @@ public:
     void FinishDrag(DropEffect result);
     // The carried tiles were dropped here.
     void DropTiles(DropEffect effect);
+    // A dialog changed the chosen thing: repaints it.
+    void ChosenThingEdited();
     // "Fill ground" over the window's tiles.
     void FillGround();
     // "Jump to item..." with the id the dialog accepted.

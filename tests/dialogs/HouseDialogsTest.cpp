@@ -184,6 +184,25 @@ TEST_F(HouseDialogsTest, EditHousesRestrictedToTheSelectedHouseThenDelete)
     EXPECT_EQ(script.Unexpected(), 0);
 }
 
+// "Properties" on a ground of a house opens the whole dialog on that house; Close is OK.
+TEST_F(HouseDialogsTest, PropertiesOfAHouseGroundOpensTheHouse)
+{
+    bool full = false;
+    script.Then([&](QWidget* modal) {
+        auto* dialog = qobject_cast<CHouseProperties*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->HouseBox().currentItem()->text(), "2 - Bakery");
+        full = dialog->DeleteButton().isEnabled() && dialog->SelectButton().isEnabled();
+        dialog->CloseButton().click();
+    });
+    commands.Trigger(command::SelectTool);
+    Click(31, 30);
+    EXPECT_TRUE(commands.Trigger(command::ThingProperties));
+    EXPECT_EQ(script.Pending(), 0u);
+    EXPECT_TRUE(full);
+    EXPECT_TRUE(document.IsModified());
+}
+
 TEST_F(HouseDialogsTest, EditTownsAddsSavesAndDeletes)
 {
     document.Towns().ClearTowns();

@@ -8,6 +8,7 @@
 #include "model/TessarkDoc.h"
 #include "model/ThingFactory.h"
 #include "platform/MessageSink.h"
+#include "support/TestItems.h"
 
 namespace tessark::edit_test {
 
@@ -27,14 +28,7 @@ enum Key : int32_t {
     kMarker = 1407,
 };
 
-inline ItemType MakeType(ItemGroup group, int32_t key)
-{
-    ItemType type;
-    type.group = group;
-    type.serverId = key + kTypeKeyOffset;
-    type.clientId = key + kTypeKeyOffset;
-    return type;
-}
+using test::MakeType;
 
 inline void FillToolDatabase(ItemDatabase& database)
 {
