@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <iterator>
 
 #include "app/DisplayText.h"
 #include "dialogs/NumberSpinEdit.h"
@@ -74,6 +75,14 @@ CHouseProperties::CHouseProperties(HouseSettings& settings, QWidget* parent)
     layout->addWidget(rent);
     layout->addLayout(buttons);
     layout->addLayout(closeRow);
+
+    // The fields in reading order, the buttons after them; a new name is what one types first.
+    QWidget* chain[] = {townFilter_, houseBox_, name_, numbers_[1], numbers_[2], numbers_[3],
+                        houseTown_, numbers_[4], save_, delete_, add_, select_, close_};
+    for (size_t i = 1; i < std::size(chain); ++i) {
+        setTabOrder(chain[i - 1], chain[i]);
+    }
+    name_->setFocus();
 
     connect(townFilter_, &QComboBox::currentIndexChanged, this, [this](int line) {
         settings_.ChooseFilter(line);

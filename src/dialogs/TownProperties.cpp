@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <iterator>
 
 #include "app/DisplayText.h"
 #include "dialogs/NumberSpinEdit.h"
@@ -61,6 +62,13 @@ CTownProperties::CTownProperties(TownSettings& settings, QWidget* parent)
     layout->addLayout(rows);
     layout->addWidget(temple);
     layout->addLayout(buttons);
+
+    QWidget* chain[] = {townBox_, name_, numbers_[1], numbers_[2], numbers_[3],
+                        save_, delete_, add_, close_};
+    for (size_t i = 1; i < std::size(chain); ++i) {
+        setTabOrder(chain[i - 1], chain[i]);
+    }
+    name_->setFocus();
 
     connect(townBox_, &QComboBox::currentIndexChanged, this, [this](int line) {
         settings_.ChooseTown(line);
