@@ -17,6 +17,7 @@ class CMyBar;
 class CTessarkView;
 class CommandTable;
 class FileCommands;
+class HouseCommands;
 class RecentFileList;
 class ThingCommands;
 class ToolCommands;
@@ -53,6 +54,7 @@ public:
     CommandTable& Commands() const { return *commands_; }
     FileCommands& Files() const { return *fileCommands_; }
     ToolCommands& Tools() const { return *toolCommands_; }
+    HouseCommands& Houses() const { return *houseCommands_; }
     ThingCommands& Things() const { return *thingCommands_; }
     RecentFileList& RecentFiles() const { return *recentFiles_; }
     const MainMenus& Menus() const { return menus_; }
@@ -91,6 +93,7 @@ private:
     RecentFileList* recentFiles_;
     FileCommands* fileCommands_;
     ToolCommands* toolCommands_ = nullptr;
+    HouseCommands* houseCommands_ = nullptr;
     ThingCommands* thingCommands_ = nullptr;
     bool stateSaved_ = false;
     // The view has been placed on the open map (a fresh window's view shows no map yet).
