@@ -13,6 +13,8 @@
 #include "dialogs/MyPropertySheet.h"
 #include "mapfiles/MapImport.h"
 #include "model/MapProperties.h"
+#include "model/Spawn.h"
+#include "model/SpawnList.h"
 #include "model/TessarkDoc.h"
 #include "platform/MessageSink.h"
 #include "view/TessarkView.h"
@@ -20,6 +22,16 @@
 namespace tessark {
 
 namespace {
+
+// The spawn file keeps no spawn without creatures.
+size_t EmptySpawnCount(const CSpawnList& spawns)
+{
+    size_t empty = 0;
+    for (size_t i = 0; i < spawns.Size(); ++i) {
+        empty += spawns.GetSpawn(i)->GetCreatureCount() == 0 ? 1 : 0;
+    }
+    return empty;
+}
 
 GeneralPageFields ToFields(const MapProperties& properties)
 {
@@ -212,6 +224,11 @@ bool FileCommands::DoSave(bool saveAs)
     task.reset();
     if (saved == SaveResult::Saved) {
         recentFiles_.Add(ToDisplayText(document_.GetPathName()));
+        // A user who placed a spawn and left it empty should know that it was not saved.
+        if (const size_t empty = EmptySpawnCount(document_.Spawns())) {
+            emit StatusTextChanged(empty == 1 ? QString("1 empty spawn was not saved.")
+                                              : QString("%1 empty spawns were not saved.").arg(empty));
+        }
     } else if (saved == SaveResult::Failed) {
         // The writers leave the old files as they were; the user must hear that nothing was
         // saved, and why.

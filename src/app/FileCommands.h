@@ -58,6 +58,8 @@ signals:
     // A long file task (reading or writing a map) begins and ends; it names its file.
     void TaskStarted(const QString& text);
     void TaskEnded();
+    // A note for the status bar, such as the spawns a save left out.
+    void StatusTextChanged(const QString& text);
 
 private:
     class BusyTask;

@@ -17,6 +17,7 @@
 #include "app/CommandTable.h"
 #include "app/DisplayText.h"
 #include "app/FileCommands.h"
+#include "app/HouseCommands.h"
 #include "app/MainStatusBar.h"
 #include "app/MainToolBar.h"
 #include "app/MaterialsBar.h"
@@ -24,6 +25,7 @@
 #include "app/RecentFileList.h"
 #include "app/ShortcutsDialog.h"
 #include "app/SpriteListCtrl.h"
+#include "app/ThingCommands.h"
 #include "app/ToolCommands.h"
 #include "app/ViewMemory.h"
 #include "data/GameData.h"
@@ -69,6 +71,8 @@ CMainFrame::CMainFrame(const EditorContext& context, QWidget* parent)
     ConnectCommands();
     ConnectViewCommands();
     toolCommands_ = new ToolCommands(*commands_, *view_, *this);
+    houseCommands_ = new HouseCommands(*commands_, *view_, *this);
+    thingCommands_ = new ThingCommands(*commands_, *view_, context.renderer, *houseCommands_, *this);
     if (!RestoreBarState()) {
         // The first start fills the screen.
         if (const QScreen* current = screen()) {
@@ -143,6 +147,7 @@ void CMainFrame::ConnectCommands()
     connect(fileCommands_, &FileCommands::TitleChanged, this, &CMainFrame::UpdateTitle);
     connect(fileCommands_, &FileCommands::TaskStarted, statusBar_, &CMainStatusBar::BeginTask);
     connect(fileCommands_, &FileCommands::TaskEnded, statusBar_, &CMainStatusBar::EndTask);
+    connect(fileCommands_, &FileCommands::StatusTextChanged, statusBar_, &CMainStatusBar::SetStatusText);
     connect(recentFiles_, &RecentFileList::OpenRequested, this, &CMainFrame::OpenFile);
     connect(materialsBar_, &CMyBar::BrushTypeChosen, this, &CMainFrame::OnBrushTypeChosen);
     connect(statusBar_, &QStatusBar::messageChanged, this, [this] { UpdateCommandChecks(); });

@@ -17,7 +17,9 @@ class CMyBar;
 class CTessarkView;
 class CommandTable;
 class FileCommands;
+class HouseCommands;
 class RecentFileList;
+class ThingCommands;
 class ToolCommands;
 
 // The main window: menus, toolbar, the "Materials" bar, the status bar and the map view. It
@@ -52,6 +54,8 @@ public:
     CommandTable& Commands() const { return *commands_; }
     FileCommands& Files() const { return *fileCommands_; }
     ToolCommands& Tools() const { return *toolCommands_; }
+    HouseCommands& Houses() const { return *houseCommands_; }
+    ThingCommands& Things() const { return *thingCommands_; }
     RecentFileList& RecentFiles() const { return *recentFiles_; }
     const MainMenus& Menus() const { return menus_; }
 
@@ -89,6 +93,8 @@ private:
     RecentFileList* recentFiles_;
     FileCommands* fileCommands_;
     ToolCommands* toolCommands_ = nullptr;
+    HouseCommands* houseCommands_ = nullptr;
+    ThingCommands* thingCommands_ = nullptr;
     bool stateSaved_ = false;
     // The view has been placed on the open map (a fresh window's view shows no map yet).
     bool viewPlaced_ = false;

@@ -25,7 +25,7 @@ ToolCommands::ToolCommands(CommandTable& commands, CTessarkView& view, CMainFram
     }
     for (int id : {command::kSelect, command::kSetHouseExit, command::kSelectHouse,
                    command::kDeselectHouse, command::kCut, command::kCopy, command::kDelete,
-                   command::kUndo, command::kRedo}) {
+                   command::kProperties, command::kUndo, command::kRedo}) {
         Handle(id, false);
     }
 

@@ -10,8 +10,9 @@ class CTessarkView;
 class CommandTable;
 
 // The window's commands that the editing tools handle: the eight tools, the two size menus,
-// "Select", "Set house exit", "Select house", "Deselect house", "Fill ground", "Jump to
-// item...", Cut, Copy, Paste and Delete, Undo and Redo. Connects them to the view's tools and keeps their enabled and checked states.
+// "Select", "Set house exit", "Select house", "Deselect house", "Properties", "Fill ground",
+// "Jump to item...", Cut, Copy, Paste and Delete, Undo and Redo. Connects them to the view's
+// tools and keeps their enabled and checked states.
 class ToolCommands final : public QObject {
     Q_OBJECT
 public:

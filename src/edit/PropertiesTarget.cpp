@@ -32,8 +32,7 @@ PropertiesTarget PropertiesTargetFor(const CTessarkDoc& document, const ThingAt&
 
 bool HasPropertiesDialog(PropertiesDialog dialog)
 {
-    // The spawn, creature and houses dialogs are not part of the editor yet.
-    return dialog == PropertiesDialog::Depot || dialog == PropertiesDialog::Item;
+    return dialog != PropertiesDialog::None;
 }
 
 }  // namespace tessark

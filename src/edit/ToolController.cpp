@@ -136,6 +136,8 @@ ToolOutcome ToolController::ChosenThingEdited()
     if (const ThingAt chosen = context_.SelectedThing()) {
         context_.AddThingArea(*chosen.thing, chosen.position, outcome);
         outcome.changed.Add(chosen.position, 1, 1, true);
+        // A spawn's area and creatures are drawn over many tiles.
+        outcome.repaintView = chosen.thing->Kind() == ThingKind::Spawn;
     }
     return outcome;
 }

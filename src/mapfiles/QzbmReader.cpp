@@ -8,6 +8,7 @@
 #include "data/PropStream.h"
 #include "mapfiles/MapReadRegistry.h"
 #include "mapfiles/NodeStream.h"
+#include "mapfiles/QzbmNodeWalk.h"
 #include "mapfiles/QzbmLayout.h"
 #include "model/LoadError.h"
 #include "model/MapPath.h"
@@ -86,35 +87,12 @@ private:
                     "the item id " + std::to_string(id) + " in " + inside_ + " at byte " +
                         std::to_string(node) + what);
     }
-    // The stream's properties of the node just started, as a cursor.
-    bool ReadProps()
+    bool ReadProps() { return walk_.ReadProps(); }
+    NodeStream::Next NextChild(bool first, uint32_t parent, uint8_t& type, uint32_t& child)
     {
-        if (!stream_.ReadProps()) {
-            return false;
-        }
-        props_.Reset(stream_.Props(), stream_.PropsSize());
-        return true;
-    }
-    // Steps to the next child of the node whose last child (or, when child is 0, whose
-    // properties) has just been read: Child with its type and offset, End, or a failure that
-    // names the child, else the parent.
-    NodeStream::Next NextChild(bool first, uint32_t parent, uint32_t previous, uint8_t& type,
-                               uint32_t& child)
-    {
-        NodeStream::Next next = NodeStream::Next::Child;
-        if (first) {
-            next = stream_.HasChildren() ? NodeStream::Next::Child : NodeStream::Next::End;
-        } else {
-            next = stream_.ReadNext();
-        }
-        if (next == NodeStream::Next::Child) {
-            child = stream_.StartOffset();
-            if (!stream_.ReadType(type)) {
-                next = NodeStream::Next::Fail;
-            }
-        }
+        const NodeStream::Next next = walk_.NextChild(first, parent, type, child);
         if (next == NodeStream::Next::Fail) {
-            Fail(LoadErrorKind::StreamProperties, first ? parent : previous);
+            Fail(LoadErrorKind::StreamProperties, walk_.FailedNode());
         }
         return next;
     }
@@ -136,8 +114,9 @@ private:
     ItemDatabase& database_;
     const bool merge_;
     MapReadRegistry registry_;
-    NodeStream stream_;
-    PropStream props_;
+    QzbmNodeWalk walk_;
+    NodeStream& stream_ = walk_.Stream();
+    PropStream& props_ = walk_.Props();
     const char* inside_ = "the root node";
     ProgressMeter progress_;
     // Reading an item takes nothing from a loader; the encodings ask for one all the same.
@@ -190,7 +169,7 @@ bool QzbmReader::Read(const std::string& path)
         if (!ReadMapDataChildren(node)) {
             return false;
         }
-        const NodeStream::Next next = NextChild(false, 0, node, type, node);
+        const NodeStream::Next next = NextChild(false, 0, type, node);
         if (next == NodeStream::Next::Fail) {
             return false;
         }
@@ -277,7 +256,7 @@ bool QzbmReader::ReadMapDataChildren(uint32_t mapData)
     uint8_t type = 0;
     uint32_t child = 0;
     for (bool first = true;; first = false) {
-        const NodeStream::Next next = NextChild(first, mapData, child, type, child);
+        const NodeStream::Next next = NextChild(first, mapData, type, child);
         if (next == NodeStream::Next::Fail) {
             return false;
         }
@@ -314,7 +293,7 @@ bool QzbmReader::ReadArea(uint32_t area)
     uint8_t type = 0;
     uint32_t tile = 0;
     for (bool first = true;; first = false) {
-        const NodeStream::Next next = NextChild(first, area, tile, type, tile);
+        const NodeStream::Next next = NextChild(first, area, type, tile);
         if (next == NodeStream::Next::Fail) {
             return false;
         }
@@ -408,7 +387,7 @@ bool QzbmReader::ReadTileItems(uint32_t node, CTile& tile, const Position& posit
     uint8_t type = 0;
     uint32_t itemNode = 0;
     for (bool first = true;; first = false) {
-        const NodeStream::Next next = NextChild(first, node, itemNode, type, itemNode);
+        const NodeStream::Next next = NextChild(first, node, type, itemNode);
         if (next == NodeStream::Next::Fail) {
             return false;
         }
@@ -452,7 +431,7 @@ bool QzbmReader::ReadTowns(uint32_t towns)
     uint8_t type = 0;
     uint32_t node = 0;
     for (bool first = true;; first = false) {
-        const NodeStream::Next next = NextChild(first, towns, node, type, node);
+        const NodeStream::Next next = NextChild(first, towns, type, node);
         if (next == NodeStream::Next::Fail) {
             return false;
         }

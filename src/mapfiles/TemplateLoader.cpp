@@ -4,9 +4,8 @@
 #include <map>
 
 #include "data/ItemDatabase.h"
-#include "data/MapLoader.h"
-#include "data/PropStream.h"
 #include "mapfiles/QzbmLayout.h"
+#include "mapfiles/QzbmNodeWalk.h"
 #include "model/LoadError.h"
 #include "model/TessarkDoc.h"
 #include "model/ThingFactory.h"
@@ -31,15 +30,14 @@ private:
         document_.errorCode = static_cast<int32_t>(node);
         return false;
     }
-    bool FirstChild(uint32_t parent, uint32_t& child, uint8_t& type)
+    // The next child of parent (see QzbmNodeWalk); a damaged tree fails with the node it names.
+    NodeStream::Next NextChild(bool first, uint32_t parent, uint8_t& type, uint32_t& child)
     {
-        child = loader_.GetChildNode(parent, type);
-        return child != 0 || loader_.GetLastError() == kNodeFileOk;
-    }
-    bool NextSibling(uint32_t node, uint32_t& next, uint8_t& type)
-    {
-        next = loader_.GetNextNode(node, type);
-        return next != 0 || loader_.GetLastError() == kNodeFileOk;
+        const NodeStream::Next next = walk_.NextChild(first, parent, type, child);
+        if (next == NodeStream::Next::Fail) {
+            Fail(LoadErrorKind::StreamProperties, walk_.FailedNode());
+        }
+        return next;
     }
 
     bool CheckHeader();
@@ -60,49 +58,56 @@ private:
     }
 
     CTessarkDoc& document_;
-    MapLoader loader_;
-    PropStream props_;
+    QzbmNodeWalk walk_;
+    PropStream& props_ = walk_.Props();
     int32_t firstY_ = -1;
     std::map<int32_t, std::deque<int32_t>> columns_;
 };
 
 bool TemplateReader::Read(const std::string& path)
 {
+    NodeStream& stream = walk_.Stream();
     uint8_t type = 0;
-    uint32_t root = 0;
-    if (!loader_.OpenFile(path, false, true) || (root = loader_.GetChildNode(0, type)) == 0 ||
-        !loader_.GetProps(root, props_) || !CheckHeader()) {
+    if (!walk_.Open(path) || !stream.ReadNodeStart(type) || !walk_.ReadProps() || !CheckHeader() ||
+        !stream.HasChildren()) {
         return false;
     }
-    uint32_t mapData = 0;
-    if (!FirstChild(root, mapData, type) || mapData == 0 || !loader_.GetProps(mapData, props_) ||
-        !CheckMapAttributes()) {
+    // The root's first child: its properties are checked before its type.
+    uint32_t node = stream.StartOffset();
+    if (!stream.ReadType(type) || !walk_.ReadProps() || !CheckMapAttributes()) {
         return false;
     }
-    for (uint32_t node = mapData; node != 0;) {
+    for (;;) {
         if (type != kMapDataNode) {
             return Fail(LoadErrorKind::UnknownAttribute, node);
         }
         uint32_t area = 0;
         uint8_t areaType = 0;
-        if (!FirstChild(node, area, areaType)) {
-            return Fail(LoadErrorKind::StreamProperties, node);
-        }
-        while (area != 0) {
+        for (bool first = true;; first = false) {
+            const NodeStream::Next next = NextChild(first, node, areaType, area);
+            if (next == NodeStream::Next::Fail) {
+                return false;
+            }
+            if (next == NodeStream::Next::End) {
+                break;
+            }
             if (areaType != kTileAreaNode) {
                 return Fail(LoadErrorKind::UnknownAttribute, area);
             }
             if (!ReadArea(area)) {
                 return false;
             }
-            const uint32_t current = area;
-            if (!NextSibling(current, area, areaType)) {
-                return Fail(LoadErrorKind::StreamProperties, current);
-            }
         }
-        const uint32_t current = node;
-        if (!NextSibling(current, node, type)) {
-            return Fail(LoadErrorKind::StreamProperties, current);
+        // What follows the root's end is never looked at.
+        const NodeStream::Next next = NextChild(false, 0, type, node);
+        if (next == NodeStream::Next::Fail) {
+            return false;
+        }
+        if (next == NodeStream::Next::End) {
+            break;
+        }
+        if (type == kMapDataNode && !walk_.ReadProps()) {
+            return Fail(LoadErrorKind::StreamProperties, node);
         }
     }
 
@@ -160,36 +165,32 @@ bool TemplateReader::ReadArea(uint32_t area)
 {
     uint16_t baseX = 0;
     uint16_t baseY = 0;
-    if (!loader_.GetProps(area, props_) || props_.Remaining() < kAreaSize) {
+    if (!walk_.ReadProps() || props_.Remaining() < kAreaSize) {
         return Fail(LoadErrorKind::StreamProperties, area);
     }
     props_.ReadU16(baseX);
     props_.ReadU16(baseY);
     uint32_t tile = 0;
     uint8_t type = 0;
-    if (!FirstChild(area, tile, type)) {
-        return Fail(LoadErrorKind::StreamProperties, area);
-    }
-    while (tile != 0) {
+    for (bool first = true;; first = false) {
+        const NodeStream::Next next = NextChild(first, area, type, tile);
+        if (next != NodeStream::Next::Child) {
+            return next == NodeStream::Next::End;
+        }
         if (type != kTileNode) {
             return Fail(LoadErrorKind::UnknownAttribute, area);
         }
         if (!ReadTile(tile, baseX, baseY)) {
             return false;
         }
-        const uint32_t current = tile;
-        if (!NextSibling(current, tile, type)) {
-            return Fail(LoadErrorKind::StreamProperties, current);
-        }
     }
-    return true;
 }
 
 bool TemplateReader::ReadTile(uint32_t node, int32_t baseX, int32_t baseY)
 {
     uint8_t offsetX = 0;
     uint8_t offsetY = 0;
-    if (!loader_.GetProps(node, props_) || !props_.ReadU8(offsetX) || !props_.ReadU8(offsetY)) {
+    if (!walk_.ReadProps() || !props_.ReadU8(offsetX) || !props_.ReadU8(offsetY)) {
         return Fail(LoadErrorKind::StreamProperties, node);
     }
     const int32_t x = baseX + offsetX;
@@ -216,24 +217,24 @@ bool TemplateReader::ReadTile(uint32_t node, int32_t baseX, int32_t baseY)
 
     uint32_t item = 0;
     uint8_t type = 0;
-    if (!FirstChild(node, item, type)) {
-        return Fail(LoadErrorKind::StreamProperties, node);
-    }
-    while (item != 0) {
+    for (bool first = true;; first = false) {
+        const NodeStream::Next next = NextChild(first, node, type, item);
+        if (next != NodeStream::Next::Child) {
+            return next == NodeStream::Next::End;
+        }
         if (type != kItemNode) {
             return Fail(LoadErrorKind::UnknownAttribute, item);
         }
         uint16_t id = 0;
-        if (!loader_.GetProps(item, props_) || !props_.ReadU16(id)) {
+        if (!walk_.ReadProps() || !props_.ReadU16(id)) {
             return Fail(LoadErrorKind::StreamProperties, item);
         }
         AddKey(x, y, id);
-        const uint32_t current = item;
-        if (!NextSibling(current, item, type)) {
-            return Fail(LoadErrorKind::StreamProperties, current);
+        // Children of an item are not read.
+        if (!walk_.Stream().SkipChildren()) {
+            return Fail(LoadErrorKind::StreamProperties, item);
         }
     }
-    return true;
 }
 
 }  // namespace

@@ -39,6 +39,8 @@ public:
     void ChooseBrushType(int32_t key);
     // A dialog deleted or changed a house.
     void HouseChanged(HouseChange change, int32_t houseId);
+    // The houses dialog's "Select": the house and the house tool are chosen.
+    void PickHouse(uint32_t houseId);
     void RunCommand(int commandId);
     // Paste with what the system clipboard holds.
     void Paste();
@@ -50,6 +52,8 @@ public:
     void FinishDrag(DropEffect result);
     // The carried tiles were dropped here.
     void DropTiles(DropEffect effect);
+    // A dialog changed the chosen thing: repaints it.
+    void ChosenThingEdited();
     // "Fill ground" over the window's tiles.
     void FillGround();
     // "Jump to item..." with the id the dialog accepted.

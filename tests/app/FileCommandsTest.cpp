@@ -71,6 +71,8 @@ TEST_F(FileCommandsTest, SaveAsThenOpenBringsTheMapBack)
     EXPECT_EQ(frame.windowTitle(), "first.qzbm - Tessark");
     EXPECT_EQ(document.GetSpawnFile(), "first-spawn.xml");
     EXPECT_EQ(document.GetHouseFile(), "first-house.xml");
+    // The spawn without creatures is left out of the file, and the status bar says so.
+    EXPECT_EQ(frame.StatusBar().PaneText(0), "1 empty spawn was not saved.");
 
     // Save As: the side files follow the new name.
     prompts->answers.push_back(world.QFile("second.qzbm"));

@@ -95,12 +95,12 @@ TEST_F(MainFrameTest, CommandsOfLaterToolsArePresentButDisabled)
     using namespace command;
     for (int id : {NewMap, OpenMap, Import, LoadTemplate, FileSave, FileSaveAs, MapProperties, Exit, FileNew,
                    FileOpen, MultiFloorSelect, ViewStatusBar, ViewToolbar, MaterialsWindow, Minimap, ShowAnimations,
-                   ShowShade, ShowSpawns, ShowCreatures, FloorUp, FloorDown, GroundFloor, About, SelectionTool}) {
+                   ShowShade, ShowSpawns, ShowCreatures, FloorUp, FloorDown, GroundFloor, About, SelectionTool,
+                   Overview, EditTowns, EditHouses}) {
         EXPECT_TRUE(Enabled(id)) << id;
     }
     // Nothing selected, no cursor on the map: the clipboard commands and the move tool wait.
-    for (int id : {Undo, Redo, Cut, Copy, Paste, Delete, MoveTool, Overview, VerifyMap, EditTowns,
-                   EditHouses, DeselectHouse}) {
+    for (int id : {Undo, Redo, Cut, Copy, Paste, Delete, MoveTool, VerifyMap, DeselectHouse}) {
         ASSERT_NE(commands.Action(id), nullptr) << id;
         EXPECT_FALSE(Enabled(id)) << id;
     }

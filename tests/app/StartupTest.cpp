@@ -64,18 +64,6 @@ TEST_F(StartupTest, MissingClientDataStopsAfterOneErrorBox)
     EXPECT_EQ(app.MainFrame(), nullptr);
 }
 
-TEST_F(StartupTest, BrokenFilesStopWithTheirOwnMessages)
-{
-    ASSERT_TRUE(WriteTextFile(folder.File("data") + "/items.qzb", "not a node file"));
-    ModalScript script;
-    script.PressOk();
-    EXPECT_FALSE(Start());
-    ASSERT_EQ(script.Boxes().size(), 1u);
-    EXPECT_EQ(script.Boxes()[0].text, "Could not load items.qzb!");
-    EXPECT_EQ(script.Boxes()[0].icon, QMessageBox::Critical);
-    EXPECT_EQ(app.MainFrame(), nullptr);
-}
-
 TEST_F(StartupTest, MissingMaterialsShowTwoBoxesInOrderAndStartUpGoesOn)
 {
     Remove("materials.xml");
@@ -93,27 +81,6 @@ TEST_F(StartupTest, MissingMaterialsShowTwoBoxesInOrderAndStartUpGoesOn)
     ASSERT_EQ(box.count(), 6);
     EXPECT_EQ(box.itemText(0), "Ground");
     EXPECT_EQ(box.itemText(5), "Monsters");
-}
-
-TEST_F(StartupTest, MissingCreaturesShowOneBoxAndStartUpGoesOn)
-{
-    Remove("creatures.xml");
-    ModalScript script;
-    script.PressOk();
-    ASSERT_TRUE(Start());
-    ASSERT_EQ(script.Boxes().size(), 1u);
-    EXPECT_EQ(script.Boxes()[0].text, "Could not to open creatures.xml.");
-    EXPECT_NE(app.MainFrame(), nullptr);
-}
-
-TEST_F(StartupTest, MissingSpritesStop)
-{
-    Remove("morva.spr");
-    ModalScript script;
-    script.PressOk();
-    EXPECT_FALSE(Start());
-    ASSERT_EQ(script.Boxes().size(), 1u);
-    EXPECT_EQ(script.Boxes()[0].text, "Could not load sprites from morva.spr!");
 }
 
 TEST_F(StartupTest, OpensTheMapNamedOnTheCommandLine)

@@ -1,7 +1,7 @@
 #pragma once
 
-// What the map file fuzz targets share: an item database with a type of every kind the map
-// files treat specially, scratch files, and a summary of a document to compare two reads by.
+// What the fuzz targets share: item databases with a type of every kind the map files and
+// stacks treat specially, scratch files, and a summary of a document to compare two reads by.
 
 #include <unistd.h>
 
@@ -15,51 +15,46 @@
 #include "model/DepotItem.h"
 #include "model/TeleportItem.h"
 #include "model/TessarkDoc.h"
+#include "support/TestItems.h"
 
 namespace tessark::fuzz {
 
-inline ItemType FuzzType(ItemGroup group, int32_t key)
-{
-    ItemType type;
-    type.group = group;
-    type.serverId = type.clientId = key + kTypeKeyOffset;
-    return type;
-}
-
-// Ids 101, 102 grounds; 110 plain; 111 stackable; 112 fluid; 113 splash; 114 rune; 115 door;
-// 120, 121 walls (top order 2); 122 border (order 1); 130 wall-hanging; 140 teleport;
-// 141 depot; 150 creature "Rat".
+// The shared test item database (support/TestItems.h), with a client id for the ground.
 inline void FillFuzzDatabase(ItemDatabase& database)
 {
     database.itemsMajorVersion = 3;
     database.itemsMinorVersion = 12;
-    database.SetServerType(1, FuzzType(ItemGroup::Ground, 1));
-    database.SetServerType(2, FuzzType(ItemGroup::Ground, 2));
-    database.SetServerType(10, FuzzType(ItemGroup::None, 10));
-    ItemType stackable = FuzzType(ItemGroup::None, 11);
-    stackable.stackable = true;
-    database.SetServerType(11, stackable);
-    database.SetServerType(12, FuzzType(ItemGroup::FluidContainer, 12));
-    database.SetServerType(13, FuzzType(ItemGroup::Splash, 13));
-    database.SetServerType(14, FuzzType(ItemGroup::Rune, 14));
-    database.SetServerType(15, FuzzType(ItemGroup::Door, 15));
-    for (int32_t key : {20, 21, 22}) {
-        ItemType wall = FuzzType(ItemGroup::None, key);
-        wall.alwaysOnTop = true;
-        wall.topOrder = key == 22 ? 1 : 2;
-        wall.horizontal = key == 20;
-        wall.vertical = key == 21;
-        database.SetServerType(key, wall);
-    }
-    ItemType hanging = FuzzType(ItemGroup::None, 30);
-    hanging.hangeable = true;
-    database.SetServerType(30, hanging);
-    database.SetServerType(40, FuzzType(ItemGroup::Teleport, 40));
-    database.SetServerType(41, FuzzType(ItemGroup::Depot, 41));
-    ItemType rat = FuzzType(ItemGroup::Creature, 50);
-    rat.name = "Rat";
-    database.SetServerType(50, rat);
-    database.MapClientToServer(400, 1);
+    test::FillTestItems(database);
+    database.MapClientToServer(400, test::kGrass);
+}
+
+// Keys 0..31: eight groups of four variants (plain, stackable, on top order 2 and 3; the last
+// hangeable when plain), widths 1 and 2: every way a stack can be built.
+inline ItemDatabase& VariantDatabase()
+{
+    static ItemDatabase* database = [] {
+        auto* made = new ItemDatabase();
+        const ItemGroup groups[] = {ItemGroup::Ground, ItemGroup::None,     ItemGroup::Rune,
+                                    ItemGroup::Splash, ItemGroup::Teleport, ItemGroup::Depot,
+                                    ItemGroup::Creature, ItemGroup::Door};
+        int32_t key = 0;
+        for (ItemGroup group : groups) {
+            for (int variant = 0; variant < 4; ++variant, ++key) {
+                ItemType type;
+                type.group = group;
+                type.stackable = variant == 1;
+                type.alwaysOnTop = variant >= 2;
+                type.topOrder = static_cast<uint8_t>(variant);
+                type.hangeable = variant == 3 && group == ItemGroup::None;
+                type.horizontal = variant == 2;
+                type.width = static_cast<uint8_t>(1 + variant % 2);
+                type.minimapColor = static_cast<uint16_t>(key * 9);
+                made->SetServerType(key, type);
+            }
+        }
+        return made;
+    }();
+    return *database;
 }
 
 // A scratch folder for this process, removed at exit.
@@ -86,6 +81,14 @@ inline void WriteInput(const std::string& path, const uint8_t* data, size_t size
     if (!file || (size > 0 && std::fwrite(data, 1, size, file) != size) || std::fclose(file) != 0) {
         std::abort();
     }
+}
+
+// The input as a file of the scratch folder; returns its path.
+inline std::string InputFile(const char* name, const uint8_t* data, size_t size)
+{
+    std::string path = ScratchFolder() + "/" + name;
+    WriteInput(path, data, size);
+    return path;
 }
 
 // Everything a read puts into the document, as text.

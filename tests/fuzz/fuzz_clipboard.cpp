@@ -4,51 +4,21 @@
 #include <cstdint>
 #include <span>
 
-#include "data/ItemDatabase.h"
+#include "FuzzMapSupport.h"
 #include "edit/EditCommandIds.h"
 #include "edit/ToolController.h"
 #include "model/TessarkDoc.h"
 #include "model/ThingFactory.h"
 #include "platform/MessageSink.h"
 
-namespace {
-
 using namespace tessark;
-
-ItemDatabase& Database()
-{
-    static ItemDatabase* database = [] {
-        auto* made = new ItemDatabase();
-        const ItemGroup groups[] = {ItemGroup::Ground, ItemGroup::None,     ItemGroup::Rune,
-                                    ItemGroup::Splash, ItemGroup::Teleport, ItemGroup::Depot,
-                                    ItemGroup::Creature, ItemGroup::Door};
-        int32_t key = 0;
-        for (ItemGroup group : groups) {
-            for (int variant = 0; variant < 4; ++variant, ++key) {
-                ItemType type;
-                type.group = group;
-                type.stackable = variant == 1;
-                type.alwaysOnTop = variant >= 2;
-                type.topOrder = static_cast<uint8_t>(variant);
-                type.hangeable = variant == 3 && group == ItemGroup::None;
-                type.horizontal = variant == 2;
-                type.width = static_cast<uint8_t>(1 + variant % 2);
-                made->SetServerType(key, type);
-            }
-        }
-        return made;
-    }();
-    return *database;
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     if (size == 0) {
         return 0;
     }
-    ItemDatabase& database = Database();
+    ItemDatabase& database = fuzz::VariantDatabase();
     const std::span<const uint8_t> bytes(data + 1, size - 1);
     SilentMessageSink messages;
     CTessarkDoc document(database, messages);

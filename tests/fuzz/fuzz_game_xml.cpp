@@ -1,11 +1,8 @@
 // Feeds one input as items.xml, materials.xml and creatures.xml to a small item database.
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
-#include <unistd.h>
-
+#include "FuzzMapSupport.h"
 #include "data/GameData.h"
 #include "platform/MessageSink.h"
 
@@ -32,14 +29,8 @@ void FillDatabase(tessark::ItemDatabase& items)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    char path[] = "/tmp/fuzz_game_xml_XXXXXX";
-    const int fd = mkstemp(path);
-    if (fd < 0) {
-        return 0;
-    }
-    const bool written = size == 0 || write(fd, data, size) == static_cast<ssize_t>(size);
-    close(fd);
-    if (written) {
+    const std::string path = tessark::fuzz::InputFile("game.xml", data, size);
+    {
         tessark::GameData game;
         FillDatabase(game.items);
         tessark::SilentMessageSink messages;
@@ -53,6 +44,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             }
         }
     }
-    unlink(path);
     return 0;
 }

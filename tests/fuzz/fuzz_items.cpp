@@ -1,42 +1,13 @@
 // Loads arbitrary bytes as items.qzb into a database that holds a few client types.
-#include <unistd.h>
-
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 
-#include "data/ItemDatabase.h"
-
-namespace {
-
-const std::string& InputPath()
-{
-    static const std::string path = [] {
-        char name[] = "/tmp/fuzz_items_XXXXXX";
-        const int fd = mkstemp(name);
-        if (fd < 0) {
-            std::abort();
-        }
-        close(fd);
-        static std::string keep = name;
-        std::atexit([] { std::remove(keep.c_str()); });
-        return std::string(name);
-    }();
-    return path;
-}
-
-}  // namespace
+#include "FuzzMapSupport.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    std::FILE* file = std::fopen(InputPath().c_str(), "wb");
-    if (!file) {
-        return 0;
-    }
-    std::fwrite(data, 1, size, file);
-    std::fclose(file);
-
+    const std::string path = tessark::fuzz::InputFile("items.qzb", data, size);
     tessark::ItemDatabase database;
     for (int32_t key = 0; key < 4; ++key) {
         tessark::ItemType client;
@@ -45,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         client.spriteIds.Set(1, static_cast<uint16_t>(key));
         database.SetClientType(key, client);
     }
-    const int result = database.LoadItems(InputPath());
+    const int result = database.LoadItems(path);
     if (result < 0 || result > 11) {
         std::abort();
     }

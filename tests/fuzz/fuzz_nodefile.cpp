@@ -1,14 +1,12 @@
 // Walks the node tree of arbitrary bytes uncached, cached, and cached with a tiny block size taken
 // from the input, reading every node's properties through PropStream. The three walks must
 // agree call for call; any difference, or a handle that does not move forward, aborts.
-#include <unistd.h>
-
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "FuzzMapSupport.h"
 #include "data/FileLoader.h"
 #include "data/PropStream.h"
 
@@ -18,22 +16,6 @@ using tessark::FileLoader;
 
 constexpr int kMaxDepth = 24;
 constexpr size_t kMaxSteps = 4000;
-
-const std::string& InputPath()
-{
-    static const std::string path = [] {
-        char name[] = "/tmp/fuzz_nodefile_XXXXXX";
-        const int fd = mkstemp(name);
-        if (fd < 0) {
-            std::abort();
-        }
-        close(fd);
-        static std::string keep = name;
-        std::atexit([] { std::remove(keep.c_str()); });
-        return std::string(name);
-    }();
-    return path;
-}
 
 using Trace = std::vector<uint64_t>;
 
@@ -94,11 +76,11 @@ void Walk(FileLoader& loader, uint32_t node, int depth, Trace& trace)
     trace.push_back(loader.GetLastError());
 }
 
-Trace WalkFile(bool cached, uint32_t blockSize)
+Trace WalkFile(const std::string& path, bool cached, uint32_t blockSize)
 {
     Trace trace;
     FileLoader loader;
-    if (!loader.OpenFile(InputPath(), false, cached)) {
+    if (!loader.OpenFile(path, false, cached)) {
         trace.push_back(loader.GetLastError());
         return trace;
     }
@@ -120,17 +102,11 @@ Trace WalkFile(bool cached, uint32_t blockSize)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    std::FILE* file = std::fopen(InputPath().c_str(), "wb");
-    if (!file) {
-        return 0;
-    }
-    std::fwrite(data, 1, size, file);
-    std::fclose(file);
-
-    const Trace straight = WalkFile(false, 0);
-    const Trace cached = WalkFile(true, 0);
+    const std::string path = tessark::fuzz::InputFile("input.qzb", data, size);
+    const Trace straight = WalkFile(path, false, 0);
+    const Trace cached = WalkFile(path, true, 0);
     const uint32_t tinyBlock = size > 0 ? 1 + data[size - 1] % 40 : 1;
-    const Trace tiny = WalkFile(true, tinyBlock);
+    const Trace tiny = WalkFile(path, true, tinyBlock);
     if (cached != straight || tiny != straight) {
         std::abort();
     }

@@ -1,12 +1,9 @@
 // The house and spawn side files: loading whatever the file holds, saving and loading again.
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
-#include <unistd.h>
 
-#include "data/ItemDatabase.h"
+#include "FuzzMapSupport.h"
 #include "model/HouseList.h"
 #include "model/SpawnList.h"
 #include "model/Tile.h"
@@ -36,26 +33,12 @@ const ItemDatabase& Database()
     return *database;
 }
 
-std::string TempPath(const char* pattern)
-{
-    std::string path = std::string(P_tmpdir) + "/" + pattern;
-    const int descriptor = mkstemp(path.data());
-    if (descriptor >= 0) {
-        close(descriptor);
-    }
-    return path;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static const std::string input = TempPath("tessark-fuzz-side-XXXXXX");
-    static const std::string output = TempPath("tessark-fuzz-side-out-XXXXXX");
-    if (std::FILE* file = std::fopen(input.c_str(), "wb")) {
-        std::fwrite(data, 1, size, file);
-        std::fclose(file);
-    }
+    const std::string input = fuzz::InputFile("side.xml", data, size);
+    const std::string output = fuzz::ScratchFolder() + "/side-out.xml";
     SilentMessageSink messages;
 
     CTile tile;  // outlives the houses that point at it

@@ -4,48 +4,18 @@
 #include <span>
 #include <vector>
 
-#include "data/ItemDatabase.h"
+#include "FuzzMapSupport.h"
 #include "model/TessarkDoc.h"
 #include "model/ThingFactory.h"
 #include "platform/ArchiveReader.h"
 #include "platform/ArchiveWriter.h"
 #include "platform/MessageSink.h"
 
-namespace {
-
 using namespace tessark;
-
-ItemDatabase& Database()
-{
-    static ItemDatabase* database = [] {
-        auto* made = new ItemDatabase();
-        const ItemGroup groups[] = {ItemGroup::Ground, ItemGroup::None,     ItemGroup::Rune,
-                                    ItemGroup::Splash, ItemGroup::Teleport, ItemGroup::Depot,
-                                    ItemGroup::Creature, ItemGroup::Door};
-        int32_t key = 0;
-        for (ItemGroup group : groups) {
-            for (int variant = 0; variant < 4; ++variant, ++key) {
-                ItemType type;
-                type.group = group;
-                type.stackable = variant == 1;
-                type.alwaysOnTop = variant >= 2;
-                type.topOrder = static_cast<uint8_t>(variant);
-                type.hangeable = variant == 3 && group == ItemGroup::None;
-                type.horizontal = variant == 2;
-                type.minimapColor = static_cast<uint16_t>(key * 9);
-                made->SetServerType(key, type);
-            }
-        }
-        return made;
-    }();
-    return *database;
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    ItemDatabase& database = Database();
+    ItemDatabase& database = fuzz::VariantDatabase();
     const std::span<const uint8_t> bytes(data, size);
 
     {

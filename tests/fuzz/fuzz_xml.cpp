@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "../support/MarkupTableAccess.h"
+#include "support/MarkupTableAccess.h"
 #include "xml/Markup.h"
 #include "xml/XmlTextFile.h"
 

@@ -22,6 +22,7 @@
 #include "model/TessarkDoc.h"
 #include "view/Minimap.h"
 #include "view/TessarkView.h"
+#include "view/ShownView.h"
 #include "view/ViewToolInput.h"
 
 namespace tessark::test {
@@ -33,20 +34,6 @@ constexpr int32_t kDirt = 1;
 constexpr int32_t kBag = 3;
 constexpr int32_t kRat = 11;
 
-// Records the regions the viewport is asked to paint.
-class PaintRecorder final : public QObject {
-public:
-    explicit PaintRecorder(QWidget& widget) { widget.installEventFilter(this); }
-    QRegion painted;
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint) {
-            painted += static_cast<QPaintEvent*>(event)->region();
-        }
-        return false;
-    }
-};
-
 // One context menu as it popped up: its lines and whether each was enabled.
 struct SeenMenu {
     QString name;
@@ -54,18 +41,8 @@ struct SeenMenu {
     QList<bool> enabled;
 };
 
-class ToolInputTest : public ::testing::Test {
+class ToolInputTest : public ShownViewTest {
 protected:
-    ToolInputTest()
-    {
-        frame.showNormal();  // the first start fills the screen
-        frame.resize(900, 700);
-        frame.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&frame));
-        view.setFocus();
-        QApplication::processEvents();
-    }
-
     // The middle of the tile in window pixels.
     QPoint At(int x, int y) const
     {
@@ -147,12 +124,6 @@ protected:
         const CTile* tile = document.GetTile(x, y, 7);
         return tile ? tile->GetThingCount() : 0;
     }
-
-    EditorTestWorld world;
-    CMainFrame& frame = world.Frame();
-    CTessarkView& view = frame.View();
-    CommandTable& commands = frame.Commands();
-    CTessarkDoc& document = world.Document();
 };
 
 TEST_F(ToolInputTest, NineByNineGroundStrokeFromThePaletteRepaintsOnlyTheChangedTiles)
