@@ -1,5 +1,7 @@
 #include "edit/HouseSettings.h"
 
+#include <utility>
+
 #include "model/House.h"
 #include "model/TessarkDoc.h"
 
@@ -9,6 +11,8 @@ HouseSettings::HouseSettings(CTessarkDoc& document, std::optional<uint32_t> pres
                              bool fullMode, HouseChanged changed)
     : document_(document), fullMode_(fullMode), changed_(std::move(changed))
 {
+    // Everything the dialog changes, until it closes, is one step.
+    document_.BeginStep("Houses");
     filterLines_.push_back({"Show all", 0});
     for (const auto& [id, town] : document_.Towns().Towns()) {
         filterLines_.push_back({town->name, id});
@@ -128,6 +132,7 @@ void HouseSettings::Delete()
     if (changed_) {
         changed_(HouseChange::Deleted, id);
     }
+    document_.NoteHouseTiles(id);
     document_.Houses().RemoveHouse(house);
     listsChanged_ = true;
     currentId_.reset();
@@ -153,10 +158,20 @@ std::optional<SettingsProblem> HouseSettings::Select(const HouseSettingsForm& en
     return std::nullopt;
 }
 
+HouseSettings::~HouseSettings()
+{
+    if (stepOpen_) {
+        document_.EndStep();
+    }
+}
+
 void HouseSettings::Close(bool accepted)
 {
     if (accepted || listsChanged_) {
         document_.SetModifiedFlag(true);
+    }
+    if (std::exchange(stepOpen_, false)) {
+        document_.EndStep();
     }
 }
 

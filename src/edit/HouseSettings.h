@@ -60,6 +60,10 @@ public:
     // preselected: the house to show first, if any.
     HouseSettings(CTessarkDoc& document, std::optional<uint32_t> preselected, bool fullMode,
                   HouseChanged changed);
+    // Ends the dialog's step when Close did not.
+    ~HouseSettings();
+    HouseSettings(const HouseSettings&) = delete;
+    HouseSettings& operator=(const HouseSettings&) = delete;
 
     // The town filter box: "Show all" (data 0), then every town.
     const std::vector<SettingsLine>& FilterLines() const { return filterLines_; }
@@ -116,6 +120,7 @@ private:
     HouseSettingsForm form_;
     HouseSettingsControls controls_;
     bool listsChanged_ = false;
+    bool stepOpen_ = true;
 };
 
 }  // namespace tessark

@@ -1,6 +1,7 @@
 #include "edit/MonsterPropertiesEditor.h"
 
 #include "model/Creature.h"
+#include "model/EditStep.h"
 #include "model/TessarkDoc.h"
 
 namespace tessark {
@@ -18,6 +19,7 @@ std::optional<std::string> MonsterPropertiesEditor::Submit(std::optional<int64_t
     if (std::optional<std::string> problem = spawnTime_.Check(entered)) {
         return problem;
     }
+    EditStep step(document_, "Monster Properties");
     if (spawnTime_.Changes(*entered)) {
         creature_.SetSpawnTime(static_cast<uint32_t>(*entered));
     }

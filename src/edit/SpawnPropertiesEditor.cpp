@@ -1,5 +1,6 @@
 #include "edit/SpawnPropertiesEditor.h"
 
+#include "model/EditStep.h"
 #include "model/Spawn.h"
 #include "model/TessarkDoc.h"
 
@@ -15,6 +16,7 @@ std::optional<std::string> SpawnPropertiesEditor::Submit(std::optional<int64_t> 
     if (std::optional<std::string> problem = radius_.Check(entered)) {
         return problem;
     }
+    EditStep step(document_, "Spawn Properties");
     if (radius_.Changes(*entered)) {
         spawn_.SetRadius(static_cast<int32_t>(*entered));
     }

@@ -1,6 +1,7 @@
 #include "edit/TownSettings.h"
 
 #include <iterator>
+#include <utility>
 
 #include "model/TessarkDoc.h"
 
@@ -8,6 +9,8 @@ namespace tessark {
 
 TownSettings::TownSettings(CTessarkDoc& document) : document_(document)
 {
+    // Everything the dialog changes, until it closes, is one step.
+    document_.BeginStep("Towns");
     FillTownLines();
     if (!townLines_.empty()) {
         controls_.townBox = controls_.save = controls_.remove = true;
@@ -114,10 +117,20 @@ void TownSettings::Delete()
     controls_.add = false;
 }
 
+TownSettings::~TownSettings()
+{
+    if (stepOpen_) {
+        document_.EndStep();
+    }
+}
+
 void TownSettings::Close(bool accepted)
 {
     if (accepted || listsChanged_) {
         document_.SetModifiedFlag(true);
+    }
+    if (std::exchange(stepOpen_, false)) {
+        document_.EndStep();
     }
 }
 

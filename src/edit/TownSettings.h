@@ -37,6 +37,10 @@ struct TownSettingsControls {
 class TownSettings {
 public:
     explicit TownSettings(CTessarkDoc& document);
+    // Ends the dialog's step when Close did not.
+    ~TownSettings();
+    TownSettings(const TownSettings&) = delete;
+    TownSettings& operator=(const TownSettings&) = delete;
 
     // "ID - NAME" for every town in ascending id; the current town's line or -1.
     const std::vector<SettingsLine>& TownLines() const { return townLines_; }
@@ -72,6 +76,7 @@ private:
     TownSettingsForm form_{"", 100, 100, 7};
     TownSettingsControls controls_;
     bool listsChanged_ = false;
+    bool stepOpen_ = true;
 };
 
 }  // namespace tessark

@@ -85,6 +85,28 @@ void CTessarkDoc::NoteTileChange(const Position& position)
     }
 }
 
+void CTessarkDoc::NoteHouseTiles(uint32_t houseId)
+{
+    if (!recorder_) {
+        return;
+    }
+    // Tiles do not know their positions: the map is searched, which only a dialog does.
+    std::vector<Position> positions;
+    for (int floor = 0; floor < kFloorCount; ++floor) {
+        tiles_.ForEachTile(floor, [&](uint32_t key, const CTile& tile) {
+            if (tile.HasFlags(CTile::kHouseFlag) && tile.GetHouseId() == houseId) {
+                int32_t x = 0;
+                int32_t y = 0;
+                SplitTileKey(key, x, y);
+                positions.push_back({x, y, floor});
+            }
+        });
+    }
+    for (const Position& position : positions) {
+        recorder_->BeforeTileChange(position);
+    }
+}
+
 void CTessarkDoc::SetModifiedFlag(bool modified)
 {
     modified_ = modified;

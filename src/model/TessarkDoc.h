@@ -85,6 +85,9 @@ public:
     void EndStep();
     // Call before changing a tile or one of its items in place (flags, house, item fields).
     void NoteTileChange(const Position& position);
+    // NoteTileChange for every tile of the house, before a change of the house that changes
+    // them (deleting it).
+    void NoteHouseTiles(uint32_t houseId);
     // Puts back a recorded tile (null: none) without marking the map modified or telling the
     // views: the old tile's ids go, the new one's are registered, and a house tile is listed by
     // its house again with its flags as recorded.

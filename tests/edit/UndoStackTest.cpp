@@ -5,7 +5,9 @@
 
 #include "edit/BrushSize.h"
 #include "edit/EditCommandIds.h"
+#include "edit/HouseSettings.h"
 #include "edit/ItemPropertiesEditor.h"
+#include "edit/SpawnPropertiesEditor.h"
 #include "edit/UndoWorld.h"
 #include "mapfiles/MapImport.h"
 #include "model/MapProperties.h"
@@ -148,6 +150,16 @@ TEST(UndoStackTest, EveryKindOfStepUndoesAndRedoesExactly)
              w.Run(command::kSpawnTool);
              const Position at = w.FindTile(7, HasGround);
              w.Stroke({at});
+         }},
+        {"Houses dialog", [](UndoWorld& w) {
+             HouseSettings houses(w.document, 1, true, {});
+             houses.Delete();
+             houses.Close(true);
+         }},
+        {"Spawn properties", [](UndoWorld& w) {
+             CSpawn& spawn = *w.document.Spawns().GetSpawn(0);
+             SpawnPropertiesEditor editor(w.document, spawn);
+             ASSERT_FALSE(editor.Submit(spawn.GetRadius() + 2));
          }},
         {"Import", [](UndoWorld& w) { ASSERT_TRUE(ImportMap(w.document, SmallWorlds::Get().Path(2))); }},
     };
