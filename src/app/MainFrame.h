@@ -20,6 +20,7 @@ class FileCommands;
 class RecentFileList;
 class ThingCommands;
 class ToolCommands;
+class VerifyMapCommand;
 
 // The main window: menus, toolbar, the "Materials" bar, the status bar and the map view. It
 // relays what one window tells the others (a brush type chosen, the cursor tile, progress,
@@ -54,6 +55,7 @@ public:
     FileCommands& Files() const { return *fileCommands_; }
     ToolCommands& Tools() const { return *toolCommands_; }
     ThingCommands& Things() const { return *thingCommands_; }
+    VerifyMapCommand& VerifyMap() const { return *verifyMap_; }
     RecentFileList& RecentFiles() const { return *recentFiles_; }
     const MainMenus& Menus() const { return menus_; }
 
@@ -92,6 +94,7 @@ private:
     FileCommands* fileCommands_;
     ToolCommands* toolCommands_ = nullptr;
     ThingCommands* thingCommands_ = nullptr;
+    VerifyMapCommand* verifyMap_ = nullptr;
     bool stateSaved_ = false;
     // The view has been placed on the open map (a fresh window's view shows no map yet).
     bool viewPlaced_ = false;
