@@ -17,6 +17,7 @@
 #include "app/CommandTable.h"
 #include "app/DisplayText.h"
 #include "app/FileCommands.h"
+#include "app/HouseCommands.h"
 #include "app/MainStatusBar.h"
 #include "app/MainToolBar.h"
 #include "app/MaterialsBar.h"
@@ -71,7 +72,8 @@ CMainFrame::CMainFrame(const EditorContext& context, QWidget* parent)
     ConnectCommands();
     ConnectViewCommands();
     toolCommands_ = new ToolCommands(*commands_, *view_, *this);
-    thingCommands_ = new ThingCommands(*commands_, *view_, context.renderer, *this);
+    houseCommands_ = new HouseCommands(*commands_, *view_, *this);
+    thingCommands_ = new ThingCommands(*commands_, *view_, context.renderer, *houseCommands_, *this);
     verifyMap_ = new VerifyMapCommand(*commands_, *view_, *this);
     if (!RestoreBarState()) {
         // The first start fills the screen.

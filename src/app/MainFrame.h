@@ -17,6 +17,7 @@ class CMyBar;
 class CTessarkView;
 class CommandTable;
 class FileCommands;
+class HouseCommands;
 class RecentFileList;
 class ThingCommands;
 class ToolCommands;
@@ -54,6 +55,7 @@ public:
     CommandTable& Commands() const { return *commands_; }
     FileCommands& Files() const { return *fileCommands_; }
     ToolCommands& Tools() const { return *toolCommands_; }
+    HouseCommands& Houses() const { return *houseCommands_; }
     ThingCommands& Things() const { return *thingCommands_; }
     VerifyMapCommand& VerifyMap() const { return *verifyMap_; }
     RecentFileList& RecentFiles() const { return *recentFiles_; }
@@ -93,6 +95,7 @@ private:
     RecentFileList* recentFiles_;
     FileCommands* fileCommands_;
     ToolCommands* toolCommands_ = nullptr;
+    HouseCommands* houseCommands_ = nullptr;
     ThingCommands* thingCommands_ = nullptr;
     VerifyMapCommand* verifyMap_ = nullptr;
     bool stateSaved_ = false;

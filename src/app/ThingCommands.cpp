@@ -4,6 +4,7 @@
 
 #include "app/CommandIds.h"
 #include "app/CommandTable.h"
+#include "app/HouseCommands.h"
 #include "dialogs/DepotProperties.h"
 #include "dialogs/InfoDlg.h"
 #include "dialogs/MonsterProperties.h"
@@ -24,8 +25,8 @@
 namespace tessark {
 
 ThingCommands::ThingCommands(CommandTable& commands, CTessarkView& view, SpriteRenderer& renderer,
-                             QWidget& window)
-    : QObject(&window), view_(view), renderer_(renderer), window_(window)
+                             HouseCommands& houses, QWidget& window)
+    : QObject(&window), view_(view), renderer_(renderer), houses_(houses), window_(window)
 {
     QAction* overview = commands.Add(command::Overview, QString());
     overview->setEnabled(true);
@@ -73,6 +74,8 @@ bool ThingCommands::OpenProperties()
         break;
     }
     case PropertiesDialog::Houses:
+        accepted = houses_.OpenHouses(target.houseId, true);
+        break;
     case PropertiesDialog::None:
         break;
     }

@@ -7,6 +7,7 @@ namespace tessark {
 
 class CInfoDlg;
 class CTessarkView;
+class HouseCommands;
 class CommandTable;
 class SpriteRenderer;
 
@@ -17,7 +18,7 @@ class ThingCommands final : public QObject {
     Q_OBJECT
 public:
     ThingCommands(CommandTable& commands, CTessarkView& view, SpriteRenderer& renderer,
-                  QWidget& window);
+                  HouseCommands& houses, QWidget& window);
 
     // Runs the chosen thing's dialog; true when OK changed it.
     bool OpenProperties();
@@ -33,6 +34,7 @@ private:
 
     CTessarkView& view_;
     SpriteRenderer& renderer_;
+    HouseCommands& houses_;
     QWidget& window_;
     QPointer<CInfoDlg> info_;
 };

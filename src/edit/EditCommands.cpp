@@ -305,6 +305,16 @@ ToolOutcome EditCommands::HouseListChanged(HouseChange change, uint32_t houseId)
     return outcome;
 }
 
+ToolOutcome EditCommands::PickHouse(uint32_t houseId)
+{
+    ToolOutcome outcome;
+    if (House* house = context_.Document().Houses().FindHouse(houseId)) {
+        context_.SetSelectedHouse(house, outcome);
+        context_.ActivateTool(ToolKind::House, outcome);
+    }
+    return outcome;
+}
+
 std::string EditCommands::HouseStatusText() const
 {
     if (context_.CurrentTool() != ToolKind::House) {

@@ -59,6 +59,9 @@ public:
     ToolOutcome JumpToItem(int32_t value);
     // A dialog deleted or changed a house.
     ToolOutcome HouseListChanged(HouseChange change, uint32_t houseId);
+    // "Select" in the houses dialog: the house becomes the selected house and the house tool
+    // the tool. Nothing happens for an id no house has.
+    ToolOutcome PickHouse(uint32_t houseId);
 
     // "Selected house: NAME.", "No house selected." with the house tool, else empty.
     std::string HouseStatusText() const;

@@ -32,8 +32,7 @@ PropertiesTarget PropertiesTargetFor(const CTessarkDoc& document, const ThingAt&
 
 bool HasPropertiesDialog(PropertiesDialog dialog)
 {
-    // The houses dialog is not part of the editor yet.
-    return dialog != PropertiesDialog::None && dialog != PropertiesDialog::Houses;
+    return dialog != PropertiesDialog::None;
 }
 
 }  // namespace tessark

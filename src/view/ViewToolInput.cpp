@@ -147,6 +147,8 @@ void ViewToolInput::HouseChanged(HouseChange change, int32_t houseId)
     Apply(controller_->Commands().HouseListChanged(change, static_cast<uint32_t>(houseId)));
 }
 
+void ViewToolInput::PickHouse(uint32_t houseId) { Apply(controller_->Commands().PickHouse(houseId)); }
+
 void ViewToolInput::RunCommand(int commandId) { Apply(controller_->Commands().Run(commandId)); }
 
 void ViewToolInput::ChosenThingEdited() { Apply(controller_->ChosenThingEdited()); }

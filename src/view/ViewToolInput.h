@@ -39,6 +39,8 @@ public:
     void ChooseBrushType(int32_t key);
     // A dialog deleted or changed a house.
     void HouseChanged(HouseChange change, int32_t houseId);
+    // The houses dialog's "Select": the house and the house tool are chosen.
+    void PickHouse(uint32_t houseId);
     void RunCommand(int commandId);
     // Paste with what the system clipboard holds.
     void Paste();
