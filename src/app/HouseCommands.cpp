@@ -10,6 +10,7 @@
 #include "dialogs/TownProperties.h"
 #include "edit/HouseSettings.h"
 #include "edit/TownSettings.h"
+#include "model/House.h"
 #include "view/TessarkView.h"
 #include "view/ViewToolInput.h"
 
@@ -34,9 +35,9 @@ HouseCommands::HouseCommands(CommandTable& commands, CTessarkView& view, CMainFr
 
 bool HouseCommands::EditHouses()
 {
-    const std::optional<uint32_t> selected =
-        view_.ToolInput().Controller().Context().SelectedHouseId();
-    return OpenHouses(selected, !selected.has_value());
+    // By the house itself: an id kept for a house deleted meanwhile names nothing to edit.
+    const House* selected = view_.ToolInput().Controller().Context().SelectedHouse();
+    return selected ? OpenHouses(selected->GetId(), false) : OpenHouses(std::nullopt, true);
 }
 
 bool HouseCommands::OpenHouses(std::optional<uint32_t> preselected, bool fullMode)
