@@ -12,19 +12,20 @@
 
 namespace tessark::edit_test {
 
-// Type keys of the small game data the tool tests share.
+// The shared test keys (support/TestItems.h) under the names the tool tests use, and the
+// kinds only they need.
 enum Key : int32_t {
     kKeyZero = 0,
-    kGround = 1,
-    kOtherGround = 2,
-    kPlain = 10,
-    kBigItem = 11,  // 2 x 3 cells
-    kBorder = 20,   // always on top, order 1
-    kOtherBorder = 21,
-    kWall = 22,  // always on top, order 2, horizontal
-    kOtherWall = 23,
-    kHanging = 30,
-    kRat = 50,  // creature
+    kGround = test::kGrass,
+    kOtherGround = test::kDirt,
+    kPlain = test::kPlain,
+    kBigItem = 17,  // 2 x 3 cells
+    kBorder = test::kBorder,  // always on top, order 1
+    kOtherBorder = 25,
+    kWall = test::kHorizontalWall,  // always on top, order 2, horizontal
+    kOtherWall = test::kVerticalWall,
+    kHanging = test::kHanging,
+    kRat = test::kRat,  // creature
     kMarker = 1407,
 };
 
@@ -32,25 +33,13 @@ using test::MakeType;
 
 inline void FillToolDatabase(ItemDatabase& database)
 {
+    test::FillTestItems(database);
     database.SetServerType(kKeyZero, MakeType(ItemGroup::None, kKeyZero));
-    database.SetServerType(kGround, MakeType(ItemGroup::Ground, kGround));
-    database.SetServerType(kOtherGround, MakeType(ItemGroup::Ground, kOtherGround));
-    database.SetServerType(kPlain, MakeType(ItemGroup::None, kPlain));
     ItemType big = MakeType(ItemGroup::None, kBigItem);
     big.width = 2;
     big.height = 3;
     database.SetServerType(kBigItem, big);
-    for (int32_t key : {kBorder, kOtherBorder, kWall, kOtherWall}) {
-        ItemType top = MakeType(ItemGroup::None, key);
-        top.alwaysOnTop = true;
-        top.topOrder = key == kBorder || key == kOtherBorder ? 1 : 2;
-        top.horizontal = key == kWall;
-        database.SetServerType(key, top);
-    }
-    ItemType hanging = MakeType(ItemGroup::None, kHanging);
-    hanging.hangeable = true;
-    database.SetServerType(kHanging, hanging);
-    database.SetServerType(kRat, MakeType(ItemGroup::Creature, kRat));
+    database.SetServerType(kOtherBorder, test::MakeTopType(kOtherBorder, 1));
     database.SetServerType(kMarker, MakeType(ItemGroup::None, kMarker));
 }
 

@@ -1,14 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
-
 #include "model/HouseList.h"
 #include "model/ModelTestWorld.h"
 #include "model/SpawnList.h"
 #include "model/Tile.h"
 #include "platform/MessageSink.h"
 #include "support/ScratchDirectory.h"
+#include "support/TestDataSet.h"
 
 namespace tessark {
 namespace {
@@ -21,13 +19,9 @@ protected:
     std::string PathOf(const std::string& name) const { return directory.File(name); }
     void WriteFile(const std::string& name, const std::string& bytes) const
     {
-        std::ofstream(PathOf(name), std::ios::binary) << bytes;
+        ASSERT_TRUE(test::WriteTextFile(PathOf(name), bytes));
     }
-    std::string ReadFile(const std::string& name) const
-    {
-        std::ifstream in(PathOf(name), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
+    std::string ReadFile(const std::string& name) const { return test::ReadWholeFile(PathOf(name)); }
 
     ItemDatabase database;
     RecordingMessageSink messages;

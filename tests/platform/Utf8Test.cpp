@@ -32,6 +32,8 @@ TEST(Utf8Test, SequencesAreWellFormedOnlyInsideTheirRanges)
         {"\xE2\x82", 0},          // cut short
         {"\xE2\x28\xAC", 0},      // third byte no continuation
         {"\xF0\x90\x80\x28", 0},
+        {"\xC3\xC3", 0},          // a lead byte where a continuation belongs
+        {"\xE2\x82\xC3", 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.bytes));
