@@ -27,6 +27,7 @@
 #include "app/SpriteListCtrl.h"
 #include "app/ThingCommands.h"
 #include "app/ToolCommands.h"
+#include "app/VerifyMapCommand.h"
 #include "app/ViewMemory.h"
 #include "data/GameData.h"
 #include "model/TessarkDoc.h"
@@ -73,6 +74,7 @@ CMainFrame::CMainFrame(const EditorContext& context, QWidget* parent)
     toolCommands_ = new ToolCommands(*commands_, *view_, *this);
     houseCommands_ = new HouseCommands(*commands_, *view_, *this);
     thingCommands_ = new ThingCommands(*commands_, *view_, context.renderer, *houseCommands_, *this);
+    verifyMap_ = new VerifyMapCommand(*commands_, *view_, *this);
     if (!RestoreBarState()) {
         // The first start fills the screen.
         if (const QScreen* current = screen()) {

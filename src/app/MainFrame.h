@@ -21,6 +21,7 @@ class HouseCommands;
 class RecentFileList;
 class ThingCommands;
 class ToolCommands;
+class VerifyMapCommand;
 
 // The main window: menus, toolbar, the "Materials" bar, the status bar and the map view. It
 // relays what one window tells the others (a brush type chosen, the cursor tile, progress,
@@ -56,6 +57,7 @@ public:
     ToolCommands& Tools() const { return *toolCommands_; }
     HouseCommands& Houses() const { return *houseCommands_; }
     ThingCommands& Things() const { return *thingCommands_; }
+    VerifyMapCommand& VerifyMap() const { return *verifyMap_; }
     RecentFileList& RecentFiles() const { return *recentFiles_; }
     const MainMenus& Menus() const { return menus_; }
 
@@ -95,6 +97,7 @@ private:
     ToolCommands* toolCommands_ = nullptr;
     HouseCommands* houseCommands_ = nullptr;
     ThingCommands* thingCommands_ = nullptr;
+    VerifyMapCommand* verifyMap_ = nullptr;
     bool stateSaved_ = false;
     // The view has been placed on the open map (a fresh window's view shows no map yet).
     bool viewPlaced_ = false;

@@ -5,6 +5,7 @@
 #include "data/ItemDatabase.h"
 #include "edit/SelectTool.h"
 #include "edit/ToolFactory.h"
+#include "edit/TopmostThing.h"
 #include "model/TessarkDoc.h"
 
 namespace tessark {
@@ -139,6 +140,15 @@ ToolOutcome ToolController::ChosenThingEdited()
         // A spawn's area and creatures are drawn over many tiles.
         outcome.repaintView = chosen.thing->Kind() == ThingKind::Spawn;
     }
+    return outcome;
+}
+
+ToolOutcome ToolController::ChooseThingAt(const Position& tile)
+{
+    ToolOutcome outcome;
+    context_.ActivateTool(ToolKind::Select, outcome);
+    context_.GetSelection().Clear();
+    context_.SetSelectedThing(FindTopmostThing(document_, tile, context_.Visibility()), outcome);
     return outcome;
 }
 

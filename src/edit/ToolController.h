@@ -43,6 +43,8 @@ public:
     ToolOutcome LeftDoubleClick(Modifiers modifiers);
     // A dialog changed the chosen thing: its tile and minimap pixel are repainted.
     ToolOutcome ChosenThingEdited();
+    // A jump to a listed tile: the select tool, no tile selected, the topmost thing there chosen.
+    ToolOutcome ChooseThingAt(const Position& tile);
     // A right click over the tile: within the map's extent the select tool becomes the tool,
     // picks the topmost thing there and the menu to show is returned; elsewhere none.
     std::optional<ContextMenuModel> ContextMenu(const Position& tile, ToolOutcome& outcome);

@@ -159,6 +159,12 @@ void ViewToolInput::RunCommand(int commandId) { Apply(controller_->Commands().Ru
 
 void ViewToolInput::ChosenThingEdited() { Apply(controller_->ChosenThingEdited()); }
 
+void ViewToolInput::ChooseThingAt(const Position& tile)
+{
+    SyncVisibility();
+    Apply(controller_->ChooseThingAt(tile));
+}
+
 void ViewToolInput::FillGround()
 {
     const TileSpan span = view_.VisibleTileSpan();

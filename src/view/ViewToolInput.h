@@ -54,6 +54,8 @@ public:
     void DropTiles(DropEffect effect);
     // A dialog changed the chosen thing: repaints it.
     void ChosenThingEdited();
+    // The select tool with the topmost thing of the tile chosen, no tile selected.
+    void ChooseThingAt(const Position& tile);
     // "Fill ground" over the window's tiles.
     void FillGround();
     // "Jump to item..." with the id the dialog accepted.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QClipboard>
 #include <QPaintEvent>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -27,7 +28,8 @@ public:
     }
 };
 
-// The main window shown at 900 x 700 with the map view focused.
+// The main window shown at 900 x 700 with the map view focused, and an empty clipboard (tests
+// in one process would otherwise see what an earlier one copied).
 class ShownViewTest : public ::testing::Test {
 protected:
     ShownViewTest()
@@ -37,6 +39,7 @@ protected:
         frame.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&frame));
         view.setFocus();
+        QApplication::clipboard()->clear();
         QApplication::processEvents();
     }
 

@@ -261,7 +261,6 @@ TEST_F(ToolInputTest, RubberBandSelectsAndTheClipboardKeysCopyPasteAndDelete)
             world.Place(kGrass, x, y, 7);
         }
     }
-    QApplication::clipboard()->clear();
     Key(Qt::Key_R);
     EXPECT_FALSE(Action(command::Copy)->isEnabled());
     EXPECT_FALSE(Action(command::MoveTool)->isEnabled());
