@@ -64,7 +64,7 @@ bool ThingCommands::OpenProperties()
         break;
     }
     case PropertiesDialog::Depot: {
-        DepotPropertiesEditor editor(document, static_cast<CDepotItem&>(*chosen.thing));
+        DepotPropertiesEditor editor(document, static_cast<CDepotItem&>(*chosen.thing), chosen.position);
         accepted = Run<CDepotProperties>(editor);
         break;
     }
