@@ -184,6 +184,8 @@ TEST(SpriteFileReaderTest, SpriteDataDoesNotReplaceTheDotSprites)
     ItemDatabase database;
     Register(database, {1, 0xEFFF});
     SpriteFileReader(database).ReadBytes(SpriteFile(entries).Bytes());
+    ASSERT_TRUE(database.Sprites().at(1).HasPixels());
+    ASSERT_TRUE(database.Sprites().at(0xEFFF).HasPixels());
     EXPECT_EQ(database.Sprites().at(1).pixels[StorageIndex(0, 0)], 0x00010101u);
     EXPECT_EQ(database.Sprites().at(0xEFFF).pixels[StorageIndex(0, 0)], 0x00010101u);
     EXPECT_EQ(database.Sprites().at(0xF000).pixels[0], 0x00FF0000u);
