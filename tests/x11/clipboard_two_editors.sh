@@ -62,6 +62,8 @@ xdotool mousemove --window "$first" 700 500
 x11_key "$first" ctrl+x
 xdotool mousemove --window "$first" 720 520
 x11_key "$first" ctrl+v
+# Under load the paste may still be running when the save key would arrive.
+sleep 1
 x11_key "$first" ctrl+s
 deadline=$((SECONDS + X11_TIMEOUT))
 until [ "$(x11_title "$first")" = "demo.qzbm - Tessark" ]; do
