@@ -61,18 +61,26 @@ void HouseSettings::EditName(const std::string& name)
     controls_.add = AddAllowed(name);
 }
 
-std::optional<SettingsProblem> HouseSettings::Save(const HouseSettingsForm& entered)
+std::optional<SettingsProblem> HouseSettings::CheckFields(const HouseSettingsForm& entered)
 {
-    House* house = currentId_ ? document_.Houses().FindHouse(*currentId_) : nullptr;
-    if (!house) {
-        return std::nullopt;
-    }
     std::optional<SettingsProblem> problem;
     if ((problem = SettingsFields::CheckName(entered.name)) ||
         (problem = SettingsFields::CheckNumber(SettingsField::X, entered.entryX)) ||
         (problem = SettingsFields::CheckNumber(SettingsField::Y, entered.entryY)) ||
         (problem = SettingsFields::CheckNumber(SettingsField::Z, entered.entryZ)) ||
         (problem = SettingsFields::CheckNumber(SettingsField::Cost, entered.cost))) {
+        return problem;
+    }
+    return std::nullopt;
+}
+
+std::optional<SettingsProblem> HouseSettings::Save(const HouseSettingsForm& entered)
+{
+    House* house = currentId_ ? document_.Houses().FindHouse(*currentId_) : nullptr;
+    if (!house) {
+        return std::nullopt;
+    }
+    if (auto problem = CheckFields(entered)) {
         return problem;
     }
     house->name = entered.name;
@@ -104,12 +112,7 @@ std::optional<SettingsProblem> HouseSettings::Add(const HouseSettingsForm& enter
         return std::nullopt;
     }
     // Checked before the house exists, so a refused Add leaves no house with default values.
-    std::optional<SettingsProblem> problem;
-    if ((problem = SettingsFields::CheckName(entered.name)) ||
-        (problem = SettingsFields::CheckNumber(SettingsField::X, entered.entryX)) ||
-        (problem = SettingsFields::CheckNumber(SettingsField::Y, entered.entryY)) ||
-        (problem = SettingsFields::CheckNumber(SettingsField::Z, entered.entryZ)) ||
-        (problem = SettingsFields::CheckNumber(SettingsField::Cost, entered.cost))) {
+    if (auto problem = CheckFields(entered)) {
         return problem;
     }
     HouseList& houses = document_.Houses();

@@ -105,6 +105,7 @@ private:
     void SetFilter(int64_t townId);
     void UpdateControls();
     bool AddAllowed(const std::string& name) const;
+    static std::optional<SettingsProblem> CheckFields(const HouseSettingsForm& entered);
     void ShowHouse(const House& house);
     int TownLineOf(int64_t townId) const;
 
