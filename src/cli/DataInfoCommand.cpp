@@ -25,7 +25,7 @@ std::string DataInfoJson(const GameData& data)
 
     JsonWriter json;
     json.BeginObject();
-    json.Key("clientTypes").UInt(items.ClientTypes().size());
+    json.Key("clientTypes").UInt(items.ClientTypeCount());
     json.Key("serverTypes").UInt(items.ServerTypes().size());
     json.Key("clientItemCount").UInt(items.clientItemCount);
     json.Key("itemsVersion").BeginArray().UInt(items.itemsMajorVersion).UInt(items.itemsMinorVersion).EndArray();

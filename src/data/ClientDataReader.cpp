@@ -1,6 +1,5 @@
 #include "data/ClientDataReader.h"
 
-#include <array>
 #include <vector>
 
 #include "data/ItemDatabase.h"
@@ -141,7 +140,7 @@ bool ApplyOption(uint8_t option, RecordCursor& cursor, ItemType& type)
 
 // Reads the size block and the sprite ids of one record. More ids than a type can hold is a
 // format error: nothing is ever written past the last slot.
-bool ReadSizeAndSprites(RecordCursor& cursor, ItemType& type)
+bool ReadSizeAndSprites(RecordCursor& cursor, ItemType& type, std::vector<uint16_t>& ids)
 {
     uint8_t patternZ = 0;
     if (!cursor.ReadU8(type.width) || !cursor.ReadU8(type.height)) {
@@ -162,11 +161,10 @@ bool ReadSizeAndSprites(RecordCursor& cursor, ItemType& type)
         return false;
     }
     type.spriteCount = static_cast<uint32_t>(count);
-    std::array<uint16_t, ItemType::kMaxSpriteIds> ids{};
-    for (uint32_t i = 0; i < type.spriteCount; ++i) {
-        cursor.ReadU16(ids[i]);
+    ids.resize(type.spriteCount);
+    for (uint16_t& id : ids) {
+        cursor.ReadU16(id);
     }
-    type.spriteIds.Assign(std::span(ids).first(type.spriteCount));
     return true;
 }
 
@@ -194,13 +192,13 @@ int ClientDataReader::ReadBytes(std::span<const uint8_t> bytes)
     // Within one load a second registration of an id would only replace an empty record with
     // another, so each id is registered once; that saves most of the table look-ups.
     std::vector<bool> registered(size_t{1} << 16, false);
+    std::vector<uint16_t> ids;
     for (int32_t id = kTypeKeyOffset; !cursor.AtEnd(); ++id) {
         if (id > kLastRecordId) {
             return kFormatError;
         }
+        // Only the plain fields are set here: building the type allocates nothing.
         ItemType type;
-        type.serverId = id;
-        type.clientId = id;
         for (;;) {
             uint8_t option = 0;
             if (!cursor.ReadU8(option)) {
@@ -213,11 +211,10 @@ int ClientDataReader::ReadBytes(std::span<const uint8_t> bytes)
                 return kFormatError;
             }
         }
-        if (!ReadSizeAndSprites(cursor, type)) {
+        if (!ReadSizeAndSprites(cursor, type, ids)) {
             return kFormatError;
         }
-        for (uint32_t i = 0; i < type.spriteCount; ++i) {
-            const uint16_t spriteId = type.spriteIds[i];
+        for (const uint16_t spriteId : ids) {
             if (registered[spriteId]) {
                 continue;
             }
@@ -226,7 +223,7 @@ int ClientDataReader::ReadBytes(std::span<const uint8_t> bytes)
             sprite = Sprite{};
             sprite.id = spriteId;
         }
-        database_.SetClientType(id - kTypeKeyOffset, std::move(type));
+        database_.SetClientRecord(id - kTypeKeyOffset, ClientRecord::From(type), ids);
     }
     return kLoaded;
 }

@@ -20,10 +20,10 @@ constexpr int kClientDataFormatError = 8;
 void WarnWhenClientDataIsCutShort(const ItemDatabase& items, MessageSink& messages)
 {
     const int32_t lastItemKey = int32_t{items.clientItemCount} - kTypeKeyOffset;
-    if (lastItemKey < 0 || items.GetClientType(lastItemKey)) {
+    if (lastItemKey < 0 || items.HasClientType(lastItemKey)) {
         return;
     }
-    const size_t read = items.ClientTypes().size();
+    const size_t read = items.ClientTypeCount();
     messages.ShowMessage("morva.dat is cut short: it ends before item " +
                              std::to_string(items.clientItemCount) + " (" + std::to_string(read) +
                              (read == 1 ? " record" : " records") + " read).",

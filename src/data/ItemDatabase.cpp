@@ -1,5 +1,7 @@
 #include "data/ItemDatabase.h"
 
+#include <algorithm>
+
 #include "data/ClientDataReader.h"
 #include "data/ItemNamesReader.h"
 #include "data/ItemsFileReader.h"
@@ -9,6 +11,31 @@ namespace tessark {
 namespace {
 // Server keys come from 16-bit ids, so the index stays small.
 constexpr int32_t kMaxIndexedKey = 1 << 17;
+// Client keys are record ids - 100, and record ids are 16-bit.
+constexpr int32_t kRecordKeyLimit = 1 << 16;
+
+void CopyDrawing(const ItemType& client, ItemType& item)
+{
+    item.vertical = client.vertical;
+    item.horizontal = client.horizontal;
+    item.hangeable = client.hangeable;
+    item.minimapColor = client.minimapColor;
+    item.width = client.width;
+    item.height = client.height;
+    item.cropSize = client.cropSize;
+    item.spriteCount = client.spriteCount;
+    item.layers = client.layers;
+    item.patternX = client.patternX;
+    item.patternY = client.patternY;
+    item.animationPhases = client.animationPhases;
+    item.spriteIds = client.spriteIds;
+}
+
+bool IsIndexedKey(int32_t key)
+{
+    return key >= 0 && key < kMaxIndexedKey;
+}
+
 }  // namespace
 
 ItemDatabase::ItemDatabase() = default;
@@ -30,6 +57,13 @@ bool ItemDatabase::LoadItemNames(const std::string& path)
 
 const ItemType* ItemDatabase::GetType(int32_t key) const
 {
+    if (IsIndexedKey(key)) {
+        if (static_cast<size_t>(key) < typeIndex_.size() && typeIndex_[key]) {
+            return typeIndex_[key];
+        }
+        // Neither a server type nor a full client type yet.
+        return GetClientType(key);
+    }
     if (auto it = serverTypes_.find(key); it != serverTypes_.end()) {
         return &it->second;
     }
@@ -43,11 +77,9 @@ ItemType* ItemDatabase::GetType(int32_t key)
 
 const ItemType& ItemDatabase::GetServerType(int32_t key) const
 {
-    if (key >= 0 && key < static_cast<int32_t>(serverIndex_.size()) && serverIndex_[key]) {
-        return *serverIndex_[key];
-    }
-    if (key >= 0 && key < kMaxIndexedKey) {
-        return defaultType_;
+    if (IsIndexedKey(key)) {
+        const bool held = static_cast<size_t>(key) < serverIndex_.size() && serverIndex_[key];
+        return held ? *serverIndex_[key] : defaultType_;
     }
     auto it = serverTypes_.find(key);
     return it != serverTypes_.end() ? it->second : defaultType_;
@@ -59,16 +91,61 @@ ItemType* ItemDatabase::FindServerType(int32_t key)
     return it != serverTypes_.end() ? &it->second : nullptr;
 }
 
+bool ItemDatabase::IsRecordKey(int32_t key) const
+{
+    return key >= 0 && static_cast<size_t>(key) < clientRecords_.size() && clientRecords_[key].Held();
+}
+
 const ItemType* ItemDatabase::GetClientType(int32_t key) const
 {
-    auto it = clientTypes_.find(key);
-    return it != clientTypes_.end() ? &it->second : nullptr;
+    if (auto it = fullClientTypes_.find(key); it != fullClientTypes_.end()) {
+        return &it->second;
+    }
+    if (!IsRecordKey(key)) {
+        return nullptr;
+    }
+    return KeepClientType(key, clientRecords_[key].ToItemType(key, clientSprites_));
 }
 
 ItemType* ItemDatabase::GetClientType(int32_t key)
 {
-    auto it = clientTypes_.find(key);
-    return it != clientTypes_.end() ? &it->second : nullptr;
+    return const_cast<ItemType*>(static_cast<const ItemDatabase*>(this)->GetClientType(key));
+}
+
+bool ItemDatabase::HasClientType(int32_t key) const
+{
+    return IsRecordKey(key) || fullClientTypes_.count(key) != 0;
+}
+
+std::vector<int32_t> ItemDatabase::ClientKeys() const
+{
+    std::vector<int32_t> keys;
+    keys.reserve(clientTypeCount_);
+    for (size_t key = 0; key < clientRecords_.size(); ++key) {
+        if (clientRecords_[key].Held()) {
+            keys.push_back(static_cast<int32_t>(key));
+        }
+    }
+    for (const auto& [key, type] : fullClientTypes_) {
+        if (!IsRecordKey(key)) {
+            keys.push_back(key);
+        }
+    }
+    std::sort(keys.begin(), keys.end());
+    return keys;
+}
+
+bool ItemDatabase::CopyClientDrawing(int32_t key, ItemType& item) const
+{
+    if (auto it = fullClientTypes_.find(key); it != fullClientTypes_.end()) {
+        CopyDrawing(it->second, item);
+        return true;
+    }
+    if (!IsRecordKey(key)) {
+        return false;
+    }
+    clientRecords_[key].CopyDrawingTo(item, clientSprites_);
+    return true;
 }
 
 int32_t ItemDatabase::ClientToServer(uint32_t clientKey) const
@@ -92,9 +169,65 @@ void ItemDatabase::SetServerType(int32_t key, ItemType type)
     IndexServerType(key, &slot);
 }
 
-void ItemDatabase::SetClientType(int32_t key, ItemType type)
+void ItemDatabase::SetClientType(int32_t key, const ItemType& type)
 {
-    clientTypes_[key] = std::move(type);
+    if (key < 0 || key >= kRecordKeyLimit) {
+        clientTypeCount_ += fullClientTypes_.count(key) == 0 ? 1 : 0;
+        KeepClientType(key, type);
+        return;
+    }
+    StoreRecord(key, ClientRecord::From(type), type.spriteIds.Stored());
+    // A type with more than its record holds, or one already handed out, is kept in full.
+    if (fullClientTypes_.count(key) != 0 ||
+        clientRecords_[key].ToItemType(key, clientSprites_) != type) {
+        KeepClientType(key, type);
+    }
+}
+
+void ItemDatabase::SetClientRecord(int32_t key, ClientRecord record, std::span<const uint16_t> spriteIds)
+{
+    if (key < 0 || key >= kRecordKeyLimit) {
+        return;
+    }
+    record.storedSprites = static_cast<uint8_t>(std::min<size_t>(spriteIds.size(), 255));
+    StoreRecord(key, record, spriteIds.first(record.storedSprites));
+    if (fullClientTypes_.count(key) != 0) {
+        KeepClientType(key, clientRecords_[key].ToItemType(key, clientSprites_));
+    }
+}
+
+void ItemDatabase::StoreRecord(int32_t key, ClientRecord record, std::span<const uint16_t> spriteIds)
+{
+    if (static_cast<size_t>(key) >= clientRecords_.size()) {
+        clientRecords_.resize(static_cast<size_t>(key) + 1, ClientRecord{});
+    }
+    ClientRecord& slot = clientRecords_[key];
+    if (!slot.Held() && fullClientTypes_.count(key) == 0) {
+        ++clientTypeCount_;
+    }
+    // A replaced record reuses its ids' place when the new ids fit there.
+    if (slot.Held() && spriteIds.size() <= slot.storedSprites) {
+        record.firstSprite = slot.firstSprite;
+    } else {
+        record.firstSprite = static_cast<uint32_t>(clientSprites_.size());
+        clientSprites_.resize(clientSprites_.size() + spriteIds.size());
+    }
+    std::copy(spriteIds.begin(), spriteIds.end(), clientSprites_.begin() + record.firstSprite);
+    slot = record;
+}
+
+const ItemType* ItemDatabase::KeepClientType(int32_t key, const ItemType& type) const
+{
+    auto [it, inserted] = fullClientTypes_.try_emplace(key, type);
+    if (!inserted) {
+        it->second = type;
+    }
+    const bool serverHeld = IsIndexedKey(key) && static_cast<size_t>(key) < serverIndex_.size() &&
+                            serverIndex_[key];
+    if (!serverHeld) {
+        IndexType(key, &it->second);
+    }
+    return &it->second;
 }
 
 void ItemDatabase::MapClientToServer(uint32_t clientKey, int32_t serverKey)
@@ -104,13 +237,25 @@ void ItemDatabase::MapClientToServer(uint32_t clientKey, int32_t serverKey)
 
 void ItemDatabase::IndexServerType(int32_t key, const ItemType* type)
 {
-    if (key < 0 || key >= kMaxIndexedKey) {
+    if (!IsIndexedKey(key)) {
         return;
     }
-    if (key >= static_cast<int32_t>(serverIndex_.size())) {
+    if (static_cast<size_t>(key) >= serverIndex_.size()) {
         serverIndex_.resize(static_cast<size_t>(key) + 1, nullptr);
     }
     serverIndex_[key] = type;
+    IndexType(key, type);
+}
+
+void ItemDatabase::IndexType(int32_t key, const ItemType* type) const
+{
+    if (!IsIndexedKey(key)) {
+        return;
+    }
+    if (static_cast<size_t>(key) >= typeIndex_.size()) {
+        typeIndex_.resize(static_cast<size_t>(key) + 1, nullptr);
+    }
+    typeIndex_[key] = type;
 }
 
 }  // namespace tessark

@@ -75,6 +75,8 @@ struct ItemType {
     uint8_t patternY = 1;
     uint8_t animationPhases = 1;
     SpriteIdList spriteIds;
+
+    bool operator==(const ItemType& other) const = default;
 };
 
 }  // namespace tessark

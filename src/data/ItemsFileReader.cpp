@@ -135,23 +135,6 @@ int ParseItem(uint8_t nodeType, PropStream& props, ItemType& item)
     return 0;
 }
 
-void CopyDrawing(const ItemType& client, ItemType& item)
-{
-    item.vertical = client.vertical;
-    item.horizontal = client.horizontal;
-    item.hangeable = client.hangeable;
-    item.minimapColor = client.minimapColor;
-    item.width = client.width;
-    item.height = client.height;
-    item.cropSize = client.cropSize;
-    item.spriteCount = client.spriteCount;
-    item.layers = client.layers;
-    item.patternX = client.patternX;
-    item.patternY = client.patternY;
-    item.animationPhases = client.animationPhases;
-    item.spriteIds = client.spriteIds;
-}
-
 // Root properties: u32 flags, then version attributes (1, u16 length, 140 bytes); the last one
 // counts. The length is not trusted: the attribute is always 140 bytes.
 bool ReadVersions(PropStream& props, uint32_t& major, uint32_t& minor)
@@ -214,12 +197,10 @@ int ItemsFileReader::Read(const std::string& path)
         if (item.serverId >= kFirstDroppedServerId) {
             continue;
         }
-        const ItemType* client = database_.GetClientType(item.clientId - kTypeKeyOffset);
-        if (!client) {
+        if (!database_.CopyClientDrawing(item.clientId - kTypeKeyOffset, item)) {
             stoppedAtClientId_ = item.clientId;
             return 0;
         }
-        CopyDrawing(*client, item);
         const int32_t serverKey = item.serverId - kTypeKeyOffset;
         const auto clientKey = static_cast<uint32_t>(item.clientId - kTypeKeyOffset);
         database_.SetServerType(serverKey, std::move(item));

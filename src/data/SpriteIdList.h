@@ -37,6 +37,7 @@ public:
     void Clear() { ids_.clear(); }
     // The slots that hold an id (set ones and the zeros before them).
     size_t StoredCount() const { return ids_.size(); }
+    std::span<const uint16_t> Stored() const { return ids_; }
 
     bool operator==(const SpriteIdList& other) const = default;
 

@@ -21,6 +21,7 @@ bool NodeStream::Open(const std::string& path)
         return false;
     }
     struct stat info {};
+    bool sizeKnown = false;
     if (fstat(fileno(file_), &info) == 0) {
         // A folder opens for reading but reads nothing; it is no map.
         if (S_ISDIR(info.st_mode)) {
@@ -30,12 +31,13 @@ bool NodeStream::Open(const std::string& path)
             return false;
         }
         fileSize_ = static_cast<uint64_t>(info.st_size);
+        sizeKnown = S_ISREG(info.st_mode);
     }
     // Whole chunks are read straight into this buffer; stdio's own would only copy them.
     std::setvbuf(file_, nullptr, _IONBF, 0);
-    // A small file gets a buffer of its own size (one byte more, so the read that meets the
-    // end is a short one); the buffer is never zero-filled, only read into.
-    chunkSize_ = fileSize_ > 0 && fileSize_ < kChunk ? static_cast<size_t>(fileSize_) + 1 : kChunk;
+    // A small file (an empty one too) gets a buffer of its own size, one byte more so the read
+    // that meets the end is a short one; the buffer is never zero-filled, only read into.
+    chunkSize_ = sizeKnown && fileSize_ < kChunk ? static_cast<size_t>(fileSize_) + 1 : kChunk;
     chunk_ = std::make_unique_for_overwrite<uint8_t[]>(chunkSize_);
     cursor_ = end_ = chunk_.get();
     props_.resize(1024);

@@ -39,7 +39,7 @@ TEST(ClientDataReaderTest, GroundRecordFromFileAndIdsPastTheItemCount)
     ItemDatabase database;
     ASSERT_EQ(database.LoadClientData(dir.File("morva.dat")), 0);
     EXPECT_EQ(database.clientItemCount, 1);
-    ASSERT_EQ(database.ClientTypes().size(), 2u);
+    ASSERT_EQ(database.ClientTypeCount(), 2u);
 
     const ItemType* ground = database.GetClientType(0);
     ASSERT_NE(ground, nullptr);
@@ -75,7 +75,7 @@ TEST(ClientDataReaderTest, MissingFileAndShortFiles)
     // Header only: no records, still loaded.
     EXPECT_EQ(ReadBytes(database, Header(7)), 0);
     EXPECT_EQ(database.clientItemCount, 7);
-    EXPECT_TRUE(database.ClientTypes().empty());
+    EXPECT_TRUE(database.ClientTypeCount() == 0);
 
     ByteBuilder cut;
     cut.U32(1).U16(2).U16(0);
@@ -92,7 +92,7 @@ TEST(ClientDataReaderTest, CropSizeOnlyWhenWiderOrTallerThanOneSquare)
 
     ItemDatabase database;
     ASSERT_EQ(ReadBytes(database, bytes), 0);
-    ASSERT_EQ(database.ClientTypes().size(), 3u);
+    ASSERT_EQ(database.ClientTypeCount(), 3u);
     const ItemType& wide = *database.GetClientType(0);
     EXPECT_EQ(wide.width, 2);
     EXPECT_EQ(wide.height, 1);
@@ -123,7 +123,7 @@ TEST(ClientDataReaderTest, EveryOptionAndItsPayload)
 
     ItemDatabase database;
     ASSERT_EQ(ReadBytes(database, bytes), 0);
-    ASSERT_EQ(database.ClientTypes().size(), 4u);
+    ASSERT_EQ(database.ClientTypeCount(), 4u);
 
     const ItemType& all = *database.GetClientType(0);
     EXPECT_TRUE(all.alwaysOnTop);
@@ -232,7 +232,7 @@ TEST(ClientDataReaderTest, SpriteCountLimits)
         }
         ItemDatabase database;
         EXPECT_EQ(ReadBytes(database, bytes), 8);
-        EXPECT_TRUE(database.ClientTypes().empty());
+        EXPECT_TRUE(database.ClientTypeCount() == 0);
         EXPECT_TRUE(database.Sprites().empty());
     }
 }
@@ -246,7 +246,7 @@ TEST(ClientDataReaderTest, RecordIdsStopAt65535)
     }
     ItemDatabase database;
     ASSERT_EQ(ReadBytes(database, bytes), 0);
-    EXPECT_EQ(database.ClientTypes().rbegin()->first, 0xFFFF - 100);
+    EXPECT_EQ(database.ClientKeys().back(), 0xFFFF - 100);
 
     SimpleRecord(bytes, {}, 1);
     ItemDatabase tooMany;
@@ -268,7 +268,7 @@ TEST(ClientDataReaderTest, FileEndingInsideARecordIsAFormatError)
         std::vector<uint8_t> cut(full.begin(), full.begin() + static_cast<std::ptrdiff_t>(length));
         ItemDatabase database;
         EXPECT_EQ(ClientDataReader(database).ReadBytes(cut), 8) << length;
-        EXPECT_EQ(database.ClientTypes().size(), 1u) << length;
+        EXPECT_EQ(database.ClientTypeCount(), 1u) << length;
         EXPECT_EQ(database.Sprites().size(), 1u) << length;
     }
     ItemDatabase database;

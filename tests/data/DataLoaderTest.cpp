@@ -43,7 +43,7 @@ TEST_F(DataLoaderTest, LoadsEveryFileSilently)
     ASSERT_TRUE(Load());
     EXPECT_TRUE(messages.messages.empty());
 
-    EXPECT_EQ(data.items.ClientTypes().size(), size_t{TestDataSet::kClientTypes});
+    EXPECT_EQ(data.items.ClientTypeCount(), size_t{TestDataSet::kClientTypes});
     EXPECT_EQ(data.items.clientItemCount, TestDataSet::kClientItemCount);
     EXPECT_EQ(data.items.itemsMajorVersion, uint32_t{TestDataSet::kMajorVersion});
     EXPECT_EQ(data.items.ServerTypes().size(), size_t{TestDataSet::kServerTypesBeforeCreatures + 2});

@@ -100,7 +100,7 @@ TEST(DataWritersTest, ClientDataRoundTripKeepsEveryField)
     ItemDatabase database;
     ASSERT_EQ(database.LoadClientData(dir.File("morva.dat")), 0);
     EXPECT_EQ(database.clientItemCount, 5);
-    ASSERT_EQ(database.ClientTypes().size(), records.size());
+    ASSERT_EQ(database.ClientTypeCount(), records.size());
     for (size_t i = 0; i < records.size(); ++i) {
         SCOPED_TRACE(i);
         const ItemType& read = *database.GetClientType(static_cast<int32_t>(i));

@@ -57,7 +57,7 @@ TEST(ItemNamesReaderTest, NamesTypesAndSetsTheThreeKindsCaseSensitively)
     EXPECT_EQ(items.GetClientType(9)->name, "client only");
     EXPECT_EQ(items.GetClientType(9)->group, ItemGroup::Depot);
     EXPECT_EQ(items.ServerTypes().size(), 5u);
-    EXPECT_EQ(items.ClientTypes().size(), 6u);
+    EXPECT_EQ(items.ClientTypeCount(), 6u);
 }
 
 TEST(ItemNamesReaderTest, EmptyNameSkipsTheElementAndLaterElementsOverwrite)

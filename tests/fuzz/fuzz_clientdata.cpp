@@ -13,7 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         __builtin_trap();
     }
     // Every registered sprite must come from a stored record's ids.
-    for (const auto& [key, type] : database.ClientTypes()) {
+    for (const int32_t key : database.ClientKeys()) {
+        const tessark::ItemType& type = *database.GetClientType(key);
         if (type.spriteCount > tessark::ItemType::kMaxSpriteIds) {
             __builtin_trap();
         }

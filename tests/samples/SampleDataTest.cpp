@@ -115,13 +115,14 @@ TEST(SampleDataTest, EveryOptionIsWrittenAndEverySpriteDecodes)
         {"0x19 height", [](const ItemType& t) { return t.hasHeight; }},
         {"0x1C minimap colour", [](const ItemType& t) { return t.minimapColor != 0; }},
     };
+    const ItemDatabase& db = kit.data.items;
+    const std::vector<int32_t> clientKeys = db.ClientKeys();
     for (const auto& [option, flag] : options) {
-        EXPECT_TRUE(std::any_of(kit.data.items.ClientTypes().begin(), kit.data.items.ClientTypes().end(),
-                                [flag](const auto& entry) { return flag(entry.second); }))
+        EXPECT_TRUE(std::any_of(clientKeys.begin(), clientKeys.end(),
+                                [&](int32_t key) { return flag(*db.GetClientType(key)); }))
             << "option " << option << " is never written";
     }
     // Items, and the outfits after them, each sprite with something drawn.
-    const ItemDatabase& db = kit.data.items;
     const auto drawn = [&](const ItemType& type, int32_t key) {
         ASSERT_GE(type.spriteCount, 1u) << key;
         for (uint32_t i = 0; i < type.spriteCount; ++i) {
@@ -135,9 +136,9 @@ TEST(SampleDataTest, EveryOptionIsWrittenAndEverySpriteDecodes)
     for (const auto& [key, type] : db.ServerTypes()) {
         drawn(type, key);
     }
-    for (const auto& [key, type] : db.ClientTypes()) {
+    for (const int32_t key : clientKeys) {
         if (key > db.clientItemCount - kTypeKeyOffset) {
-            drawn(type, key);
+            drawn(*db.GetClientType(key), key);
         }
     }
 }
