@@ -36,17 +36,6 @@ TEST(ItemDatabaseTest, LookupsFallBackWithoutFailing)
     EXPECT_EQ(database.GetServerType(-3).name, "negative");
 }
 
-TEST(ItemDatabaseTest, AddServerTypeKeepsTheFirstAndSetReplaces)
-{
-    ItemDatabase database;
-    database.AddServerType(3001, MakeType(3101, "first"));
-    database.AddServerType(3001, MakeType(3101, "second"));
-    EXPECT_EQ(database.GetServerType(3001).name, "first");
-    database.SetServerType(3001, MakeType(3101, "replaced"));
-    EXPECT_EQ(database.GetServerType(3001).name, "replaced");
-    EXPECT_EQ(database.ServerTypes().size(), 1u);
-}
-
 ItemType Drawn(int32_t key, std::initializer_list<uint16_t> ids)
 {
     ItemType type;
@@ -111,14 +100,6 @@ TEST(ItemDatabaseTest, ClientTypesComeBackWholeAndKeepChanges)
     EXPECT_EQ(handedOut->spriteIds[0], 42);
     EXPECT_EQ(handedOut->group, ItemGroup::Splash);
     EXPECT_EQ(database.ClientTypeCount(), types.size());
-}
-
-TEST(ItemDatabaseTest, ClientToServer)
-{
-    ItemDatabase database;
-    EXPECT_EQ(database.ClientToServer(10), 0);
-    database.MapClientToServer(10, 20);
-    EXPECT_EQ(database.ClientToServer(10), 20);
 }
 
 }  // namespace
