@@ -26,6 +26,16 @@ void NameSideFiles(CTessarkDoc& document, std::string_view mapPath)
     if (!document.Houses().Empty() && document.GetHouseFile().empty()) {
         document.SetHouseFile(SideFileName(mapPath, qzbm::kHouseFileSuffix));
     }
+    // A side file named like the map, or both named alike, would overwrite the other on save
+    // (a read map can name anything): such a file takes its own name from the map's.
+    const std::string mapName = FileNamePart(mapPath);
+    if (document.GetHouseFile() == mapName) {
+        document.SetHouseFile(SideFileName(mapPath, qzbm::kHouseFileSuffix));
+    }
+    if (!document.GetSpawnFile().empty() &&
+        (document.GetSpawnFile() == mapName || document.GetSpawnFile() == document.GetHouseFile())) {
+        document.SetSpawnFile(SideFileName(mapPath, qzbm::kSpawnFileSuffix));
+    }
 }
 
 namespace {

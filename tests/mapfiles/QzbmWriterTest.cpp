@@ -209,6 +209,32 @@ TEST_F(QzbmWriterTest, SideFilesAreNamedWhenNeededAndWrittenWhileNamed)
     EXPECT_EQ(plain->GetHouseFile(), "-house.xml");
 }
 
+// A read map may name its side files like each other or like the map itself.
+TEST_F(QzbmWriterTest, SideFilesNamedAlikeOrLikeTheMapGetTheirOwnNames)
+{
+    auto creature = std::make_unique<CCreature>(kRat);
+    doc->Spawns().CreateSpawn({60, 60, 7}, 2)->AddCreature(creature, {60, 61, 7});
+    doc->Houses().GetHouse(1, true);
+    const struct {
+        std::string house, spawn, wantHouse, wantSpawn;
+    } cases[] = {
+        {"same.xml", "same.xml", "same.xml", "world-spawn.xml"},
+        {"world.qzbm", "world.qzbm", "world-house.xml", "world-spawn.xml"},
+        {"h.xml", "world.qzbm", "h.xml", "world-spawn.xml"},
+    };
+    for (const auto& c : cases) {
+        doc->SetHouseFile(c.house);
+        doc->SetSpawnFile(c.spawn);
+        ASSERT_TRUE(SaveQzbm(*doc, File("world.qzbm"))) << c.house << " " << c.spawn;
+        EXPECT_EQ(doc->GetHouseFile(), c.wantHouse);
+        EXPECT_EQ(doc->GetSpawnFile(), c.wantSpawn);
+        auto reread = NewDocument();
+        ASSERT_EQ(reread->OpenDocument(File("world.qzbm")), OpenResult::Opened) << c.house;
+        EXPECT_EQ(reread->Spawns().Size(), 1u);
+        EXPECT_EQ(reread->Houses().Size(), 1u);
+    }
+}
+
 TEST_F(QzbmWriterTest, FailedSaveLeavesThePreviousMapAndSideFilesAsTheyWere)
 {
     BuildVariedWorld(*doc);
