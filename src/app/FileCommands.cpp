@@ -12,12 +12,16 @@
 #include "dialogs/GeneralPage.h"
 #include "dialogs/MyPropertySheet.h"
 #include "mapfiles/MapImport.h"
+#include "mapfiles/RecoveryWriter.h"
+#include "platform/RecoveryFolder.h"
 #include "model/MapProperties.h"
 #include "model/Spawn.h"
 #include "model/SpawnList.h"
 #include "model/TessarkDoc.h"
 #include "platform/MessageSink.h"
+#include "edit/ToolController.h"
 #include "view/TessarkView.h"
+#include "view/ViewToolInput.h"
 
 namespace tessark {
 
@@ -204,6 +208,24 @@ bool FileCommands::OpenFile(const QString& path)
     return true;
 }
 
+bool FileCommands::OpenRecoveryCopy(const RecoveryCopy& copy)
+{
+    if (!SaveModified()) {
+        return false;
+    }
+    emit AboutToReset();
+    OpenResult result = OpenResult::Failed;
+    {
+        BusyTask task(*this, QString("Restoring %1...").arg(FileName(ToDisplayText(copy.mapPath))));
+        result = RecoveryWriter::OpenCopy(document_, copy);
+    }
+    if (result == OpenResult::Failed) {
+        return false;
+    }
+    emit DocumentReset();
+    return true;
+}
+
 bool FileCommands::DoSave(bool saveAs)
 {
     const std::string path = saveAs ? std::string() : document_.GetPathName();
@@ -223,6 +245,10 @@ bool FileCommands::DoSave(bool saveAs)
         });
     task.reset();
     if (saved == SaveResult::Saved) {
+        // The map is another file now: its history starts here.
+        if (saveAs) {
+            view_.ToolInput().Controller().Undo().Clear();
+        }
         recentFiles_.Add(ToDisplayText(document_.GetPathName()));
         // A user who placed a spawn and left it empty should know that it was not saved.
         if (const size_t empty = EmptySpawnCount(document_.Spawns())) {

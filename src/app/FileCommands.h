@@ -12,6 +12,7 @@ class CTessarkDoc;
 class CTessarkView;
 class FilePrompts;
 class RecentFileList;
+struct RecoveryCopy;
 
 // The File menu's commands: they run the dialogs and hand the rest to the document.
 class FileCommands final : public QObject {
@@ -38,6 +39,9 @@ public:
     // list, after asking to save a modified map. A map that cannot be read changes nothing and
     // is not listed among the recent files. False when nothing was opened.
     bool OpenFile(const QString& path);
+    // Opens a recovery copy as the modified map it stands for (not listed among the recent
+    // files); false when nothing was opened.
+    bool OpenRecoveryCopy(const RecoveryCopy& copy);
     bool OnSave();
     bool OnSaveAs();
     void OnImport();

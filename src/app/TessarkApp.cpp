@@ -1,15 +1,20 @@
 #include "app/TessarkApp.h"
 
 #include <QCoreApplication>
+#include <QSettings>
 
+#include "app/CrashRecovery.h"
 #include "app/DisplayText.h"
 #include "app/MainFrame.h"
 #include "app/MessageBoxSink.h"
 #include "data/DataLoader.h"
 #include "data/GameData.h"
+#include "edit/ToolController.h"
 #include "mapfiles/MapFormats.h"
 #include "model/TessarkDoc.h"
 #include "render/SpriteRenderer.h"
+#include "view/TessarkView.h"
+#include "view/ViewToolInput.h"
 
 namespace tessark {
 
@@ -35,6 +40,14 @@ std::optional<StartupOptions> ParseStartupArguments(const QStringList& arguments
         }
     }
     return options;
+}
+
+size_t UndoBudgetBytes()
+{
+    bool ok = false;
+    const qlonglong megabytes =
+        QSettings().value("Undo/BudgetMegabytes", qlonglong{UndoStack::kDefaultBudgetBytes >> 20}).toLongLong(&ok);
+    return ok && megabytes > 0 ? static_cast<size_t>(megabytes) << 20 : UndoStack::kDefaultBudgetBytes;
 }
 
 void SetSettingsKey()
@@ -76,6 +89,7 @@ bool CTessarkApp::InitInstance(const StartupOptions& options)
     document_ = std::make_unique<CTessarkDoc>(data_->items, messages_);
     RegisterMapFormats(*document_);
     frame_ = std::make_unique<CMainFrame>(EditorContext{*data_, *renderer_, *document_, messages_});
+    frame_->View().ToolInput().Controller().Undo().SetBudget(UndoBudgetBytes());
 
     // A map named on the command line that cannot be read leaves the new map open.
     frame_->NewFile();
@@ -83,6 +97,8 @@ bool CTessarkApp::InitInstance(const StartupOptions& options)
         frame_->OpenFile(options.file);
     }
     frame_->show();
+    recovery_ = new CrashRecovery(*document_, *frame_, CrashRecovery::DefaultRoot());
+    recovery_->OfferRestore();
     return true;
 }
 

@@ -9,6 +9,7 @@
 namespace tessark {
 
 class CMainFrame;
+class CrashRecovery;
 class CTessarkDoc;
 class MessageBoxSink;
 class SpriteRenderer;
@@ -50,7 +51,12 @@ private:
     std::unique_ptr<SpriteRenderer> renderer_;
     std::unique_ptr<CTessarkDoc> document_;
     std::unique_ptr<CMainFrame> frame_;
+    // Owned by the window (a child object), which it outlives never.
+    CrashRecovery* recovery_ = nullptr;
 };
+
+// The undo history's memory budget: the setting "Undo/BudgetMegabytes", 256 MB by default.
+size_t UndoBudgetBytes();
 
 // The settings store's key: organisation and application "Tessark".
 void SetSettingsKey();

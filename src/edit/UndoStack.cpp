@@ -107,6 +107,7 @@ bool UndoStack::IsClean() const
 
 void UndoStack::Clear()
 {
+    ++revision_;
     steps_.clear();
     index_ = 0;
     clean_ = 0;
@@ -149,6 +150,7 @@ void UndoStack::EndStep()
 
 void UndoStack::BeforeTileChange(const Position& position)
 {
+    ++revision_;
     if (depth_ == 0 && !implicitOpen_) {
         implicitOpen_ = true;
         Open(kImplicitStepName);
@@ -162,6 +164,7 @@ void UndoStack::BeforeTileChange(const Position& position)
 
 void UndoStack::MarkedModified()
 {
+    ++revision_;
     if (depth_ == 0 && !implicitOpen_) {
         // The map changed in a way no step holds: no undo leads back to the saved state.
         clean_ = kNoClean;
@@ -253,6 +256,7 @@ std::optional<UndoStack::Result> UndoStack::Undo()
         return std::nullopt;
     }
     Result result;
+    ++revision_;
     Apply(steps_[index_ - 1], false, result);
     --index_;
     FollowModifiedFlag();
@@ -266,6 +270,7 @@ std::optional<UndoStack::Result> UndoStack::Redo()
         return std::nullopt;
     }
     Result result;
+    ++revision_;
     Apply(steps_[index_], true, result);
     ++index_;
     FollowModifiedFlag();

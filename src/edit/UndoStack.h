@@ -60,6 +60,9 @@ public:
     bool IsClean() const;
     // Forgets every step; the current state becomes the clean one.
     void Clear();
+    // Grows with every change of the map, undo and redo included: a copy of the map taken at
+    // one value is current while the value stays.
+    uint64_t Revision() const { return revision_; }
 
     // EditRecorder.
     void BeginStep(std::string_view name) override;
@@ -100,6 +103,7 @@ private:
     size_t clean_ = 0;
     size_t budget_ = kDefaultBudgetBytes;
     size_t bytes_ = 0;
+    uint64_t revision_ = 0;
     // The step being recorded.
     int depth_ = 0;
     bool implicitOpen_ = false;

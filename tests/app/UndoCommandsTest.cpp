@@ -5,13 +5,26 @@
 #include "app/CommandIds.h"
 #include "app/CommandTable.h"
 #include "app/EditorTestWorld.h"
+#include "app/FileCommands.h"
 #include "app/MainFrame.h"
+#include "app/FilePrompts.h"
 #include "model/TessarkDoc.h"
+#include "support/ScratchDirectory.h"
 #include "view/TessarkView.h"
 #include "view/ViewToolInput.h"
 
 namespace tessark::test {
 namespace {
+
+// Save As dialogs that always answer one name.
+class SaveAsPrompt final : public FilePrompts {
+public:
+    explicit SaveAsPrompt(QString path) : path_(std::move(path)) {}
+    std::optional<QString> SaveFileName(QWidget*, const QString&, const QString&) override { return path_; }
+
+private:
+    QString path_;
+};
 
 // Undo and Redo name the step, are enabled only when there is one, and answer their keys.
 TEST(UndoCommandsTest, UndoAndRedoFollowTheHistory)
@@ -26,10 +39,13 @@ TEST(UndoCommandsTest, UndoAndRedoFollowTheHistory)
     frame.View().setFocus();
     ViewToolInput& input = frame.View().ToolInput();
     ToolController& tools = input.Controller();
-    tools.MouseMove({100, 100, 7}, false, {});
-    tools.LeftPress({});
-    tools.LeftRelease({});
-    emit input.StateChanged();
+    auto paint = [&](int32_t x) {
+        tools.MouseMove({x, 100, 7}, false, {});
+        tools.LeftPress({});
+        tools.LeftRelease({});
+        emit input.StateChanged();
+    };
+    paint(100);
     ASSERT_NE(world.Document().GetTile(100, 100, 7), nullptr);
 
     struct Expected {
@@ -57,6 +73,16 @@ TEST(UndoCommandsTest, UndoAndRedoFollowTheHistory)
         EXPECT_EQ(commands.Action(Undo)->text(), step.undo.isEmpty() ? "&Undo\tCtrl+Z" : step.undo);
         EXPECT_EQ(commands.Action(Redo)->text(), step.redo.isEmpty() ? "&Redo\tCtrl+Y" : step.redo);
         EXPECT_EQ(frame.windowTitle().contains('*'), step.tile);
+    }
+
+    // Save As starts a new history; a plain save keeps it.
+    ScratchDirectory scratch;
+    frame.Files().SetPrompts(std::make_unique<SaveAsPrompt>(QString::fromStdString(scratch.File("saved.qzbm"))));
+    for (const bool saveAs : {true, false}) {
+        paint(saveAs ? 102 : 104);
+        ASSERT_TRUE(saveAs ? frame.Files().OnSaveAs() : frame.Files().OnSave());
+        EXPECT_EQ(Enabled(Undo), !saveAs);
+        EXPECT_FALSE(frame.windowTitle().contains('*'));
     }
 }
 
