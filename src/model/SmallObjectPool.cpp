@@ -1,5 +1,7 @@
 #include "model/SmallObjectPool.h"
 
+#include <pthread.h>
+
 #include <mutex>
 #include <new>
 #include <vector>
@@ -41,10 +43,21 @@ struct Depot {
     size_t freeInDepot = 0;
 };
 
+Depot& TheDepot();
+
+void LockDepot() { TheDepot().mutex.lock(); }
+void UnlockDepot() { TheDepot().mutex.unlock(); }
+
 // Never destroyed: threads may hand back their lists while the program ends.
 Depot& TheDepot()
 {
-    static Depot* depot = new Depot;
+    static Depot* depot = [] {
+        auto* made = new Depot;
+        // A child of fork() keeps only the forking thread; the depot must not stay locked by
+        // another.
+        pthread_atfork(LockDepot, UnlockDepot, UnlockDepot);
+        return made;
+    }();
     return *depot;
 }
 
