@@ -2,6 +2,7 @@
 
 #include <pthread.h>
 
+#include <cstdlib>
 #include <mutex>
 #include <new>
 #include <vector>
@@ -135,12 +136,20 @@ void Refill(size_t sizeClass)
     list.count = blocks;
 }
 
+// With TESSARK_NO_POOL set in the environment every block comes from the general allocator,
+// for programs that watch or fail single allocations (allocation sweeps, memory checkers).
+bool Pooled()
+{
+    static const bool pooled = std::getenv("TESSARK_NO_POOL") == nullptr;
+    return pooled;
+}
+
 }  // namespace
 
 void* Allocate(size_t size)
 {
 #ifndef TESSARK_POOL_BYPASS
-    if (size <= kMaxSize) {
+    if (size <= kMaxSize && Pooled()) {
         const size_t sizeClass = ClassOf(size);
         Chain& list = threadLists.lists[sizeClass];
         if (list.count == 0) {
@@ -161,7 +170,7 @@ void Release(void* block, size_t size) noexcept
         return;
     }
 #ifndef TESSARK_POOL_BYPASS
-    if (size <= kMaxSize) {
+    if (size <= kMaxSize && Pooled()) {
         const size_t sizeClass = ClassOf(size);
         Chain& list = threadLists.lists[sizeClass];
         Node* node = static_cast<Node*>(block);
