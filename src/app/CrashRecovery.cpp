@@ -137,7 +137,8 @@ bool CrashRecovery::OfferRestore()
             return false;
         }
         haveCopy_ = true;
-        copied_ = undo_.Revision();
+        // A damaged copy opens as an untitled map, which gets a copy of its own.
+        copied_ = document_.GetPathName() == adopted->originalPath ? undo_.Revision() : kNoCopy;
         return true;
     }
     return false;

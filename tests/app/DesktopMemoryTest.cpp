@@ -140,31 +140,5 @@ TEST_F(DesktopMemoryTest, MinimapIsTitledAndOutlinesTheVisibleAreaThroughScrollA
     EXPECT_GT(zoomedOut.width(), atStart.width() * 3 / 2);
 }
 
-TEST_F(DesktopMemoryTest, KeyboardShortcutsListEveryAcceleratorWithItsCommand)
-{
-    ModalScript script;
-    QStringList lines;
-    script.Then([&](QWidget* modal) {
-        lines << modal->windowTitle();
-        if (const auto* table = modal->findChild<QTableWidget*>()) {
-            for (int row = 0; row < table->rowCount(); ++row) {
-                lines << table->item(row, 0)->text() + " = " + table->item(row, 1)->text();
-            }
-        }
-        qobject_cast<QDialog*>(modal)->accept();
-    });
-    frame.Commands().Action(command::KeyboardShortcuts)->trigger();
-    ASSERT_FALSE(lines.isEmpty());
-    EXPECT_EQ(lines.takeFirst(), "Keyboard shortcuts");
-    EXPECT_EQ(lines.size(), static_cast<qsizetype>(frame.Commands().Accelerators().size()));
-    for (const QString& line : lines) {
-        EXPECT_FALSE(line.startsWith(" = ") || line.endsWith(" = ")) << line.toStdString();
-    }
-    EXPECT_TRUE(lines.contains("Ctrl+S = Save"));
-    EXPECT_TRUE(lines.contains("Ctrl+Z, Alt+Backspace = Undo"));
-    EXPECT_TRUE(lines.contains("Keypad + = One floor up"));
-    EXPECT_TRUE(lines.contains("Shift+F6 = Previous pane"));
-}
-
 }  // namespace
 }  // namespace tessark::test

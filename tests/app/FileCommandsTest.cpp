@@ -98,17 +98,6 @@ TEST_F(FileCommandsTest, SaveAsThenOpenBringsTheMapBack)
     EXPECT_EQ(frame.RecentFiles().Files().size(), 2);
 }
 
-TEST_F(FileCommandsTest, CancelledSaveAsSavesNothingAndSaysNothing)
-{
-    BuildMap();
-    ModalScript script;
-    prompts->answers.push_back(std::nullopt);
-    Trigger(command::FileSaveAs);
-    EXPECT_EQ(script.Unexpected(), 0);
-    EXPECT_TRUE(document.IsModified());
-    EXPECT_TRUE(document.GetPathName().empty());
-}
-
 TEST_F(FileCommandsTest, FailedSaveIsReportedAndKeepsTheMapModified)
 {
     BuildMap();
@@ -195,24 +184,6 @@ TEST_F(FileCommandsTest, ModifiedMapPromptsBeforeItIsReplaced)
     script.Press(QMessageBox::Cancel);
     EXPECT_FALSE(frame.close());
     EXPECT_EQ(script.Boxes().size(), 5u);
-}
-
-TEST_F(FileCommandsTest, CtrlNMakesANewMapWithoutTheSheet)
-{
-    document.width = 2048;
-    document.height = 2048;
-    world.Place(kGrass, 100, 100, 7);
-    document.SetModifiedFlag(false);
-    frame.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
-    ModalScript script;
-    frame.View().setFocus();
-    QTest::keyClick(&frame.View(), Qt::Key_N, Qt::ControlModifier);
-    EXPECT_EQ(script.Unexpected(), 0);
-    EXPECT_EQ(document.GetTile(100, 100, 7), nullptr);
-    // The size of the map before stays: only the sheet sets a new one.
-    EXPECT_EQ(document.width, 2048);
-    EXPECT_EQ(frame.windowTitle(), "Untitled - Tessark");
 }
 
 TEST_F(FileCommandsTest, NewTakesTheSheetsValues)
@@ -334,30 +305,6 @@ TEST_F(FileCommandsTest, ImportAndTemplateUseTheirOwnDialogs)
     ASSERT_EQ(script.Boxes().size(), 1u);
     EXPECT_EQ(script.Boxes()[0].text, "Could not to open missing.qzbm.");
     EXPECT_EQ(document.templateLoaded, 0);
-}
-
-TEST_F(FileCommandsTest, XmlSaveShowsItsProgress)
-{
-    document.width = 10;
-    document.height = 10;
-    for (int x = 0; x < 10; ++x) {
-        for (int y = 0; y < 10; ++y) {
-            world.Place(kGrass, x, y, 7);
-        }
-    }
-    // 100 of 10 x 10 x 16 possible tiles: 6 percent, shown with the file's name while the
-    // save runs, and "Ready" once it is done.
-    QStringList shown;
-    const CTessarkDoc::ProgressListener frameListener = document.Progress();
-    document.SetProgressListener([&](int percent) {
-        frameListener(percent);
-        shown << frame.StatusBar().PaneText(0);
-    });
-    prompts->answers.push_back(world.QFile("small.qzx"));
-    Trigger(command::FileSaveAs);
-    EXPECT_TRUE(std::filesystem::exists(world.File("small.qzx")));
-    EXPECT_EQ(shown, QStringList({"Saving small.qzx... 5% done."}));
-    EXPECT_EQ(frame.StatusBar().PaneText(0), "Ready");
 }
 
 TEST_F(FileCommandsTest, RecentFilesOpenAndPersist)

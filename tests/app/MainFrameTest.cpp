@@ -1,13 +1,9 @@
 #include <QAction>
 #include <QDockWidget>
 #include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
 #include <QMimeData>
 #include <QSettings>
-#include <QStatusTipEvent>
 #include <QTest>
-#include <QToolButton>
 #include <QUrl>
 #include <gtest/gtest.h>
 
@@ -15,7 +11,6 @@
 #include "app/CommandTable.h"
 #include "app/MainFrame.h"
 #include "app/MainStatusBar.h"
-#include "app/MainToolBar.h"
 #include "app/MaterialsBar.h"
 #include "app/SpriteListCtrl.h"
 #include "app/EditorTestWorld.h"
@@ -27,30 +22,6 @@
 namespace tessark::test {
 namespace {
 
-// The texts of a menu's items, "-" for a separator.
-QStringList MenuTexts(const QMenu& menu)
-{
-    QStringList texts;
-    for (const QAction* action : menu.actions()) {
-        if (action->isSeparator()) {
-            texts << "-";
-        } else if (action->isVisible()) {
-            texts << action->text();
-        }
-    }
-    return texts;
-}
-
-const QMenu* TopMenu(const CMainFrame& frame, const QString& title)
-{
-    for (const QAction* action : frame.menuBar()->actions()) {
-        if (action->text() == title) {
-            return action->menu();
-        }
-    }
-    return nullptr;
-}
-
 class MainFrameTest : public ::testing::Test {
 protected:
     EditorTestWorld world;
@@ -60,102 +31,14 @@ protected:
     bool Enabled(int id) { return commands.Action(id) != nullptr && commands.Action(id)->isEnabled(); }
 };
 
-TEST_F(MainFrameTest, MenusCarryTheirTextsInOrder)
+TEST_F(MainFrameTest, AcceleratorsMapKeysToCommands)
 {
-    QStringList titles;
-    for (const QAction* action : frame.menuBar()->actions()) {
-        titles << action->text();
-    }
-    EXPECT_EQ(titles, QStringList({"&File", "&Edit", "&View", "&Tools", "Floor", "&Help"}));
-
-    EXPECT_EQ(MenuTexts(*TopMenu(frame, "&File")),
-              QStringList({"&New\tCtrl+N", "&Open...\tCtrl+O", "Import...\tCtrl+I", "-", "Load template...", "-",
-                           "&Save\tCtrl+S", "Save &As...", "-", "Recent File", "-", "Properties", "E&xit"}));
-    EXPECT_EQ(MenuTexts(*TopMenu(frame, "&Edit")),
-              QStringList({"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "Multiple floor selection", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C",
-                           "&Paste\tCtrl+V"}));
-    EXPECT_EQ(MenuTexts(*TopMenu(frame, "&View")),
-              QStringList({"&Status Bar", "&Toolbar", "-", "Windows", "Show animations", "Show shade",
-                           "Show spawns", "Show creatures"}));
-    const QMenu* windows = TopMenu(frame, "&View")->actions()[3]->menu();
-    ASSERT_NE(windows, nullptr);
-    EXPECT_EQ(MenuTexts(*windows), QStringList({"Materials", "Overview\tO", "Jump to item...\n\tJ", "Minimap"}));
-    EXPECT_EQ(MenuTexts(*TopMenu(frame, "&Tools")),
-              QStringList({"Verify map...", "Edit towns...", "Edit houses..."}));
-    const QStringList floors = MenuTexts(*TopMenu(frame, "Floor"));
-    ASSERT_EQ(floors.size(), 16);
-    EXPECT_EQ(floors.first(), "+7");
-    EXPECT_EQ(floors[7], "Ground floor");
-    EXPECT_EQ(floors.last(), "-8");
-    EXPECT_EQ(MenuTexts(*TopMenu(frame, "&Help")), QStringList({"Keyboard shortcuts", "&About Tessark..."}));
-}
-
-TEST_F(MainFrameTest, CommandsOfLaterToolsArePresentButDisabled)
-{
-    using namespace command;
-    for (int id : {NewMap, OpenMap, Import, LoadTemplate, FileSave, FileSaveAs, MapProperties, Exit, FileNew,
-                   FileOpen, MultiFloorSelect, ViewStatusBar, ViewToolbar, MaterialsWindow, Minimap, ShowAnimations,
-                   ShowShade, ShowSpawns, ShowCreatures, FloorUp, FloorDown, GroundFloor, About, SelectionTool,
-                   Overview, EditTowns, EditHouses, VerifyMap}) {
-        EXPECT_TRUE(Enabled(id)) << id;
-    }
-    // Nothing selected, no cursor on the map: the clipboard commands and the move tool wait.
-    for (int id : {Undo, Redo, Cut, Copy, Paste, Delete, MoveTool, DeselectHouse}) {
-        ASSERT_NE(commands.Action(id), nullptr) << id;
-        EXPECT_FALSE(Enabled(id)) << id;
-    }
     // A disabled command's key does nothing; its accelerator follows the command.
     QAction* moveKey = commands.AcceleratorFor(QKeySequence(Qt::Key_M));
     ASSERT_NE(moveKey, nullptr);
     EXPECT_FALSE(moveKey->isEnabled());
-    commands.Action(MoveTool)->setEnabled(true);
+    commands.Action(command::MoveTool)->setEnabled(true);
     EXPECT_TRUE(moveKey->isEnabled());
-}
-
-TEST_F(MainFrameTest, ToolbarButtonsInOrderWithThreeDropDowns)
-{
-    using namespace command;
-    QList<int> ids;
-    for (const QAction* action : frame.ToolBar().actions()) {
-        ids << action->data().toInt();
-    }
-    EXPECT_EQ(ids, QList<int>({NewMap, OpenMap, FileSave, Cut, Copy, Paste, Undo, Redo, SelectTool, MoveTool, SelectionTool,
-                               PaintBrush, Eraser, ProtectionZoneTool, SpawnTool, HouseTool, About}));
-    EXPECT_EQ(frame.ToolBar().iconSize(), QSize(16, 15));
-    const std::pair<int, QStringList> dropDowns[] = {
-        {PaintBrush, {"1x1", "3x3", "5x5", "7x7", "9x9"}},
-        {Eraser, {"1x1", "3x3", "5x5", "7x7", "9x9"}},
-        {HouseTool, {"Deselect house", "Edit houses..."}},
-    };
-    for (const auto& [id, texts] : dropDowns) {
-        auto* button = qobject_cast<QToolButton*>(frame.ToolBar().widgetForAction(commands.Action(id)));
-        ASSERT_NE(button, nullptr);
-        EXPECT_EQ(button->popupMode(), QToolButton::MenuButtonPopup);
-        ASSERT_NE(button->menu(), nullptr);
-        EXPECT_EQ(MenuTexts(*button->menu()), texts);
-    }
-    EXPECT_EQ(commands.Action(PaintBrush)->toolTip(), "Paint Brush (B)");
-    EXPECT_EQ(commands.Action(PaintBrush)->statusTip(), "Paint Brush: Use to add items to the map");
-    EXPECT_EQ(commands.Action(HouseTool)->toolTip(), "House Tool (H)");
-}
-
-TEST_F(MainFrameTest, AcceleratorsMapKeysToCommands)
-{
-    using namespace command;
-    const std::pair<QKeySequence, int> keys[] = {
-        {QKeySequence(Qt::CTRL | Qt::Key_N), FileNew},      {QKeySequence(Qt::CTRL | Qt::Key_O), FileOpen},
-        {QKeySequence(Qt::CTRL | Qt::Key_S), FileSave},     {QKeySequence(Qt::CTRL | Qt::Key_I), Import},
-        {QKeySequence(Qt::ALT | Qt::Key_Backspace), Undo},  {QKeySequence(Qt::SHIFT | Qt::Key_Delete), Cut},
-        {QKeySequence(Qt::CTRL | Qt::Key_Insert), Copy},    {QKeySequence(Qt::SHIFT | Qt::Key_Insert), Paste},
-        {QKeySequence(Qt::Key_Delete), Delete},             {QKeySequence(Qt::Key_G), GroundFloor},
-        {QKeySequence(Qt::KeypadModifier | Qt::Key_Plus), FloorUp},
-        {QKeySequence(Qt::KeypadModifier | Qt::Key_Minus), FloorDown},
-    };
-    for (const auto& [key, id] : keys) {
-        QAction* accelerator = commands.AcceleratorFor(key);
-        ASSERT_NE(accelerator, nullptr) << key.toString().toStdString();
-        EXPECT_EQ(accelerator->isEnabled(), commands.Action(id)->isEnabled()) << key.toString().toStdString();
-    }
     // The floor keys reach the view through the accelerators.
     frame.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
@@ -273,22 +156,6 @@ TEST_F(MainFrameTest, SecondStartRestoresTheMaterialsBarPlaceAndSize)
     EXPECT_EQ(second.MaterialsBar().width(), width);
     QSettings settings;
     EXPECT_EQ(settings.value("Materials/sizeVertCX").toInt(), width);
-}
-
-TEST_F(MainFrameTest, BarsAreShownAndHiddenByTheirCommands)
-{
-    frame.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
-    commands.Action(command::MaterialsWindow)->trigger();
-    EXPECT_FALSE(frame.MaterialsBar().isVisible());
-    commands.Action(command::MaterialsWindow)->trigger();
-    EXPECT_TRUE(frame.MaterialsBar().isVisible());
-    commands.Action(command::ViewStatusBar)->trigger();
-    EXPECT_FALSE(frame.StatusBar().isVisible());
-    EXPECT_FALSE(commands.Action(command::ViewStatusBar)->isChecked());
-    commands.Action(command::ViewToolbar)->trigger();
-    EXPECT_FALSE(frame.ToolBar().isVisible());
-    EXPECT_FALSE(commands.Action(command::ViewToolbar)->isChecked());
 }
 
 TEST_F(MainFrameTest, AboutBoxShowsTheVersion)

@@ -54,30 +54,6 @@ protected:
     CSpriteListCtrl& palette = bar.Palette();
 };
 
-TEST_F(PaletteTest, RowsShowTheMaterialsTypes)
-{
-    EXPECT_EQ(bar.windowTitle(), "Materials");
-    QStringList names;
-    for (int i = 0; i < bar.MaterialBox().count(); ++i) {
-        names << bar.MaterialBox().itemText(i);
-    }
-    EXPECT_EQ(names, QStringList({"Big", "Walls", "Empty", "Coins", "Monsters"}));
-    EXPECT_EQ(bar.MaterialBox().currentIndex(), 0);
-
-    QAbstractItemModel& model = *palette.model();
-    ASSERT_EQ(model.rowCount(), 18);
-    EXPECT_EQ(model.headerData(0, Qt::Horizontal).toString(), "Id");
-    EXPECT_EQ(model.headerData(3, Qt::Horizontal).toString(), "Details");
-    EXPECT_EQ(palette.header()->sectionSize(0), 102);
-    EXPECT_EQ(palette.header()->sectionSize(3), 50);
-    EXPECT_EQ(palette.sizeHintForRow(0), 64);
-    EXPECT_EQ(model.index(4, 0).data().toString(), "104");
-    EXPECT_EQ(model.index(4, 1).data().toString(), "gold coin");
-    EXPECT_EQ(model.index(4, 2).data().toString(), "");
-    // The fountain: two animation phases.
-    EXPECT_EQ(model.index(8, 3).data().toString(), "x:1, y:1, f:1, dx:1, dy:1, t:2");
-}
-
 TEST_F(PaletteTest, ChoosingARowMakesItsTypeTheBrush)
 {
     ClickRow(2);

@@ -39,17 +39,6 @@ protected:
     CTessarkApp app{messages};
 };
 
-TEST_F(StartupTest, CompleteDataStartsSilentlyWithANewMap)
-{
-    ModalScript script;
-    ASSERT_TRUE(Start());
-    EXPECT_EQ(script.Unexpected(), 0);
-    ASSERT_NE(app.MainFrame(), nullptr);
-    EXPECT_TRUE(app.MainFrame()->isVisible());
-    EXPECT_EQ(app.MainFrame()->windowTitle(), "Untitled - Tessark");
-    EXPECT_EQ(app.MainFrame()->MaterialsBar().MaterialBox().count(), 6);
-}
-
 TEST_F(StartupTest, MissingClientDataStopsAfterOneErrorBox)
 {
     Remove("morva.dat");
@@ -62,25 +51,6 @@ TEST_F(StartupTest, MissingClientDataStopsAfterOneErrorBox)
     EXPECT_EQ(script.Boxes()[0].title, "Tessark");
     EXPECT_EQ(script.Unexpected(), 0);
     EXPECT_EQ(app.MainFrame(), nullptr);
-}
-
-TEST_F(StartupTest, MissingMaterialsShowTwoBoxesInOrderAndStartUpGoesOn)
-{
-    Remove("materials.xml");
-    ModalScript script;
-    script.PressOk(2);
-    ASSERT_TRUE(Start());
-    ASSERT_EQ(script.Boxes().size(), 2u);
-    EXPECT_EQ(script.Boxes()[0].text, "Could not to open materials.xml.");
-    EXPECT_EQ(script.Boxes()[0].icon, QMessageBox::Critical);
-    EXPECT_EQ(script.Boxes()[1].text, "Could not load materials.xml! (loading default)");
-    EXPECT_EQ(script.Boxes()[1].icon, QMessageBox::Warning);
-    EXPECT_EQ(script.Unexpected(), 0);
-    // The built-in materials fill the material box.
-    QComboBox& box = app.MainFrame()->MaterialsBar().MaterialBox();
-    ASSERT_EQ(box.count(), 6);
-    EXPECT_EQ(box.itemText(0), "Ground");
-    EXPECT_EQ(box.itemText(5), "Monsters");
 }
 
 TEST_F(StartupTest, OpensTheMapNamedOnTheCommandLine)

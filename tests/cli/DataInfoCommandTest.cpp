@@ -61,15 +61,5 @@ TEST_F(DataInfoCommandTest, StartUpMessagesGoToStandardErrorAndFatalOnesExitWith
     EXPECT_EQ(run.err, "error: Could not to open creatures.xml.\nerror: Could not load sprites from morva.spr!\n");
 }
 
-TEST_F(DataInfoCommandTest, UsageErrorsExitWithTwo)
-{
-    EXPECT_EQ(DataInfo(" extra").status, 2);
-    EXPECT_EQ(test::RunTool(scratch, "--data").status, 2);
-    EXPECT_EQ(test::RunTool(scratch, "--bogus datainfo").status, 2);
-    const test::ToolRun unknown = test::RunTool(scratch, "--data '" + data.Path().string() + "' nosuchcommand");
-    EXPECT_EQ(unknown.status, 2);
-    EXPECT_EQ(unknown.out, "");
-}
-
 }  // namespace
 }  // namespace tessark::cli

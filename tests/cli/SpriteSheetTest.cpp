@@ -80,17 +80,6 @@ TEST(SpriteSheetTest, GridShowsPixelsOverACheckerboardAndNumbersEachSprite)
     EXPECT_GT(many, 3 * one);
 }
 
-TEST(SpriteSheetTest, DigitFontDrawsOnlyDigits)
-{
-    PixelImage image(40, 10);
-    const int width = cli::DigitFont::Draw(image, 1, 1, "8-8", 0x00FFFFFF, 1);
-    EXPECT_EQ(width, cli::DigitFont::Width("8-8"));
-    EXPECT_EQ(CountColor(image, 0, 0, 40, 10, 0x00FFFFFF), 2 * 13);  // two eights, a gap for '-'
-    PixelImage big(40, 20);
-    cli::DigitFont::Draw(big, 0, 0, "8", 0x00FFFFFF, 2);
-    EXPECT_EQ(CountColor(big, 0, 0, 40, 20, 0x00FFFFFF), 4 * 13);
-}
-
 TEST(SpriteSheetTest, DecodedSpritesAreTurnedTopRowFirstAndEmptyOnesSkipped)
 {
     SpriteTable table;

@@ -38,28 +38,6 @@ protected:
     RecordingMessageSink messages;
 };
 
-TEST_F(DataLoaderTest, LoadsEveryFileSilently)
-{
-    ASSERT_TRUE(Load());
-    EXPECT_TRUE(messages.messages.empty());
-
-    EXPECT_EQ(data.items.ClientTypes().size(), size_t{TestDataSet::kClientTypes});
-    EXPECT_EQ(data.items.clientItemCount, TestDataSet::kClientItemCount);
-    EXPECT_EQ(data.items.itemsMajorVersion, uint32_t{TestDataSet::kMajorVersion});
-    EXPECT_EQ(data.items.ServerTypes().size(), size_t{TestDataSet::kServerTypesBeforeCreatures + 2});
-    // items.xml ran after items.qzb: names and kinds are there, and the creatures after both.
-    EXPECT_EQ(data.items.GetServerType(6).name, "magic portal");
-    EXPECT_EQ(data.items.GetServerType(7).group, ItemGroup::Depot);
-    EXPECT_EQ(data.items.GetServerType(4).name, "gold coin");
-    EXPECT_EQ(data.items.GetServerType(11).name, "Rat");
-    EXPECT_EQ(data.items.GetServerType(12).name, "Guard");
-    EXPECT_EQ(MaterialNames(), (std::vector<std::string>{"Grounds", "Walls", "Takeable",
-                                                         "Decoration", "Other", "Monsters"}));
-    EXPECT_EQ(data.items.Sprites().count(1), 1u);
-    EXPECT_TRUE(data.items.Sprites().at(1).HasPixels());
-    EXPECT_FALSE(data.items.Sprites().at(12).HasPixels());
-}
-
 // Each start-up message, and whether start-up goes on: missing files, files no reader can use,
 // and data cut short, which loads what it can and says so with the file's name.
 TEST_F(DataLoaderTest, FailuresShowTheirMessagesAndStopOnlyWhenNothingCanBeDrawn)
@@ -138,15 +116,6 @@ TEST_F(DataLoaderTest, FailuresShowTheirMessagesAndStopOnlyWhenNothingCanBeDrawn
             EXPECT_EQ(fresh.items.ServerTypes().size(), c.serverTypes);
         }
     }
-}
-
-TEST(DataDirectoryPrefixTest, AppendsOneSeparator)
-{
-    EXPECT_EQ(DataDirectoryPrefix("/opt/tessark"), "/opt/tessark/");
-    EXPECT_EQ(DataDirectoryPrefix("/opt/tessark/"), "/opt/tessark/");
-    EXPECT_EQ(DataDirectoryPrefix("data"), "data/");
-    EXPECT_EQ(DataDirectoryPrefix(""), "/");
-    EXPECT_EQ(DataDirectoryPrefix("/"), "/");
 }
 
 TEST(ChooseDataDirectoryTest, BesideTheProgramFirstThenTheInstalledFolder)

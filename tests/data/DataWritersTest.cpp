@@ -31,20 +31,6 @@ auto ClientFields(const ItemType& t)
                       t.height, t.cropSize, t.layers, t.patternX, t.patternY, t.animationPhases);
 }
 
-TEST(DataWritersTest, ClientDataLayoutOfOneGroundRecord)
-{
-    ClientDataRecord ground = Record({0x0102});
-    ground.type.group = ItemGroup::Ground;
-    ground.type.speed = 100;
-    test::ScratchDirectory dir;
-    ASSERT_TRUE(WriteClientDataFile(dir.File("morva.dat"), 0xA1B2C3D4, 1, {&ground, 1}));
-
-    ByteBuilder expected;
-    expected.U32(0xA1B2C3D4).U16(1).U16(0).U16(0).U16(0);
-    expected.U8s({0x00, 100, 0, 0xFF, 1, 1, 1, 1, 1, 1, 1}).U16(0x0102);
-    EXPECT_EQ(test::ReadFileBytes(dir.File("morva.dat")), expected.Bytes());
-}
-
 TEST(DataWritersTest, ClientDataRoundTripKeepsEveryField)
 {
     std::vector<ClientDataRecord> records;

@@ -71,62 +71,6 @@ TEST(FileLoaderTest, EscapesAreRemovedAndNeverStartChildren)
     }
 }
 
-TEST(FileLoaderTest, FirstChildRightAfterTheTypeByte)
-{
-    NodeFileTestDir dir;
-    NodeFileBuilder file;
-    file.Start(1);
-    file.Start(2);
-    file.End().End();
-    const std::string path = dir.Write("child.qzb", file.Bytes());
-    FileLoader loader;
-    ASSERT_TRUE(loader.OpenFile(path, false, true));
-    uint8_t type = 0;
-    EXPECT_EQ(loader.GetChildNode(4, type), 6u);
-    EXPECT_EQ(type, 2);
-    EXPECT_TRUE(Props(loader, 4).empty());
-    PropStream props;
-    EXPECT_TRUE(loader.GetProps(6, props));
-    EXPECT_TRUE(props.Empty());
-}
-
-TEST(FileLoaderTest, LastSiblingLeavesLastErrorAsItWas)
-{
-    NodeFileTestDir dir;
-    NodeFileBuilder file;
-    file.Start(1);
-    const uint32_t only = file.Start(2);
-    file.U8(5).End().End();
-    const std::string path = dir.Write("last.qzb", file.Bytes());
-    FileLoader loader;
-    ASSERT_TRUE(loader.OpenFile(path, false, true));
-    uint8_t type = 0;
-    EXPECT_EQ(loader.GetNextNode(only, type), 0u);
-    EXPECT_EQ(loader.GetLastError(), kNodeFileOk);
-    EXPECT_EQ(loader.GetNextNode(0, type), 0u);
-    EXPECT_EQ(loader.GetLastError(), kNodeFileNoNode);
-    EXPECT_EQ(loader.GetNextNode(only, type), 0u);
-    EXPECT_EQ(loader.GetChildNode(only, type), 0u);
-    EXPECT_EQ(loader.GetLastError(), kNodeFileNoNode);
-}
-
-TEST(FileLoaderTest, BlockSizeGrowsWithTheFile)
-{
-    NodeFileTestDir dir;
-    const std::pair<size_t, uint32_t> cases[] = {
-        {100000, 8192}, {163839, 8192}, {400000, 16384}, {500000, 24576}, {1000000, 32768}};
-    for (auto [size, expected] : cases) {
-        const std::string path = dir.Write("sized.qzb", std::vector<uint8_t>(size, 0));
-        FileLoader loader;
-        ASSERT_TRUE(loader.OpenFile(path, false, true));
-        EXPECT_EQ(loader.BlockSize(), expected) << size;
-        EXPECT_EQ(FileLoader::BlockSizeFor(size), expected);
-    }
-    EXPECT_EQ(FileLoader::BlockSizeFor(0), 8192u);
-    EXPECT_EQ(FileLoader::BlockSizeFor(655379), 32768u);
-    EXPECT_EQ(FileLoader::BlockSizeFor(uint64_t{1} << 40), 32768u);
-}
-
 TEST(FileLoaderTest, CachedReadPastTheEndFails)
 {
     NodeFileTestDir dir;

@@ -36,24 +36,5 @@ TEST(ItemDatabaseTest, LookupsFallBackWithoutFailing)
     EXPECT_EQ(database.GetServerType(-3).name, "negative");
 }
 
-TEST(ItemDatabaseTest, AddServerTypeKeepsTheFirstAndSetReplaces)
-{
-    ItemDatabase database;
-    database.AddServerType(3001, MakeType(3101, "first"));
-    database.AddServerType(3001, MakeType(3101, "second"));
-    EXPECT_EQ(database.GetServerType(3001).name, "first");
-    database.SetServerType(3001, MakeType(3101, "replaced"));
-    EXPECT_EQ(database.GetServerType(3001).name, "replaced");
-    EXPECT_EQ(database.ServerTypes().size(), 1u);
-}
-
-TEST(ItemDatabaseTest, ClientToServer)
-{
-    ItemDatabase database;
-    EXPECT_EQ(database.ClientToServer(10), 0);
-    database.MapClientToServer(10, 20);
-    EXPECT_EQ(database.ClientToServer(10), 20);
-}
-
 }  // namespace
 }  // namespace tessark

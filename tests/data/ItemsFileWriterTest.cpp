@@ -132,18 +132,6 @@ TEST(ItemsFileWriterTest, RoundTripThroughTheReader)
         << "a creature type is stored as group 0";
 }
 
-TEST(ItemsFileWriterTest, RootLayout)
-{
-    NodeFileTestDir dir;
-    const std::string path = dir.File("empty.qzb");
-    ASSERT_TRUE(WriteItemsFile(path, 0xFE01, 2, {}));
-    std::vector<uint8_t> expected = {0, 0, 0, 0, 0xFE, 0x00, 0, 0, 0, 0, 0x01, 0x8C, 0x00,
-                                     0x01, 0xFD, 0xFE, 0, 0, 0x02, 0, 0, 0};
-    expected.resize(expected.size() + 132, 0);
-    expected.push_back(0xFF);
-    EXPECT_EQ(ReadFileBytes(path), expected);
-}
-
 TEST(ItemsFileWriterTest, UnstorableValuesFailAndKeepThePreviousFile)
 {
     NodeFileTestDir dir;

@@ -171,21 +171,6 @@ TEST(MaterialListTest, DefaultMaterialsWalkEveryServerType)
     }
 }
 
-TEST(MaterialListTest, OutOfRangeIndexesGiveTheEmptyDummy)
-{
-    GameData data;
-    FillDatabase(data.items);
-    data.materials.LoadDefaultMaterials(data.items);
-
-    for (int index : {-1, data.materials.GetMaterialCount(), 1000}) {
-        const CBaseMaterial& material = data.materials.GetMaterial(index);
-        EXPECT_EQ(material.GetName(), "Dummy");
-        EXPECT_EQ(material.GetCount(), 0);
-        EXPECT_EQ(material.GetItem(0), -1);
-    }
-    EXPECT_EQ(data.materials.GetMaterial(0).GetItem(3), -1);
-}
-
 TEST(MaterialListTest, CreaturesBecomeServerTypesAfterTheItems)
 {
     ScratchDirectory dir;

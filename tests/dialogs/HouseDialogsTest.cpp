@@ -94,46 +94,6 @@ protected:
     ModalScript script;
 };
 
-// The house tool with no house opens the dialog on the clicked house; Add then Select picks the
-// new house, the house tool and the entry.
-TEST_F(HouseDialogsTest, HouseToolOpensTheDialogAndSelectPicksTheAddedHouse)
-{
-    QStringList lines;
-    script.Then([&](QWidget* modal) {
-        auto* dialog = qobject_cast<CHouseProperties*>(modal);
-        ASSERT_NE(dialog, nullptr);
-        EXPECT_EQ(dialog->windowTitle(), "House settings");
-        EXPECT_EQ(dialog->HouseBox().currentItem()->text(), "2 - Bakery");
-        EXPECT_EQ(dialog->NameEdit().text(), "Bakery");
-        EXPECT_FALSE(dialog->AddButton().isEnabled());
-        Type(dialog->NameEdit(), "BAKERY");  // differs only in case
-        EXPECT_FALSE(dialog->AddButton().isEnabled());
-        Type(dialog->NameEdit(), "Mill");
-        ASSERT_TRUE(dialog->AddButton().isEnabled());
-        dialog->Edit(SettingsField::X).SetValue(40);
-        dialog->Edit(SettingsField::Y).SetValue(41);
-        dialog->Edit(SettingsField::Z).SetValue(7);
-        dialog->AddButton().click();
-        for (int i = 0; i < dialog->HouseBox().count(); ++i) {
-            lines << dialog->HouseBox().item(i)->text();
-        }
-        dialog->SelectButton().click();
-    });
-    QTest::keyClick(&view, Qt::Key_H);
-    Click(31, 30);
-    QApplication::processEvents();
-    EXPECT_EQ(script.Pending(), 0u);
-    EXPECT_EQ(lines, QStringList({"1 - Mill", "2 - Bakery"}));
-    const House* mill = document.Houses().FindHouse(1);
-    ASSERT_NE(mill, nullptr);
-    EXPECT_EQ(mill->townId, 1);
-    EXPECT_EQ(SelectedHouse(), 1u);
-    EXPECT_EQ(frame.StatusBar().PaneText(0), "Selected house: Mill.");
-    EXPECT_EQ(view.CenterTile(), (Position{40, 41, 7}));
-    EXPECT_TRUE(document.IsModified());
-    EXPECT_EQ(script.Unexpected(), 0);
-}
-
 // "Edit houses..." with a house selected edits only that house; without one, Delete releases
 // the tiles. Escape after a change still leaves the map modified.
 TEST_F(HouseDialogsTest, EditHousesRestrictedToTheSelectedHouseThenDelete)
@@ -201,42 +161,6 @@ TEST_F(HouseDialogsTest, PropertiesOfAHouseGroundOpensTheHouse)
     EXPECT_EQ(script.Pending(), 0u);
     EXPECT_TRUE(full);
     EXPECT_TRUE(document.IsModified());
-}
-
-TEST_F(HouseDialogsTest, EditTownsAddsSavesAndDeletes)
-{
-    document.Towns().ClearTowns();
-    QString warning;
-    script.Then([&](QWidget* modal) {
-        auto* dialog = qobject_cast<CTownProperties*>(modal);
-        ASSERT_NE(dialog, nullptr);
-        EXPECT_EQ(dialog->windowTitle(), "Town settings");
-        for (QWidget* off : {static_cast<QWidget*>(&dialog->TownBox()), static_cast<QWidget*>(&dialog->SaveButton()),
-                             static_cast<QWidget*>(&dialog->DeleteButton()), static_cast<QWidget*>(&dialog->AddButton())}) {
-            EXPECT_FALSE(off->isEnabled());
-        }
-        Type(dialog->NameEdit(), "Harbour");
-        dialog->Edit(SettingsField::X).SetValue(65536);
-        warning = ClickAnsweringWarning(dialog->AddButton());
-        EXPECT_EQ(dialog->TownBox().count(), 0);
-        dialog->Edit(SettingsField::X).SetValue(120);
-        dialog->AddButton().click();
-        Type(dialog->NameEdit(), "Quay");
-        dialog->AddButton().click();
-        EXPECT_EQ(dialog->TownBox().currentText(), "2 - Quay");
-        EXPECT_EQ(dialog->IdText().text(), "2");
-        dialog->DeleteButton().click();
-        EXPECT_EQ(dialog->TownBox().currentText(), "1 - Harbour");
-        dialog->CloseButton().click();
-    });
-    commands.Trigger(command::EditTowns);
-    EXPECT_EQ(warning, "Enter an integer between 1 and 65535.");
-    ASSERT_EQ(document.Towns().Size(), 1u);
-    const Town* harbour = document.Towns().GetTown(1, false);
-    EXPECT_EQ(std::tie(harbour->name, harbour->templeX, harbour->templeY, harbour->templeZ),
-              std::make_tuple(std::string("Harbour"), 120, 100, 7));
-    EXPECT_TRUE(frame.windowTitle().contains('*'));
-    EXPECT_EQ(script.Unexpected(), 0);
 }
 
 }  // namespace

@@ -109,76 +109,6 @@ protected:
     CommandTable& commands = frame.Commands();
 };
 
-TEST_F(ItemDialogsTest, DoubleClickOpensTheItemDialogWhichKeepsRefusedValuesOpen)
-{
-    CItem* coins = Put(kCoins, 20);
-    ModalScript script;
-    bool checked = false;
-    script.Then([&](QWidget* modal) {
-        auto* dialog = qobject_cast<CPropertiesDlg*>(modal);
-        ASSERT_NE(dialog, nullptr);
-        EXPECT_EQ(dialog->windowTitle(), "Properties");
-        EXPECT_TRUE(dialog->Edit(PropertiesField::Count).isEnabled());
-        EXPECT_FALSE(dialog->TeleportGroup().isVisible());
-        EXPECT_FALSE(dialog->TextEdit().isVisible());
-        dialog->Edit(PropertiesField::Count).SetValue(50);
-        dialog->Edit(PropertiesField::UniqueId).SetValue(70000);
-        script.PressOk();
-        // Outside this handler, so that the script can answer the warning.
-        QTimer::singleShot(0, dialog, [&, dialog] {
-            dialog->accept();
-            EXPECT_TRUE(dialog->isVisible());
-            EXPECT_EQ(coins->GetCount(), 1);
-            dialog->Edit(PropertiesField::UniqueId).SetValue(12);
-            QTest::keyClick(dialog, Qt::Key_Return);
-            checked = true;
-        });
-    });
-    DoubleClick(20);
-    ASSERT_TRUE(checked);
-    ASSERT_EQ(script.Boxes().size(), 1u);
-    EXPECT_EQ(script.Boxes()[0].text, "Enter an integer between 0 and 65535.");
-    EXPECT_EQ(coins->GetCount(), 50);
-    EXPECT_EQ(coins->GetUniqueId(), 12u);
-    EXPECT_TRUE(document.UniqueIds().IsUsed(12));
-    EXPECT_TRUE(frame.windowTitle().contains("*"));
-    EXPECT_EQ(script.Unexpected(), 0);
-}
-
-TEST_F(ItemDialogsTest, ContextMenuOpensTeleportAndDepotDialogsAndEscapeChangesNothing)
-{
-    auto* portal = static_cast<CTeleportItem*>(Put(kPortal, 20));
-    portal->SetDestination(100, 100, 7);
-    auto* locker = static_cast<CDepotItem*>(Put(kLocker, 22));
-    document.SetModifiedFlag(false);
-    ModalScript script;
-    script.Then([](QWidget* modal) {
-        auto* dialog = qobject_cast<CPropertiesDlg*>(modal);
-        ASSERT_NE(dialog, nullptr);
-        EXPECT_TRUE(dialog->TeleportGroup().isVisible());
-        EXPECT_FALSE(dialog->Edit(PropertiesField::Count).isEnabled());
-        EXPECT_EQ(dialog->Edit(PropertiesField::DestX).Value(), 100);
-        dialog->Edit(PropertiesField::DestX).SetValue(5);
-        QTest::keyClick(dialog, Qt::Key_Escape);
-    });
-    ContextProperties(20);
-    EXPECT_EQ(portal->GetDestX(), 100u);
-    EXPECT_FALSE(document.IsModified());
-
-    script.Then([](QWidget* modal) {
-        auto* dialog = qobject_cast<CDepotProperties*>(modal);
-        ASSERT_NE(dialog, nullptr);
-        EXPECT_EQ(dialog->windowTitle(), "Depot properties");
-        EXPECT_EQ(dialog->DepotIdEdit().Value(), 1);
-        dialog->DepotIdEdit().SetValue(7);
-        QTest::keyClick(dialog, Qt::Key_Return);
-    });
-    ContextProperties(22);
-    EXPECT_EQ(locker->GetDepotId(), 7u);
-    EXPECT_TRUE(document.IsModified());
-    EXPECT_EQ(script.Unexpected(), 0);
-}
-
 TEST_F(ItemDialogsTest, TypedLineBreaksAreStoredAsLineFeeds)
 {
     CItem* fountain = Put(kFountain, 20);
@@ -236,51 +166,6 @@ TEST_F(ItemDialogsTest, OverviewIsMadeOnceAndFollowsTheChosenItem)
     commands.Trigger(command::Overview);
     ASSERT_NE(things.InfoWindow(), nullptr);
     EXPECT_EQ(things.InfoWindow()->IdValue().text(), "100");
-}
-
-TEST_F(ItemDialogsTest, SpawnAndMonsterDialogsSetRadiusAndSpawnTime)
-{
-    world.Place(kGrass, 20, 30, 7);
-    world.Place(kGrass, 22, 30, 7);
-    CSpawn* spawn = document.Spawns().CreateSpawn({20, 30, 7}, 3);
-    world.Place(kRat, 22, 30, 7);
-    ASSERT_EQ(spawn->GetCreatureCount(), 1u);
-    CCreature* rat = spawn->GetCreature(0);
-    rat->SetSpawnTime(0);  // as a spawn file may hold it
-    ModalScript script;
-    // The stored 0 shows; 19 is refused and the dialog stays; 90 is taken.
-    script.Then([&](QWidget* modal) {
-        auto* dialog = qobject_cast<CMonsterProperties*>(modal);
-        ASSERT_NE(dialog, nullptr);
-        EXPECT_EQ(dialog->windowTitle(), "Monster properties");
-        EXPECT_EQ(dialog->Field().Value(), 0);
-        dialog->Field().SetValue(19);
-        script.PressOk();
-        QTimer::singleShot(0, dialog, [dialog] {
-            dialog->accept();
-            EXPECT_TRUE(dialog->isVisible());
-            dialog->Field().SetValue(90);
-            QTest::keyClick(dialog, Qt::Key_Return);
-        });
-    });
-    DoubleClick(22);
-    EXPECT_EQ(rat->GetSpawnTime(), 90u);
-    ASSERT_EQ(script.Boxes().size(), 1u);
-    EXPECT_EQ(script.Boxes()[0].text, "Enter an integer between 20 and 86400.");
-
-    // Radius 1 leaves the rat outside: it goes.
-    script.Then([](QWidget* modal) {
-        auto* dialog = qobject_cast<CSpawnProperties*>(modal);
-        ASSERT_NE(dialog, nullptr);
-        EXPECT_EQ(dialog->windowTitle(), "Spawn properties");
-        EXPECT_EQ(dialog->Field().Value(), 3);
-        dialog->Field().SetValue(1);
-        QTest::keyClick(dialog, Qt::Key_Return);
-    });
-    ContextProperties(20);
-    EXPECT_EQ(spawn->GetRadius(), 1);
-    EXPECT_EQ(spawn->GetCreatureCount(), 0u);
-    EXPECT_EQ(script.Unexpected(), 0);
 }
 
 }  // namespace

@@ -13,38 +13,6 @@ namespace {
 
 using namespace edit_test;
 
-TEST(ToolCatalogTest, CommandsKeysAndTextsIdentifyEachToolOnce)
-{
-    std::set<int> commands;
-    std::set<char> keys;
-    for (ToolKind kind : kAllTools) {
-        const ToolInfo& info = GetToolInfo(kind);
-        EXPECT_EQ(info.kind, kind);
-        EXPECT_EQ(ToolForCommand(info.commandId), kind);
-        EXPECT_EQ(ToolForKey(info.key), kind);
-        commands.insert(info.commandId);
-        keys.insert(info.key);
-    }
-    EXPECT_EQ(commands.size(), kAllTools.size());
-    EXPECT_EQ(keys.size(), kAllTools.size());
-    EXPECT_EQ(ToolForKey('J'), std::nullopt);
-    EXPECT_EQ(ToolForCommand(command::kFillGround), std::nullopt);
-
-}
-
-TEST(ToolCatalogTest, BrushSizesMapCommandsToRadii)
-{
-    EXPECT_EQ(BrushSize::Text(0), "1x1");
-    EXPECT_EQ(BrushSize::Text(4), "9x9");
-    EXPECT_EQ(BrushSize::Text(5), "");
-    EXPECT_EQ(BrushSize::BrushRadiusFor(32857), 0);
-    EXPECT_EQ(BrushSize::BrushRadiusFor(32861), 4);
-    EXPECT_EQ(BrushSize::BrushRadiusFor(32862), std::nullopt);
-    EXPECT_EQ(BrushSize::BrushRadiusFor(32916), std::nullopt);
-    EXPECT_EQ(BrushSize::EraserRadiusFor(32918), 2);
-    EXPECT_EQ(BrushSize::EraserCommand(3), 32919);
-}
-
 TEST(ToolCatalogTest, SizeCommandsSetTheirRadiusAndCheckIt)
 {
     ToolWorld world;

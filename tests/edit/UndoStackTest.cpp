@@ -92,6 +92,13 @@ TEST(UndoStackTest, EveryKindOfStepUndoesAndRedoesExactly)
              w.Run(command::kHouseTool);
              w.Stroke({house, free});
          }},
+        {"Set House Exit", [](UndoWorld& w) {
+             const Position at = w.FindTile(7, [](const CTile& t) { return t.HasFlags(CTile::kHouseFlag); });
+             ToolOutcome ignored;
+             w.controller->Context().SetSelectedHouse(w.document.FindHouseAt(at), ignored);
+             w.Hover({at.x + 5, at.y + 3, at.z});
+             w.Run(command::kSetHouseExit);
+         }},
         {"Fill Ground", [](UndoWorld& w) {
              w.document.currentItemKey = w.document.GetTile(w.FindTile(7, HasGround))->GetGround()->GetTypeKey();
              w.Hover({10, 10, 8});

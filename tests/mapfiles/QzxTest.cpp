@@ -200,29 +200,6 @@ TEST_F(QzxTest, TilesOutsideTheCoordinateRangeAreDroppedNotWrapped)
     EXPECT_EQ(messages.messages[0].icon, MessageIcon::Warning);
 }
 
-TEST_F(QzxTest, ItemCountsAreKeptInTheirTypesRange)
-{
-    ASSERT_TRUE(WriteTextFile(File("c.qzx"),
-                              "<map><tile x=\"1\" y=\"1\" z=\"7\">"
-                              "<item id=\"111\" count=\"0\"/><item id=\"111\" count=\"500\"/>"
-                              "<item id=\"112\" count=\"500\"/><item id=\"114\" count=\"-4\"/>"
-                              "<item id=\"115\" doorId=\"9\"/><item id=\"999\"/>"
-                              "<item id=\"140\" destx=\"70\" desty=\"71\" destz=\"8\"/>"
-                              "<item id=\"141\" depot=\"6\"/>"
-                              "</tile></map>"));
-    ASSERT_TRUE(LoadQzx(*doc, File("c.qzx")));
-    const CTile* tile = doc->GetTile(1, 1, 7);
-    ASSERT_EQ(tile->GetThingCount(), 7u);
-    EXPECT_EQ(tile->GetThing(0)->GetCount(), 1);
-    EXPECT_EQ(tile->GetThing(1)->GetCount(), 100);
-    EXPECT_EQ(tile->GetThing(2)->GetCount(), 255);
-    EXPECT_EQ(tile->GetThing(3)->GetCount(), 1);
-    EXPECT_EQ(tile->GetThing(4)->GetCount(), 9);
-    const std::string dump = DumpText(*doc);
-    EXPECT_NE(dump.find("\"dest\": [70, 71, 8]"), std::string::npos);
-    EXPECT_NE(dump.find("\"depot\": 6"), std::string::npos);
-}
-
 TEST_F(QzxTest, FailuresSetTheirKindsAndKeepWhatWasRead)
 {
     Read(File("absent.qzx"));

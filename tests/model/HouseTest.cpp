@@ -7,21 +7,6 @@
 namespace tessark {
 namespace {
 
-TEST(HouseTest, GetHouseCreatesOnlyWhenAsked)
-{
-    HouseList houses;
-    EXPECT_EQ(houses.GetHouse(5, false), nullptr);
-    EXPECT_TRUE(houses.Empty());
-    House* house = houses.GetHouse(5, true);
-    ASSERT_NE(house, nullptr);
-    EXPECT_EQ(house->GetId(), 5u);
-    EXPECT_EQ(house->name, "Ardmoor headquarter (Flat 1, Area 42)");
-    EXPECT_EQ(house->rent, 0);
-    EXPECT_EQ(houses.GetHouse(5, true), house);
-    EXPECT_EQ(houses.GetHouse(5, false), house);
-    EXPECT_EQ(houses.Size(), 1u);
-}
-
 TEST(HouseTest, TilesGainAndLoseTheirHouseMarks)
 {
     HouseList houses;

@@ -19,16 +19,6 @@ protected:
     CTessarkDoc document;
 };
 
-TEST_F(MapPropertiesTest, NewMapStartsFromTheDefaults)
-{
-    const MapProperties properties = NewMapProperties();
-    EXPECT_EQ(properties.filename, "Untitled");
-    EXPECT_EQ(properties.width, 1000);
-    EXPECT_EQ(properties.height, 1000);
-    EXPECT_EQ(properties.temple, (Position{100, 100, 7}));
-    EXPECT_TRUE(properties.description.empty());
-}
-
 TEST_F(MapPropertiesTest, NewMapClearsTheMapAndTakesTheValuesUnderItsName)
 {
     document.width = 2048;

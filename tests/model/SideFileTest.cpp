@@ -117,27 +117,6 @@ TEST_F(SideFileTest, HouseAndSpawnFileMessages)
     EXPECT_TRUE(spawns.Empty());
 }
 
-TEST_F(SideFileTest, HouseFileInUtf16)
-{
-    const std::string text = "<houses><house houseid=\"3\" name=\"Caf\xC3\xA9\"/></houses>";
-    std::string bytes = "\xFF\xFE";
-    // UTF-16 LE of the text; the one non-ASCII character is U+00E9.
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text.compare(i, 2, "\xC3\xA9") == 0) {
-            bytes += std::string("\xE9\x00", 2);
-            ++i;
-        } else {
-            bytes += text[i];
-            bytes += '\0';
-        }
-    }
-    WriteFile("u-house.xml", bytes);
-    HouseList houses;
-    ASSERT_TRUE(houses.LoadHouses(PathOf("u-house.xml"), messages));
-    ASSERT_NE(houses.GetHouse(3, false), nullptr);
-    EXPECT_EQ(houses.GetHouse(3, false)->name, "Caf\xC3\xA9");
-}
-
 TEST_F(SideFileTest, SpawnsRoundTripWithoutEmptySpawns)
 {
     CSpawnList spawns(database);

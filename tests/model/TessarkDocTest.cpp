@@ -88,20 +88,6 @@ protected:
     FakeFormat* xmlFormat = nullptr;
 };
 
-// Where the store puts tiles is the store's test; here what the document adds to it.
-TEST_F(TessarkDocTest, SettingAndRemovingTilesMarksTheMapButTellsNoView)
-{
-    EXPECT_EQ(document.SetTile(std::make_unique<CTile>(), 5, 5, 16), nullptr);
-    EXPECT_FALSE(document.IsModified());
-    ASSERT_NE(document.SetTile(std::make_unique<CTile>(), 0, 5, 7), nullptr);
-    EXPECT_TRUE(document.IsModified());
-    EXPECT_TRUE(hints.hints.empty());
-    document.SetModifiedFlag(false);
-    document.RemoveTile(0, 5, 7);
-    EXPECT_EQ(document.GetTile(0, 5, 7), nullptr);
-    EXPECT_TRUE(document.IsModified());
-}
-
 TEST_F(TessarkDocTest, AddThingMakesTilesAndTellsTheViews)
 {
     Add(kGround, {30, 40, 7});
@@ -335,44 +321,6 @@ TEST_F(TessarkDocTest, BrokenTileGroupsLeaveNothingBehind)
     EXPECT_FALSE(document.SerializeTiles(forgedReader, offsets));
 }
 
-TEST_F(TessarkDocTest, DeleteContentsClearsTheMapButNotItsSize)
-{
-    Add(kGround, {30, 30, 7});
-    Add(kGround, {30, 30, 12});
-    document.Houses().GetHouse(2, true)->AddTile(document.GetTile(30, 30, 7));
-    document.Towns().GetTown(1, true);
-    document.Spawns().CreateSpawn({40, 40, 7}, 2);
-    document.UniqueIds().Register(1000);
-    document.SetSpawnFile("a-spawn.xml");
-    document.SetDescription("desc");
-    document.width = 2048;
-    document.temple = {5, 6, 7};
-    document.currentItemKey = 77;
-    document.errorKind = 3;
-    hints.hints.clear();
-
-    document.DeleteContents();
-    ASSERT_FALSE(hints.hints.empty());
-    EXPECT_EQ(hints.hints[0].kind, ViewHintKind::Clearing);
-    EXPECT_EQ(document.Tiles().Size(), 0u);
-    EXPECT_TRUE(document.Houses().Empty());
-    EXPECT_TRUE(document.Towns().Empty());
-    EXPECT_TRUE(document.Spawns().Empty());
-    EXPECT_EQ(document.UniqueIds().Count(), 0u);
-    EXPECT_EQ(document.GetSpawnFile(), "");
-    EXPECT_EQ(document.GetDescription(), "");
-    EXPECT_EQ(document.currentItemKey, 2);
-    EXPECT_EQ(document.width, 2048);
-    EXPECT_EQ(document.temple, (Position{5, 6, 7}));
-    EXPECT_EQ(document.errorKind, 3);
-
-    document.SetModifiedFlag(true);
-    document.NewDocument();
-    EXPECT_FALSE(document.IsModified());
-    EXPECT_EQ(document.GetTitle(), "Untitled");
-    EXPECT_EQ(hints.hints.back().kind, ViewHintKind::All);
-}
-
 TEST_F(TessarkDocTest, OpenPicksTheReaderByExtension)
 {
     RegisterFormats();
@@ -541,18 +489,6 @@ TEST_F(TessarkDocTest, TitlesAndSideFileNames)
     EXPECT_EQ(document.GetSpawnFile(), "evil-spawn.xml");
     document.SetHouseFile("dir\\x-house.xml");
     EXPECT_EQ(document.GetHouseFile(), "x-house.xml");
-}
-
-TEST(LoadErrorTest, MessageTexts)
-{
-    EXPECT_EQ(LoadErrorMessage(0, 5), "");
-    EXPECT_EQ(LoadErrorMessage(1, 0), "Could not open the file.\nCode: 0");
-    EXPECT_EQ(LoadErrorMessage(2, 44), "Could not open the file.\nFailed to read stream properties. Code: 44");
-    EXPECT_EQ(LoadErrorMessage(3, 0), "Could not open the file.\nFailed to read header. Code: 0");
-    EXPECT_EQ(LoadErrorMessage(5, 12), "Could not open the file.\nFailed to create an object. Code: 12");
-    EXPECT_EQ(LoadErrorMessage(6, -1), "Could not open the file.\nFailed to unserialize an object. Code: -1");
-    EXPECT_EQ(LoadErrorMessage(7, 3), "Could not open the file.\n");
-    EXPECT_EQ(LoadErrorMessage(-2, 3), "Could not open the file.\n");
 }
 
 }  // namespace

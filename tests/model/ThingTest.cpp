@@ -67,24 +67,6 @@ TEST_F(ThingTest, CreateThingPicksTheClassByGroup)
     EXPECT_EQ(clientOnly->GetTypeKey(), kClientOnly);
 }
 
-TEST_F(ThingTest, PredicatesAndTopOrder)
-{
-    EXPECT_TRUE(CItem(database, kGround, 0).IsGround(database));
-    EXPECT_TRUE(CItem(database, kRune, 0).IsRune(database));
-    EXPECT_TRUE(CItem(database, kFluid, 0).IsFluidContainer(database));
-    EXPECT_TRUE(CItem(database, kDoor, 0).IsDoor(database));
-    EXPECT_TRUE(CItem(database, kReadable, 0).IsReadable(database));
-    EXPECT_TRUE(CItem(database, kHanging, 0).IsHangeable(database));
-    EXPECT_FALSE(CItem(database, kPlain, 0).IsGround(database));
-    EXPECT_EQ(CItem(database, kTopThree, 0).GetTopOrder(database), 3);
-    // topOrder only counts for always-on-top types.
-    ItemType orderOnly = MakeType(ItemGroup::None, 70);
-    orderOnly.topOrder = 3;
-    database.SetServerType(70, orderOnly);
-    EXPECT_FALSE(CItem(database, 70, 0).IsAlwaysOnTop(database));
-    EXPECT_EQ(CItem(database, 70, 0).GetTopOrder(database), -1);
-}
-
 TEST_F(ThingTest, ArchiveKeepsTextsAndDropsTheUniqueId)
 {
     auto item = CreateThing(database, kStackable, 33);

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "model/MinimapPalette.h"
 #include "model/ModelTestWorld.h"
 #include "model/Tile.h"
 #include "platform/ArchiveReader.h"
@@ -175,24 +174,6 @@ TEST_F(TileTest, RemoveThingHandsTheItemBackAndKeepsTheOrder)
     EXPECT_EQ(tile.GetThingCount(), 3u);
 }
 
-TEST_F(TileTest, ManyItemsGrowTheListAndClearEmptiesIt)
-{
-    Add(kGround);
-    for (int i = 0; i < 40; ++i) {
-        Add(i % 2 ? kPlain : kBorder);
-    }
-    EXPECT_EQ(tile.GetThingCount(), 41u);
-    EXPECT_EQ(tile.GetTopItems().size(), 20u);
-    tile.SetFlags(5);
-    tile.SetHouseId(8);
-    tile.Clear();
-    EXPECT_EQ(tile.GetThingCount(), 0u);
-    EXPECT_EQ(tile.GetFlags(), 5u);
-    EXPECT_EQ(tile.GetHouseId(), 8u);
-    Add(kPlain);
-    EXPECT_EQ(tile.GetThingCount(), 1u);
-}
-
 TEST_F(TileTest, MinimapColourFromTopItemsThenGround)
 {
     EXPECT_EQ(tile.GetMinimapColor(database), 0u);
@@ -211,12 +192,6 @@ TEST_F(TileTest, MinimapColourFromTopItemsThenGround)
     colourless.AddThing(database, Make(database, kOtherGround), false);
     EXPECT_EQ(colourless.GetMinimapColor(database), 0u);
 
-    EXPECT_EQ(MinimapPaletteEntry(1), 0x000033u);
-    EXPECT_EQ(MinimapPaletteEntry(6), 0x003300u);
-    EXPECT_EQ(MinimapPaletteEntry(36), 0x330000u);
-    EXPECT_EQ(MinimapPaletteEntry(215), 0xFFFFFFu);
-    EXPECT_EQ(MinimapPaletteEntry(216), 0u);
-    EXPECT_EQ(SwapRedBlue(0x00123456), 0x00563412u);
 }
 
 TEST_F(TileTest, ArchiveKeepsFlagsAndOrderButNotTheHouse)

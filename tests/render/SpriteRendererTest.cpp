@@ -197,23 +197,6 @@ TEST_F(SpriteRendererTest, CreaturesFaceByDirectionAndWearTheirOutfit)
     EXPECT_EQ(renderer.GetImage(&database.Sprites()[10], 3, 0, true).Pixel(0, 8), 0xFF0000u);
 }
 
-TEST_F(SpriteRendererTest, PlacedThingsDrawByCountOrFacing)
-{
-    AddNumberedSprites(database, 8);
-    ItemType coins = MakeType({ItemGroup::None, 1, 1, 1, 4, 2, 1}, {1, 2, 3, 4, 5, 6, 7, 8});
-    coins.stackable = true;
-    database.SetServerType(1, coins);
-    database.SetServerType(2, MakeType({ItemGroup::Creature, 1, 1, 1, 4, 1, 1}, {1, 2, 3, 4}));
-    CItem stack(database, 1, 30);
-    CCreature creature(2);
-    creature.SetDirection(3);
-    Surface surface(64, 32, kBackground);
-    EXPECT_TRUE(renderer.DrawThing(surface, stack, 32, 32, 3, 0));
-    EXPECT_TRUE(renderer.DrawThing(surface, creature, 64, 32, 3, 0));
-    EXPECT_EQ(surface.Pixel(5, 5), 7u);
-    EXPECT_EQ(surface.Pixel(37, 5), 4u);
-}
-
 TEST_F(SpriteRendererTest, MultiCellItemsGrowUpLeftAndClipAtTheOrigin)
 {
     AddNumberedSprites(database, 8);
@@ -348,12 +331,6 @@ TEST(ImageHelpersTest, ReplaceColorCopiesAndFillDitheredShades)
     FillDithered(surface, {4, 0, 40, 20}, 0x000080);
     EXPECT_EQ(surface.Pixel(2, 0), 0x800000u);
     EXPECT_EQ(surface.Pixel(3, 0), 0x646464u);
-}
-
-TEST(OutfitColorsTest, IndicesBeyondTheTableAreWhite)
-{
-    EXPECT_EQ(OutfitColor(static_cast<int>(kOutfitColors.size()) - 1), 0x7F0000u);
-    EXPECT_EQ(OutfitColor(static_cast<int>(kOutfitColors.size())), 0xFFFFFFu);
 }
 
 }  // namespace

@@ -157,29 +157,6 @@ TEST_F(ViewTest, CenterOnSwitchesTheFloorAndIgnoresTilesBeyondTheMap)
     EXPECT_EQ(view.CurrentFloor(), 9);
 }
 
-TEST_F(ViewTest, FloorCommandsAndTheirLimits)
-{
-    CommandTable& commands = frame.Commands();
-    commands.Action(command::FloorFirst + 3)->trigger();  // "+4"
-    EXPECT_EQ(view.CurrentFloor(), 3);
-    EXPECT_TRUE(commands.Action(command::FloorFirst + 3)->isChecked());
-    EXPECT_FALSE(commands.Action(command::FloorFirst + 7)->isChecked());
-    EXPECT_EQ(view.Geometry().FirstFloor(), 7);
-    EXPECT_EQ(view.Geometry().FloorShift(3), 4);
-
-    commands.Action(command::FloorFirst)->trigger();
-    commands.Action(command::FloorUp)->trigger();  // above +7 there is nothing
-    EXPECT_EQ(view.CurrentFloor(), 0);
-    commands.Action(command::FloorFirst + 15)->trigger();
-    EXPECT_EQ(view.CurrentFloor(), 15);
-    commands.Action(command::FloorDown)->trigger();
-    EXPECT_EQ(view.CurrentFloor(), 15);
-    EXPECT_EQ(view.Geometry().FirstFloor(), 15);
-    commands.Action(command::GroundFloor)->trigger();
-    EXPECT_EQ(view.CurrentFloor(), 7);
-    EXPECT_TRUE(commands.Action(command::FloorFirst + 7)->isChecked());
-}
-
 // The drawing itself is the drawer's test; here the floor and shade commands reach it.
 TEST_F(ViewTest, FloorAndShadeCommandsReachTheDrawing)
 {
@@ -300,21 +277,6 @@ TEST_F(ViewTest, MinimapFollowsTheViewAndAClickCentresIt)
     QApplication::processEvents();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(view.Minimap(), nullptr);
-}
-
-TEST_F(ViewTest, MinimapPaintsTileColours)
-{
-    // Palette entry 30 of the 6 x 6 x 6 cube: red 0, green 5 x 0x33, blue 0.
-    world.Data().items.FindServerType(kGrass)->minimapColor = 30;
-    view.CenterOn({200, 200, 7});
-    world.Place(kGrass, 200, 200, 7);
-    view.ShowMinimap();
-    CMinimap* minimap = view.Minimap();
-    const QImage shot = minimap->grab().toImage();
-    const QPoint pixel(static_cast<int>(200 - minimap->OriginX()), static_cast<int>(200 - minimap->OriginY()));
-    const QColor colour = shot.pixelColor(pixel);
-    EXPECT_EQ(colour, QColor(0, 255, 0));
-    EXPECT_EQ(shot.pixelColor(pixel + QPoint(1, 0)), QColor(Qt::black));
 }
 
 }  // namespace
