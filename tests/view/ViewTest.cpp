@@ -79,19 +79,6 @@ TEST_F(ViewTest, ZoomKeysStepBetweenQuarterAndOne)
     EXPECT_FALSE(view.IsAnimationTimerActive());
 }
 
-TEST_F(ViewTest, ZoomIsClampedAndCanBeForbidden)
-{
-    view.SetZoom(0.1f);
-    EXPECT_FLOAT_EQ(view.Zoom(), 0.2f);
-    view.SetZoom(12.0f);
-    EXPECT_FLOAT_EQ(view.Zoom(), 10.0f);
-    view.SetZoom(1.0f);
-    world.Renderer().zoomAllowed = false;
-    Key(Qt::Key_Q);
-    EXPECT_FLOAT_EQ(view.Zoom(), 1.0f);
-    EXPECT_FLOAT_EQ(static_cast<float>(world.Renderer().Zoom()), 1.0f);
-}
-
 TEST_F(ViewTest, ZoomKeepsTheCursorTileInTheMiddle)
 {
     // The mouse rests in the middle: after each jump the cursor tile is the one under it.
