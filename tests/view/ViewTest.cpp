@@ -21,7 +21,6 @@ namespace tessark::test {
 namespace {
 
 constexpr int32_t kGrass = 0;
-constexpr int32_t kFountain = 8;  // two animation phases
 
 class ViewTest : public ShownViewTest {
 protected:
@@ -206,23 +205,6 @@ TEST_F(ViewTest, ScrollingRedrawsOnlyTheStripThatCameIn)
     EXPECT_EQ(painted.width(), 32);
     EXPECT_EQ(painted.left(), view.viewport()->width() - 32);
     EXPECT_EQ(painted.height(), view.viewport()->height());
-}
-
-TEST_F(ViewTest, AnimationTickRepaintsOnlyAnimatedThings)
-{
-    const TileSpan span = view.VisibleTileSpan();
-    const int x = span.firstColumn + 5;
-    const int y = span.firstRow + 5;
-    world.Place(kGrass, x, y, 7);
-    world.Place(kGrass, x + 1, y, 7);
-    world.Place(kFountain, x + 1, y, 7);
-    world.Place(kFountain, x + 1, y + 1, 7);
-    world.Place(kFountain, x + 1, y + 1, 7);
-    const QVector<QRect> rects = view.AnimationTick();
-    ASSERT_EQ(rects.size(), 2);  // one per tile, though the second holds two fountains
-    const Rect drawing = *view.Geometry().ItemRect(x + 1, y, 7, 1, 1);
-    const Rect client = view.Geometry().DrawingToClient(drawing, view.ScrollPosition());
-    EXPECT_EQ(rects[0], QRect(client.left, client.top, client.Width(), client.Height()));
 }
 
 TEST_F(ViewTest, MinimapFollowsTheViewAndAClickCentresIt)
