@@ -4,6 +4,9 @@
 //
 // The game data and the demo world are taken from beside this program, where the build writes
 // them; without them they are generated into a temporary folder with the tessark-cli beside it.
+//
+//   render_frame [--map=MAP] [benchmark flags]
+// draws MAP (read with the data beside it) around its centre instead of the demo world's town.
 
 #include <benchmark/benchmark.h>
 
@@ -33,6 +36,9 @@ constexpr int kClientHeight = 1080;
 // The western town of the demo world (seed 1).
 constexpr int kTownX = 180;
 constexpr int kTownY = 212;
+
+// --map: another world, drawn around its centre.
+std::string g_mapPath;
 
 fs::path DataFolder()
 {
@@ -64,7 +70,8 @@ struct World {
         }
         document = std::make_unique<CTessarkDoc>(data.items, messages);
         document->RegisterMapFormat(MakeQzbmFormat());
-        document->OpenDocument((folder / "demo.qzbm").string());
+        const fs::path map = g_mapPath.empty() ? folder / "demo.qzbm" : fs::path(g_mapPath);
+        document->OpenDocument(map.string());
         if (document->errorKind != 0 || document->Tiles().Size() == 0) {
             std::cerr << "render_frame: the demo world did not open\n";
             std::exit(1);
@@ -94,7 +101,9 @@ MapViewState ViewOfTown(const CTessarkDoc& document, float zoom, int floor)
         return view.geometry.ClampScroll(scroll, kClientWidth, kClientHeight, document.width, document.height);
     };
     const Point start = clamp({document.borderX * 32, document.borderY * 32});
-    view.scroll = clamp(view.geometry.CenterOn(kTownX, kTownY, floor, kClientWidth, kClientHeight, start,
+    const int x = g_mapPath.empty() ? kTownX : document.width / 2;
+    const int y = g_mapPath.empty() ? kTownY : document.height / 2;
+    view.scroll = clamp(view.geometry.CenterOn(x, y, floor, kClientWidth, kClientHeight, start,
                                                document.width, document.height)
                             .value_or(start));
     return view;
@@ -138,6 +147,16 @@ void RegisterFrames()
 
 int main(int argc, char** argv)
 {
+    int kept = 1;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg.rfind("--map=", 0) == 0) {
+            g_mapPath = arg.substr(6);
+        } else {
+            argv[kept++] = argv[i];
+        }
+    }
+    argc = kept;
     RegisterFrames();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

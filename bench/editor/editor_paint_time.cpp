@@ -1,6 +1,7 @@
 // Paint times of the running editor: the map view's client area is made 1920 x 1080, the view
-// scrolls by one line step and then repaints in full, at zoom 1.0 and 0.25. Also the time of the
-// strip that a scroll alone repaints. Prints medians in milliseconds.
+// scrolls by one line step and then repaints in full, at zoom 1.0, 0.5 and 0.25. Also the time of
+// the strip that a scroll alone repaints, and the heap allocations (operator new) of a full
+// repaint. Prints medians in milliseconds.
 //
 //   editor_paint_time DATA_DIR MAP [REPEATS]
 //   (run under xvfb-run -s "-screen 0 2560x1600x24" for a real window, or QT_QPA_PLATFORM=offscreen)
@@ -9,13 +10,37 @@
 #include <QElapsedTimer>
 #include <QScrollBar>
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
+#include <cstdlib>
+#include <new>
 #include <vector>
 
 #include "EditorSession.h"
 #include "app/MainFrame.h"
 #include "model/TessarkDoc.h"
 #include "view/TessarkView.h"
+
+namespace {
+
+std::atomic<long> g_allocations{0};
+
+}  // namespace
+
+// Every operator new of the program, Qt's included, counted.
+void* operator new(std::size_t size)
+{
+    g_allocations.fetch_add(1, std::memory_order_relaxed);
+    if (void* p = std::malloc(size == 0 ? 1 : size)) {
+        return p;
+    }
+    throw std::bad_alloc();
+}
+void* operator new[](std::size_t size) { return operator new(size); }
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete[](void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
@@ -46,7 +71,7 @@ int main(int argc, char** argv)
     std::printf("map %d x %d, view %d x %d, platform %s\n", document.width, document.height,
                 view.viewport()->width(), view.viewport()->height(), qPrintable(QApplication::platformName()));
 
-    for (float zoom : {1.0f, 0.25f}) {
+    for (float zoom : {1.0f, 0.5f, 0.25f}) {
         // As the Q key zooms out, which also stops the animation timer below 1.0.
         while (view.Zoom() > zoom && view.ZoomOut()) {
         }
@@ -57,23 +82,27 @@ int main(int argc, char** argv)
         std::vector<double> fullWall;
         std::vector<double> strip;
         std::vector<double> drawing;
+        std::vector<double> allocations;
         for (int i = 0; i < repeats; ++i) {
             const int step = (i % 2 == 0) ? 32 : -32;
             horizontal->setValue(horizontal->value() + step);
             QApplication::processEvents();  // the scroll's own strip
             strip.push_back(view.LastPaintMilliseconds());
             QElapsedTimer wall;
+            const long allocated = g_allocations.load();
             wall.start();
             view.viewport()->repaint();
             fullWall.push_back(static_cast<double>(wall.nsecsElapsed()) / 1e6);
             full.push_back(view.LastPaintMilliseconds());
+            allocations.push_back(static_cast<double>(g_allocations.load() - allocated));
             wall.restart();
             view.DrawArea(view.viewport()->rect());
             drawing.push_back(static_cast<double>(wall.nsecsElapsed()) / 1e6);
         }
         std::printf("zoom %.2f: full repaint %.1f ms (paint event %.1f ms, map drawing alone %.1f ms), "
-                    "scrolled strip %.2f ms, median of %d\n",
-                    zoom, Median(fullWall), Median(full), Median(drawing), Median(strip), repeats);
+                    "scrolled strip %.2f ms, %.0f allocations a full repaint, median of %d\n",
+                    zoom, Median(fullWall), Median(full), Median(drawing), Median(strip), Median(allocations),
+                    repeats);
     }
     return 0;
 }

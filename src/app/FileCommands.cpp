@@ -307,6 +307,7 @@ void FileCommands::OnProperties()
     }
     ApplyMapProperties(document_, FromFields(*entered, current));
     view_.UpdateMapScrollSizes();
+    view_.ForgetMapDrawing();
     view_.viewport()->update();
     emit TitleChanged();
 }

@@ -74,6 +74,7 @@ bool HouseCommands::OpenTowns()
 void HouseCommands::Finished()
 {
     // A deleted house's tiles lost their house and protection-zone marks.
+    view_.ForgetMapDrawing();
     view_.viewport()->update();
     frame_.Tools().Refresh();
     frame_.UpdateTitle();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <span>
@@ -27,6 +28,7 @@ public:
     {
         positions_.clear();
         members_.clear();
+        bounds_ = {};
     }
 
     // Constant time: the drawing code asks for every tile it draws.
@@ -34,6 +36,9 @@ public:
     bool Empty() const { return positions_.empty(); }
     size_t Size() const { return positions_.size(); }
     std::span<const Position> Positions() const { return positions_; }
+    // Whether any selected position of floor z may lie within the tiles (inclusive): false
+    // only when none does. Removals do not shrink the box it looks at.
+    bool MayTouch(int z, int left, int top, int right, int bottom) const;
 
 private:
     struct PositionHash {
@@ -45,8 +50,18 @@ private:
         }
     };
 
+    // Every selected position of a floor (0..15) lies inside its box.
+    struct Bounds {
+        bool any = false;
+        int32_t left = 0;
+        int32_t top = 0;
+        int32_t right = 0;
+        int32_t bottom = 0;
+    };
+
     std::vector<Position> positions_;
     std::unordered_set<Position, PositionHash> members_;
+    std::array<Bounds, 16> bounds_{};
 };
 
 }  // namespace tessark

@@ -24,6 +24,12 @@ public:
     int Width() const { return width_; }
     int Height() const { return height_; }
     bool HasOpaquePixels() const { return !runs_.empty(); }
+    // The heap memory held, for caches that keep many.
+    size_t MemoryBytes() const
+    {
+        return pixels_.capacity() * sizeof(uint32_t) + runs_.capacity() * sizeof(Run) +
+               rowRuns_.capacity() * sizeof(uint32_t) + static_cast<size_t>(scratch_.BytesPerLine()) * scratch_.Height();
+    }
     const uint32_t* Row(int y) const { return pixels_.data() + static_cast<size_t>(y) * width_; }
     const Run* RunsBegin(int y) const { return runs_.data() + rowRuns_[static_cast<size_t>(y)]; }
     const Run* RunsEnd(int y) const { return runs_.data() + rowRuns_[static_cast<size_t>(y) + 1]; }

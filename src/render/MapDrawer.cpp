@@ -39,7 +39,51 @@ uint16_t AnimationCounterFromMilliseconds(int milliseconds)
     return static_cast<uint16_t>(static_cast<int64_t>(milliseconds * 0.001 * 86400));
 }
 
-MapDrawer::MapDrawer(CTessarkDoc& document, SpriteRenderer& renderer) : document_(document), renderer_(renderer) {}
+MapDrawer::MapDrawer(CTessarkDoc& document, SpriteRenderer& renderer) : document_(document), renderer_(renderer)
+{
+    document_.AddViewHintListener(*this);
+}
+
+MapDrawer::~MapDrawer()
+{
+    document_.RemoveViewHintListener(*this);
+}
+
+void MapDrawer::OnViewHint(const ViewHint& hint)
+{
+    switch (hint.kind) {
+    case ViewHintKind::Thing:
+    case ViewHintKind::Ground: {
+        const ItemType& type = document_.Database().GetServerType(hint.typeKey);
+        InvalidateTiles(hint.z, hint.x - type.width + 1, hint.y - type.height + 1, hint.x, hint.y);
+        break;
+    }
+    case ViewHintKind::Tile: {
+        // The tile that was there may have held larger items than the one that came.
+        const int reach = ItemCells() - 1;
+        InvalidateTiles(hint.z, hint.x - reach, hint.y - reach, hint.x, hint.y);
+        break;
+    }
+    case ViewHintKind::Clearing:
+    case ViewHintKind::All:
+        InvalidateAll();
+        break;
+    }
+}
+
+void MapDrawer::InvalidateTiles(int z, int left, int top, int right, int bottom)
+{
+    chunks_.Invalidate(z, left, top, right, bottom);
+}
+
+int MapDrawer::ItemCells() const
+{
+    int cells = 1;
+    for (const auto& [key, type] : document_.Database().ServerTypes()) {
+        cells = std::max({cells, static_cast<int>(type.width), static_cast<int>(type.height)});
+    }
+    return cells;
+}
 
 int MapDrawer::ThingLimit(int zoomClass)
 {
@@ -94,13 +138,23 @@ void MapDrawer::OnDraw(Surface& surface, const MapViewState& view)
     NoteVisibleArea(surface);
     const ViewGeometry& geometry = view.geometry;
     const TileSpan span = Span(surface, view);
+    // Where a tile is not a whole number of units the span falls short of the window's edge,
+    // which whole chunks would not: such zooms are drawn tile by tile.
+    const bool cached = chunkCacheEnabled_ && geometry.ZoomClass() < 2 && geometry.TileUnits() == geometry.TileUnitsCeil();
+    if (cached) {
+        SyncChunkCache(view);
+    }
     for (int z = geometry.FirstFloor(); z >= geometry.LastFloor(); z += geometry.FloorStep()) {
         const int shift = geometry.FloorShift(z);
         CollectSpawns(z, span, shift);
-        const TileSpan tiles = MapTiles(span, shift);
-        for (int column = tiles.firstColumn; column <= tiles.lastColumn; ++column) {
-            for (int row = tiles.firstRow; row <= tiles.lastRow; ++row) {
-                DrawTileWith(surface, view, {column, row, z});
+        if (cached) {
+            DrawFloorChunks(surface, view, z, span, shift);
+        } else {
+            const TileSpan tiles = MapTiles(span, shift);
+            for (int column = tiles.firstColumn; column <= tiles.lastColumn; ++column) {
+                for (int row = tiles.firstRow; row <= tiles.lastRow; ++row) {
+                    DrawTileWith(surface, view, {column, row, z});
+                }
             }
         }
         if (z == geometry.CurrentFloor() + 1 && view.showShades) {
@@ -110,6 +164,102 @@ void MapDrawer::OnDraw(Surface& surface, const MapViewState& view)
     DrawBrushPreview(surface, view);
     if (view.showCursorFrame) {
         DrawCursorFrame(surface, view);
+    }
+}
+
+void MapDrawer::SyncChunkCache(const MapViewState& view)
+{
+    const int reach = ItemCells() - 1;
+    if (chunkZoom_ != view.geometry.Zoom() || chunkMapWidth_ != document_.width ||
+        chunkMapHeight_ != document_.height || chunkFastCopy_ != renderer_.fastTransparentCopy ||
+        chunkReach_ != reach) {
+        chunks_.Clear();
+        chunkZoom_ = view.geometry.Zoom();
+        chunkMapWidth_ = document_.width;
+        chunkMapHeight_ = document_.height;
+        chunkFastCopy_ = renderer_.fastTransparentCopy;
+        chunkReach_ = reach;
+    }
+}
+
+void MapDrawer::DrawFloorChunks(Surface& surface, const MapViewState& view, int z, const TileSpan& span, int shift)
+{
+    const TileSpan tiles = MapTiles(span, shift);
+    if (tiles.firstColumn > tiles.lastColumn || tiles.firstRow > tiles.lastRow) {
+        return;
+    }
+    constexpr int kChunk = ChunkCache::kChunkTiles;
+    const int tile = view.geometry.TileUnits();
+    const Point origin = surface.Origin();
+    for (int chunkX = tiles.firstColumn / kChunk; chunkX <= tiles.lastColumn / kChunk; ++chunkX) {
+        for (int chunkY = tiles.firstRow / kChunk; chunkY <= tiles.lastRow / kChunk; ++chunkY) {
+            // The chunk's own tiles on the screen; what reaches in from its neighbours is its too.
+            const int column = chunkX * kChunk - shift;
+            const int row = chunkY * kChunk - shift;
+            const Rect area = surface.ToDevice(Rect{tile * column, tile * row, tile * (column + kChunk),
+                                                    tile * (row + kChunk)});
+            if (area.IsEmpty() || !surface.IsVisible(area)) {
+                continue;
+            }
+            const Rect pixels{area.left - origin.x, area.top - origin.y, area.right - origin.x,
+                              area.bottom - origin.y};
+            CopyKeyed(surface, {area.left, area.top}, ChunkLayer(view, z, shift, chunkX, chunkY, pixels));
+        }
+    }
+}
+
+bool MapDrawer::SelectionTouches(const MapViewState& view, int z, int left, int top, int right, int bottom) const
+{
+    const Position& chosen = view.selectedThingPosition;
+    if (view.selectedThing && chosen.z == z && chosen.x >= left && chosen.x <= right && chosen.y >= top &&
+        chosen.y <= bottom) {
+        return true;
+    }
+    return view.selection && view.selection->MayTouch(z, left, top, right, bottom);
+}
+
+const KeyedImage& MapDrawer::ChunkLayer(const MapViewState& view, int z, int shift, int chunkX, int chunkY,
+                                        const Rect& devicePixels)
+{
+    constexpr int kChunk = ChunkCache::kChunkTiles;
+    const int reach = chunkReach_;
+    if (SelectionTouches(view, z, chunkX * kChunk, chunkY * kChunk, chunkX * kChunk + kChunk - 1 + reach,
+                         chunkY * kChunk + kChunk - 1 + reach)) {
+        DrawChunk(view, z, shift, chunkX, chunkY, devicePixels);
+        uncachedChunk_.Build(chunkScratch_.View(), kTransparentPixel);
+        return uncachedChunk_;
+    }
+    if (ChunkCache::Layer* layer = chunks_.Find(z, shift, chunkX, chunkY)) {
+        if (!layer->animated || layer->counter == view.animationCounter) {
+            return layer->image;
+        }
+    }
+    DrawChunk(view, z, shift, chunkX, chunkY, devicePixels);
+    ChunkCache::Layer& layer = chunks_.Insert(z, shift, chunkX, chunkY);
+    layer.image.Build(chunkScratch_.View(), kTransparentPixel);
+    layer.animated = drewAnimated_;
+    layer.counter = view.animationCounter;
+    chunks_.Stored();
+    return layer.image;
+}
+
+void MapDrawer::DrawChunk(const MapViewState& view, int z, int shift, int chunkX, int chunkY,
+                          const Rect& devicePixels)
+{
+    constexpr int kChunk = ChunkCache::kChunkTiles;
+    ++chunkDraws_;
+    // The same drawing units as on the view's surface, moved so that the chunk starts at pixel 0.
+    chunkScratch_.Resize(devicePixels.Width(), devicePixels.Height(), kTransparentPixel);
+    chunkScratch_.SetMapping(view.geometry.ScalePercent(), {-devicePixels.left, -devicePixels.top});
+    NoteVisibleArea(chunkScratch_);
+    drewAnimated_ = false;
+    // Tiles past the map's width and height show as far as the view's span reaches, one tile.
+    const int lastColumn = std::min({chunkX * kChunk + kChunk - 1 + chunkReach_, document_.width + shift, kLastCoordinate});
+    const int lastRow = std::min({chunkY * kChunk + kChunk - 1 + chunkReach_, document_.height + shift, kLastCoordinate});
+    for (int column = std::max(chunkX * kChunk, 0); column <= lastColumn; ++column) {
+        for (int row = std::max(chunkY * kChunk, 0); row <= lastRow; ++row) {
+            DrawTileWith(chunkScratch_, view, {column, row, z});
+        }
     }
 }
 
@@ -191,6 +341,7 @@ bool MapDrawer::DrawAtItemRect(Surface& surface, const MapViewState& view, const
     if (!rect || !visibleArea_.Intersects(*rect)) {
         return false;
     }
+    drewAnimated_ = drewAnimated_ || type.animationPhases > 1;
     renderer_.DrawThing(surface, thing, rect->right, rect->bottom, static_cast<uint32_t>(view.geometry.ZoomClass()),
                         tint);
     return true;

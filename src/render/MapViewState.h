@@ -16,6 +16,13 @@ public:
     virtual ~MapSelection() = default;
     virtual bool IsEmpty() const = 0;
     virtual bool Contains(const Position& position) const = 0;
+    // Whether a position of floor z within the tiles (inclusive) may be selected; false only
+    // when none is.
+    virtual bool MayTouch(int z, int left, int top, int right, int bottom) const
+    {
+        (void)z, (void)left, (void)top, (void)right, (void)bottom;
+        return !IsEmpty();
+    }
 };
 
 // The tools that change what is drawn over the map.
@@ -41,8 +48,10 @@ struct MapViewState {
     int brushRadius = 0;
     int eraserRadius = 0;
     Position cursor{0, 0, ViewGeometry::kGroundFloor};
-    // The select tool's chosen thing, the house tool's house (0: none), the selected positions.
+    // The select tool's chosen thing and its tile, the house tool's house (0: none), the
+    // selected positions.
     const CThing* selectedThing = nullptr;
+    Position selectedThingPosition{0, 0, ViewGeometry::kGroundFloor};
     uint32_t selectedHouseId = 0;
     const MapSelection* selection = nullptr;
 };

@@ -432,6 +432,16 @@ void CTessarkView::OnViewHint(const ViewHint& hint)
     }
 }
 
+void CTessarkView::ForgetMapDrawing(int z, int left, int top, int right, int bottom)
+{
+    drawer_.InvalidateTiles(z, left, top, right, bottom);
+}
+
+void CTessarkView::ForgetMapDrawing()
+{
+    drawer_.InvalidateAll();
+}
+
 void CTessarkView::InvalidateAll()
 {
     viewport()->update();

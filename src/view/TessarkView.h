@@ -112,6 +112,10 @@ public:
     // Draws a window rectangle into the off-screen buffer: the buffer covers the rectangle
     // only, so drawing walks the tiles under it and no others.
     const Surface& DrawArea(const QRect& area);
+    // The map changed behind the document's hints: drawings kept of those tiles (inclusive, on
+    // floor z), or of all, are stale.
+    void ForgetMapDrawing(int z, int left, int top, int right, int bottom);
+    void ForgetMapDrawing();
     // The milliseconds the last paint took, for measuring.
     double LastPaintMilliseconds() const { return lastPaintMs_; }
 

@@ -197,6 +197,7 @@ void ViewToolInput::FillViewState(MapViewState& state) const
     state.brushRadius = context.BrushRadius();
     state.eraserRadius = context.EraserRadius();
     state.selectedThing = context.SelectedThing().thing;
+    state.selectedThingPosition = context.SelectedThing().position;
     state.selectedHouseId = context.SelectedHouseId().value_or(0);
     state.selection = &drawnSelection_;
 }
@@ -233,11 +234,13 @@ void ViewToolInput::Apply(const ToolOutcome& outcome)
         InvalidateCursorFrame(controller_->Context().CursorTile());
     }
     if (outcome.changed.Everything()) {
+        view_.ForgetMapDrawing();
         viewport->update();
         if (minimap) {
             minimap->InvalidateAll();
         }
     } else if (const auto& drawn = outcome.changed.Drawn()) {
+        view_.ForgetMapDrawing(drawn->z, drawn->left, drawn->top, drawn->right, drawn->bottom);
         viewport->update(TileAreaRect(*drawn));
         if (const auto& pixels = outcome.changed.Minimap(); pixels && minimap) {
             if (pixels->TileCount() > kMinimapPixelLimit) {

@@ -88,6 +88,10 @@ private:
         explicit DrawnSelection(const Selection& selection) : selection_(selection) {}
         bool IsEmpty() const override { return selection_.Empty(); }
         bool Contains(const Position& position) const override { return selection_.Contains(position); }
+        bool MayTouch(int z, int left, int top, int right, int bottom) const override
+        {
+            return selection_.MayTouch(z, left, top, right, bottom);
+        }
 
     private:
         const Selection& selection_;
