@@ -83,8 +83,10 @@ TEST_F(ViewTest, ZoomIsClampedAndCanBeForbidden)
 {
     view.SetZoom(0.1f);
     EXPECT_FLOAT_EQ(view.Zoom(), 0.2f);
+    EXPECT_FALSE(view.IsAnimationTimerActive());  // as a remembered zoom sets it
     view.SetZoom(12.0f);
     EXPECT_FLOAT_EQ(view.Zoom(), 10.0f);
+    EXPECT_TRUE(view.IsAnimationTimerActive());
     view.SetZoom(1.0f);
     world.Renderer().zoomAllowed = false;
     Key(Qt::Key_Q);
