@@ -41,7 +41,9 @@ CrashRecovery::~CrashRecovery() { writer_.Cancel(); }
 
 QString CrashRecovery::DefaultRoot()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/recovery";
+    // Without a data folder no copy is kept, rather than one in the current folder.
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return data.isEmpty() ? QString() : data + "/recovery";
 }
 
 int CrashRecovery::IntervalSeconds()

@@ -175,6 +175,9 @@ bool RecoveryFolder::Claim()
     if (lock_ >= 0) {
         return true;
     }
+    if (root_.empty()) {
+        return false;
+    }
     std::error_code error;
     fs::create_directories(fs::path(root_).parent_path(), error);
     // Unsaved maps may be private: the folder is the user's alone.

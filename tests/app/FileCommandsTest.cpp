@@ -1,10 +1,7 @@
 #include <QDialog>
 #include <QFile>
-#include <QDialogButtonBox>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QScrollBar>
-#include <QTest>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -113,38 +110,6 @@ TEST_F(FileCommandsTest, FailedSaveIsReportedAndKeepsTheMapModified)
     EXPECT_EQ(frame.windowTitle(), "Untitled* - Tessark");
 }
 
-TEST_F(FileCommandsTest, AFailedOpenKeepsTheMapAndOffersWhatCouldBeRead)
-{
-    BuildMap();
-    prompts->answers.push_back(world.QFile("kept.qzbm"));
-    Trigger(command::FileSaveAs);
-    ASSERT_TRUE(QFile::copy(world.QFile("kept.qzbm"), world.QFile("cut.qzbm")));
-    QFile cut(world.QFile("cut.qzbm"));
-    ASSERT_TRUE(cut.resize(cut.size() - 3));
-    world.Place(kGrass, 50, 50, 7);
-    document.SetModifiedFlag(true);
-
-    // Not saved, and the damaged file not opened: the map stays, changes and all.
-    ModalScript script;
-    script.Press(QMessageBox::No).PressOk();
-    EXPECT_FALSE(frame.OpenFile(world.QFile("cut.qzbm")));
-    ASSERT_EQ(script.Boxes().size(), 2u);
-    EXPECT_TRUE(script.Boxes()[1].informative.startsWith("cut.qzbm: the file ends inside ")) << script.Boxes()[1].informative.toStdString();
-    EXPECT_EQ(script.Boxes()[1].buttons, QStringList({"OK", CTessarkDoc::kPartialMapChoice}));
-    EXPECT_EQ(document.GetPathName(), world.File("kept.qzbm"));
-    EXPECT_TRUE(document.IsModified());
-    EXPECT_NE(document.GetTile(50, 50, 7), nullptr);
-    EXPECT_EQ(frame.RecentFiles().Files(), QStringList({world.QFile("kept.qzbm")}));
-
-    // The choice opens it as an untitled map.
-    script.Press(QMessageBox::No).PressNamed(CTessarkDoc::kPartialMapChoice);
-    EXPECT_TRUE(frame.OpenFile(world.QFile("cut.qzbm")));
-    EXPECT_EQ(frame.windowTitle(), "Untitled* - Tessark");
-    EXPECT_EQ(document.GetTile(50, 50, 7), nullptr);
-    EXPECT_EQ(frame.RecentFiles().Files(), QStringList({world.QFile("kept.qzbm")}));
-    EXPECT_EQ(script.Unexpected(), 0);
-}
-
 TEST_F(FileCommandsTest, ModifiedMapPromptsBeforeItIsReplaced)
 {
     BuildMap();
@@ -235,32 +200,6 @@ TEST_F(FileCommandsTest, NewTakesTheSheetsValues)
     Trigger(command::NewMap);
     EXPECT_EQ(document.width, 1500);
     EXPECT_EQ(frame.windowTitle(), "Harbour - Tessark");
-}
-
-TEST_F(FileCommandsTest, PropertiesApplyToTheOpenMap)
-{
-    document.SetDescription("old");
-    ModalScript script;
-    script.Then([&](QWidget* modal) {
-        EXPECT_EQ(modal->windowTitle(), "Properties");
-        auto* page = modal->findChild<CGeneralPage*>();
-        ASSERT_NE(page, nullptr);
-        EXPECT_FALSE(page->FilenameEdit().isEnabled());
-        EXPECT_EQ(page->FilenameEdit().text(), "Untitled");
-        EXPECT_EQ(page->DescriptionEdit().text(), "old");
-        page->HeightEdit().SetValue(1200);
-        page->HouseFileEdit().setText("sub/h.xml");
-        page->DescriptionEdit().setText("new");
-        qobject_cast<QDialog*>(modal)->accept();
-    });
-    Trigger(command::MapProperties);
-    EXPECT_EQ(document.height, 1200);
-    EXPECT_EQ(document.GetDescription(), "new");
-    // Side-file names never carry a folder.
-    EXPECT_EQ(document.GetHouseFile(), "h.xml");
-    EXPECT_TRUE(document.IsModified());
-    EXPECT_EQ(frame.windowTitle(), "Untitled* - Tessark");
-    EXPECT_EQ(frame.View().verticalScrollBar()->maximum() + frame.View().viewport()->height(), 1200 * 32);
 }
 
 // Old maps carry Latin-1 names: shown readable, kept byte for byte unless edited.

@@ -2,18 +2,12 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <set>
-#include <sstream>
 #include <string>
 
 #include "cli/MapCommands.h"
 #include "data/DataLoader.h"
 #include "data/GameData.h"
 #include "edit/ClipboardCommands.h"
-#include "edit/HouseSettings.h"
-#include "edit/MonsterPropertiesEditor.h"
-#include "edit/SpawnPropertiesEditor.h"
-#include "edit/TownSettings.h"
 #include "edit/VerifyCheck.h"
 #include "mapfiles/MapFormats.h"
 #include "mapfiles/QzbmWriter.h"
@@ -408,76 +402,6 @@ TEST_F(MinimapPictureTest, PixelsAreTheTilesOfTheArea)
 
 namespace tessark::cli {
 namespace {
-
-// The dialogs' edits reach both map formats: a town, two houses with their tiles, a rent and an
-// entry, a spawn's radius and a creature's time are all that the reopened maps' dumps change.
-TEST_F(MapCommandsTest, DialogEditsAreAllThatTheReopenedDumpsChange)
-{
-    const std::string base = SaveWorld();
-    const test::ToolRun before = Run("dump '" + base + "'");
-    auto document = NewDocument();
-    ASSERT_EQ(document->OpenDocument(base), OpenResult::Opened);
-    TownSettings towns(*document);
-    towns.EditName("Harbour");
-    ASSERT_EQ(towns.Add({"Harbour", 300, 310, 7}), std::nullopt);
-    HouseSettings houses(*document, std::nullopt, true, {});
-    for (const char* name : {"Mill", "Granary"}) {
-        houses.EditName(name);
-        ASSERT_EQ(houses.Add({name, 301, 311, 7, 1200, 2}), std::nullopt);  // line 2: Harbour
-    }
-    const std::pair<int, uint32_t> painted[] = {{300, 1}, {301, 1}, {302, 2}};
-    for (const auto& [x, house] : painted) {
-        test::Place(*document, 0, x, 320, 7);
-        document->Houses().FindHouse(house)->AddTile(document->GetTile(x, 320, 7));
-    }
-    CSpawn& spawn = *document->Spawns().GetSpawn(0);
-    ASSERT_EQ(SpawnPropertiesEditor(*document, spawn).Submit(5), std::nullopt);
-    ASSERT_EQ(MonsterPropertiesEditor(*document, *spawn.GetCreature(0)).Submit(600), std::nullopt);
-
-    // The lines past the map line, which names the side files.
-    const auto lines = [](const std::string& dump) {
-        std::istringstream in(dump.substr(dump.find('\n') + 1));
-        std::set<std::string> result;
-        for (std::string line; std::getline(in, line);) {
-            result.insert(line);
-        }
-        return result;
-    };
-    const std::set<std::string> old = lines(before.out);
-    for (const char* name : {"edited.qzbm", "edited.qzx"}) {
-        SCOPED_TRACE(name);
-        ASSERT_EQ(document->DoSave(File(name), true, {}), SaveResult::Saved);
-        const test::ToolRun after = Run("dump '" + File(name) + "'");
-        ASSERT_EQ(after.status, 0);
-        const std::set<std::string> now = lines(after.out);
-        std::vector<std::string> added;
-        std::vector<std::string> removed;
-        std::ranges::set_difference(now, old, std::back_inserter(added));
-        std::ranges::set_difference(old, now, std::back_inserter(removed));
-        ASSERT_EQ(removed.size(), 1u);
-        std::string spawnLine = removed[0];
-        ASSERT_TRUE(spawnLine.starts_with("{\"kind\": \"spawn\", \"center\": [252, 254, 7], \"radius\": 3, "
-                                          "\"creatures\": [{\"id\": 111, \"name\": \"Rat\", \"dx\": 0, \"dy\": "
-                                          "0, \"spawnTime\": 90,"));
-        spawnLine.replace(spawnLine.find("\"radius\": 3"), 11, "\"radius\": 5");
-        spawnLine.replace(spawnLine.find("\"spawnTime\": 90"), 15, "\"spawnTime\": 600");
-        std::vector<std::string> expected = {
-            "{\"kind\": \"town\", \"id\": 3, \"name\": \"Harbour\", \"temple\": [300, 310, 7]}",
-            "{\"kind\": \"house\", \"id\": 1, \"name\": \"Mill\", \"entry\": [301, 311, 7], \"rent\": 1200, "
-            "\"townId\": 3, \"tiles\": 2, \"doors\": []}",
-            "{\"kind\": \"house\", \"id\": 2, \"name\": \"Granary\", \"entry\": [301, 311, 7], \"rent\": 1200, "
-            "\"townId\": 3, \"tiles\": 1, \"doors\": []}",
-            spawnLine};
-        for (const auto& [x, house] : painted) {
-            expected.push_back("{\"kind\": \"tile\", \"x\": " + std::to_string(x) +
-                               ", \"y\": 320, \"z\": 7, \"flags\": 3, \"house\": " + std::to_string(house) +
-                               ", \"ground\": {\"id\": 100, \"count\": 1, \"actionId\": 0, \"uniqueId\": 0}, "
-                               "\"items\": []}");
-        }
-        std::ranges::sort(expected);
-        EXPECT_EQ(added, expected);
-    }
-}
 
 }  // namespace
 }  // namespace tessark::cli

@@ -119,21 +119,6 @@ TEST(DataWritersTest, ClientDataWriterRefusesRecordsItCannotWriteFaithfully)
     EXPECT_FALSE(WriteClientDataFile(dir.File("no/such/folder/morva.dat"), 1, 1, good));
 }
 
-TEST(DataWritersTest, EncodedRunsHaveTheReaderLayout)
-{
-    std::vector<uint32_t> pixels(1024, kMagenta);
-    pixels[0] = 0x00112233;
-    pixels[3] = 0x00445566;
-    pixels[4] = 0xFF778899;  // the unused high byte is not written
-    ByteBuilder expected;
-    expected.U16(0).U16(1).U8s({0x11, 0x22, 0x33}).U16(2).U16(2).U8s({0x44, 0x55, 0x66, 0x77, 0x88, 0x99});
-    EXPECT_EQ(EncodeSpritePixels(pixels), expected.Bytes());
-
-    // All transparent: one run over the whole sprite.
-    EXPECT_EQ(EncodeSpritePixels(std::vector<uint32_t>(1024, kMagenta)),
-              (std::vector<uint8_t>{0x00, 0x04}));
-}
-
 // The writer takes rows top first; the reader stores them bottom first.
 std::vector<uint32_t> BottomUp(const std::vector<uint32_t>& topDown)
 {

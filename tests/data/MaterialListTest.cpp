@@ -217,28 +217,6 @@ TEST(MaterialListTest, CreaturesBecomeServerTypesAfterTheItems)
     EXPECT_EQ(data.materials.FindMaterialOfItem(10), -1);
 }
 
-TEST(MaterialListTest, CreatureKeysCountTheServerTypes)
-{
-    ScratchDirectory dir;
-    GameData data;
-    data.items.clientItemCount = 3099;
-    for (int32_t key = 0; key < 3000; ++key) {
-        data.items.SetServerType(key, ServerType(key + 100));
-    }
-    data.items.SetClientType(3000, ItemType{});
-    RecordingMessageSink messages;
-    ASSERT_TRUE(WriteTextFile(dir.File("creatures.xml"), CreaturesXml(
-        "<creature looktype=\"1\" name=\"First\" type=\"monster\"/>\r\n"
-        "<creature looktype=\"1\" name=\"Second\" type=\"monster\"/>\r\n")));
-
-    ASSERT_TRUE(data.materials.LoadCreatures(dir.File("creatures.xml"), data.items, messages));
-
-    EXPECT_EQ(data.items.GetServerType(3001).name, "First");
-    EXPECT_EQ(data.items.GetServerType(3002).name, "Second");
-    EXPECT_EQ(data.items.FindServerType(3000), nullptr);
-    EXPECT_EQ(Keys(data.materials.GetMaterial(0)), (std::vector<int32_t>{3001, 3002}));
-}
-
 TEST(MaterialListTest, CreatureFileFailures)
 {
     ScratchDirectory dir;

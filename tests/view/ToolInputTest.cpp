@@ -1,9 +1,6 @@
 #include <QApplication>
-#include <QClipboard>
 #include <QContextMenuEvent>
-#include <QLineEdit>
 #include <QMenu>
-#include <QMimeData>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QTest>
@@ -15,10 +12,6 @@
 #include "app/EditorTestWorld.h"
 #include "app/MainFrame.h"
 #include "app/MainStatusBar.h"
-#include "app/ModalScript.h"
-#include "app/SpriteListCtrl.h"
-#include "app/MaterialsBar.h"
-#include "dialogs/InputDialog.h"
 #include "model/TessarkDoc.h"
 #include "view/Minimap.h"
 #include "view/TessarkView.h"
@@ -32,7 +25,6 @@ namespace {
 constexpr int32_t kGrass = 0;
 constexpr int32_t kDirt = 1;
 constexpr int32_t kBag = 3;
-constexpr int32_t kRat = 11;
 
 // One context menu as it popped up: its lines and whether each was enabled.
 struct SeenMenu {
@@ -189,52 +181,6 @@ TEST_F(ToolInputTest, SizeMenusSetRadiiAndTheCursorFrame)
     EXPECT_EQ(frame.StatusBar().PaneText(1), "x: 31");
 }
 
-TEST_F(ToolInputTest, RubberBandSelectsAndTheClipboardKeysCopyPasteAndDelete)
-{
-    for (int x = 30; x <= 32; ++x) {
-        for (int y = 30; y <= 31; ++y) {
-            world.Place(kGrass, x, y, 7);
-        }
-    }
-    Key(Qt::Key_R);
-    EXPECT_FALSE(Action(command::Copy)->isEnabled());
-    EXPECT_FALSE(Action(command::MoveTool)->isEnabled());
-    // The band runs from the press to the release; the animation rests meanwhile.
-    const bool animating = view.IsAnimationTimerActive();
-    Press(At(30, 30));
-    Move(At(31, 30), Qt::LeftButton);
-    EXPECT_FALSE(view.IsAnimationTimerActive());
-    Move(At(31, 31), Qt::LeftButton);
-    Release(At(31, 31));
-    EXPECT_EQ(view.IsAnimationTimerActive(), animating);
-    EXPECT_EQ(Tools().Context().GetSelection().Size(), 4u);
-    EXPECT_TRUE(Tools().Context().GetSelection().Contains({31, 31, 7}));
-    EXPECT_TRUE(Action(command::Copy)->isEnabled());
-    EXPECT_TRUE(Action(command::MoveTool)->isEnabled());
-
-    Move(At(40, 40));
-    EXPECT_FALSE(Action(command::Paste)->isEnabled());
-    QTest::keyClick(&view, Qt::Key_C, Qt::ControlModifier);
-    ASSERT_TRUE(QApplication::clipboard()->mimeData()->hasFormat("application/x-tessark-tile"));
-    EXPECT_TRUE(Action(command::Paste)->isEnabled());
-    QTest::keyClick(&view, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(Things(41, 41), 1u);
-    EXPECT_EQ(Tools().Context().GetSelection().Size(), 4u);
-    EXPECT_TRUE(Tools().Context().GetSelection().Contains({40, 40, 7}));
-
-    Key(Qt::Key_Delete);
-    EXPECT_EQ(Things(40, 40), 0u);
-    EXPECT_EQ(Things(30, 30), 1u);
-    EXPECT_FALSE(Action(command::Delete)->isEnabled());
-    // Cut with Shift+Del; the cut tile comes back with Shift+Ins at the cursor.
-    Click(At(32, 31), Qt::ControlModifier);
-    QTest::keyClick(&view, Qt::Key_Delete, Qt::ShiftModifier);
-    EXPECT_EQ(Things(32, 31), 0u);
-    Move(At(35, 35));
-    QTest::keyClick(&view, Qt::Key_Insert, Qt::ShiftModifier);
-    EXPECT_EQ(Things(35, 35), 1u);
-}
-
 TEST_F(ToolInputTest, ContextMenusOfferTheirLinesPerCase)
 {
     world.Place(kGrass, 30, 30, 7);
@@ -259,47 +205,6 @@ TEST_F(ToolInputTest, ContextMenusOfferTheirLinesPerCase)
     EXPECT_EQ(Things(35, 35), 1u);
     EXPECT_EQ(Things(30, 30), 1u);
     EXPECT_GT(document.Tiles().Size(), 200u);
-}
-
-TEST_F(ToolInputTest, JumpToItemRefusesIdsOutsideTheRange)
-{
-    frame.OnBrushTypeChosen(kBag);
-    ModalScript script;
-    QString shownValue;
-    script
-        .Then([&](QWidget* modal) {
-            auto* dialog = qobject_cast<CInputDialog*>(modal);
-            ASSERT_NE(dialog, nullptr);
-            EXPECT_EQ(dialog->windowTitle(), "Jump to");
-            shownValue = dialog->Field().text();
-            dialog->Field().setText("99");
-            // Queued, so that the warning it raises is answered from outside this handler.
-            QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
-        })
-        .Press(QMessageBox::Ok)
-        .Then([&](QWidget* modal) {
-            auto* dialog = qobject_cast<CInputDialog*>(modal);
-            ASSERT_NE(dialog, nullptr);
-            dialog->Field().setText("113");
-            QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
-        })
-        .Press(QMessageBox::Ok)
-        .Then([&](QWidget* modal) {
-            auto* dialog = qobject_cast<CInputDialog*>(modal);
-            ASSERT_NE(dialog, nullptr);
-            // Only digits go into the field.
-            dialog->Field().clear();
-            QTest::keyClicks(&dialog->Field(), "1x0-0");
-            EXPECT_EQ(dialog->Field().text(), "100");
-            dialog->accept();
-        });
-    Key(Qt::Key_J);
-    EXPECT_EQ(shownValue, QString::number(100 + kBag));
-    ASSERT_EQ(script.Boxes().size(), 2u);
-    EXPECT_EQ(script.Boxes()[0].text, "Enter an integer between 100 and 112.");
-    EXPECT_EQ(document.currentItemKey, kGrass);
-    EXPECT_EQ(script.Unexpected(), 0);
-    EXPECT_EQ(frame.MaterialsBar().Palette().SelectedKey(), kGrass);
 }
 
 }  // namespace

@@ -21,7 +21,6 @@ namespace tessark::test {
 namespace {
 
 constexpr int32_t kGrass = 0;
-constexpr int32_t kFountain = 8;  // two animation phases
 
 class ViewTest : public ShownViewTest {
 protected:
@@ -69,6 +68,11 @@ TEST_F(ViewTest, ZoomKeysStepBetweenQuarterAndOne)
     Key(Qt::Key_W);
     EXPECT_FLOAT_EQ(view.Zoom(), 1.0f);
     EXPECT_TRUE(view.IsAnimationTimerActive());
+    // A zoom set directly, as a remembered one is, starts and stops the timer too.
+    view.SetZoom(0.5f);
+    EXPECT_FALSE(view.IsAnimationTimerActive());
+    view.SetZoom(1.0f);
+    EXPECT_TRUE(view.IsAnimationTimerActive());
 
     // Without animations, zooming in to 1.0 starts no timer.
     frame.Commands().Action(command::ShowAnimations)->trigger();
@@ -77,21 +81,6 @@ TEST_F(ViewTest, ZoomKeysStepBetweenQuarterAndOne)
     Key(Qt::Key_W);
     EXPECT_FLOAT_EQ(view.Zoom(), 1.0f);
     EXPECT_FALSE(view.IsAnimationTimerActive());
-}
-
-TEST_F(ViewTest, ZoomIsClampedAndCanBeForbidden)
-{
-    view.SetZoom(0.1f);
-    EXPECT_FLOAT_EQ(view.Zoom(), 0.2f);
-    EXPECT_FALSE(view.IsAnimationTimerActive());  // as a remembered zoom sets it
-    view.SetZoom(12.0f);
-    EXPECT_FLOAT_EQ(view.Zoom(), 10.0f);
-    EXPECT_TRUE(view.IsAnimationTimerActive());
-    view.SetZoom(1.0f);
-    world.Renderer().zoomAllowed = false;
-    Key(Qt::Key_Q);
-    EXPECT_FLOAT_EQ(view.Zoom(), 1.0f);
-    EXPECT_FLOAT_EQ(static_cast<float>(world.Renderer().Zoom()), 1.0f);
 }
 
 TEST_F(ViewTest, ZoomKeepsTheCursorTileInTheMiddle)
@@ -221,23 +210,6 @@ TEST_F(ViewTest, ScrollingRedrawsOnlyTheStripThatCameIn)
     EXPECT_EQ(painted.width(), 32);
     EXPECT_EQ(painted.left(), view.viewport()->width() - 32);
     EXPECT_EQ(painted.height(), view.viewport()->height());
-}
-
-TEST_F(ViewTest, AnimationTickRepaintsOnlyAnimatedThings)
-{
-    const TileSpan span = view.VisibleTileSpan();
-    const int x = span.firstColumn + 5;
-    const int y = span.firstRow + 5;
-    world.Place(kGrass, x, y, 7);
-    world.Place(kGrass, x + 1, y, 7);
-    world.Place(kFountain, x + 1, y, 7);
-    world.Place(kFountain, x + 1, y + 1, 7);
-    world.Place(kFountain, x + 1, y + 1, 7);
-    const QVector<QRect> rects = view.AnimationTick();
-    ASSERT_EQ(rects.size(), 2);  // one per tile, though the second holds two fountains
-    const Rect drawing = *view.Geometry().ItemRect(x + 1, y, 7, 1, 1);
-    const Rect client = view.Geometry().DrawingToClient(drawing, view.ScrollPosition());
-    EXPECT_EQ(rects[0], QRect(client.left, client.top, client.Width(), client.Height()));
 }
 
 TEST_F(ViewTest, MinimapFollowsTheViewAndAClickCentresIt)
