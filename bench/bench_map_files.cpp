@@ -1,5 +1,5 @@
 // Map files on a large world: QZBM load and save, QZX save and load, the verify check, and the
-// floor-7 minimap, each beside a plain loop that reads the same QZBM file and counts node starts
+// floor-7 minimap, closing the world, each beside a plain loop that reads the same QZBM file and counts node starts
 // outside escapes (the least any reader of the file must do), and the reader's own walk over
 // the nodes without building tiles (the rest of a load is the model's tiles and things).
 //
@@ -37,6 +37,7 @@
 #include "mapfiles/QzbmWriter.h"
 #include "mapfiles/QzxReader.h"
 #include "mapfiles/QzxWriter.h"
+#include "model/BackgroundRelease.h"
 #include "model/TessarkDoc.h"
 #include "model/ThingFactory.h"
 #include "platform/MessageSink.h"
@@ -263,11 +264,36 @@ void BM_QzbmLoad(benchmark::State& state)
         }
         state.PauseTiming();
         document.reset();
+        background_release::Wait();
         state.ResumeTiming();
     }
     Describe(state, world);
 }
 BENCHMARK(BM_QzbmLoad)->Unit(benchmark::kMillisecond);
+
+// Closing the world: the document cleared as New does, after a load that is not timed; with
+// waitForRelease, until the worker that frees the tiles is done too.
+void BM_QzbmClose(benchmark::State& state, bool waitForRelease)
+{
+    const World& world = TheWorld();
+    for (auto _ : state) {
+        state.PauseTiming();
+        background_release::Wait();
+        auto document = world.NewDocument();
+        if (!LoadQzbm(*document, world.qzbm, false)) {
+            state.SkipWithError("read failed");
+        }
+        state.ResumeTiming();
+        document->DeleteContents();
+        benchmark::DoNotOptimize(document->Tiles().Size());
+        if (waitForRelease) {
+            background_release::Wait();
+        }
+    }
+    Describe(state, world);
+}
+BENCHMARK_CAPTURE(BM_QzbmClose, returns, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_QzbmClose, released, true)->Unit(benchmark::kMillisecond);
 
 void BM_QzbmSave(benchmark::State& state)
 {
@@ -306,6 +332,7 @@ void BM_QzxLoad(benchmark::State& state)
         }
         state.PauseTiming();
         document.reset();
+        background_release::Wait();
         state.ResumeTiming();
     }
     Describe(state, world);

@@ -169,8 +169,10 @@ CTile* CTessarkDoc::StoreTile(std::unique_ptr<CTile> tile, int32_t x, int32_t y,
     if (FloorIndex(z) < 0 || !tile) {
         return nullptr;
     }
-    DestroyTile(tiles_.Take(x, y, z));
-    return tiles_.Put(x, y, z, std::move(tile));
+    std::unique_ptr<CTile> replaced;
+    CTile* stored = tiles_.Put(x, y, z, std::move(tile), &replaced);
+    DestroyTile(std::move(replaced));
+    return stored;
 }
 
 void CTessarkDoc::DestroyTile(std::unique_ptr<CTile> tile)

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+
+#include "model/SmallObjectPool.h"
 
 namespace tessark {
 
@@ -21,6 +24,13 @@ public:
     CThing() = default;
     virtual ~CThing() = default;
     CThing& operator=(const CThing&) = delete;
+
+    // A world holds millions of things: they come from the small-object pool.
+    static void* operator new(size_t size) { return small_object_pool::Allocate(size); }
+    static void operator delete(void* block, size_t size) noexcept
+    {
+        small_object_pool::Release(block, size);
+    }
 
     virtual ThingKind Kind() const = 0;
     // True for CItem and every class derived from it.

@@ -6,6 +6,7 @@
 #include <span>
 
 #include "model/Item.h"
+#include "model/SmallObjectPool.h"
 
 namespace tessark {
 
@@ -20,7 +21,7 @@ class ItemDatabase;
 // The three lists share one array in thing order (top, hanging, ordinary) with an inline slot
 // for the common case of a single item, so a tile with a ground and one item costs no
 // allocation beyond the tile and its two items.
-class CTile {
+class CTile final {
 public:
     static constexpr uint32_t kProtectionZoneFlag = 0x1;
     static constexpr uint32_t kHouseFlag = 0x2;
@@ -29,6 +30,13 @@ public:
     ~CTile();
     CTile(const CTile&) = delete;
     CTile& operator=(const CTile&) = delete;
+
+    // A world holds millions of tiles: they come from the small-object pool.
+    static void* operator new(size_t size) { return small_object_pool::Allocate(size); }
+    static void operator delete(void* block, size_t size) noexcept
+    {
+        small_object_pool::Release(block, size);
+    }
 
     // Places an item by its server type: a ground replaces the ground; a wall-hanging takes its
     // facing from the walls among the top items; an always-on-top item goes after the items of

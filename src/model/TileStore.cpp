@@ -1,12 +1,28 @@
 #include "model/TileStore.h"
 
+#include "model/BackgroundRelease.h"
+
 namespace tessark {
 
 TileStore::TileStore() = default;
 
-TileStore::~TileStore() = default;
+TileStore::~TileStore() { Clear(); }
 
-CTile* TileStore::Put(int32_t x, int32_t y, int32_t z, std::unique_ptr<CTile> tile)
+void TileStore::Discard(std::unique_ptr<Floor> floor)
+{
+    // A big floor takes long to free object by object, and nothing else points into it. Block
+    // by block, so that a program that ends meanwhile waits for one block at most.
+    if (floor && floor->count >= kBackgroundReleaseTiles) {
+        for (std::unique_ptr<Block>& block : floor->blocks) {
+            if (block) {
+                background_release::Post(std::move(block));
+            }
+        }
+    }
+}
+
+CTile* TileStore::Put(int32_t x, int32_t y, int32_t z, std::unique_ptr<CTile> tile,
+                      std::unique_ptr<CTile>* replaced)
 {
     const int floorIndex = FloorIndex(z);
     if (floorIndex < 0 || !tile) {
@@ -34,6 +50,8 @@ CTile* TileStore::Put(int32_t x, int32_t y, int32_t z, std::unique_ptr<CTile> ti
         ++chunk->count;
         ++floor->count;
         ++size_;
+    } else if (replaced) {
+        *replaced = std::move(slot);
     }
     slot = std::move(tile);
     return slot.get();
@@ -79,7 +97,7 @@ void TileStore::ClearFloor(int floor)
         return;
     }
     size_ -= floors_[floor]->count;
-    floors_[floor].reset();
+    Discard(std::move(floors_[floor]));
 }
 
 void TileStore::Clear()

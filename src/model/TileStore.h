@@ -42,12 +42,14 @@ public:
         return chunk ? chunk->tiles[SlotIndex(key)].get() : nullptr;
     }
 
-    // Stores the tile, destroying any tile that was there; returns the stored tile, or null
-    // (the tile destroyed) when z names no floor.
-    CTile* Put(int32_t x, int32_t y, int32_t z, std::unique_ptr<CTile> tile);
+    // Stores the tile, destroying any tile that was there (or handing it to *replaced when that
+    // is given); returns the stored tile, or null (the tile destroyed) when z names no floor.
+    CTile* Put(int32_t x, int32_t y, int32_t z, std::unique_ptr<CTile> tile,
+               std::unique_ptr<CTile>* replaced = nullptr);
     // Takes the tile out and hands it to the caller; null when there is none.
     std::unique_ptr<CTile> Take(int32_t x, int32_t y, int32_t z);
-    // Destroys every tile of a floor, or of all floors.
+    // Destroys every tile of a floor, or of all floors. A floor of many tiles is destroyed on a
+    // worker thread (see BackgroundRelease.h): its tiles are gone from the store at once.
     void ClearFloor(int floor);
     void Clear();
     // Exchanges every tile with the other store; pointers to tiles stay valid.
@@ -80,6 +82,9 @@ private:
         std::vector<std::unique_ptr<Block>> blocks;
         size_t count = 0;
     };
+
+    static constexpr size_t kBackgroundReleaseTiles = 65536;
+    static void Discard(std::unique_ptr<Floor> floor);
 
     // Inside a block: 16 x 16 chunks of 16 x 16 tiles.
     static uint32_t ChunkIndex(uint32_t key) { return ((key >> 8) & 0xF0) | ((key >> 4) & 0x0F); }

@@ -5,6 +5,8 @@
 #include <memory>
 #include <string_view>
 
+#include <sys/stat.h>
+
 #include "platform/AtomicFileWriter.h"
 
 namespace tessark {
@@ -20,14 +22,25 @@ bool ReadWholeFile(std::FILE* file, std::string& bytes)
 {
     // Past this size the text could never become a document.
     constexpr size_t kMaxFileSize = size_t{0x7FFFFF00} * 2 + 2;
-    char buffer[1 << 16];
+    // Read straight into a string of the file's size: a map's text is hundreds of MB, and
+    // growing it step by step copies it over and over. A file that changes meanwhile is still
+    // read to its end.
+    struct stat status {};
+    const bool sized = fstat(fileno(file), &status) == 0 && S_ISREG(status.st_mode) &&
+                       static_cast<uint64_t>(status.st_size) <= kMaxFileSize;
+    size_t used = 0;
+    bytes.resize(sized ? static_cast<size_t>(status.st_size) + 1 : size_t{1} << 16);
     for (;;) {
-        const size_t got = std::fread(buffer, 1, sizeof buffer, file);
-        if (bytes.size() + got > kMaxFileSize) {
+        if (used == bytes.size()) {
+            bytes.resize(bytes.size() * 2);
+        }
+        const size_t got = std::fread(bytes.data() + used, 1, bytes.size() - used, file);
+        used += got;
+        if (used > kMaxFileSize) {
             return false;
         }
-        bytes.append(buffer, got);
-        if (got < sizeof buffer) {
+        if (got == 0) {
+            bytes.resize(used);
             return !std::ferror(file);
         }
     }

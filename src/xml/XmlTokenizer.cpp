@@ -1,18 +1,27 @@
 #include "xml/XmlTokenizer.h"
 
+#include <array>
+
 namespace tessark {
 
 namespace {
 
-bool IsTokenDelimiter(char c)
-{
-    switch (c) {
-    case '<': case '>': case '=': case '\\': case '/': case '?': case '!':
-        return true;
-    default:
-        return IsXmlWhitespace(c);
+// Character classes by byte, for the scans over hundreds of MB of map text.
+constexpr unsigned char kWhitespace = 1;
+constexpr unsigned char kDelimiter = 2;
+
+constexpr std::array<unsigned char, 256> kClasses = [] {
+    std::array<unsigned char, 256> classes{};
+    for (const char c : {' ', '\t', '\n', '\r'}) {
+        classes[static_cast<unsigned char>(c)] = kWhitespace | kDelimiter;
     }
-}
+    for (const char c : {'<', '>', '=', '\\', '/', '?', '!'}) {
+        classes[static_cast<unsigned char>(c)] = kDelimiter;
+    }
+    return classes;
+}();
+
+bool IsTokenDelimiter(char c) { return (kClasses[static_cast<unsigned char>(c)] & kDelimiter) != 0; }
 
 size_t AfterTerminator(std::string_view text, size_t from, std::string_view terminator)
 {
@@ -24,7 +33,7 @@ size_t AfterTerminator(std::string_view text, size_t from, std::string_view term
 
 bool IsXmlWhitespace(char c)
 {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+    return (kClasses[static_cast<unsigned char>(c)] & kWhitespace) != 0;
 }
 
 bool FindXmlToken(std::string_view text, size_t from, XmlToken& token)

@@ -22,6 +22,9 @@
 
 namespace {
 
+// Every tile and thing from the allocator below, so that the sweep fails theirs too.
+[[maybe_unused]] const bool kNoPool = setenv("TESSARK_NO_POOL", "1", 1) == 0;
+
 // Allocations left before the one that fails; negative: none fails.
 std::atomic<long> allocationsLeft{-1};
 

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "model/BackgroundRelease.h"
+#include "model/SmallObjectPool.h"
 #include "model/TileKey.h"
 #include "model/TileStore.h"
 
@@ -97,12 +99,16 @@ TEST(TileStoreTest, PutReplacesTakeHandsBackAndCountsStayRight)
     EXPECT_EQ(store.Size(), 1u);
     EXPECT_EQ(store.Get(40, 40, 3), second);
     EXPECT_EQ(store.Get(40, 40, 3)->GetFlags(), 0u);
+    std::unique_ptr<CTile> replaced;
+    CTile* third = store.Put(40, 40, 3, std::make_unique<CTile>(), &replaced);
+    EXPECT_EQ(replaced.get(), second);
+    EXPECT_EQ(store.Size(), 1u);
 
     store.Put(41, 40, 3, std::make_unique<CTile>());
     store.Put(5000, 40, 3, std::make_unique<CTile>());
     EXPECT_EQ(store.FloorSize(3), 3u);
     std::unique_ptr<CTile> taken = store.Take(40, 40, 3);
-    EXPECT_EQ(taken.get(), second);
+    EXPECT_EQ(taken.get(), third);
     EXPECT_EQ(store.Take(40, 40, 3), nullptr);
     EXPECT_EQ(store.Take(40, 40, 99), nullptr);
     EXPECT_EQ(store.Size(), 2u);
@@ -121,6 +127,32 @@ TEST(TileStoreTest, PutReplacesTakeHandsBackAndCountsStayRight)
     store.Clear();
     EXPECT_EQ(store.Size(), 0u);
     EXPECT_EQ(store.Get(1, 1, 0), nullptr);
+}
+
+// A floor big enough to be freed on the worker thread: gone from the store at once, and its
+// tiles back in the pool once the worker is done.
+TEST(TileStoreTest, ClearingABigFloorEmptiesAtOnceAndFreesOnTheWorker)
+{
+    TileStore store;
+    constexpr int32_t kSide = 300;
+    for (int32_t x = 0; x < kSide; ++x) {
+        for (int32_t y = 0; y < kSide; ++y) {
+            store.Put(x, y, 7, std::make_unique<CTile>());
+        }
+    }
+    store.Put(1, 1, 6, std::make_unique<CTile>());
+    const size_t freeBefore = small_object_pool::FreeBlocks();
+    store.Clear();
+    EXPECT_EQ(store.Size(), 0u);
+    EXPECT_EQ(store.Get(299, 299, 7), nullptr);
+    EXPECT_TRUE(Walk(store, 7).empty());
+    EXPECT_NE(store.Put(299, 299, 7, std::make_unique<CTile>()), nullptr);
+    EXPECT_EQ(store.Size(), 1u);
+    background_release::Wait();
+    if (small_object_pool::CarvedBlocks() > 0) {
+        // The worker keeps at most one list of each size for itself.
+        EXPECT_GE(small_object_pool::FreeBlocks() + 1024, freeBefore + kSide * kSide);
+    }
 }
 
 }  // namespace
