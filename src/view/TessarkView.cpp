@@ -146,6 +146,12 @@ void CTessarkView::SetZoom(float zoom)
     UpdateScrollBars();
     CenterOn(remembered);
     InvalidateAll();
+    // Animation shows at 1.0 and above only, whoever sets the zoom (a remembered one too).
+    if (Zoom() < 1.0f) {
+        StopAnimationTimer();
+    } else if (switches_.showAnimations) {
+        StartAnimationTimer();
+    }
 }
 
 bool CTessarkView::ZoomOut()
@@ -155,9 +161,6 @@ bool CTessarkView::ZoomOut()
     }
     const float before = Zoom();
     SetZoom(before - kZoomStep);
-    if (Zoom() < 1.0f) {
-        StopAnimationTimer();
-    }
     return Zoom() != before;
 }
 
@@ -168,9 +171,6 @@ bool CTessarkView::ZoomIn()
     }
     const float before = Zoom();
     SetZoom(before + kZoomStep);
-    if (Zoom() >= 1.0f && switches_.showAnimations) {
-        StartAnimationTimer();
-    }
     return Zoom() != before;
 }
 

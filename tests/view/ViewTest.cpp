@@ -68,6 +68,11 @@ TEST_F(ViewTest, ZoomKeysStepBetweenQuarterAndOne)
     Key(Qt::Key_W);
     EXPECT_FLOAT_EQ(view.Zoom(), 1.0f);
     EXPECT_TRUE(view.IsAnimationTimerActive());
+    // A zoom set directly, as a remembered one is, starts and stops the timer too.
+    view.SetZoom(0.5f);
+    EXPECT_FALSE(view.IsAnimationTimerActive());
+    view.SetZoom(1.0f);
+    EXPECT_TRUE(view.IsAnimationTimerActive());
 
     // Without animations, zooming in to 1.0 starts no timer.
     frame.Commands().Action(command::ShowAnimations)->trigger();
