@@ -19,6 +19,12 @@ namespace tessark::small_object_pool {
 
 namespace {
 
+#ifdef TESSARK_POOL_BYPASS
+constexpr bool kPoolBuilt = false;  // the sanitizers must see every block
+#else
+constexpr bool kPoolBuilt = true;
+#endif
+
 constexpr size_t kGranule = 8;
 constexpr size_t kClassCount = kMaxSize / kGranule;
 constexpr size_t kSlabBytes = 64 * 1024;
@@ -140,7 +146,7 @@ void Refill(size_t sizeClass)
 // for programs that watch or fail single allocations (allocation sweeps, memory checkers).
 bool Pooled()
 {
-    static const bool pooled = std::getenv("TESSARK_NO_POOL") == nullptr;
+    static const bool pooled = kPoolBuilt && std::getenv("TESSARK_NO_POOL") == nullptr;
     return pooled;
 }
 
@@ -148,7 +154,6 @@ bool Pooled()
 
 void* Allocate(size_t size)
 {
-#ifndef TESSARK_POOL_BYPASS
     if (size <= kMaxSize && Pooled()) {
         const size_t sizeClass = ClassOf(size);
         Chain& list = threadLists.lists[sizeClass];
@@ -160,7 +165,6 @@ void* Allocate(size_t size)
         --list.count;
         return node;
     }
-#endif
     return ::operator new(size);
 }
 
@@ -169,7 +173,6 @@ void Release(void* block, size_t size) noexcept
     if (!block) {
         return;
     }
-#ifndef TESSARK_POOL_BYPASS
     if (size <= kMaxSize && Pooled()) {
         const size_t sizeClass = ClassOf(size);
         Chain& list = threadLists.lists[sizeClass];
@@ -181,7 +184,6 @@ void Release(void* block, size_t size) noexcept
         }
         return;
     }
-#endif
     ::operator delete(block);
 }
 
