@@ -401,6 +401,7 @@ void BM_InfoPeakMemory(benchmark::State& state)
     const World& world = TheWorld();
     long peakKilobytes = 0;
     double childCpuMilliseconds = 0;
+    static double childrenCpuBefore = 0;
     for (auto _ : state) {
         int pipeEnds[2] = {-1, -1};
         if (pipe(pipeEnds) != 0) {
@@ -428,10 +429,13 @@ void BM_InfoPeakMemory(benchmark::State& state)
         peakKilobytes = std::strtol(report, nullptr, 10);
         int status = 0;
         waitpid(child, &status, 0);
+        // The children's times add up over the process's life: this child's is the growth.
         rusage usage{};
         getrusage(RUSAGE_CHILDREN, &usage);
-        childCpuMilliseconds = (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
-                               (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+        const double childrenCpu = (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
+                                   (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+        childCpuMilliseconds = childrenCpu - childrenCpuBefore;
+        childrenCpuBefore = childrenCpu;
         if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
             state.SkipWithError("child failed");
         }

@@ -55,7 +55,7 @@ bool ItemDatabase::LoadItemNames(const std::string& path)
     return ItemNamesReader(*this).Read(path);
 }
 
-const ItemType* ItemDatabase::GetType(int32_t key) const
+const ItemType* ItemDatabase::FindType(int32_t key) const
 {
     if (IsIndexedKey(key)) {
         if (static_cast<size_t>(key) < typeIndex_.size() && typeIndex_[key]) {
@@ -75,7 +75,7 @@ ItemType* ItemDatabase::GetType(int32_t key)
     return const_cast<ItemType*>(static_cast<const ItemDatabase*>(this)->GetType(key));
 }
 
-const ItemType& ItemDatabase::GetServerType(int32_t key) const
+const ItemType& ItemDatabase::FindServerTypeOrDefault(int32_t key) const
 {
     if (IsIndexedKey(key)) {
         const bool held = static_cast<size_t>(key) < serverIndex_.size() && serverIndex_[key];

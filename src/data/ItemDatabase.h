@@ -32,9 +32,24 @@ public:
     bool LoadItemNames(const std::string& path);
 
     // The server type with this key, else the client type, else nullptr.
-    const ItemType* GetType(int32_t key) const;
+    // Both are an array index for a key with a type (inline: a map load asks millions of times).
+    const ItemType* GetType(int32_t key) const
+    {
+        const auto index = static_cast<uint32_t>(key);
+        if (index < typeIndex_.size() && typeIndex_[index]) {
+            return typeIndex_[index];
+        }
+        return FindType(key);
+    }
     ItemType* GetType(int32_t key);
-    const ItemType& GetServerType(int32_t key) const;
+    const ItemType& GetServerType(int32_t key) const
+    {
+        const auto index = static_cast<uint32_t>(key);
+        if (index < serverIndex_.size() && serverIndex_[index]) {
+            return *serverIndex_[index];
+        }
+        return FindServerTypeOrDefault(key);
+    }
     ItemType* FindServerType(int32_t key);
     // Client types are held as compact records; asking for one as a full type builds it once
     // and keeps it, so changes made through the pointer stay.
@@ -68,6 +83,8 @@ public:
     uint32_t itemsMinorVersion = 0;
 
 private:
+    const ItemType* FindType(int32_t key) const;
+    const ItemType& FindServerTypeOrDefault(int32_t key) const;
     bool IsRecordKey(int32_t key) const;
     void StoreRecord(int32_t key, ClientRecord record, std::span<const uint16_t> spriteIds);
     const ItemType* KeepClientType(int32_t key, const ItemType& type) const;

@@ -87,10 +87,11 @@ bool NodeStream::ReadProps()
         const uint8_t* from = cursor_;
         const uint8_t* stop = from;
         const uint8_t* limit = from + run;
+        // Copied while scanned: a node's properties are a few bytes, too few for memmove.
+        uint8_t* to = props_.data() + size;
         while (stop < limit && *stop < kEscape) {
-            ++stop;
+            *to++ = *stop++;
         }
-        std::copy(from, stop, props_.data() + size);
         size += static_cast<size_t>(stop - from);
         cursor_ = stop;
         if (stop == limit) {

@@ -50,8 +50,6 @@ bool CItem::HasCountByte(const ItemType& type)
            type.group == ItemGroup::FluidContainer;
 }
 
-uint32_t CItem::GetActionId() const { return extras_ ? extras_->actionId : 0; }
-
 void CItem::SetActionId(uint32_t actionId)
 {
     if (actionId != 0) {
@@ -61,8 +59,6 @@ void CItem::SetActionId(uint32_t actionId)
         ReleaseExtrasIfUnused();
     }
 }
-
-uint32_t CItem::GetUniqueId() const { return extras_ ? extras_->uniqueId : 0; }
 
 void CItem::SetUniqueId(uint32_t uniqueId)
 {

@@ -39,9 +39,9 @@ public:
     // Stack size, charges, fluid kind, a door's door id or a wall-hanging's facing.
     int32_t GetCount() const { return count_; }
     void SetCount(int32_t count) { count_ = count; }
-    uint32_t GetActionId() const;
+    uint32_t GetActionId() const { return extras_ ? extras_->actionId : 0; }
     void SetActionId(uint32_t actionId);
-    uint32_t GetUniqueId() const;
+    uint32_t GetUniqueId() const { return extras_ ? extras_->uniqueId : 0; }
     void SetUniqueId(uint32_t uniqueId);
     // An absent text reads as empty; setting an empty text releases it.
     std::string_view GetText() const;

@@ -1,21 +1,19 @@
 #include "model/SmallObjectPool.h"
 
 #include <pthread.h>
+#include <sys/mman.h>
 
 #include <cstdlib>
 #include <mutex>
 #include <new>
 #include <vector>
 
-#if defined(__SANITIZE_ADDRESS__)
-#define TESSARK_POOL_BYPASS 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define TESSARK_POOL_BYPASS 1
-#endif
-#endif
-
 namespace tessark::small_object_pool {
+
+namespace detail {
+
+constinit thread_local ThreadLists threadLists;
+constinit std::atomic<int8_t> poolState{0};
 
 namespace {
 
@@ -25,27 +23,17 @@ constexpr bool kPoolBuilt = false;  // the sanitizers must see every block
 constexpr bool kPoolBuilt = true;
 #endif
 
-constexpr size_t kGranule = 8;
-constexpr size_t kClassCount = kMaxSize / kGranule;
 constexpr size_t kSlabBytes = 64 * 1024;
-// A thread hands its list to the depot once it holds this many blocks of a class.
-constexpr size_t kLocalLimit = 1024;
-
-struct Node {
-    Node* next;
-};
-
-struct Chain {
-    Node* head = nullptr;
-    size_t count = 0;
-};
-
-size_t ClassOf(size_t size) { return size == 0 ? 0 : (size - 1) / kGranule; }
+// Slabs are cut from regions mapped with their pages already present: one call to the system
+// for 32 slabs instead of a page fault for every 4 KiB.
+constexpr size_t kRegionBytes = 2 * 1024 * 1024;
 
 struct Depot {
     std::mutex mutex;
     std::vector<Chain> chains[kClassCount];
-    std::vector<void*> slabs;
+    std::vector<void*> regions;
+    char* regionNext = nullptr;
+    char* regionEnd = nullptr;
     size_t carved = 0;
     size_t freeInDepot = 0;
 };
@@ -68,16 +56,24 @@ Depot& TheDepot()
     return *depot;
 }
 
-// Trivially destructible, so that objects freed late in a thread's end still have lists.
-struct ThreadLists {
-    Chain lists[kClassCount];
+void FlushList(size_t sizeClass, size_t keep);
+
+// Hands a thread's lists to the depot when the thread ends.
+struct Flusher {
+    bool armed = false;
+    ~Flusher()
+    {
+        for (size_t sizeClass = 0; sizeClass < kClassCount; ++sizeClass) {
+            FlushList(sizeClass, 0);
+        }
+    }
 };
 
-thread_local ThreadLists threadLists;
+thread_local Flusher flusher;
 
 // Hands all but keep blocks of the thread's list to the depot. Keeping some spares a thread
 // that frees and makes objects in turn from trading lists at every step.
-void Flush(size_t sizeClass, size_t keep)
+void FlushList(size_t sizeClass, size_t keep)
 {
     Chain& list = threadLists.lists[sizeClass];
     if (list.count <= keep) {
@@ -102,18 +98,27 @@ void Flush(size_t sizeClass, size_t keep)
     depot.chains[sizeClass].push_back(handed);
 }
 
-// Hands a thread's lists to the depot when the thread ends.
-struct Flusher {
-    bool armed = false;
-    ~Flusher()
-    {
-        for (size_t sizeClass = 0; sizeClass < kClassCount; ++sizeClass) {
-            Flush(sizeClass, 0);
+// Called with the depot locked.
+char* NewSlab(Depot& depot)
+{
+    if (depot.regionNext == depot.regionEnd) {
+        void* region = mmap(nullptr, kRegionBytes, PROT_READ | PROT_WRITE,
+                            MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
+        if (region == MAP_FAILED) {
+            // Out of address space or mappings: a slab from the general allocator, which
+            // reports the shortage as usual.
+            void* slab = ::operator new(kSlabBytes);
+            depot.regions.push_back(slab);
+            return static_cast<char*>(slab);
         }
+        depot.regions.push_back(region);
+        depot.regionNext = static_cast<char*>(region);
+        depot.regionEnd = depot.regionNext + kRegionBytes;
     }
-};
-
-thread_local Flusher flusher;
+    char* slab = depot.regionNext;
+    depot.regionNext += kSlabBytes;
+    return slab;
+}
 
 // Takes a list from the depot, or cuts a new slab into one.
 void Refill(size_t sizeClass)
@@ -130,8 +135,7 @@ void Refill(size_t sizeClass)
         return;
     }
     const size_t blockSize = (sizeClass + 1) * kGranule;
-    char* slab = static_cast<char*>(::operator new(kSlabBytes));
-    depot.slabs.push_back(slab);
+    char* slab = NewSlab(depot);
     const size_t blocks = kSlabBytes / blockSize;
     depot.carved += blocks;
     for (size_t i = blocks; i-- > 0;) {
@@ -146,13 +150,19 @@ void Refill(size_t sizeClass)
 // for programs that watch or fail single allocations (allocation sweeps, memory checkers).
 bool Pooled()
 {
-    static const bool pooled = kPoolBuilt && std::getenv("TESSARK_NO_POOL") == nullptr;
-    return pooled;
+    int8_t state = poolState.load(std::memory_order_relaxed);
+    if (state == 0) {
+        state = kPoolBuilt && std::getenv("TESSARK_NO_POOL") == nullptr ? 1 : -1;
+        poolState.store(state, std::memory_order_relaxed);
+    }
+    return state > 0;
 }
 
 }  // namespace
 
-void* Allocate(size_t size)
+void Flush(size_t sizeClass, size_t keep) { FlushList(sizeClass, keep); }
+
+void* AllocateSlow(size_t size)
 {
     if (size <= kMaxSize && Pooled()) {
         const size_t sizeClass = ClassOf(size);
@@ -168,24 +178,29 @@ void* Allocate(size_t size)
     return ::operator new(size);
 }
 
-void Release(void* block, size_t size) noexcept
+void ReleaseSlow(void* block, size_t size) noexcept
 {
     if (!block) {
         return;
     }
     if (size <= kMaxSize && Pooled()) {
+        // Only reached before the inline path knows the pool's state.
         const size_t sizeClass = ClassOf(size);
         Chain& list = threadLists.lists[sizeClass];
         Node* node = static_cast<Node*>(block);
         node->next = list.head;
         list.head = node;
         if (++list.count >= kLocalLimit) {
-            Flush(sizeClass, kLocalLimit / 2);
+            FlushList(sizeClass, kLocalLimit / 2);
         }
         return;
     }
     ::operator delete(block);
 }
+
+}  // namespace detail
+
+using namespace detail;
 
 size_t CarvedBlocks()
 {

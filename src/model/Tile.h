@@ -26,7 +26,9 @@ public:
     static constexpr uint32_t kProtectionZoneFlag = 0x1;
     static constexpr uint32_t kHouseFlag = 0x2;
 
-    CTile() = default;
+    // Not defaulted: make_unique would then zero the whole tile before setting its members,
+    // a measurable cost for millions of tiles.
+    CTile() noexcept {}
     ~CTile();
     CTile(const CTile&) = delete;
     CTile& operator=(const CTile&) = delete;

@@ -28,27 +28,31 @@ CTile* TileStore::Put(int32_t x, int32_t y, int32_t z, std::unique_ptr<CTile> ti
     if (floorIndex < 0 || !tile) {
         return nullptr;
     }
-    std::unique_ptr<Floor>& floor = floors_[floorIndex];
-    if (!floor) {
-        floor = std::make_unique<Floor>();
-    }
     const uint32_t key = MakeTileKey(x, y);
-    if ((key >> 16) >= floor->blocks.size()) {
-        floor->blocks.resize((key >> 16) + 1);
+    const uint64_t chunkId = ChunkId(floorIndex, key);
+    if (cursor_.chunkId != chunkId) {
+        std::unique_ptr<Floor>& floor = floors_[floorIndex];
+        if (!floor) {
+            floor = std::make_unique<Floor>();
+        }
+        if ((key >> 16) >= floor->blocks.size()) {
+            floor->blocks.resize((key >> 16) + 1);
+        }
+        std::unique_ptr<Block>& block = floor->blocks[key >> 16];
+        if (!block) {
+            block = std::make_unique<Block>();
+        }
+        std::unique_ptr<Chunk>& chunk = block->chunks[ChunkIndex(key)];
+        if (!chunk) {
+            chunk = std::make_unique<Chunk>();
+            ++block->count;
+        }
+        cursor_ = Cursor{chunkId, floor.get(), chunk.get()};
     }
-    std::unique_ptr<Block>& block = floor->blocks[key >> 16];
-    if (!block) {
-        block = std::make_unique<Block>();
-    }
-    std::unique_ptr<Chunk>& chunk = block->chunks[ChunkIndex(key)];
-    if (!chunk) {
-        chunk = std::make_unique<Chunk>();
-        ++block->count;
-    }
-    std::unique_ptr<CTile>& slot = chunk->tiles[SlotIndex(key)];
+    std::unique_ptr<CTile>& slot = cursor_.chunk->tiles[SlotIndex(key)];
     if (!slot) {
-        ++chunk->count;
-        ++floor->count;
+        ++cursor_.chunk->count;
+        ++cursor_.floor->count;
         ++size_;
     } else if (replaced) {
         *replaced = std::move(slot);
@@ -83,6 +87,7 @@ std::unique_ptr<CTile> TileStore::Take(int32_t x, int32_t y, int32_t z)
     --floor.count;
     --size_;
     if (--chunk->count == 0) {
+        cursor_ = Cursor{};
         chunk.reset();
         if (--block->count == 0) {
             block.reset();
@@ -96,6 +101,7 @@ void TileStore::ClearFloor(int floor)
     if (floor < 0 || floor >= kFloorCount || !floors_[floor]) {
         return;
     }
+    cursor_ = Cursor{};
     size_ -= floors_[floor]->count;
     Discard(std::move(floors_[floor]));
 }

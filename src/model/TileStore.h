@@ -57,6 +57,7 @@ public:
     {
         floors_.swap(other.floors_);
         std::swap(size_, other.size_);
+        std::swap(cursor_, other.cursor_);
     }
 
     size_t Size() const { return size_; }
@@ -90,8 +91,21 @@ private:
     static uint32_t ChunkIndex(uint32_t key) { return ((key >> 8) & 0xF0) | ((key >> 4) & 0x0F); }
     static uint32_t SlotIndex(uint32_t key) { return ((key >> 4) & 0xF0) | (key & 0x0F); }
 
+    // The chunk the last Put went to: a map is read tile after tile of the same chunk, so most
+    // Puts skip the walk from floor to chunk. Forgotten whenever a chunk may go.
+    struct Cursor {
+        uint64_t chunkId = ~uint64_t{0};
+        Floor* floor = nullptr;
+        Chunk* chunk = nullptr;
+    };
+    static uint64_t ChunkId(int floor, uint32_t key)
+    {
+        return (static_cast<uint64_t>(floor) << 32) | (key & 0xFFFFF0F0u);
+    }
+
     std::array<std::unique_ptr<Floor>, kFloorCount> floors_;
     size_t size_ = 0;
+    Cursor cursor_;
 };
 
 template <class Visit>

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 #include "model/BackgroundRelease.h"
@@ -127,6 +128,28 @@ TEST(TileStoreTest, PutReplacesTakeHandsBackAndCountsStayRight)
     store.Clear();
     EXPECT_EQ(store.Size(), 0u);
     EXPECT_EQ(store.Get(1, 1, 0), nullptr);
+}
+
+// Each way of taking away the chunk the last Put went to; the next Put into it makes it anew.
+TEST(TileStoreTest, PutAfterItsChunkWentAwayStoresAgain)
+{
+    const std::vector<std::function<void(TileStore&, TileStore&)>> removals = {
+        [](TileStore& store, TileStore&) { store.Take(5, 5, 7); },
+        [](TileStore& store, TileStore&) { store.ClearFloor(7); },
+        [](TileStore& store, TileStore&) { store.Clear(); },
+        [](TileStore& store, TileStore& other) { store.Swap(other); },
+    };
+    for (size_t i = 0; i < removals.size(); ++i) {
+        TileStore store;
+        TileStore other;
+        store.Put(5, 5, 7, std::make_unique<CTile>());
+        removals[i](store, other);
+        CTile* tile = store.Put(6, 5, 7, std::make_unique<CTile>());
+        EXPECT_EQ(store.Get(6, 5, 7), tile) << i;
+        EXPECT_EQ(Walk(store, 7).size(), 1u) << i;
+        EXPECT_EQ(store.Size(), 1u) << i;
+        EXPECT_EQ(other.Get(6, 5, 7), nullptr) << i;
+    }
 }
 
 // A floor big enough to be freed on the worker thread: gone from the store at once, and its
