@@ -18,6 +18,19 @@ std::string SideFileName(std::string_view mapPath, std::string_view suffix)
     return stem + std::string(suffix);
 }
 
+namespace {
+
+bool IsSideFileName(std::string_view name)
+{
+    // The longest name that still leaves room for the writer's temporary name (".tmp" and a
+    // counter) within the 255 bytes a file name may have.
+    constexpr size_t kLongestName = 255 - 14;
+    return !name.empty() && name.size() <= kLongestName && name != "." && name != ".." &&
+           name.find('\0') == std::string_view::npos;
+}
+
+}  // namespace
+
 void NameSideFiles(CTessarkDoc& document, std::string_view mapPath)
 {
     if (!document.Spawns().Empty() && document.GetSpawnFile().empty()) {
@@ -26,14 +39,18 @@ void NameSideFiles(CTessarkDoc& document, std::string_view mapPath)
     if (!document.Houses().Empty() && document.GetHouseFile().empty()) {
         document.SetHouseFile(SideFileName(mapPath, qzbm::kHouseFileSuffix));
     }
-    // A side file named like the map, or both named alike, would overwrite the other on save
-    // (a read map can name anything): such a file takes its own name from the map's.
+    // A read map can name anything. A side file named like the map, or both named alike, would
+    // overwrite the other on save; a name no file can have would fail every save, and one with
+    // a NUL would be cut short by the system (possibly to the map's own name). Such a file
+    // takes its own name from the map's.
     const std::string mapName = FileNamePart(mapPath);
-    if (document.GetHouseFile() == mapName) {
+    if (!document.GetHouseFile().empty() &&
+        (document.GetHouseFile() == mapName || !IsSideFileName(document.GetHouseFile()))) {
         document.SetHouseFile(SideFileName(mapPath, qzbm::kHouseFileSuffix));
     }
     if (!document.GetSpawnFile().empty() &&
-        (document.GetSpawnFile() == mapName || document.GetSpawnFile() == document.GetHouseFile())) {
+        (document.GetSpawnFile() == mapName || document.GetSpawnFile() == document.GetHouseFile() ||
+         !IsSideFileName(document.GetSpawnFile()))) {
         document.SetSpawnFile(SideFileName(mapPath, qzbm::kSpawnFileSuffix));
     }
 }

@@ -14,7 +14,8 @@ class CTessarkDoc;
 std::string SideFileName(std::string_view mapPath, std::string_view suffix);
 
 // Names the side files a save of the map to mapPath needs: the spawn file when the map has
-// spawns and no spawn file name yet, the house file likewise. Names already set are kept.
+// spawns and no spawn file name yet, the house file likewise. Names already set are kept,
+// except one that would overwrite the map or the other side file or that no file can have.
 void NameSideFiles(CTessarkDoc& document, std::string_view mapPath);
 
 // Writes the house file and then the spawn file into the map's directory, each when its name

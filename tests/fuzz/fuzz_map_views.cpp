@@ -4,6 +4,7 @@
 // let in, and verify and dump must cover what was read.
 #include <cstdint>
 #include <cstdlib>
+#include <iterator>
 #include <string>
 
 #include "FuzzKit.h"
@@ -47,23 +48,33 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         });
     }
 
+    // Every zoom on the floor of the first tile, and every floor once at a zoom that varies with
+    // the input: 19 paints reach what 64 would, at a cost that keeps each input well under a
+    // second with the sanitizers. Images are cached per zoom class, so the first paint at a
+    // zoom decodes what it draws.
+    constexpr float kZooms[] = {0.25f, 0.5f, 0.75f, 1.0f};
     SpriteRenderer renderer(game.items);
     MapDrawer drawer(document, renderer);
     Surface surface(80, 60);
-    for (const float zoom : {0.25f, 0.5f, 0.75f, 1.0f}) {
-        for (int z = 0; z < kFloorCount; ++z) {
-            MapViewState view;
-            view.clientWidth = surface.Width();
-            view.clientHeight = surface.Height();
-            view.geometry.SetZoom(zoom);
-            view.geometry.SetFloor(z);
-            view.animationCounter = static_cast<uint16_t>(z * 7);
-            const auto centred = view.geometry.CenterOn(first.x, first.y, z, view.clientWidth, view.clientHeight,
-                                                        {0, 0}, document.width, document.height);
-            view.scroll = view.geometry.ClampScroll(centred.value_or(Point{0, 0}), view.clientWidth,
-                                                    view.clientHeight, document.width, document.height);
-            renderer.ClearImageCache();
-            drawer.Paint(surface, view, surface.Bounds());
+    const auto paint = [&](float zoom, int z) {
+        MapViewState view;
+        view.clientWidth = surface.Width();
+        view.clientHeight = surface.Height();
+        view.geometry.SetZoom(zoom);
+        view.geometry.SetFloor(z);
+        view.animationCounter = static_cast<uint16_t>(z * 7);
+        const auto centred = view.geometry.CenterOn(first.x, first.y, z, view.clientWidth, view.clientHeight,
+                                                    {0, 0}, document.width, document.height);
+        view.scroll = view.geometry.ClampScroll(centred.value_or(Point{0, 0}), view.clientWidth,
+                                                view.clientHeight, document.width, document.height);
+        drawer.Paint(surface, view, surface.Bounds());
+    };
+    for (const float zoom : kZooms) {
+        paint(zoom, first.z);
+    }
+    for (int z = 0; z < kFloorCount; ++z) {
+        if (z != first.z) {
+            paint(kZooms[(z + size) % std::size(kZooms)], z);
         }
     }
 

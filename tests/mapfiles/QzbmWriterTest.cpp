@@ -210,7 +210,7 @@ TEST_F(QzbmWriterTest, SideFilesAreNamedWhenNeededAndWrittenWhileNamed)
 }
 
 // A read map may name its side files like each other or like the map itself.
-TEST_F(QzbmWriterTest, SideFilesNamedAlikeOrLikeTheMapGetTheirOwnNames)
+TEST_F(QzbmWriterTest, SideFilesWhoseNamesCannotBeKeptGetTheirOwnNames)
 {
     auto creature = std::make_unique<CCreature>(kRat);
     doc->Spawns().CreateSpawn({60, 60, 7}, 2)->AddCreature(creature, {60, 61, 7});
@@ -221,6 +221,9 @@ TEST_F(QzbmWriterTest, SideFilesNamedAlikeOrLikeTheMapGetTheirOwnNames)
         {"same.xml", "same.xml", "same.xml", "world-spawn.xml"},
         {"world.qzbm", "world.qzbm", "world-house.xml", "world-spawn.xml"},
         {"h.xml", "world.qzbm", "h.xml", "world-spawn.xml"},
+        // No file can have these names, or the system would cut the NUL off (to the map's).
+        {std::string(250, 'h'), "..", "world-house.xml", "world-spawn.xml"},
+        {"h.xml", std::string("world.qzbm\0.xml", 14), "h.xml", "world-spawn.xml"},
     };
     for (const auto& c : cases) {
         doc->SetHouseFile(c.house);
