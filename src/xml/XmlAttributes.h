@@ -21,6 +21,12 @@ public:
     // No element: every attribute reads as empty.
     XmlAttributes() = default;
     XmlAttributes(std::string_view text, size_t tagBegin) : text_(text), tagBegin_(tagBegin), valid_(true) {}
+    // With the '>' that ended the start tag in the parse: a tag of the plain form the writers
+    // make is then read in one pass over its characters (same values).
+    XmlAttributes(std::string_view text, size_t tagBegin, size_t tagEnd)
+        : text_(text), tagBegin_(tagBegin), tagEnd_(tagEnd), valid_(true)
+    {
+    }
 
     // The decoded value, empty when absent.
     std::string Get(std::string_view name) const;
@@ -34,8 +40,13 @@ public:
                      size_t* stop = nullptr);
 
 private:
+    // For a start tag of the form <name a="v" b="w"/> (names of letters, digits and '_', values
+    // without '"', '&' or '>'): false for any other, with some values maybe set.
+    bool GetPlain(std::span<const std::string_view> names, std::span<std::string> values) const;
+
     std::string_view text_;
     size_t tagBegin_ = 0;
+    size_t tagEnd_ = std::string_view::npos;
     bool valid_ = false;
 };
 
