@@ -1,5 +1,7 @@
 #include "mapfiles/QzxReader.h"
 
+#include <algorithm>
+#include <iterator>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -245,15 +247,19 @@ void QzxReader::BeginTile(const XmlElementStream& stream)
     tileBegin_ = stream.TagBegin();
     // One walk over the start tag for all of them: a map holds millions of tiles.
     static constexpr std::string_view kNames[] = {"x", "y", "z", "houseid", "ground", "pz"};
-    AttributesOf(stream).GetMany(kNames, tileAttributes_);
-    const Position position{ReadXmlNumber(tileAttributes_[0]), ReadXmlNumber(tileAttributes_[1]),
-                            ReadXmlNumber(tileAttributes_[2])};
+    const XmlAttributes attributes = AttributesOf(stream);
+    std::string_view values[std::size(kNames)];
+    if (!attributes.GetPlainViews(kNames, values)) {
+        attributes.GetMany(kNames, tileAttributes_);
+        std::copy(std::begin(tileAttributes_), std::end(tileAttributes_), values);
+    }
+    const Position position{ReadXmlNumber(values[0]), ReadXmlNumber(values[1]), ReadXmlNumber(values[2])};
     if (position.z < 0 || position.z >= kFloorCount || !registry_.AdmitTile(position)) {
         return;
     }
     tilePosition_ = position;
-    const int houseId = ReadXmlNumber(tileAttributes_[3]);
-    const int ground = ReadXmlNumber(tileAttributes_[4]);
+    const int houseId = ReadXmlNumber(values[3]);
+    const int ground = ReadXmlNumber(values[4]);
     CTile* tile =
         document_.StoreTile(std::make_unique<CTile>(), position.x, position.y, position.z);
     if (houseId != 0) {
@@ -261,7 +267,7 @@ void QzxReader::BeginTile(const XmlElementStream& stream)
     }
     if (ground >= kTypeKeyOffset) {
         // A house tile is written without pz: it keeps the protection zone its house gave it.
-        const std::string& pz = tileAttributes_[5];
+        const std::string_view pz = values[5];
         if (houseId == 0 || !pz.empty()) {
             tile->SetProtectionZone(ReadXmlNumber(pz) == 1);
         }

@@ -14,9 +14,21 @@ bool IsPlainNameCharacter(char c)
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
 }
 
+// The first token.size() bytes are equal; an inline loop beats a call for names this short.
+bool SameBytes(std::string_view token, std::string_view name)
+{
+    for (size_t i = 1; i < token.size(); ++i) {
+        if (token[i] != name[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
-bool XmlAttributes::GetPlain(std::span<const std::string_view> names, std::span<std::string> values) const
+template <typename Found>
+bool XmlAttributes::ScanPlain(std::span<const std::string_view> names, Found&& found) const
 {
     constexpr size_t kMaxNames = 16;
     if (tagEnd_ >= text_.size() || tagEnd_ <= tagBegin_ || names.size() > kMaxNames) {
@@ -59,10 +71,10 @@ bool XmlAttributes::GetPlain(std::span<const std::string_view> names, std::span<
         }
         for (size_t i = 0; i < names.size(); ++i) {
             // The token walk's match: a name with ' ', '=', '/' or '[' may match a shorter token.
-            if (!seen[i] && !names[i].empty() && names[i][0] == attribute[0] &&
-                XmlTokenMatches(attribute, names[i])) {
+            if (!seen[i] && names[i].size() >= attribute.size() && names[i][0] == attribute[0] &&
+                SameBytes(attribute, names[i]) && XmlTokenMatches(attribute, names[i])) {
                 seen[i] = true;
-                values[i].assign(text + valueBegin, at - valueBegin);
+                found(i, std::string_view(text + valueBegin, at - valueBegin));
             }
         }
         ++at;
@@ -108,6 +120,16 @@ bool XmlAttributes::Find(std::string_view text, size_t tagBegin, std::string_vie
     return false;
 }
 
+bool XmlAttributes::GetPlainViews(std::span<const std::string_view> names,
+                                  std::span<std::string_view> values) const
+{
+    for (std::string_view& value : values) {
+        value = {};
+    }
+    return valid_ && names.size() == values.size() &&
+           ScanPlain(names, [&](size_t i, std::string_view value) { values[i] = value; });
+}
+
 std::string XmlAttributes::Get(std::string_view name) const
 {
     Value value;
@@ -122,7 +144,8 @@ void XmlAttributes::GetMany(std::span<const std::string_view> names, std::span<s
     for (std::string& value : values) {
         value.clear();
     }
-    if (!valid_ || names.size() != values.size() || GetPlain(names, values)) {
+    if (!valid_ || names.size() != values.size() ||
+        ScanPlain(names, [&](size_t i, std::string_view value) { values[i].assign(value); })) {
         return;
     }
     for (std::string& value : values) {

@@ -32,6 +32,9 @@ public:
     std::string Get(std::string_view name) const;
     // Several attributes in one walk: values[i] is what Get(names[i]) gives.
     void GetMany(std::span<const std::string_view> names, std::span<std::string> values) const;
+    // The same as views into the text, for a start tag of the plain form (see GetPlain) read
+    // with its end known; false for any other tag, which then needs GetMany.
+    bool GetPlainViews(std::span<const std::string_view> names, std::span<std::string_view> values) const;
 
     // A value counts only as `name` `=` "value"; a name followed by anything else is passed over
     // and the walk goes on. False when absent; `stop` then holds where the walk ended (npos at
@@ -41,8 +44,10 @@ public:
 
 private:
     // For a start tag of the form <name a="v" b="w"/> (names of letters, digits and '_', values
-    // without '"', '&' or '>'): false for any other, with some values maybe set.
-    bool GetPlain(std::span<const std::string_view> names, std::span<std::string> values) const;
+    // without '"', '&' or '>'): found(i, value) for the first value of each name; false for any
+    // other tag, after some calls maybe.
+    template <typename Found>
+    bool ScanPlain(std::span<const std::string_view> names, Found&& found) const;
 
     std::string_view text_;
     size_t tagBegin_ = 0;

@@ -17,7 +17,7 @@ constexpr const char* kEndOfTagNotFound = "End of tag not found";
 // text.find(c, from) for a byte that is usually a few characters away (the next tag of a map).
 size_t FindNear(std::string_view text, char c, size_t from)
 {
-    const size_t near = std::min(text.size(), from + 32);
+    const size_t near = std::min(text.size(), from + 64);
     for (size_t at = from; at < near; ++at) {
         if (text[at] == c) {
             return at;

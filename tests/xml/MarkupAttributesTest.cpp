@@ -50,9 +50,18 @@ TEST(MarkupAttributesTest, OneWalkGivesWhatSingleReadsGive)
         XmlElementStream stream(tag);
         ASSERT_EQ(stream.Next(), XmlElementStream::Step::Start);
         std::vector<std::string> plain(plainNames.size(), "stale");
-        XmlAttributes(tag, 0, stream.TagEnd()).GetMany(plainNames, plain);
+        const XmlAttributes attributes(tag, 0, stream.TagEnd());
+        attributes.GetMany(plainNames, plain);
+        std::vector<std::string_view> views(plainNames.size());
+        const bool isPlain = attributes.GetPlainViews(plainNames, views);
+        const bool plainForm = tag.starts_with(R"(<tile x="1" y="2")") || tag.starts_with(R"(<tile  x)") ||
+                               tag.starts_with(R"(<t a="1">)");
+        EXPECT_EQ(isPlain, plainForm) << tag;
         for (size_t i = 0; i < plainNames.size(); ++i) {
             EXPECT_EQ(plain[i], xml.GetAttribute(plainNames[i])) << tag << " " << plainNames[i];
+            if (isPlain) {
+                EXPECT_EQ(views[i], plain[i]) << tag << " " << plainNames[i];
+            }
         }
     }
     CMarkup none("<t x=\"1\"/>");
