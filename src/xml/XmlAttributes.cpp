@@ -1,0 +1,223 @@
+#include "xml/XmlAttributes.h"
+
+#include <memory>
+
+#include "xml/XmlEntities.h"
+#include "xml/XmlTokenizer.h"
+
+namespace tessark {
+
+namespace {
+
+bool IsPlainNameCharacter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+}
+
+// The first token.size() bytes are equal; an inline loop beats a call for names this short.
+bool SameBytes(std::string_view token, std::string_view name)
+{
+    for (size_t i = 1; i < token.size(); ++i) {
+        if (token[i] != name[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+template <typename Found>
+bool XmlAttributes::ScanPlain(std::span<const std::string_view> names, Found&& found) const
+{
+    constexpr size_t kMaxNames = 16;
+    if (tagEnd_ >= text_.size() || tagEnd_ <= tagBegin_ || names.size() > kMaxNames) {
+        return false;
+    }
+    const char* const text = text_.data();
+    const size_t end = tagEnd_;
+    size_t at = tagBegin_ + 1;
+    const size_t nameBegin = at;
+    while (at < end && (IsPlainNameCharacter(text[at]) || text[at] == '-' || text[at] == '.' || text[at] == ':')) {
+        ++at;
+    }
+    if (at == nameBegin) {
+        return false;
+    }
+    bool seen[kMaxNames] = {};
+    for (;;) {
+        const bool spaced = at < end && text[at] == ' ';
+        while (at < end && text[at] == ' ') {
+            ++at;
+        }
+        if (at == end || (text[at] == '/' && at + 1 == end)) {
+            return true;
+        }
+        const size_t attributeBegin = at;
+        while (at < end && IsPlainNameCharacter(text[at])) {
+            ++at;
+        }
+        if (!spaced || at == attributeBegin || at + 1 >= end || text[at] != '=' || text[at + 1] != '"') {
+            return false;
+        }
+        const std::string_view attribute(text + attributeBegin, at - attributeBegin);
+        at += 2;
+        const size_t valueBegin = at;
+        while (at < end && text[at] != '"' && text[at] != '&') {
+            ++at;
+        }
+        if (at == end || text[at] != '"') {
+            return false;
+        }
+        for (size_t i = 0; i < names.size(); ++i) {
+            // The token walk's match: a name with ' ', '=', '/' or '[' may match a shorter token.
+            if (!seen[i] && names[i].size() >= attribute.size() && names[i][0] == attribute[0] &&
+                SameBytes(attribute, names[i]) && XmlTokenMatches(attribute, names[i])) {
+                seen[i] = true;
+                found(i, std::string_view(text + valueBegin, at - valueBegin));
+            }
+        }
+        ++at;
+    }
+}
+
+bool XmlAttributes::Find(std::string_view text, size_t tagBegin, std::string_view name, Value& value,
+                         size_t* stop)
+{
+    if (stop != nullptr) {
+        *stop = std::string_view::npos;
+    }
+    XmlToken token;
+    if (!FindXmlToken(text, tagBegin + 1, token)) {
+        return false;
+    }
+    enum class Expect { Name, Equals, Value } expect = Expect::Name;
+    size_t scan = token.next;
+    while (FindXmlToken(text, scan, token)) {
+        scan = token.next;
+        if (expect == Expect::Value && token.isString) {
+            value = {token.begin, token.end, token.isClosed};
+            return true;
+        }
+        if (expect == Expect::Equals && token.Is(text, '=')) {
+            expect = Expect::Value;
+            continue;
+        }
+        expect = Expect::Name;
+        if (token.isString || token.Is(text, '=')) {
+            continue;
+        }
+        if (token.Is(text, '>') || token.Is(text, '/') || token.Is(text, '?')) {
+            if (stop != nullptr) {
+                *stop = token.begin;
+            }
+            return false;
+        }
+        if (XmlTokenMatches(token.Text(text), name)) {
+            expect = Expect::Equals;
+        }
+    }
+    return false;
+}
+
+bool XmlAttributes::GetPlainViews(std::span<const std::string_view> names,
+                                  std::span<std::string_view> values) const
+{
+    for (std::string_view& value : values) {
+        value = {};
+    }
+    return valid_ && names.size() == values.size() &&
+           ScanPlain(names, [&](size_t i, std::string_view value) { values[i] = value; });
+}
+
+std::string XmlAttributes::Get(std::string_view name) const
+{
+    Value value;
+    if (!valid_ || !Find(text_, tagBegin_, name, value)) {
+        return {};
+    }
+    return DecodeXmlEntities(text_.substr(value.begin, value.end - value.begin));
+}
+
+void XmlAttributes::GetMany(std::span<const std::string_view> names, std::span<std::string> values) const
+{
+    for (std::string& value : values) {
+        value.clear();
+    }
+    if (!valid_ || names.size() != values.size() ||
+        ScanPlain(names, [&](size_t i, std::string_view value) { values[i].assign(value); })) {
+        return;
+    }
+    for (std::string& value : values) {
+        value.clear();
+    }
+    // The walk of Find for all names at once. Only the names that matched the last name token
+    // can be waiting for '=' or a value, so they share one state; each name takes the first
+    // value Find would find for it.
+    enum class Expect : unsigned char { Name, Equals, Value };
+    Expect expect = Expect::Name;
+    constexpr size_t kInline = 16;
+    bool inlineFlags[2 * kInline] = {};
+    std::unique_ptr<bool[]> heapFlags;
+    bool* found = inlineFlags;
+    if (names.size() > kInline) {
+        heapFlags = std::make_unique<bool[]>(2 * names.size());
+        found = heapFlags.get();
+    }
+    bool* pending = found + names.size();
+    size_t missing = names.size();
+    const std::string_view text = text_;
+    XmlToken token;
+    if (!FindXmlToken(text, tagBegin_ + 1, token)) {
+        return;
+    }
+    size_t scan = token.next;
+    while (missing > 0 && FindXmlToken(text, scan, token)) {
+        scan = token.next;
+        if (expect == Expect::Value && token.isString) {
+            for (size_t i = 0; i < names.size(); ++i) {
+                if (pending[i]) {
+                    const std::string_view raw = token.Text(text);
+                    if (raw.find('&') == std::string_view::npos) {
+                        values[i].assign(raw);
+                    } else {
+                        values[i] = DecodeXmlEntities(raw);
+                    }
+                    found[i] = true;
+                    pending[i] = false;
+                    --missing;
+                }
+            }
+            expect = Expect::Name;
+            continue;
+        }
+        const bool equals = token.Is(text, '=');
+        if (expect == Expect::Equals && equals) {
+            expect = Expect::Value;
+            continue;
+        }
+        if (expect != Expect::Name) {
+            for (size_t i = 0; i < names.size(); ++i) {
+                pending[i] = false;
+            }
+            expect = Expect::Name;
+        }
+        if (token.isString || equals) {
+            continue;
+        }
+        if (token.Is(text, '>') || token.Is(text, '/') || token.Is(text, '?')) {
+            return;
+        }
+        const std::string_view name = token.Text(text);
+        for (size_t i = 0; i < names.size(); ++i) {
+            // A name token is never empty: a first character that differs rules it out.
+            if (!found[i] && !names[i].empty() && names[i][0] == name[0] &&
+                XmlTokenMatches(name, names[i])) {
+                pending[i] = true;
+                expect = Expect::Equals;
+            }
+        }
+    }
+}
+
+}  // namespace tessark
