@@ -85,8 +85,9 @@ TEST(SpriteSheetTest, DecodedSpritesAreTurnedTopRowFirstAndEmptyOnesSkipped)
     SpriteTable table;
     Sprite& drawn = table[5];
     drawn.id = 5;
-    drawn.pixels.assign(Sprite::kPixelCount, kClearKey);
-    drawn.pixels[0] = 0x00FF0000;  // stored bottom-up: the bottom-left pixel
+    std::vector<uint32_t> pixels(Sprite::kPixelCount, kClearKey);
+    pixels[0] = 0x00FF0000;  // stored bottom-up: the bottom-left pixel
+    drawn.pixels = pixels;
     table[6].id = 6;               // never found in the sprite file
     const auto sprites = cli::DecodedSprites(table);
     ASSERT_EQ(sprites.size(), 1u);
