@@ -1,6 +1,8 @@
 #include "mapfiles/QzxReader.h"
 
 #include <memory>
+#include <string_view>
+#include <vector>
 
 #include "data/ItemDatabase.h"
 #include "mapfiles/MapReadRegistry.h"
@@ -13,7 +15,10 @@
 #include "platform/MessageSink.h"
 #include "platform/ProgressMeter.h"
 #include "xml/Markup.h"
+#include "xml/XmlAttributes.h"
+#include "xml/XmlElementStream.h"
 #include "xml/XmlTextFile.h"
+#include "xml/XmlTokenizer.h"
 
 namespace tessark {
 
@@ -21,6 +26,9 @@ namespace {
 
 using namespace qzx;
 
+// Reads the tiles straight from the text as the element walk reaches them, never building an
+// element table: a map's text is hundreds of MB. A syntax error anywhere in the document undoes
+// what was read and shows the parse error, as a parse before reading would have.
 class QzxReader {
 public:
     explicit QzxReader(CTessarkDoc& document)
@@ -32,6 +40,9 @@ public:
     bool Read(const std::string& path);
 
 private:
+    // What the element at depth 1 (a child of the map element) is.
+    enum class Section { Other, Tile, Towns };
+
     bool Fail(LoadErrorKind kind, std::string detail = {})
     {
         document_.errorKind = static_cast<int32_t>(kind);
@@ -45,28 +56,39 @@ private:
                     "the item id " + std::to_string(id) + " on the tile at " + std::to_string(position.x) +
                         ", " + std::to_string(position.y) + ", " + std::to_string(position.z) + problem);
     }
-    int Number(std::string_view attribute) const
-    {
-        return ReadXmlNumber(xml_.GetAttribute(attribute));
-    }
+    bool FailParse(const std::string& error);
     // The type key for an id of the file, by server id or by client id.
     int32_t KeyOf(int id) const
     {
         const int32_t key = id - kTypeKeyOffset;
         return clientIds_ ? database_.ClientToServer(static_cast<uint32_t>(key)) : key;
     }
+    XmlAttributes AttributesAt(size_t tagBegin) const { return XmlAttributes(text_, tagBegin); }
+    // Walks to the end of the document; false (and the parse error shown) on a syntax error.
+    bool FinishWalk(XmlElementStream& stream);
 
-    void ReadMapAttributes();
-    bool ReadTile();
+    bool ReadMap(XmlElementStream& stream);
+    void ReadMapAttributes(const XmlAttributes& attributes);
+    void BeginTile(size_t tagBegin);
+    bool ReadItem(size_t tagBegin);
+    void EndTile();
     void ReadTowns();
 
     CTessarkDoc& document_;
     ItemDatabase& database_;
     MapReadRegistry registry_;
-    CMarkup xml_;
     ProgressMeter progress_;
+    std::string_view text_;
+    std::string path_;
     bool clientIds_ = false;
     std::string tileAttributes_[6];
+    // The tile being read (null for a tile left out), where it starts and stands.
+    CTile* tile_ = nullptr;
+    size_t tileBegin_ = 0;
+    Position tilePosition_{};
+    // The first towns element after the last tile, and its town elements.
+    bool townsFound_ = false;
+    std::vector<size_t> towns_;
 };
 
 bool QzxReader::Read(const std::string& path)
@@ -77,33 +99,43 @@ bool QzxReader::Read(const std::string& path)
                                                 ? "the file holds binary data"
                                                 : "the file cannot be read");
     }
-    if (!xml_.TakeDocument(std::move(file.text))) {
-        const std::string message = "Error: " + xml_.GetParseError() + "\r\n";
-        document_.Messages().Ask({message, MessageIcon::Error, FileNamePart(path)});
-        // The message said it; the open shows no second one.
-        return Fail(LoadErrorKind::None);
+    path_ = path;
+    text_ = file.text;
+    if (text_.empty()) {
+        return FailParse({});
     }
-    if (!xml_.FindElement(kMapElement)) {
-        return Fail(LoadErrorKind::Header, "the file has no map element");
+    if (text_.size() > kMaxXmlDocumentLength) {
+        return FailParse(kXmlDocumentTooLarge);
     }
-    progress_.SetTotal(static_cast<double>(xml_.DocumentLength()));
-    document_.mapDirectory = DirectoryPart(path);
-    ReadMapAttributes();
-    xml_.IntoElement();
-
+    XmlElementStream stream(text_);
+    if (stream.Next() == XmlElementStream::Step::Failed) {
+        return FailParse(stream.Error());
+    }
+    if (!XmlTokenMatches(stream.Name(), kMapElement)) {
+        return FinishWalk(stream) && Fail(LoadErrorKind::Header, "the file has no map element");
+    }
+    // What a syntax error further on must put back.
+    const int width = document_.width;
+    const int height = document_.height;
+    const Position temple = document_.temple;
+    const std::string mapDirectory = document_.mapDirectory;
     // Removing an empty tile below counts as an edit; reading a map is none.
     const bool wasModified = document_.IsModified();
-    bool read = true;
-    while (read && xml_.FindElement(kTileElement)) {
-        read = ReadTile();
-        progress_.Update(static_cast<double>(xml_.ElementOffset()));
-    }
+    const bool read = ReadMap(stream);
     document_.SetModifiedFlag(wasModified);
+    if (!FinishWalk(stream)) {
+        document_.DeleteContents();
+        document_.width = width;
+        document_.height = height;
+        document_.temple = temple;
+        document_.mapDirectory = mapDirectory;
+        document_.SetModifiedFlag(wasModified);
+        return false;
+    }
     if (!read) {
         return false;
     }
     registry_.ReportTilesLeftOut();
-    // Only a towns element after the last tile is found.
     ReadTowns();
     document_.errorKind = 0;
     document_.errorCode = 0;
@@ -111,32 +143,112 @@ bool QzxReader::Read(const std::string& path)
     return true;
 }
 
-void QzxReader::ReadMapAttributes()
+bool QzxReader::FailParse(const std::string& error)
 {
-    const int width = Number("width");
-    const int height = Number("height");
+    const std::string message = "Error: " + error + "\r\n";
+    document_.Messages().Ask({message, MessageIcon::Error, FileNamePart(path_)});
+    // The message said it; the open shows no second one.
+    return Fail(LoadErrorKind::None);
+}
+
+bool QzxReader::FinishWalk(XmlElementStream& stream)
+{
+    for (;;) {
+        switch (stream.Next()) {
+        case XmlElementStream::Step::Done:
+            return true;
+        case XmlElementStream::Step::Failed:
+            return FailParse(stream.Error());
+        default:
+            break;
+        }
+    }
+}
+
+// From the map element's start on; false when an item fails. Stops at the map's end or at a
+// syntax error, which the caller's walk then meets.
+bool QzxReader::ReadMap(XmlElementStream& stream)
+{
+    progress_.SetTotal(static_cast<double>(text_.size()));
+    document_.mapDirectory = DirectoryPart(path_);
+    ReadMapAttributes(AttributesAt(stream.TagBegin()));
+    if (stream.IsEmpty()) {
+        return true;
+    }
+    Section section = Section::Other;
+    for (;;) {
+        const XmlElementStream::Step step = stream.Next();
+        if (step == XmlElementStream::Step::Done || step == XmlElementStream::Step::Failed) {
+            return true;
+        }
+        const size_t depth = stream.Depth();
+        if (step == XmlElementStream::Step::End) {
+            if (depth == 1 && section == Section::Tile) {
+                EndTile();
+            }
+            if (depth == 1) {
+                section = Section::Other;
+            }
+            continue;
+        }
+        if (depth == 1) {
+            section = Section::Other;
+            if (XmlTokenMatches(stream.Name(), kTileElement)) {
+                section = Section::Tile;
+                townsFound_ = false;
+                towns_.clear();
+                BeginTile(stream.TagBegin());
+                if (stream.IsEmpty()) {
+                    EndTile();
+                    section = Section::Other;
+                }
+            } else if (!townsFound_ && XmlTokenMatches(stream.Name(), kTownsElement)) {
+                townsFound_ = true;
+                section = Section::Towns;
+            }
+        } else if (depth == 2 && section == Section::Tile && tile_ &&
+                   XmlTokenMatches(stream.Name(), kItemElement)) {
+            if (!ReadItem(stream.TagBegin())) {
+                progress_.Update(static_cast<double>(tileBegin_));
+                return false;
+            }
+        } else if (depth == 2 && section == Section::Towns &&
+                   XmlTokenMatches(stream.Name(), kTownElement)) {
+            towns_.push_back(stream.TagBegin());
+        }
+    }
+}
+
+void QzxReader::ReadMapAttributes(const XmlAttributes& attributes)
+{
+    const auto number = [&](std::string_view name) { return ReadXmlNumber(attributes.Get(name)); };
+    const int width = number("width");
+    const int height = number("height");
     if (width > 0) {
         document_.width = width;
     }
     if (height > 0) {
         document_.height = height;
     }
-    document_.temple = {Number("templex"), Number("templey"), Number("templez")};
-    document_.SetSpawnFile(xml_.GetAttribute("spawnfile"));
-    document_.SetHouseFile(xml_.GetAttribute("housefile"));
-    clientIds_ = Number("isclientid") == 1;
+    document_.temple = {number("templex"), number("templey"), number("templez")};
+    document_.SetSpawnFile(attributes.Get("spawnfile"));
+    document_.SetHouseFile(attributes.Get("housefile"));
+    clientIds_ = number("isclientid") == 1;
 }
 
-bool QzxReader::ReadTile()
+void QzxReader::BeginTile(size_t tagBegin)
 {
+    tile_ = nullptr;
+    tileBegin_ = tagBegin;
     // One walk over the start tag for all of them: a map holds millions of tiles.
     static constexpr std::string_view kNames[] = {"x", "y", "z", "houseid", "ground", "pz"};
-    xml_.GetAttributes(kNames, tileAttributes_);
+    AttributesAt(tagBegin).GetMany(kNames, tileAttributes_);
     const Position position{ReadXmlNumber(tileAttributes_[0]), ReadXmlNumber(tileAttributes_[1]),
                             ReadXmlNumber(tileAttributes_[2])};
     if (position.z < 0 || position.z >= kFloorCount || !registry_.AdmitTile(position)) {
-        return true;
+        return;
     }
+    tilePosition_ = position;
     const int houseId = ReadXmlNumber(tileAttributes_[3]);
     const int ground = ReadXmlNumber(tileAttributes_[4]);
     CTile* tile =
@@ -154,45 +266,55 @@ bool QzxReader::ReadTile()
             tile->AddThing(database_, std::move(thing), false);
         }
     }
-    while (xml_.FindChildElement(kItemElement)) {
-        const int id = ReadXmlNumber(xml_.GetChildAttribute("id"));
-        if (id < kTypeKeyOffset) {
-            return FailItem(id, position, " is below 100");
-        }
-        std::unique_ptr<CItem> item = CreateThing(database_, KeyOf(id), 0);
-        if (!item) {
-            continue;
-        }
-        if (!item->XmlIO(xml_, false, database_)) {
-            return FailItem(id, position, " has attributes that cannot be read");
-        }
-        registry_.Register(*item, position);
-        tile->AddThing(database_, std::move(item), false);
+    tile_ = tile;
+}
+
+bool QzxReader::ReadItem(size_t tagBegin)
+{
+    const XmlAttributes attributes = AttributesAt(tagBegin);
+    const int id = ReadXmlNumber(attributes.Get("id"));
+    if (id < kTypeKeyOffset) {
+        return FailItem(id, tilePosition_, " is below 100");
     }
-    if (document_.templateLoaded && tile->GetGround()) {
-        ApplyGroundTemplate(document_, *tile);
+    std::unique_ptr<CItem> item = CreateThing(database_, KeyOf(id), 0);
+    if (!item) {
+        return true;
     }
-    if (tile->GetThingCount() == 0) {
-        document_.RemoveTile(position.x, position.y, position.z);
+    if (!item->ReadXml(attributes, database_)) {
+        return FailItem(id, tilePosition_, " has attributes that cannot be read");
     }
+    registry_.Register(*item, tilePosition_);
+    tile_->AddThing(database_, std::move(item), false);
     return true;
+}
+
+void QzxReader::EndTile()
+{
+    if (tile_) {
+        if (document_.templateLoaded && tile_->GetGround()) {
+            ApplyGroundTemplate(document_, *tile_);
+        }
+        if (tile_->GetThingCount() == 0) {
+            document_.RemoveTile(tilePosition_.x, tilePosition_.y, tilePosition_.z);
+        }
+        tile_ = nullptr;
+    }
+    progress_.Update(static_cast<double>(tileBegin_));
 }
 
 void QzxReader::ReadTowns()
 {
-    if (!xml_.FindElement(kTownsElement)) {
-        return;
-    }
-    while (xml_.FindChildElement(kTownElement)) {
-        const int id = ReadXmlNumber(xml_.GetChildAttribute("townid"));
+    for (const size_t tagBegin : towns_) {
+        const XmlAttributes attributes = AttributesAt(tagBegin);
+        const int id = ReadXmlNumber(attributes.Get("townid"));
         if (id <= 0) {
             continue;
         }
         Town* town = document_.Towns().GetTown(static_cast<uint32_t>(id), true);
-        town->name = xml_.GetChildAttribute("name");
-        town->templeX = ReadXmlNumber(xml_.GetChildAttribute("templex"));
-        town->templeY = ReadXmlNumber(xml_.GetChildAttribute("templey"));
-        town->templeZ = ReadXmlNumber(xml_.GetChildAttribute("templez"));
+        town->name = attributes.Get("name");
+        town->templeX = ReadXmlNumber(attributes.Get("templex"));
+        town->templeY = ReadXmlNumber(attributes.Get("templey"));
+        town->templeZ = ReadXmlNumber(attributes.Get("templez"));
     }
 }
 

@@ -7,6 +7,7 @@
 #include "platform/ArchiveReader.h"
 #include "platform/ArchiveWriter.h"
 #include "xml/Markup.h"
+#include "xml/XmlAttributes.h"
 
 namespace tessark {
 
@@ -17,9 +18,16 @@ bool CDepotItem::XmlIO(CMarkup& xml, bool write, const ItemDatabase& database)
     }
     if (write) {
         xml.SetAttribute("depot", static_cast<int>(depotId_));
-    } else {
-        depotId_ = static_cast<uint32_t>(ReadXmlNumber(xml.GetChildAttribute("depot")));
     }
+    return true;
+}
+
+bool CDepotItem::ReadXml(const XmlAttributes& attributes, const ItemDatabase& database)
+{
+    if (!CItem::ReadXml(attributes, database)) {
+        return false;
+    }
+    depotId_ = static_cast<uint32_t>(ReadXmlNumber(attributes.Get("depot")));
     return true;
 }
 

@@ -18,6 +18,7 @@ public:
     void SetDepotId(uint32_t depotId) { depotId_ = depotId; }
 
     bool XmlIO(CMarkup& xml, bool write, const ItemDatabase& database) override;
+    bool ReadXml(const XmlAttributes& attributes, const ItemDatabase& database) override;
     bool NodeIO(FileLoader& loader, bool write, PropStream& props, bool closeNode,
                 const ItemDatabase& database) override;
     bool ReadAttribute(uint8_t attribute, PropStream& props) override;

@@ -1,6 +1,7 @@
 #include "model/Item.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "data/FileLoader.h"
 #include "data/ItemDatabase.h"
@@ -9,6 +10,7 @@
 #include "platform/ArchiveReader.h"
 #include "platform/ArchiveWriter.h"
 #include "xml/Markup.h"
+#include "xml/XmlAttributes.h"
 
 namespace tessark {
 
@@ -198,8 +200,7 @@ bool CItem::Load(ArchiveReader& archive)
 bool CItem::XmlIO(CMarkup& xml, bool write, const ItemDatabase& database)
 {
     if (!write) {
-        ReadXmlAttributes(xml, database);
-        return true;
+        return ReadXml(xml.ChildAttributes(), database);
     }
     if (IsGround(database)) {
         // The tile element is the parent here; stepping out and back in keeps the position.
@@ -242,22 +243,28 @@ void CItem::WriteXmlAttributes(CMarkup& xml, const ItemDatabase& database) const
     }
 }
 
-void CItem::ReadXmlAttributes(const CMarkup& xml, const ItemDatabase& database)
+bool CItem::ReadXml(const XmlAttributes& attributes, const ItemDatabase& database)
 {
+    // One walk over the element for all of them: a map holds hundreds of thousands of items.
+    static constexpr std::string_view kNames[] = {"count",    "actionId", "uniqueId",
+                                                  "doorId",   "special_description", "text"};
+    std::string values[std::size(kNames)];
+    attributes.GetMany(kNames, values);
     const ItemType& type = GetServerType(database);
-    const int count = ReadXmlNumber(xml.GetChildAttribute("count"));
+    const int count = ReadXmlNumber(values[0]);
     if (type.stackable || type.group == ItemGroup::Rune) {
         count_ = std::clamp(count, 1, 100);
     } else if (type.group == ItemGroup::Splash || type.group == ItemGroup::FluidContainer) {
         count_ = std::clamp(count, 0, 255);
     }
-    SetActionId(static_cast<uint32_t>(ReadXmlNumber(xml.GetChildAttribute("actionId"))));
-    SetUniqueId(static_cast<uint32_t>(ReadXmlNumber(xml.GetChildAttribute("uniqueId"))));
+    SetActionId(static_cast<uint32_t>(ReadXmlNumber(values[1])));
+    SetUniqueId(static_cast<uint32_t>(ReadXmlNumber(values[2])));
     if (type.group == ItemGroup::Door) {
-        count_ = ReadXmlNumber(xml.GetChildAttribute("doorId"));
+        count_ = ReadXmlNumber(values[3]);
     }
-    SetSpecialDescription(xml.GetChildAttribute("special_description"));
-    SetText(xml.GetChildAttribute("text"));
+    SetSpecialDescription(values[4]);
+    SetText(values[5]);
+    return true;
 }
 
 bool CItem::NodeIO(FileLoader& loader, bool write, PropStream& props, bool closeNode,

@@ -10,6 +10,7 @@
 namespace tessark {
 
 class ItemDatabase;
+class XmlAttributes;
 struct ItemType;
 
 // A placed item of some item type. The type data is looked up in the item database the caller
@@ -90,6 +91,8 @@ public:
     // type calls for. Reading takes these attributes from the current child element
     // (FindChildElement("item")); the count is clamped to its type's range.
     bool XmlIO(CMarkup& xml, bool write, const ItemDatabase& database) override;
+    // Reading those attributes from an item element; the classes with extra data add theirs.
+    virtual bool ReadXml(const XmlAttributes& attributes, const ItemDatabase& database);
 
     // typeKey u16, count u32, actionId u32, specialDescription, text. The unique id is left
     // out so that a pasted copy never repeats it.
@@ -103,7 +106,6 @@ protected:
 
     // The attributes every item writes and reads; the classes with extra data add theirs after.
     void WriteXmlAttributes(CMarkup& xml, const ItemDatabase& database) const;
-    void ReadXmlAttributes(const CMarkup& xml, const ItemDatabase& database);
 
 private:
     struct Extras {

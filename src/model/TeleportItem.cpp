@@ -1,12 +1,14 @@
 #include "model/TeleportItem.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "data/FileLoader.h"
 #include "data/PropStream.h"
 #include "platform/ArchiveReader.h"
 #include "platform/ArchiveWriter.h"
 #include "xml/Markup.h"
+#include "xml/XmlAttributes.h"
 
 namespace tessark {
 
@@ -19,11 +21,21 @@ bool CTeleportItem::XmlIO(CMarkup& xml, bool write, const ItemDatabase& database
         xml.SetAttribute("destx", static_cast<int>(destX_));
         xml.SetAttribute("desty", static_cast<int>(destY_));
         xml.SetAttribute("destz", static_cast<int>(destZ_));
-    } else {
-        SetDestination(static_cast<uint32_t>(ReadXmlNumber(xml.GetChildAttribute("destx"))),
-                       static_cast<uint32_t>(ReadXmlNumber(xml.GetChildAttribute("desty"))),
-                       static_cast<uint32_t>(ReadXmlNumber(xml.GetChildAttribute("destz"))));
     }
+    return true;
+}
+
+bool CTeleportItem::ReadXml(const XmlAttributes& attributes, const ItemDatabase& database)
+{
+    if (!CItem::ReadXml(attributes, database)) {
+        return false;
+    }
+    static constexpr std::string_view kNames[] = {"destx", "desty", "destz"};
+    std::string values[std::size(kNames)];
+    attributes.GetMany(kNames, values);
+    SetDestination(static_cast<uint32_t>(ReadXmlNumber(values[0])),
+                   static_cast<uint32_t>(ReadXmlNumber(values[1])),
+                   static_cast<uint32_t>(ReadXmlNumber(values[2])));
     return true;
 }
 

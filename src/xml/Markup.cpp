@@ -4,21 +4,10 @@
 #include <climits>
 #include <string>
 
-#include "xml/XmlEntities.h"
+#include "xml/XmlElementStream.h"
 #include "xml/XmlTokenizer.h"
 
 namespace tessark {
-
-namespace {
-
-constexpr const char* kElementTagNotFound = "Element tag not found";
-constexpr const char* kAbruptEnd = "Abrupt end within tag";
-constexpr const char* kTagStartsWithQuote = "Tag starts with quote";
-constexpr const char* kInvalidNode = "Invalid node";
-constexpr const char* kEndOfTagNotFound = "End of tag not found";
-constexpr const char* kDocumentTooLarge = "Document too large";
-
-}  // namespace
 
 CMarkup::CMarkup()
 {
@@ -55,7 +44,7 @@ bool CMarkup::TakeDocument(std::string&& text)
     positions_.resize(std::min(length, kMaxDocumentLength) / 64 + 8);
     bool parsed = false;
     if (length > kMaxDocumentLength) {
-        errorText_ = kDocumentTooLarge;
+        errorText_ = kXmlDocumentTooLarge;
     } else if (length > 0) {
         parsed = ParseDocument();
     }
@@ -93,140 +82,53 @@ bool CMarkup::Fail(std::string message)
     return false;
 }
 
-// The element tree is walked with an explicit chain of open elements (each record's parent
+// The element tree is built with an explicit chain of open elements (each record's parent
 // link), so nesting depth costs heap, never stack.
 bool CMarkup::ParseDocument()
 {
     positions_[0] = ElemPos{};
+    XmlElementStream stream(documentText_);
     int parent = 0;
     std::vector<int> lastChild{0};  // last child seen at each open level
     for (;;) {
-        const int record = ParseElementStart(parent);
-        if (record < 0) {
-            return false;
-        }
-        if (record == 0) {
-            if (parent == 0) {
-                // An end tag where the root element should start.
-                return Fail(kElementTagNotFound);
-            }
-            if (!ParseEndTag(parent)) {
-                return false;
-            }
-            lastChild.pop_back();
-            const int closed = parent;
-            parent = positions_[closed].parent;
-            if (parent == 0) {
-                positions_[0].firstChild = closed;
-                return true;
-            }
-            positions_[parent].endTagBegin = positions_[closed].endTagEnd + 1;
-            continue;
-        }
-        if (lastChild.back() != 0) {
-            positions_[lastChild.back()].nextSibling = record;
-        } else {
-            positions_[parent].firstChild = record;
-        }
-        lastChild.back() = record;
-        if (IsEmptyElement(record)) {
-            if (parent == 0) {
-                return true;
-            }
-            positions_[parent].endTagBegin = positions_[record].endTagEnd + 1;
-        } else {
-            parent = record;
-            lastChild.push_back(0);
-        }
-    }
-}
-
-// Takes the next element under `parent`, scanning from the parent's endTagBegin. Returns the
-// new record, 0 when an end tag comes first (the parent's endTagBegin then holds its '<'), or
-// -1 after an error.
-int CMarkup::ParseElementStart(int parent)
-{
-    const std::string_view text = documentText_;
-    const int record = TakeRecord();
-    positions_[record].parent = parent;
-    size_t scan = static_cast<size_t>(positions_[parent].endTagBegin);
-    for (;;) {
-        const size_t lt = text.find('<', scan);
-        if (lt == std::string_view::npos) {
-            Fail(kElementTagNotFound);
-            return -1;
-        }
-        positions_[parent].endTagBegin = static_cast<int>(lt);
-        positions_[record].startTagBegin = static_cast<int>(lt);
-        XmlToken token;
-        if (!FindXmlToken(text, lt + 1, token)) {
-            Fail(kAbruptEnd);
-            return -1;
-        }
-        if (token.isString) {
-            Fail(kTagStartsWithQuote);
-            return -1;
-        }
-        if (token.Is(text, '?') || token.Is(text, '!')) {
-            // Processing instructions, comments, CDATA and declarations are passed over.
-            const size_t end = SkipXmlNode(text, lt);
-            if (end == std::string_view::npos) {
-                Fail(kInvalidNode);
-                return -1;
-            }
-            scan = end;
-            continue;
-        }
-        if (token.Is(text, '/')) {
-            --nextFreePos_;
-            return 0;
-        }
-        const size_t gt = text.find('>', token.next);
-        if (gt == std::string_view::npos) {
-            Fail(kEndOfTagNotFound);
-            return -1;
-        }
-        ElemPos& elem = positions_[record];
-        elem.startTagEnd = static_cast<int>(gt);
-        if (text[gt - 1] == '/') {
-            elem.endTagBegin = elem.startTagEnd - 1;
-            elem.endTagEnd = elem.startTagEnd;
-        } else {
-            elem.endTagBegin = elem.startTagEnd + 1;
-        }
-        return record;
-    }
-}
-
-// Checks the end tag whose '<' is at the record's endTagBegin and records its '>'.
-bool CMarkup::ParseEndTag(int record)
-{
-    const std::string_view text = documentText_;
-    const std::string name(NameOf(record));
-    size_t scan = static_cast<size_t>(positions_[record].endTagBegin) + 1;
-    int markupTokens = 0;
-    XmlToken token;
-    while (FindXmlToken(text, scan, token)) {
-        scan = token.next;
-        if (token.isString) {
-            continue;
-        }
-        ++markupTokens;
-        if (markupTokens == 1 && !token.Is(text, '/')) {
-            return Fail("Expecting end tag of element " + name);
-        }
-        if (markupTokens == 2) {
-            if (!XmlTokenMatches(token.Text(text), name)) {
-                return Fail("End tag does not correspond to " + name);
-            }
-            continue;  // the name itself never ends the tag, even for an element named ">"
-        }
-        if (token.Is(text, '>')) {
-            positions_[record].endTagEnd = static_cast<int>(token.begin);
+        switch (stream.Next()) {
+        case XmlElementStream::Step::Failed:
+            return Fail(stream.Error());
+        case XmlElementStream::Step::Done:
             return true;
+        case XmlElementStream::Step::End: {
+            ElemPos& closed = positions_[parent];
+            closed.endTagBegin = static_cast<int>(stream.EndTagBegin());
+            closed.endTagEnd = static_cast<int>(stream.EndTagEnd());
+            lastChild.pop_back();
+            parent = closed.parent;
+            break;
+        }
+        case XmlElementStream::Step::Start: {
+            const int record = TakeRecord();
+            ElemPos& elem = positions_[record];
+            elem.parent = parent;
+            elem.startTagBegin = static_cast<int>(stream.TagBegin());
+            elem.startTagEnd = static_cast<int>(stream.TagEnd());
+            elem.endTagBegin = elem.startTagEnd + (stream.IsEmpty() ? -1 : 1);
+            elem.endTagEnd = stream.IsEmpty() ? elem.startTagEnd : 0;
+            if (parent == 0) {
+                positions_[0].endTagBegin = elem.startTagBegin;
+            }
+            if (lastChild.back() != 0) {
+                positions_[lastChild.back()].nextSibling = record;
+            } else {
+                positions_[parent].firstChild = record;
+            }
+            lastChild.back() = record;
+            if (!stream.IsEmpty()) {
+                parent = record;
+                lastChild.push_back(0);
+            }
+            break;
+        }
         }
     }
-    return Fail("End tag not completed for element " + name);
 }
 
 std::string_view CMarkup::NameOf(int record) const
@@ -314,65 +216,34 @@ bool CMarkup::OutOfElement()
     return true;
 }
 
-// Walks the start tag's tokens after the name. A value counts only as `name` `=` "value";
-// a name followed by anything else is passed over and the walk goes on.
 bool CMarkup::FindAttribute(int record, std::string_view name, AttributeValue& value,
                             size_t* stop) const
 {
-    const std::string_view text = documentText_;
-    if (stop != nullptr) {
-        *stop = std::string_view::npos;
-    }
-    XmlToken token;
-    if (!FindXmlToken(text, static_cast<size_t>(positions_[record].startTagBegin) + 1, token)) {
-        return false;
-    }
-    enum class Expect { Name, Equals, Value } expect = Expect::Name;
-    size_t scan = token.next;
-    while (FindXmlToken(text, scan, token)) {
-        scan = token.next;
-        if (expect == Expect::Value && token.isString) {
-            value = {token.begin, token.end, token.isClosed};
-            return true;
-        }
-        if (expect == Expect::Equals && token.Is(text, '=')) {
-            expect = Expect::Value;
-            continue;
-        }
-        expect = Expect::Name;
-        if (token.isString || token.Is(text, '=')) {
-            continue;
-        }
-        if (token.Is(text, '>') || token.Is(text, '/') || token.Is(text, '?')) {
-            if (stop != nullptr) {
-                *stop = token.begin;
-            }
-            return false;
-        }
-        if (XmlTokenMatches(token.Text(text), name)) {
-            expect = Expect::Equals;
-        }
-    }
-    return false;
+    return XmlAttributes::Find(documentText_, static_cast<size_t>(positions_[record].startTagBegin),
+                               name, value, stop);
 }
 
-std::string CMarkup::ReadAttribute(int record, std::string_view name) const
+XmlAttributes CMarkup::AttributesOf(int record) const
 {
-    AttributeValue value;
-    if (record == 0 || currentIsElement_ != 1 || !FindAttribute(record, name, value)) {
+    if (record == 0 || currentIsElement_ != 1) {
         return {};
     }
-    return DecodeXmlEntities(std::string_view(documentText_).substr(value.begin, value.end - value.begin));
+    return XmlAttributes(documentText_, static_cast<size_t>(positions_[record].startTagBegin));
 }
 
 std::string CMarkup::GetAttribute(std::string_view name) const
 {
-    return ReadAttribute(currentPos_, name);
+    return Attributes().Get(name);
 }
 
 std::string CMarkup::GetChildAttribute(std::string_view name) const
 {
-    return ReadAttribute(childPos_, name);
+    return ChildAttributes().Get(name);
+}
+
+void CMarkup::GetAttributes(std::span<const std::string_view> names, std::span<std::string> values) const
+{
+    Attributes().GetMany(names, values);
 }
 
 bool CMarkup::SetAttribute(std::string_view name, int value)

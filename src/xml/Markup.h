@@ -6,7 +6,13 @@
 #include <string_view>
 #include <vector>
 
+#include "xml/XmlAttributes.h"
+
 namespace tessark {
+
+// Offsets are stored as int; no document may grow past what they can address.
+inline constexpr size_t kMaxXmlDocumentLength = 0x7FFFFF00;
+inline constexpr const char* kXmlDocumentTooLarge = "Document too large";
 
 // The XML document every XML file of the program goes through: the whole text plus a table of
 // element positions into it. Navigates element by element, reads and writes attributes and
@@ -37,6 +43,10 @@ public:
     // Several attributes of the current element in one walk over its start tag: values[i] is
     // what GetAttribute(names[i]) gives. For readers of large documents.
     void GetAttributes(std::span<const std::string_view> names, std::span<std::string> values) const;
+    // The current element's and the current child's attributes, for readers that take them
+    // from the text as well as from a document.
+    XmlAttributes Attributes() const { return AttributesOf(currentPos_); }
+    XmlAttributes ChildAttributes() const { return AttributesOf(childPos_); }
     bool SetAttribute(std::string_view name, std::string_view value);
     bool SetAttribute(std::string_view name, int value);
 
@@ -61,20 +71,13 @@ private:
         int firstChild = 0;
         int nextSibling = 0;
     };
-    // Offsets are stored as int; no document may grow past what they can address.
-    static constexpr size_t kMaxDocumentLength = 0x7FFFFF00;
+    static constexpr size_t kMaxDocumentLength = kMaxXmlDocumentLength;
 
-    struct AttributeValue {
-        size_t begin = 0;
-        size_t end = 0;
-        bool isClosed = true;
-    };
+    using AttributeValue = XmlAttributes::Value;
 
     void ResetNavigation();
     int TakeRecord();
     bool ParseDocument();
-    int ParseElementStart(int parent);
-    bool ParseEndTag(int record);
     bool Fail(std::string message);
     std::string_view NameOf(int record) const;
     bool IsEmptyElement(int record) const;
@@ -83,7 +86,7 @@ private:
     // False when absent; `stop` then holds where the walk ended (npos at the end of the text).
     bool FindAttribute(int record, std::string_view name, AttributeValue& value,
                        size_t* stop = nullptr) const;
-    std::string ReadAttribute(int record, std::string_view name) const;
+    XmlAttributes AttributesOf(int record) const;
     bool ReplaceText(size_t at, size_t length, std::string_view replacement);
     void ShiftOffsets(int record, int shift);
     void ShiftSubtree(int top, int shift);

@@ -176,7 +176,8 @@ TEST(RenderCommandTest, WritesWhatTheViewDraws)
     }
 
     // A map that cannot be read: status 1, the editor's message on standard error.
-    EXPECT_EQ(test::RunTool(directory, withData + "render '" + directory.File("none.qzbm") + "' -o x.png").status, 1);
+    EXPECT_EQ(test::RunTool(directory, withData + "render '" + directory.File("none.qzbm") + "' -o '" +
+                                               directory.File("x.png") + "'").status, 1);
     EXPECT_EQ(test::RunTool(directory, withData + "render '" + map + "'").status, 2);
 }
 

@@ -239,6 +239,24 @@ TEST_F(QzxTest, FailuresSetTheirKindsAndKeepWhatWasRead)
               "Could not open the file.\nFailed to unserialize an object. Code: 0");
     EXPECT_NE(doc->GetTile(1, 1, 7), nullptr);
     EXPECT_EQ(doc->GetTile(3, 1, 7), nullptr);
+
+    // A syntax error after tiles that were read (and after a failed item) still wins: nothing
+    // stays, and only the parse error is shown.
+    for (const char* tail : {"</map>", "</houses>"}) {
+        const std::string root = tail == std::string("</map>") ? "<map width=\"77\">" : "<houses>";
+        ASSERT_TRUE(WriteTextFile(File("late.qzx"), root +
+                                                        "<tile x=\"1\" y=\"1\" z=\"7\" ground=\"101\"/>"
+                                                        "<tile x=\"2\" y=\"1\" z=\"7\"><item id=\"99\"/></tile>"
+                                                        "<tile x=\"3\" y=\"1\" z=\"7\">" + tail));
+        messages.messages.clear();
+        doc = NewDocument();
+        Read(File("late.qzx"));
+        ASSERT_EQ(messages.messages.size(), 1u) << tail;
+        EXPECT_EQ(messages.messages[0].text, "Error: End tag does not correspond to tile\r\n");
+        EXPECT_EQ(doc->errorKind, 0);
+        EXPECT_EQ(doc->Tiles().Size(), 0u);
+        EXPECT_NE(doc->width, 77);
+    }
 }
 
 TEST_F(QzxTest, SavingElsewhereWritesSideFilesBesideTheNewFileAndFailuresTouchNothing)

@@ -1,25 +1,71 @@
-#include <cstdint>
+#include "xml/XmlAttributes.h"
+
 #include <memory>
 
-#include "xml/Markup.h"
 #include "xml/XmlEntities.h"
 #include "xml/XmlTokenizer.h"
 
 namespace tessark {
 
-void CMarkup::GetAttributes(std::span<const std::string_view> names,
-                            std::span<std::string> values) const
+bool XmlAttributes::Find(std::string_view text, size_t tagBegin, std::string_view name, Value& value,
+                         size_t* stop)
+{
+    if (stop != nullptr) {
+        *stop = std::string_view::npos;
+    }
+    XmlToken token;
+    if (!FindXmlToken(text, tagBegin + 1, token)) {
+        return false;
+    }
+    enum class Expect { Name, Equals, Value } expect = Expect::Name;
+    size_t scan = token.next;
+    while (FindXmlToken(text, scan, token)) {
+        scan = token.next;
+        if (expect == Expect::Value && token.isString) {
+            value = {token.begin, token.end, token.isClosed};
+            return true;
+        }
+        if (expect == Expect::Equals && token.Is(text, '=')) {
+            expect = Expect::Value;
+            continue;
+        }
+        expect = Expect::Name;
+        if (token.isString || token.Is(text, '=')) {
+            continue;
+        }
+        if (token.Is(text, '>') || token.Is(text, '/') || token.Is(text, '?')) {
+            if (stop != nullptr) {
+                *stop = token.begin;
+            }
+            return false;
+        }
+        if (XmlTokenMatches(token.Text(text), name)) {
+            expect = Expect::Equals;
+        }
+    }
+    return false;
+}
+
+std::string XmlAttributes::Get(std::string_view name) const
+{
+    Value value;
+    if (!valid_ || !Find(text_, tagBegin_, name, value)) {
+        return {};
+    }
+    return DecodeXmlEntities(text_.substr(value.begin, value.end - value.begin));
+}
+
+void XmlAttributes::GetMany(std::span<const std::string_view> names, std::span<std::string> values) const
 {
     for (std::string& value : values) {
         value.clear();
     }
-    const int record = currentPos_;
-    if (record == 0 || currentIsElement_ != 1 || names.size() != values.size()) {
+    if (!valid_ || names.size() != values.size()) {
         return;
     }
-    // The walk of FindAttribute for all names at once. Only the names that matched the last
-    // name token can be waiting for '=' or a value, so they share one state; each name takes
-    // the first value FindAttribute would find for it.
+    // The walk of Find for all names at once. Only the names that matched the last name token
+    // can be waiting for '=' or a value, so they share one state; each name takes the first
+    // value Find would find for it.
     enum class Expect : unsigned char { Name, Equals, Value };
     Expect expect = Expect::Name;
     constexpr size_t kInline = 16;
@@ -32,9 +78,9 @@ void CMarkup::GetAttributes(std::span<const std::string_view> names,
     }
     bool* pending = found + names.size();
     size_t missing = names.size();
-    const std::string_view text = documentText_;
+    const std::string_view text = text_;
     XmlToken token;
-    if (!FindXmlToken(text, static_cast<size_t>(positions_[record].startTagBegin) + 1, token)) {
+    if (!FindXmlToken(text, tagBegin_ + 1, token)) {
         return;
     }
     size_t scan = token.next;
