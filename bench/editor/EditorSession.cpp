@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QSettings>
 #include <QTest>
 #include <cstdio>
 
@@ -10,8 +11,18 @@
 
 namespace tessark::bench {
 
+void UseScratchHome(const QTemporaryDir& home)
+{
+    for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"}) {
+        qputenv(name, home.path().toLocal8Bit());
+    }
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home.path());
+}
+
 bool EditorSession::Start(const QString& dataDirectory, const QString& map)
 {
+    UseScratchHome(home_);
     StartupOptions options;
     options.dataDirectory = dataDirectory;
     options.file = map;

@@ -1,5 +1,7 @@
 #include "mapfiles/QzxReader.h"
 
+#include <algorithm>
+#include <iterator>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -63,14 +65,17 @@ private:
         const int32_t key = id - kTypeKeyOffset;
         return clientIds_ ? database_.ClientToServer(static_cast<uint32_t>(key)) : key;
     }
-    XmlAttributes AttributesAt(size_t tagBegin) const { return XmlAttributes(text_, tagBegin); }
+    XmlAttributes AttributesOf(const XmlElementStream& stream) const
+    {
+        return XmlAttributes(text_, stream.TagBegin(), stream.TagEnd());
+    }
     // Walks to the end of the document; false (and the parse error shown) on a syntax error.
     bool FinishWalk(XmlElementStream& stream);
 
     bool ReadMap(XmlElementStream& stream);
     void ReadMapAttributes(const XmlAttributes& attributes);
-    void BeginTile(size_t tagBegin);
-    bool ReadItem(size_t tagBegin);
+    void BeginTile(const XmlElementStream& stream);
+    bool ReadItem(const XmlElementStream& stream);
     void EndTile();
     void ReadTowns();
 
@@ -171,7 +176,7 @@ bool QzxReader::ReadMap(XmlElementStream& stream)
 {
     progress_.SetTotal(static_cast<double>(text_.size()));
     document_.mapDirectory = DirectoryPart(path_);
-    ReadMapAttributes(AttributesAt(stream.TagBegin()));
+    ReadMapAttributes(AttributesOf(stream));
     if (stream.IsEmpty()) {
         return true;
     }
@@ -197,7 +202,7 @@ bool QzxReader::ReadMap(XmlElementStream& stream)
                 section = Section::Tile;
                 townsFound_ = false;
                 towns_.clear();
-                BeginTile(stream.TagBegin());
+                BeginTile(stream);
                 if (stream.IsEmpty()) {
                     EndTile();
                     section = Section::Other;
@@ -208,7 +213,7 @@ bool QzxReader::ReadMap(XmlElementStream& stream)
             }
         } else if (depth == 2 && section == Section::Tile && tile_ &&
                    XmlTokenMatches(stream.Name(), kItemElement)) {
-            if (!ReadItem(stream.TagBegin())) {
+            if (!ReadItem(stream)) {
                 progress_.Update(static_cast<double>(tileBegin_));
                 return false;
             }
@@ -236,21 +241,25 @@ void QzxReader::ReadMapAttributes(const XmlAttributes& attributes)
     clientIds_ = number("isclientid") == 1;
 }
 
-void QzxReader::BeginTile(size_t tagBegin)
+void QzxReader::BeginTile(const XmlElementStream& stream)
 {
     tile_ = nullptr;
-    tileBegin_ = tagBegin;
+    tileBegin_ = stream.TagBegin();
     // One walk over the start tag for all of them: a map holds millions of tiles.
     static constexpr std::string_view kNames[] = {"x", "y", "z", "houseid", "ground", "pz"};
-    AttributesAt(tagBegin).GetMany(kNames, tileAttributes_);
-    const Position position{ReadXmlNumber(tileAttributes_[0]), ReadXmlNumber(tileAttributes_[1]),
-                            ReadXmlNumber(tileAttributes_[2])};
+    const XmlAttributes attributes = AttributesOf(stream);
+    std::string_view values[std::size(kNames)];
+    if (!attributes.GetPlainViews(kNames, values)) {
+        attributes.GetMany(kNames, tileAttributes_);
+        std::copy(std::begin(tileAttributes_), std::end(tileAttributes_), values);
+    }
+    const Position position{ReadXmlNumber(values[0]), ReadXmlNumber(values[1]), ReadXmlNumber(values[2])};
     if (position.z < 0 || position.z >= kFloorCount || !registry_.AdmitTile(position)) {
         return;
     }
     tilePosition_ = position;
-    const int houseId = ReadXmlNumber(tileAttributes_[3]);
-    const int ground = ReadXmlNumber(tileAttributes_[4]);
+    const int houseId = ReadXmlNumber(values[3]);
+    const int ground = ReadXmlNumber(values[4]);
     CTile* tile =
         document_.StoreTile(std::make_unique<CTile>(), position.x, position.y, position.z);
     if (houseId != 0) {
@@ -258,7 +267,7 @@ void QzxReader::BeginTile(size_t tagBegin)
     }
     if (ground >= kTypeKeyOffset) {
         // A house tile is written without pz: it keeps the protection zone its house gave it.
-        const std::string& pz = tileAttributes_[5];
+        const std::string_view pz = values[5];
         if (houseId == 0 || !pz.empty()) {
             tile->SetProtectionZone(ReadXmlNumber(pz) == 1);
         }
@@ -269,9 +278,9 @@ void QzxReader::BeginTile(size_t tagBegin)
     tile_ = tile;
 }
 
-bool QzxReader::ReadItem(size_t tagBegin)
+bool QzxReader::ReadItem(const XmlElementStream& stream)
 {
-    const XmlAttributes attributes = AttributesAt(tagBegin);
+    const XmlAttributes attributes = AttributesOf(stream);
     const int id = ReadXmlNumber(attributes.Get("id"));
     if (id < kTypeKeyOffset) {
         return FailItem(id, tilePosition_, " is below 100");
@@ -305,7 +314,7 @@ void QzxReader::EndTile()
 void QzxReader::ReadTowns()
 {
     for (const size_t tagBegin : towns_) {
-        const XmlAttributes attributes = AttributesAt(tagBegin);
+        const XmlAttributes attributes(text_, tagBegin);
         const int id = ReadXmlNumber(attributes.Get("townid"));
         if (id <= 0) {
             continue;

@@ -7,6 +7,80 @@
 
 namespace tessark {
 
+namespace {
+
+bool IsPlainNameCharacter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+}
+
+// The first token.size() bytes are equal; an inline loop beats a call for names this short.
+bool SameBytes(std::string_view token, std::string_view name)
+{
+    for (size_t i = 1; i < token.size(); ++i) {
+        if (token[i] != name[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+template <typename Found>
+bool XmlAttributes::ScanPlain(std::span<const std::string_view> names, Found&& found) const
+{
+    constexpr size_t kMaxNames = 16;
+    if (tagEnd_ >= text_.size() || tagEnd_ <= tagBegin_ || names.size() > kMaxNames) {
+        return false;
+    }
+    const char* const text = text_.data();
+    const size_t end = tagEnd_;
+    size_t at = tagBegin_ + 1;
+    const size_t nameBegin = at;
+    while (at < end && (IsPlainNameCharacter(text[at]) || text[at] == '-' || text[at] == '.' || text[at] == ':')) {
+        ++at;
+    }
+    if (at == nameBegin) {
+        return false;
+    }
+    bool seen[kMaxNames] = {};
+    for (;;) {
+        const bool spaced = at < end && text[at] == ' ';
+        while (at < end && text[at] == ' ') {
+            ++at;
+        }
+        if (at == end || (text[at] == '/' && at + 1 == end)) {
+            return true;
+        }
+        const size_t attributeBegin = at;
+        while (at < end && IsPlainNameCharacter(text[at])) {
+            ++at;
+        }
+        if (!spaced || at == attributeBegin || at + 1 >= end || text[at] != '=' || text[at + 1] != '"') {
+            return false;
+        }
+        const std::string_view attribute(text + attributeBegin, at - attributeBegin);
+        at += 2;
+        const size_t valueBegin = at;
+        while (at < end && text[at] != '"' && text[at] != '&') {
+            ++at;
+        }
+        if (at == end || text[at] != '"') {
+            return false;
+        }
+        for (size_t i = 0; i < names.size(); ++i) {
+            // The token walk's match: a name with ' ', '=', '/' or '[' may match a shorter token.
+            if (!seen[i] && names[i].size() >= attribute.size() && names[i][0] == attribute[0] &&
+                SameBytes(attribute, names[i]) && XmlTokenMatches(attribute, names[i])) {
+                seen[i] = true;
+                found(i, std::string_view(text + valueBegin, at - valueBegin));
+            }
+        }
+        ++at;
+    }
+}
+
 bool XmlAttributes::Find(std::string_view text, size_t tagBegin, std::string_view name, Value& value,
                          size_t* stop)
 {
@@ -46,6 +120,16 @@ bool XmlAttributes::Find(std::string_view text, size_t tagBegin, std::string_vie
     return false;
 }
 
+bool XmlAttributes::GetPlainViews(std::span<const std::string_view> names,
+                                  std::span<std::string_view> values) const
+{
+    for (std::string_view& value : values) {
+        value = {};
+    }
+    return valid_ && names.size() == values.size() &&
+           ScanPlain(names, [&](size_t i, std::string_view value) { values[i] = value; });
+}
+
 std::string XmlAttributes::Get(std::string_view name) const
 {
     Value value;
@@ -60,8 +144,12 @@ void XmlAttributes::GetMany(std::span<const std::string_view> names, std::span<s
     for (std::string& value : values) {
         value.clear();
     }
-    if (!valid_ || names.size() != values.size()) {
+    if (!valid_ || names.size() != values.size() ||
+        ScanPlain(names, [&](size_t i, std::string_view value) { values[i].assign(value); })) {
         return;
+    }
+    for (std::string& value : values) {
+        value.clear();
     }
     // The walk of Find for all names at once. Only the names that matched the last name token
     // can be waiting for '=' or a value, so they share one state; each name takes the first
@@ -89,7 +177,12 @@ void XmlAttributes::GetMany(std::span<const std::string_view> names, std::span<s
         if (expect == Expect::Value && token.isString) {
             for (size_t i = 0; i < names.size(); ++i) {
                 if (pending[i]) {
-                    values[i] = DecodeXmlEntities(token.Text(text));
+                    const std::string_view raw = token.Text(text);
+                    if (raw.find('&') == std::string_view::npos) {
+                        values[i].assign(raw);
+                    } else {
+                        values[i] = DecodeXmlEntities(raw);
+                    }
                     found[i] = true;
                     pending[i] = false;
                     --missing;

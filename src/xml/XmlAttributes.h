@@ -21,11 +21,20 @@ public:
     // No element: every attribute reads as empty.
     XmlAttributes() = default;
     XmlAttributes(std::string_view text, size_t tagBegin) : text_(text), tagBegin_(tagBegin), valid_(true) {}
+    // With the '>' that ended the start tag in the parse: a tag of the plain form the writers
+    // make is then read in one pass over its characters (same values).
+    XmlAttributes(std::string_view text, size_t tagBegin, size_t tagEnd)
+        : text_(text), tagBegin_(tagBegin), tagEnd_(tagEnd), valid_(true)
+    {
+    }
 
     // The decoded value, empty when absent.
     std::string Get(std::string_view name) const;
     // Several attributes in one walk: values[i] is what Get(names[i]) gives.
     void GetMany(std::span<const std::string_view> names, std::span<std::string> values) const;
+    // The same as views into the text, for a start tag of the plain form (see GetPlain) read
+    // with its end known; false for any other tag, which then needs GetMany.
+    bool GetPlainViews(std::span<const std::string_view> names, std::span<std::string_view> values) const;
 
     // A value counts only as `name` `=` "value"; a name followed by anything else is passed over
     // and the walk goes on. False when absent; `stop` then holds where the walk ended (npos at
@@ -34,8 +43,15 @@ public:
                      size_t* stop = nullptr);
 
 private:
+    // For a start tag of the form <name a="v" b="w"/> (names of letters, digits and '_', values
+    // without '"', '&' or '>'): found(i, value) for the first value of each name; false for any
+    // other tag, after some calls maybe.
+    template <typename Found>
+    bool ScanPlain(std::span<const std::string_view> names, Found&& found) const;
+
     std::string_view text_;
     size_t tagBegin_ = 0;
+    size_t tagEnd_ = std::string_view::npos;
     bool valid_ = false;
 };
 

@@ -1,5 +1,7 @@
 #include "xml/XmlElementStream.h"
 
+#include <algorithm>
+
 #include "xml/XmlTokenizer.h"
 
 namespace tessark {
@@ -11,6 +13,18 @@ constexpr const char* kAbruptEnd = "Abrupt end within tag";
 constexpr const char* kTagStartsWithQuote = "Tag starts with quote";
 constexpr const char* kInvalidNode = "Invalid node";
 constexpr const char* kEndOfTagNotFound = "End of tag not found";
+
+// text.find(c, from) for a byte that is usually a few characters away (the next tag of a map).
+size_t FindNear(std::string_view text, char c, size_t from)
+{
+    const size_t near = std::min(text.size(), from + 64);
+    for (size_t at = from; at < near; ++at) {
+        if (text[at] == c) {
+            return at;
+        }
+    }
+    return near < text.size() ? text.find(c, near) : std::string_view::npos;
+}
 
 }  // namespace
 
@@ -31,7 +45,7 @@ XmlElementStream::Step XmlElementStream::Next()
     }
     const std::string_view text = text_;
     for (;;) {
-        const size_t lt = text.find('<', cursor_);
+        const size_t lt = FindNear(text, '<', cursor_);
         if (lt == std::string_view::npos) {
             return Fail(kElementTagNotFound);
         }
@@ -64,7 +78,7 @@ XmlElementStream::Step XmlElementStream::Next()
             cursor_ = endTagEnd_ + 1;
             return Step::End;
         }
-        const size_t gt = text.find('>', token.next);
+        const size_t gt = FindNear(text, '>', token.next);
         if (gt == std::string_view::npos) {
             return Fail(kEndOfTagNotFound);
         }

@@ -36,6 +36,9 @@ std::string EncodeXmlEntities(std::string_view value)
 
 std::string DecodeXmlEntities(std::string_view value)
 {
+    if (value.find('&') == std::string_view::npos) {
+        return std::string(value);
+    }
     std::string decoded;
     decoded.reserve(value.size());
     size_t at = 0;

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string_view>
 
+#include <sys/mman.h>
 #include <sys/stat.h>
 
 #include "platform/AtomicFileWriter.h"
@@ -16,6 +17,19 @@ namespace {
 struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
+
+// A map's text fills hundreds of MB: in large pages it takes far fewer page faults. Only a hint;
+// called before the buffer is first touched.
+void AskForLargePages(std::string& buffer)
+{
+    constexpr uintptr_t kLargePage = uintptr_t{2} << 20;
+    const auto begin = reinterpret_cast<uintptr_t>(buffer.data());
+    const uintptr_t first = (begin + kLargePage - 1) & ~(kLargePage - 1);
+    const uintptr_t last = (begin + buffer.capacity()) & ~(kLargePage - 1);
+    if (last > first) {
+        madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
+    }
+}
 
 // Reads the whole file; false on a read error or when the file is too large for a document.
 bool ReadWholeFile(std::FILE* file, std::string& bytes)
@@ -29,6 +43,10 @@ bool ReadWholeFile(std::FILE* file, std::string& bytes)
     const bool sized = fstat(fileno(file), &status) == 0 && S_ISREG(status.st_mode) &&
                        static_cast<uint64_t>(status.st_size) <= kMaxFileSize;
     size_t used = 0;
+    if (sized) {
+        bytes.reserve(static_cast<size_t>(status.st_size) + 1);
+        AskForLargePages(bytes);
+    }
     bytes.resize(sized ? static_cast<size_t>(status.st_size) + 1 : size_t{1} << 16);
     for (;;) {
         if (used == bytes.size()) {

@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "xml/Markup.h"
+#include "xml/XmlAttributes.h"
+#include "xml/XmlElementStream.h"
 
 namespace tessark {
 namespace {
@@ -24,7 +26,17 @@ TEST(MarkupAttributesTest, OneWalkGivesWhatSingleReadsGive)
         R"(<t x="1" = "2" pz x "3" y="4"/>)",
         R"(<t x= "5" "6" y=="7" y = "8"/>)",
         R"(<t text='it''s' x="ab"/>)",
+        R"(<tile x="1" y="2" z="7" ground="101" x="3"/>)",
+        R"(<tile  x="1"  y=""></tile>)",
+        R"(<tile x="1"y="2"/>)",
+        R"(<tile x="1" y="a>b"></tile>)",
+        R"(<ti"le x="1"/>)",
+        R"(<tile x="1" / ></tile>)",
+        "<tile\tx=\"1\"/>",
+        R"(<tile x="1" text="a&amp;b"/>)",
     };
+    // Names the one-pass reading of plain tags takes (it leaves the others to the walk).
+    const std::vector<std::string_view> plainNames = {"x", "y", "z", "pz", "ground", "text", "missing"};
     const std::vector<std::string_view> names = {"x", "y", "z", "pz", "ground", "text", "x[",
                                                   "houseid", "missing", "x y", "pz=", ""};
     for (const std::string& tag : tags) {
@@ -34,6 +46,22 @@ TEST(MarkupAttributesTest, OneWalkGivesWhatSingleReadsGive)
         xml.GetAttributes(names, values);
         for (size_t i = 0; i < names.size(); ++i) {
             EXPECT_EQ(values[i], xml.GetAttribute(names[i])) << tag << " " << names[i];
+        }
+        XmlElementStream stream(tag);
+        ASSERT_EQ(stream.Next(), XmlElementStream::Step::Start);
+        std::vector<std::string> plain(plainNames.size(), "stale");
+        const XmlAttributes attributes(tag, 0, stream.TagEnd());
+        attributes.GetMany(plainNames, plain);
+        std::vector<std::string_view> views(plainNames.size());
+        const bool isPlain = attributes.GetPlainViews(plainNames, views);
+        const bool plainForm = tag.starts_with(R"(<tile x="1" y="2")") || tag.starts_with(R"(<tile  x)") ||
+                               tag.starts_with(R"(<t a="1">)");
+        EXPECT_EQ(isPlain, plainForm) << tag;
+        for (size_t i = 0; i < plainNames.size(); ++i) {
+            EXPECT_EQ(plain[i], xml.GetAttribute(plainNames[i])) << tag << " " << plainNames[i];
+            if (isPlain) {
+                EXPECT_EQ(views[i], plain[i]) << tag << " " << plainNames[i];
+            }
         }
     }
     CMarkup none("<t x=\"1\"/>");
