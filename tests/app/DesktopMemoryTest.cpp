@@ -105,40 +105,5 @@ TEST_F(DesktopMemoryTest, MapsOpenOnTheirContentAndReopenWhereTheUserLeftThem)
     EXPECT_EQ(QSettings().value("Views/Maps/size").toInt(), 2);
 }
 
-TEST_F(DesktopMemoryTest, MinimapIsTitledAndOutlinesTheVisibleAreaThroughScrollAndZoom)
-{
-    ASSERT_TRUE(frame.OpenFile(SaveMap("plain.qzbm", {{60, 70, 7}, {300, 310, 7}})));
-    view.ShowMinimap();
-    CMinimap& minimap = *view.Minimap();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&minimap));
-    EXPECT_EQ(minimap.windowTitle(), "Minimap");
-    EXPECT_GE(minimap.width(), 256);
-
-    const auto expectOutline = [&](const char* when) {
-        SCOPED_TRACE(when);
-        const TileSpan span = view.VisibleTileSpan();
-        const QRect outline = minimap.Outline();
-        EXPECT_EQ(outline.left() + minimap.OriginX(), span.firstColumn);
-        EXPECT_EQ(outline.right() + minimap.OriginX(), span.lastColumn);
-        EXPECT_EQ(outline.bottom() + minimap.OriginY(), span.lastRow);
-        const QImage shot = minimap.grab().toImage();
-        const QRgb outlineColor = QColor::fromRgba(CMinimap::kOutlineColor).rgb();
-        for (const QPoint corner : {outline.topLeft(), outline.bottomRight()}) {
-            if (minimap.rect().contains(corner)) {
-                EXPECT_EQ(shot.pixel(corner), outlineColor) << corner.x() << "," << corner.y();
-            }
-        }
-        const QPoint inside = outline.center();
-        EXPECT_NE(shot.pixel(inside), outlineColor);
-        return outline;
-    };
-    const QRect atStart = expectOutline("opened");
-    view.ScrollTo({view.ScrollPosition().x + 320, view.ScrollPosition().y + 96});
-    expectOutline("scrolled");
-    view.SetZoom(0.5f);
-    const QRect zoomedOut = expectOutline("zoomed out");
-    EXPECT_GT(zoomedOut.width(), atStart.width() * 3 / 2);
-}
-
 }  // namespace
 }  // namespace tessark::test

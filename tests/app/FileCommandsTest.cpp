@@ -246,22 +246,5 @@ TEST_F(FileCommandsTest, ImportAndTemplateUseTheirOwnDialogs)
     EXPECT_EQ(document.templateLoaded, 0);
 }
 
-TEST_F(FileCommandsTest, RecentFilesOpenAndPersist)
-{
-    BuildMap();
-    prompts->answers.push_back(world.QFile("recent.qzbm"));
-    Trigger(command::FileSaveAs);
-    Trigger(command::FileNew);
-    ASSERT_EQ(frame.RecentFiles().Entries().size(), 1);
-    EXPECT_FALSE(frame.Commands().Action(command::RecentFile)->isVisible());
-    frame.RecentFiles().Entries().first()->trigger();
-    EXPECT_EQ(document.GetPathName(), world.File("recent.qzbm"));
-
-    CMainFrame& second = world.RestartFrame();
-    ASSERT_EQ(second.RecentFiles().Files().size(), 1);
-    EXPECT_EQ(second.RecentFiles().Files().first().toStdString(), world.File("recent.qzbm"));
-    EXPECT_TRUE(second.RecentFiles().Entries().first()->text().startsWith("&1 "));
-}
-
 }  // namespace
 }  // namespace tessark::test

@@ -61,49 +61,6 @@ TEST_F(MainFrameTest, AcceleratorsMapKeysToCommands)
     }
 }
 
-TEST_F(MainFrameTest, StatusBarPanesAndTexts)
-{
-    CMainStatusBar& bar = frame.StatusBar();
-    EXPECT_EQ(bar.PaneText(0), "Ready");
-    // Before the mouse has moved: the tile at the window's corner, the border margin's.
-    EXPECT_EQ(bar.PaneText(1), "x: 20");
-    EXPECT_EQ(bar.PaneText(2), "y: 20");
-    EXPECT_EQ(bar.PaneText(3), "z: 7");
-
-    frame.OnCursorPosition({512, 300, 7});
-    EXPECT_EQ(bar.PaneText(1), "x: 512");
-    EXPECT_EQ(bar.PaneText(2), "y: 300");
-    EXPECT_EQ(bar.PaneText(3), "z: 7");
-
-    frame.OnProgress(42);
-    EXPECT_EQ(bar.PaneText(0), "42% done.");
-
-    frame.OnStatusText("Selected house: Harbour.");
-    EXPECT_EQ(bar.PaneText(0), "Selected house: Harbour.");
-    // Menu help shows while it lasts; then the status text comes back instead of "Ready".
-    bar.showMessage("Create a new map");
-    EXPECT_EQ(bar.PaneText(0), "Create a new map");
-    bar.clearMessage();
-    EXPECT_EQ(bar.PaneText(0), "Selected house: Harbour.");
-    frame.OnStatusText("");
-    EXPECT_EQ(bar.PaneText(0), "Ready");
-}
-
-TEST_F(MainFrameTest, CursorTrackingFeedsTheStatusBar)
-{
-    frame.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
-    CTessarkView& view = frame.View();
-    // The view starts at the map's border margin: 20 tiles in at zoom 1.0.
-    view.TrackCursor(QPoint(3 * 32 + 5, 2 * 32 + 31));
-    EXPECT_EQ(frame.StatusBar().PaneText(1), "x: 23");
-    EXPECT_EQ(frame.StatusBar().PaneText(2), "y: 22");
-    EXPECT_EQ(frame.StatusBar().PaneText(3), "z: 7");
-    QTest::mouseMove(view.viewport(), QPoint(10 * 32 + 1, 10));
-    EXPECT_EQ(frame.StatusBar().PaneText(1), "x: 30");
-    EXPECT_EQ(frame.StatusBar().PaneText(2), "y: 20");
-}
-
 TEST_F(MainFrameTest, DisplaySwitchesPersistAcrossStarts)
 {
     EXPECT_TRUE(commands.Action(command::ShowShade)->isChecked());
@@ -136,26 +93,6 @@ TEST_F(MainFrameTest, ForceSettingsAreReadButNeverWritten)
     settings.remove("Settings/ForceSlowBlt");
     world.CloseFrame();
     EXPECT_FALSE(settings.contains("Settings/ForceSlowBlt"));
-}
-
-TEST_F(MainFrameTest, SecondStartRestoresTheMaterialsBarPlaceAndSize)
-{
-    frame.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
-    EXPECT_EQ(frame.dockWidgetArea(&frame.MaterialsBar()), Qt::LeftDockWidgetArea);
-    frame.addDockWidget(Qt::RightDockWidgetArea, &frame.MaterialsBar());
-    frame.resizeDocks({&frame.MaterialsBar()}, {260}, Qt::Horizontal);
-    QApplication::processEvents();
-    const int width = frame.MaterialsBar().width();
-    EXPECT_GT(width, 200);
-
-    CMainFrame& second = world.RestartFrame();
-    second.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&second));
-    EXPECT_EQ(second.dockWidgetArea(&second.MaterialsBar()), Qt::RightDockWidgetArea);
-    EXPECT_EQ(second.MaterialsBar().width(), width);
-    QSettings settings;
-    EXPECT_EQ(settings.value("Materials/sizeVertCX").toInt(), width);
 }
 
 TEST_F(MainFrameTest, AboutBoxShowsTheVersion)

@@ -69,42 +69,6 @@ TEST_F(PaletteTest, ChoosingARowMakesItsTypeTheBrush)
     EXPECT_EQ(world.Document().currentItemKey, 4);
 }
 
-TEST_F(PaletteTest, TheSelectedRowIsAlwaysTheBrushsType)
-{
-    // From the first start on, and again after New resets the brush.
-    const auto selectedKey = [&] { return palette.KeyAt(palette.SelectionMark()); };
-    EXPECT_EQ(selectedKey(), world.Document().currentItemKey);
-    ChooseMaterial(3);
-    ClickRow(0);
-    ASSERT_EQ(world.Document().currentItemKey, 4);
-    frame.NewFile();
-    EXPECT_EQ(world.Document().currentItemKey, 2);
-    EXPECT_EQ(palette.CurrentMaterial(), 0);
-    EXPECT_EQ(selectedKey(), 2);
-}
-
-TEST_F(PaletteTest, SwitchingBackRestoresTheScrollPosition)
-{
-    palette.scrollTo(palette.model()->index(10, 0), QAbstractItemView::PositionAtTop);
-    const int top = palette.TopRow();
-    EXPECT_GE(top, 9);
-    ClickRow(top);
-    EXPECT_EQ(palette.SelectionMark(), top);
-
-    ChooseMaterial(1);
-    EXPECT_EQ(palette.CurrentMaterial(), 1);
-    EXPECT_EQ(palette.model()->rowCount(), 1);
-    EXPECT_EQ(palette.SelectionMark(), -1);
-    EXPECT_EQ(palette.TopRow(), 0);
-
-    ChooseMaterial(0);
-    EXPECT_EQ(palette.TopRow(), top);
-    // The row chosen by click is the brush's type: it is selected again.
-    EXPECT_EQ(palette.SelectionMark(), top);
-    EXPECT_EQ(palette.FocusedRow(), top);
-    EXPECT_EQ(palette.SavedStates().at(1), (CSpriteListCtrl::ViewState{-1, 0, -1}));
-}
-
 TEST_F(PaletteTest, ShowTypeInPaletteUsesTheFirstMaterialHoldingTheKey)
 {
     ChooseMaterial(3);
@@ -128,19 +92,6 @@ TEST_F(PaletteTest, ShowTypeInPaletteUsesTheFirstMaterialHoldingTheKey)
     frame.ShowTypeInPalette(11);
     EXPECT_EQ(bar.MaterialBox().currentText(), "Monsters");
     EXPECT_EQ(palette.SelectionMark(), 0);
-}
-
-TEST_F(PaletteTest, RowsAreDrawnWithTheirSprite)
-{
-    palette.scrollToTop();
-    QApplication::processEvents();
-    const QImage shot = palette.viewport()->grab().toImage();
-    // Row 0 is grass: the test sprites are framed squares of one colour 4 pixels in from the edge,
-    // drawn in the bottom-right quarter of the 64-pixel square.
-    const QRect row = palette.visualRect(palette.model()->index(0, 0));
-    const QColor inside = shot.pixelColor(row.left() + 32 + 16, row.top() + 32 + 16);
-    const QColor outside = shot.pixelColor(row.left() + 8, row.top() + 8);
-    EXPECT_NE(inside, outside);
 }
 
 }  // namespace

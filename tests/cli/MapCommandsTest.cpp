@@ -379,29 +379,5 @@ TEST_F(MapCommandsTest, CopyAndPasteStampBlocksAsTheEditorDoes)
     EXPECT_EQ(Run("paste '" + world + "' '" + clip + "' -o x").status, 2);
 }
 
-class MinimapPictureTest : public test::MapFileTest {};
-
-// The colours are the minimap painter's; here only that the picture's pixels are the area's.
-TEST_F(MinimapPictureTest, PixelsAreTheTilesOfTheArea)
-{
-    test::Place(*doc, test::kGrass, 2, 1, 7);
-    test::Place(*doc, test::kDirt, 4, 2, 7);
-    const PixelImage picture = MinimapPicture(*doc, 7, 1, 1, 4, 2);
-    ASSERT_EQ(std::make_pair(picture.width, picture.height), std::make_pair(4, 2));
-    for (int y = 0; y < 2; ++y) {
-        for (int x = 0; x < 4; ++x) {
-            EXPECT_EQ(picture.Get(x, y), MinimapPainter::TilePixel(*doc, 1 + x, 1 + y, 7)) << x << "," << y;
-        }
-    }
-    EXPECT_NE(picture.Get(1, 0), 0u);
-    EXPECT_NE(picture.Get(3, 1), 0u);
-}
-
-}  // namespace
-}  // namespace tessark::cli
-
-namespace tessark::cli {
-namespace {
-
 }  // namespace
 }  // namespace tessark::cli

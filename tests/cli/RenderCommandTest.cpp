@@ -75,37 +75,6 @@ TEST(RenderCommandTest, ArgumentsAndTheirLimits)
     }
 }
 
-TEST(RenderCommandTest, ViewStartsAtTheBorderAndCentresAsTheViewDoes)
-{
-    SilentMessageSink messages;
-    ItemDatabase database;
-    CTessarkDoc document(database, messages);
-    document.width = 100;
-    document.height = 100;
-    RenderArguments args;
-    args.width = 320;
-    args.height = 320;
-    args.center = Point{50, 60};
-    MapViewState view = cli::RenderView(args, document);
-    // From the border margin (640, 640) the window spans columns 18..30, so the tile goes 6 in.
-    EXPECT_EQ(view.scroll, (Point{44 * 32, 54 * 32}));
-    EXPECT_FALSE(view.showCursorFrame);
-    EXPECT_EQ(view.tool, CursorTool::Other);
-
-    args.center = Point{99, 99};
-    EXPECT_EQ(cli::RenderView(args, document).scroll, (Point{2880, 2880}));  // kept in range
-    args.center = Point{101, 5};
-    EXPECT_EQ(cli::RenderView(args, document).scroll, (Point{640, 640}));  // beyond the map
-    args.center.reset();
-    args.scroll = {-4, 5000};
-    args.zoom = 0.5f;
-    args.floor = 10;
-    view = cli::RenderView(args, document);
-    EXPECT_EQ(view.scroll, (Point{0, 480}));  // 100 tiles of 8 pixels, less the window
-    EXPECT_EQ(view.geometry.CurrentFloor(), 10);
-    EXPECT_EQ(view.geometry.ZoomClass(), 1);
-}
-
 std::vector<uint32_t> ReadPng(const std::string& path, int& width, int& height)
 {
     png_image image;

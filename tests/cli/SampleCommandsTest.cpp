@@ -65,17 +65,6 @@ TEST_F(SampleCommandsTest, GenMapSameSeedSameBytesOtherSeedOtherWorldAndItsDefau
     EXPECT_EQ(document.CountTilesBeyondMap(), 0u);
 }
 
-TEST_F(SampleCommandsTest, GenDataWritesTheKitTheLibraryWrites)
-{
-    const std::string target = scratch.File("nested/data");
-    ASSERT_EQ(RunTool(scratch, "gen-data '" + target + "' --seed 1").status, 0);
-    test::ScratchDirectory library;
-    ASSERT_TRUE(gendata::WriteDataKit(library.Path().string(), 1).ok);
-    for (const char* name : {"morva.dat", "morva.spr", "items.qzb", "items.xml", "materials.xml", "creatures.xml"}) {
-        EXPECT_TRUE(ReadWholeFile(target + "/" + name) == ReadWholeFile(library.File(name))) << name;
-    }
-}
-
 TEST_F(SampleCommandsTest, BadArgumentsAreUsageErrorsAndWriteNothing)
 {
     const std::string data = "--data '" + GeneratedWorld::Get().DataDirectory() + "' ";

@@ -80,22 +80,6 @@ TEST(SpriteSheetTest, GridShowsPixelsOverACheckerboardAndNumbersEachSprite)
     EXPECT_GT(many, 3 * one);
 }
 
-TEST(SpriteSheetTest, DecodedSpritesAreTurnedTopRowFirstAndEmptyOnesSkipped)
-{
-    SpriteTable table;
-    Sprite& drawn = table[5];
-    drawn.id = 5;
-    std::vector<uint32_t> pixels(Sprite::kPixelCount, kClearKey);
-    pixels[0] = 0x00FF0000;  // stored bottom-up: the bottom-left pixel
-    drawn.pixels = pixels;
-    table[6].id = 6;               // never found in the sprite file
-    const auto sprites = cli::DecodedSprites(table);
-    ASSERT_EQ(sprites.size(), 1u);
-    EXPECT_EQ(sprites[0].id, 5u);
-    EXPECT_EQ(sprites[0].pixels[31 * 32], 0x00FF0000u);
-    EXPECT_EQ(sprites[0].pixels[0], kClearKey);
-}
-
 TEST(SpriteSheetTest, PngRoundTripsAndAFailedWriteKeepsTheOldFile)
 {
     test::ScratchDirectory dir;

@@ -7,19 +7,6 @@
 namespace tessark::cli {
 namespace {
 
-TEST(StderrMessageSinkTest, OneLinePerMessageWithTheIconsWord)
-{
-    std::ostringstream out;
-    StderrMessageSink sink(out);
-    sink.ShowMessage("Could not find morva.dat!", MessageIcon::Error);
-    sink.ShowMessage("Could not load materials.xml! (loading default)", MessageIcon::Warning);
-    sink.ShowMessage("Done.", MessageIcon::Information);
-    EXPECT_EQ(out.str(),
-              "error: Could not find morva.dat!\n"
-              "warning: Could not load materials.xml! (loading default)\n"
-              "info: Done.\n");
-}
-
 TEST(StderrMessageSinkTest, LineBreaksBecomeSpacesAndTrailingOnesGo)
 {
     EXPECT_EQ(FormatMessageLine("Could not open the file.\nCode: 0", MessageIcon::Error),

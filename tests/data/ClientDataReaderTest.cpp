@@ -159,22 +159,6 @@ TEST(ClientDataReaderTest, EveryOptionAndItsPayload)
     EXPECT_FALSE(database.GetClientType(3)->alwaysOnTop);
 }
 
-TEST(ClientDataReaderTest, FormatErrorOptionsStopTheReadAndKeepEarlierRecords)
-{
-    for (uint8_t bad : {0x16, 0x1F, 0x80, 0xFE}) {
-        ByteBuilder bytes = Header(2);
-        SimpleRecord(bytes, {0x0C}, 1);
-        SimpleRecord(bytes, {0x05, bad, 0x0C}, 2);
-        SimpleRecord(bytes, {}, 3);
-        ItemDatabase database;
-        EXPECT_EQ(ReadBytes(database, bytes), 8) << int{bad};
-        EXPECT_NE(database.GetClientType(0), nullptr);
-        EXPECT_EQ(database.GetClientType(1), nullptr);
-        EXPECT_EQ(database.GetClientType(2), nullptr);
-        EXPECT_EQ(database.Sprites().count(2), 0u);
-    }
-}
-
 TEST(ClientDataReaderTest, SpriteRegistrationReplacesEarlierRecords)
 {
     ByteBuilder bytes = Header(2);

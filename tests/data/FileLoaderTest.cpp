@@ -40,37 +40,6 @@ TEST(FileLoaderTest, FourZeroBytesHaveNoRootInEitherMode)
     }
 }
 
-TEST(FileLoaderTest, EscapesAreRemovedAndNeverStartChildren)
-{
-    NodeFileTestDir dir;
-    NodeFileBuilder file;
-    file.Start(7);
-    // 0xFE escaped, 0xFD 0x41 (an escape of an ordinary byte), escaped 0xFD and 0xFF.
-    file.Props({0x01, 0xFE}).Raw({0xFD, 0x41}).Props({0xFD, 0xFF});
-    const uint32_t child = file.Start(9);
-    file.Props({0x02}).End();
-    const uint32_t second = file.Start(0xFC);
-    file.End().End();
-    const std::string path = dir.Write("escapes.qzb", file.Bytes());
-
-    for (bool cached : {false, true}) {
-        MapLoader loader;
-        ASSERT_TRUE(loader.OpenFile(path, false, cached));
-        uint8_t type = 0;
-        ASSERT_EQ(loader.GetChildNode(0, type), FileLoader::kRootHandle);
-        EXPECT_EQ(type, 7);
-        EXPECT_EQ(Props(loader, 4), (std::vector<uint8_t>{0x01, 0xFE, 0x41, 0xFD, 0xFF}));
-        EXPECT_EQ(loader.GetChildNode(4, type), child);
-        EXPECT_EQ(type, 9);
-        EXPECT_EQ(loader.GetNextNode(child, type), second);
-        EXPECT_EQ(type, 0xFC);
-        EXPECT_EQ(loader.GetChildNode(second, type), 0u);
-        EXPECT_EQ(loader.GetNextNode(second, type), 0u);
-        EXPECT_EQ(loader.GetNextNode(4, type), 0u) << "root followed by end of file";
-        EXPECT_EQ(loader.GetLastError(), kNodeFileEndOfFile);
-    }
-}
-
 TEST(FileLoaderTest, CachedReadPastTheEndFails)
 {
     NodeFileTestDir dir;

@@ -86,30 +86,5 @@ TEST(ItemNamesReaderTest, EmptyNameSkipsTheElementAndLaterElementsOverwrite)
     EXPECT_EQ(items.GetServerType(4).name, "box");
 }
 
-TEST(ItemNamesReaderTest, FailsSilentlyWithoutChangingAnything)
-{
-    ScratchDirectory dir;
-    ItemDatabase items;
-    FillDatabase(items);
-
-    EXPECT_FALSE(items.LoadItemNames(dir.File("missing.xml")));
-
-    ASSERT_TRUE(WriteTextFile(dir.File("wrong-root.xml"),
-                              "<names><item id=\"100\" name=\"x\"/></names>"));
-    EXPECT_FALSE(items.LoadItemNames(dir.File("wrong-root.xml")));
-
-    ASSERT_TRUE(WriteTextFile(dir.File("broken.xml"), "<items><item id=\"100\" name=\"x\"/>"));
-    EXPECT_FALSE(items.LoadItemNames(dir.File("broken.xml")));
-
-    ASSERT_TRUE(WriteTextFile(dir.File("binary.xml"),
-                              std::string("<items>\0\0\0", 10) + std::string(100, '\x01')));
-    EXPECT_FALSE(items.LoadItemNames(dir.File("binary.xml")));
-
-    EXPECT_EQ(items.GetServerType(0).name, "");
-
-    ASSERT_TRUE(WriteTextFile(dir.File("empty.xml"), "<items/>"));
-    EXPECT_TRUE(items.LoadItemNames(dir.File("empty.xml")));
-}
-
 }  // namespace
 }  // namespace tessark

@@ -298,28 +298,6 @@ TEST_F(ItemsFileReaderTest, RootProperties)
               std::tuple(0, 4u, 8u, 1u));
 }
 
-TEST_F(ItemsFileReaderTest, EmptyItemKeepsDefaultsAndOpenErrorsPassThrough)
-{
-    NodeFileBuilder file = ItemsFile();
-    file.Start(9);  // no properties: type and flags are not read either
-    file.End().End();
-    ASSERT_EQ(Load(file), 0);
-    const ItemType& empty = database.GetServerType(0);
-    EXPECT_EQ(empty.group, ItemGroup::None);
-    EXPECT_TRUE(empty.moveable);
-    EXPECT_EQ(empty.spriteIds[0], 1000) << "drawing of client type 0";
-
-    NodeFileBuilder noItems = ItemsFile(1, 1);
-    noItems.End();
-    ItemDatabase local;
-    EXPECT_EQ(local.LoadItems(dir.Write("none.qzb", noItems.Bytes())), 0);
-    EXPECT_EQ(local.itemsMajorVersion, 1u);
-
-    EXPECT_EQ(local.LoadItems(dir.File("missing.qzb")), 2);
-    EXPECT_EQ(local.LoadItems(dir.Write("id.qzb", std::vector<uint8_t>{1, 0, 0, 0})), 1);
-    EXPECT_EQ(local.LoadItems(dir.Write("nothing.qzb", std::vector<uint8_t>(4, 0))), 8);
-}
-
 TEST_F(ItemsFileReaderTest, NodesInsideAnItemAreSkipped)
 {
     NodeFileBuilder file = ItemsFile();

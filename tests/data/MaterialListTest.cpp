@@ -114,22 +114,6 @@ TEST(MaterialListTest, FlagPassThenRangesInFileOrder)
     EXPECT_EQ(list.FindMaterialOfItem(-1), -1);
 }
 
-TEST(MaterialListTest, NogroupOnTheLastMaterialCollectsWhatNoEarlierMaterialHolds)
-{
-    ScratchDirectory dir;
-    GameData data;
-    FillDatabase(data.items);
-    RecordingMessageSink messages;
-    ASSERT_TRUE(WriteTextFile(dir.File("materials.xml"), MaterialsXml(
-        "<material name=\"Grounds\" ground=\"1\"/>\r\n"
-        "<material name=\"Other\" nogroup=\"1\"><item fromid=\"103\"/></material>\r\n")));
-
-    ASSERT_TRUE(data.materials.LoadMaterials(dir.File("materials.xml"), data.items, messages));
-
-    EXPECT_EQ(Keys(data.materials.GetMaterial(1)), (std::vector<int32_t>{2, 3, 4, 5, 3}));
-    EXPECT_EQ(data.materials.FindMaterialOfItem(3), 1);
-}
-
 TEST(MaterialListTest, FailuresShowTheReadersMessagesOnlyForUnreadableFiles)
 {
     ScratchDirectory dir;
@@ -152,23 +136,6 @@ TEST(MaterialListTest, FailuresShowTheReadersMessagesOnlyForUnreadableFiles)
                   {"Error converting file to string (may contain binary data)", MessageIcon::Error},
               }));
     EXPECT_EQ(data.materials.GetMaterialCount(), 0);
-}
-
-TEST(MaterialListTest, DefaultMaterialsWalkEveryServerType)
-{
-    GameData data;
-    FillDatabase(data.items);
-
-    EXPECT_TRUE(data.materials.LoadDefaultMaterials(data.items));
-
-    const CMaterialList& list = data.materials;
-    ASSERT_EQ(list.GetMaterialCount(), 5);
-    const std::vector<std::string> names{"Ground", "Takeable", "Container", "Hangeable", "Other"};
-    const std::vector<std::vector<int32_t>> keys{{0, 1, 8}, {2, 5}, {2}, {3}, {4}};
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(list.GetMaterial(i).GetName(), names[static_cast<size_t>(i)]);
-        EXPECT_EQ(Keys(list.GetMaterial(i)), keys[static_cast<size_t>(i)]);
-    }
 }
 
 TEST(MaterialListTest, CreaturesBecomeServerTypesAfterTheItems)

@@ -129,50 +129,6 @@ TEST(SpriteFileReaderTest, ReadsOnlyRegisteredSpritesFromFile)
     EXPECT_FALSE(SpriteFileReader(database).Read(dir.File("absent.spr")));
 }
 
-TEST(SpriteFileReaderTest, SyntheticDotSpritesAndTheirTypes)
-{
-    ItemDatabase database;
-    ItemType client;
-    client.spriteIds.Set(0, 7);
-    client.spriteIds.Set(1, 8);
-    database.SetClientType(360, client);
-    database.SetServerType(359, client);
-    database.SetClientType(359, client);
-
-    // First offset 0: the table is empty, nothing is read, and it still succeeds.
-    ByteBuilder file;
-    file.U32(1).U16(1).U32(0).U8s({255, 0, 255}).U16(0);
-    test::ScratchDirectory dir;
-    ASSERT_TRUE(test::WriteFileBytes(dir.File("morva.spr"), file.Bytes()));
-    ASSERT_TRUE(SpriteFileReader(database).Read(dir.File("morva.spr")));
-
-    EXPECT_EQ(database.GetClientType(360)->spriteIds[0], 0xF000);
-    EXPECT_EQ(database.GetClientType(360)->spriteIds[1], 8);
-    // GetType prefers the server type; the client type of 359 stays as it was.
-    EXPECT_EQ(database.GetServerType(359).spriteIds[0], 0xF001);
-    EXPECT_EQ(database.GetClientType(359)->spriteIds[0], 7);
-
-    ASSERT_EQ(database.Sprites().size(), 2u);
-    for (auto [id, colour] : {std::pair{0xF000u, 0x00FF0000u}, std::pair{0xF001u, 0x00FFFF00u}}) {
-        const Sprite& sprite = database.Sprites().at(id);
-        EXPECT_EQ(sprite.id, id);
-        ASSERT_TRUE(sprite.HasPixels());
-        for (size_t row = 0; row < 32; ++row) {
-            for (size_t column = 0; column < 32; ++column) {
-                bool dot = row % 4 == 0 && column % 4 == 0;
-                EXPECT_EQ(sprite.pixels[row * 32 + column], dot ? colour : kMagenta)
-                    << row << "," << column;
-            }
-        }
-    }
-
-    // Without those types nothing else changes, and an unopenable file still gets the dots.
-    ItemDatabase empty;
-    EXPECT_FALSE(SpriteFileReader(empty).Read(dir.File("absent.spr")));
-    EXPECT_TRUE(empty.Sprites().at(0xF001).HasPixels());
-    EXPECT_TRUE(empty.ClientTypeCount() == 0);
-}
-
 TEST(SpriteFileReaderTest, EntriesPointingAtTheSameDataShareOneDecodedCopy)
 {
     ByteBuilder one;

@@ -38,38 +38,6 @@ GeneralPageFields OpenMap(int width, int height)
     return fields;
 }
 
-TEST(GeneralPageTest, SizeLimitsKeepTheSheetOpenWithTheRangeMessage)
-{
-    Sheet sheet(OpenMap(1000, 1000));
-    ModalScript script;
-    script.PressOk();
-    sheet.page->WidthEdit().SetValue(127);
-    sheet.sheet.accept();
-    ASSERT_EQ(script.Boxes().size(), 1u);
-    EXPECT_EQ(script.Boxes()[0].text, "Enter an integer between 128 and 65536.");
-    EXPECT_EQ(script.Boxes()[0].icon, QMessageBox::Warning);
-    EXPECT_EQ(sheet.sheet.result(), 0);
-    EXPECT_EQ(sheet.page->Fields().width, 1000);
-
-    // The spinner cannot leave the range; the field may, until OK checks it.
-    sheet.page->HeightEdit().SetValue(65537);
-    sheet.page->WidthEdit().SetValue(128);
-    script.PressOk();
-    sheet.sheet.accept();
-    ASSERT_EQ(script.Boxes().size(), 2u);
-    EXPECT_EQ(script.Boxes()[1].text, "Enter an integer between 128 and 65536.");
-
-    sheet.page->HeightEdit().SetValue(65536);
-    script.Press(QMessageBox::Ok);  // the width shrinks: the size warning comes next
-    sheet.sheet.accept();
-    ASSERT_EQ(script.Boxes().size(), 3u);
-    EXPECT_EQ(script.Boxes()[2].text, CGeneralPage::kShrinkWarning);
-    EXPECT_EQ(sheet.sheet.result(), QDialog::Accepted);
-    EXPECT_EQ(sheet.page->Fields().width, 128);
-    EXPECT_EQ(sheet.page->Fields().height, 65536);
-    EXPECT_EQ(script.Unexpected(), 0);
-}
-
 TEST(GeneralPageTest, NewMapLimitFollowsTheViewsBound)
 {
     GeneralPageFields fields;

@@ -97,49 +97,6 @@ TEST_F(ClipboardTest, SelectionToolPressRulesAndRectangles)
     EXPECT_EQ(SelectedList(), (std::vector<Position>{{100, 100, 5}, {101, 100, 7}}));
 }
 
-TEST_F(ClipboardTest, CommandsAreEnabledByToolSelectionCursorAndClipboard)
-{
-    Build({{100, 100, 7}});
-    Hover({100, 100, 7});
-    const ClipboardOffers none{};
-    const ClipboardOffers tiles{.tile = true};
-    const ClipboardOffers thing{.thing = true};
-    struct Case {
-        ToolKind tool;
-        bool pick;  // click the tile (select tool) or ctrl-click it (selection tool)
-        ClipboardOffers offers;
-        bool copy, paste, del;
-    };
-    for (const Case& c : std::vector<Case>{
-             {ToolKind::Select, false, thing, false, true, false},
-             {ToolKind::Select, true, tiles, true, true, true},
-             {ToolKind::Select, true, none, true, false, true},
-             {ToolKind::Selection, false, thing, false, false, false},
-             {ToolKind::Selection, true, tiles, true, true, true},
-             {ToolKind::Move, true, none, true, false, true},
-             {ToolKind::PaintBrush, false, tiles, false, true, false},
-             {ToolKind::Eraser, false, thing, false, false, false},
-         }) {
-        Tool(c.tool);
-        if (c.pick && c.tool == ToolKind::Select) {
-            Click({100, 100, 7});
-        } else if (c.pick) {
-            SelectTiles({{100, 100, 7}});
-            Tool(c.tool);
-        }
-        Commands().SetClipboardOffers(c.offers);
-        const std::string label = std::to_string(static_cast<int>(c.tool));
-        EXPECT_EQ(Commands().IsEnabled(command::kCopy), c.copy) << label;
-        EXPECT_EQ(Commands().IsEnabled(command::kCut), c.copy) << label;
-        EXPECT_EQ(Commands().IsEnabled(command::kPaste), c.paste) << label;
-        EXPECT_EQ(Commands().IsEnabled(command::kDelete), c.del) << label;
-    }
-    // Outside the map nothing is pasted.
-    Hover({5, 5, 7});
-    Commands().SetClipboardOffers(tiles);
-    EXPECT_FALSE(Commands().IsEnabled(command::kPaste));
-}
-
 TEST_F(ClipboardTest, CopyAndPasteTilesAroundTheCursor)
 {
     // Added out of order, one left of the anchor: the offsets are negative there.

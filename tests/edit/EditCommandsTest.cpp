@@ -31,24 +31,6 @@ protected:
     }
 };
 
-TEST_F(EditCommandsTest, SelectMakesTheChosenItemTheBrush)
-{
-    Put(kGround, {100, 100, 7});
-    Put(kBorder, {100, 100, 7});
-    Tool(ToolKind::Select);
-    EXPECT_FALSE(Commands().IsEnabled(command::kSelect));
-    Click({100, 100, 7});
-    ASSERT_TRUE(Commands().IsEnabled(command::kSelect));
-
-    const ToolOutcome outcome = Commands().Run(command::kSelect);
-    EXPECT_EQ(document.currentItemKey, kBorder);
-    EXPECT_EQ(Context().CurrentTool(), ToolKind::PaintBrush);
-    EXPECT_EQ(outcome.showTypeInPalette, kBorder);
-    EXPECT_TRUE(outcome.toolChanged);
-    // Only with the select tool.
-    EXPECT_FALSE(Commands().IsEnabled(command::kSelect));
-}
-
 TEST_F(EditCommandsTest, HouseSelectionExitAndTheirTexts)
 {
     Put(kGround, {100, 100, 7});
@@ -110,29 +92,6 @@ TEST_F(EditCommandsTest, DeletedOrClearedHousesAreForgotten)
     EXPECT_EQ(Context().SelectedHouseId(), std::nullopt);
     EXPECT_FALSE(Context().SelectedThing());
     EXPECT_TRUE(Context().GetSelection().Empty());
-}
-
-TEST_F(EditCommandsTest, FillGroundFillsOnlyEmptyVisiblePositionsInsideTheMap)
-{
-    Put(kPlain, {21, 21, 7});
-    Commands().ChooseBrushType(kPlain);
-    EXPECT_FALSE(Commands().IsEnabled(command::kFillGround));
-    Commands().ChooseBrushType(kOtherGround);
-    Hover({30, 30, 6});
-    EXPECT_FALSE(Commands().IsEnabled(command::kFillGround));
-    Hover({30, 30, 8});
-    EXPECT_TRUE(Commands().IsEnabled(command::kFillGround));
-    Hover({30, 30, 7});
-    ASSERT_TRUE(Commands().IsEnabled(command::kFillGround));
-
-    recorder.redrawAtOnce.clear();
-    const ToolOutcome outcome = Commands().FillGround({15, 15, 24, 22, 7});
-    // Columns 20..24 and rows 20..22 lie inside; (21, 21) already had a tile.
-    EXPECT_EQ(document.Tiles().Size(), 5u * 3u);
-    EXPECT_EQ(Keys({21, 21, 7}), std::vector<int32_t>{kPlain});
-    EXPECT_EQ(Keys({24, 22, 7}), std::vector<int32_t>{kOtherGround});
-    EXPECT_EQ(recorder.redrawAtOnce, std::vector<int32_t>(14, 0));
-    EXPECT_EQ(outcome.changed.Minimap(), (TileArea{20, 20, 24, 22, 7}));
 }
 
 TEST_F(EditCommandsTest, JumpToItemTakesServerIdsWithinTheTypeCount)

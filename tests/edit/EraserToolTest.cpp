@@ -32,39 +32,6 @@ TEST_F(EraserToolTest, EraseAllModeFollowsSizeCtrlAndShift)
     EXPECT_FALSE(EraserTool::IsEraseAll(0, {.ctrl = true, .shift = true}));
 }
 
-TEST_F(EraserToolTest, PlainClickTakesTheTopmostRemovableThingOnly)
-{
-    const Position at{100, 100, 7};
-    FillTile(at);
-    const ToolOutcome first = Click(at);
-    EXPECT_EQ(Keys(at), (std::vector<int32_t>{kGround, kBorder, kWall, kPlain}));
-    EXPECT_EQ(first.capture, MouseCapture::Capture);
-    Click(at);
-    Click(at);  // the wall (top order 2) goes
-    EXPECT_EQ(Keys(at), (std::vector<int32_t>{kGround, kBorder}));
-    // The border is topmost now and stays, and so does the ground under it.
-    Click(at);
-    EXPECT_EQ(Keys(at), (std::vector<int32_t>{kGround, kBorder}));
-    EXPECT_FALSE(controller->Context().MouseCaptured());
-}
-
-TEST_F(EraserToolTest, PlainClickKeepsALoneGroundCtrlClickRemovesItAndTheTile)
-{
-    const Position at{100, 100, 7};
-    Put(kGround, at);
-    document.SetModifiedFlag(false);
-    const ToolOutcome kept = Click(at);
-    EXPECT_EQ(ThingCount(at), 1u);
-    EXPECT_FALSE(document.IsModified());
-    EXPECT_TRUE(kept.changed.Empty());
-
-    const ToolOutcome erased = Click(at, {.ctrl = true});
-    EXPECT_EQ(document.GetTile(at), nullptr);
-    EXPECT_TRUE(document.IsModified());
-    EXPECT_EQ(erased.changed.Minimap(), (TileArea{100, 100, 100, 100, 7}));
-    EXPECT_EQ(document.redrawAtOnce, 1);
-}
-
 TEST_F(EraserToolTest, LargerEraserClearsTilesAndShiftKeepsGroundsAndBorders)
 {
     for (int32_t y = 99; y <= 101; ++y) {

@@ -129,28 +129,6 @@ TEST_F(HouseTownSettingsTest, AddIgnoresCaseAndTakesTheLowestFreeId)
     EXPECT_EQ(told.back(), std::make_pair(HouseChange::Changed, 1u));
 }
 
-TEST_F(HouseTownSettingsTest, DeletingAHouseReleasesItsTilesAndTellsTheViews)
-{
-    HouseSettings dialog = Dialog(2);
-    EXPECT_EQ(dialog.HouseLine(), 1);
-    dialog.Delete();
-    EXPECT_EQ(doc->Houses().FindHouse(2), nullptr);
-    for (int32_t x : {10, 11}) {
-        const CTile* tile = doc->GetTile(x, 10, 7);
-        EXPECT_FALSE(tile->HasFlags(CTile::kHouseFlag) || tile->HasFlags(CTile::kProtectionZoneFlag)) << x;
-        EXPECT_EQ(tile->GetHouseId(), 0u);
-    }
-    EXPECT_EQ(doc->FindHouseAt({11, 10, 7}), nullptr);
-    EXPECT_EQ(told, (std::vector<std::pair<HouseChange, uint32_t>>{{HouseChange::Deleted, 2}}));
-    EXPECT_EQ(dialog.HouseLines(), (std::vector<SettingsLine>{{"1 - Flat 1", 1}, {"3 - Flat 3", 3}}));
-    EXPECT_EQ(dialog.Form(), (HouseSettingsForm{"", 0, 0, 0, 0, -1}));
-    EXPECT_FALSE(dialog.Controls().save || dialog.Controls().remove || dialog.Controls().select);
-    // Closing undoes nothing; even Escape leaves the map marked modified so it is not lost.
-    doc->SetModifiedFlag(false);
-    dialog.Close(false);
-    EXPECT_TRUE(doc->IsModified());
-}
-
 TEST_F(HouseTownSettingsTest, TownFilterFollowsTheSavedHouse)
 {
     HouseSettings dialog = Dialog();

@@ -33,26 +33,6 @@ protected:
     bool Zone(int32_t x, int32_t y) { return document.GetTile(x, y, 7)->IsProtectionZone(); }
 };
 
-TEST_F(MarkingToolsTest, ProtectionZoneToggleOnGroundsOnly)
-{
-    Ground(100, 103, 100);
-    Put(kPlain, {104, 100, 7});  // no ground
-    document.SetModifiedFlag(false);
-    Tool(ToolKind::ProtectionZone);
-
-    DragAlong(100, 104, 100);
-    for (int32_t x = 100; x <= 103; ++x) {
-        EXPECT_TRUE(Zone(x, 100)) << x;
-    }
-    EXPECT_FALSE(Zone(104, 100));
-    EXPECT_TRUE(document.IsModified());
-
-    const ToolOutcome outcome = Click({101, 100, 7});
-    EXPECT_FALSE(Zone(101, 100));
-    EXPECT_EQ(outcome.changed.Drawn(), (TileArea{101, 100, 101, 100, 7}));
-    EXPECT_FALSE(outcome.changed.Minimap());
-}
-
 TEST_F(MarkingToolsTest, HouseToolTogglesTilesOfTheSelectedHouseWhileDragging)
 {
     Ground(100, 104, 100);

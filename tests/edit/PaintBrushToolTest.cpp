@@ -49,27 +49,6 @@ TEST_F(PaintBrushToolTest, NineByNineGroundClickPlacesEightyOneGroundsInOneBatch
     EXPECT_EQ(Keys({100, 100, 7}), std::vector<int32_t>{kGround});
 }
 
-TEST_F(PaintBrushToolTest, ChoosingANonGroundTypeResetsTheBrushToOneTile)
-{
-    Brush(kGround, 4);
-    EXPECT_TRUE(controller->Commands().ChooseBrushType(kOtherGround).refreshItemInfo);
-    EXPECT_EQ(controller->Context().BrushRadius(), 4);
-    ToolOutcome outcome = controller->Commands().ChooseBrushType(kPlain);
-    EXPECT_EQ(controller->Context().BrushRadius(), 0);
-    EXPECT_EQ(document.currentItemKey, kPlain);
-    EXPECT_TRUE(outcome.repaintView);
-
-    // The same type again with the brush active, or a key without a type: nothing.
-    EXPECT_FALSE(controller->Commands().ChooseBrushType(kPlain).NeedsRepaint());
-    EXPECT_FALSE(controller->Commands().ChooseBrushType(777).NeedsRepaint());
-    EXPECT_EQ(document.currentItemKey, kPlain);
-
-    // From another tool the same type makes the brush the tool again.
-    Tool(ToolKind::Eraser);
-    EXPECT_TRUE(controller->Commands().ChooseBrushType(kPlain).toolChanged);
-    EXPECT_EQ(controller->Context().CurrentTool(), ToolKind::PaintBrush);
-}
-
 TEST_F(PaintBrushToolTest, PaintingBeyondTheMapBorderPlacesNothingThere)
 {
     Brush(kGround, 2);

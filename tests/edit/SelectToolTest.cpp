@@ -23,43 +23,6 @@ protected:
     ThingAt Selected() const { return controller->Context().SelectedThing(); }
 };
 
-TEST_F(SelectToolTest, TopmostThingPrefersCreaturesThenSpawnsThenTheTile)
-{
-    const Position center{100, 100, 7};
-    Put(kGround, center);
-    CItem* plain = Put(kPlain, center);
-    CSpawn* later = document.Spawns().CreateSpawn({100, 101, 7}, 2);
-    CSpawn* spawn = document.Spawns().CreateSpawn(center, 2);
-    // Both spawns hold the centre; a creature goes into the first spawn in list order.
-    Put(kRat, center);
-    ASSERT_EQ(later->GetCreatureCount(), 1u);
-    document.Spawns().CreateSpawn({100, 100, 6}, 2);
-
-    ToolOutcome outcome = Click(center);
-    EXPECT_EQ(Selected().thing, later->GetCreature(0));
-    EXPECT_TRUE(outcome.refreshItemInfo);
-    EXPECT_EQ(outcome.capture, MouseCapture::Capture);
-
-    controller->Context().Visibility().showCreatures = false;
-    outcome = Click(center);
-    EXPECT_EQ(Selected().thing, spawn);
-    EXPECT_FALSE(outcome.refreshItemInfo);
-    EXPECT_EQ(outcome.capture, MouseCapture::Capture);
-    // The marker of the newly chosen spawn and the old choice are repainted.
-    EXPECT_EQ(outcome.changed.Drawn(), (TileArea{100, 100, 100, 100, 7}));
-
-    controller->Context().Visibility().showSpawns = false;
-    Click(center);
-    EXPECT_EQ(Selected().thing, plain);
-
-    // No tile, nothing chosen, even where a creature would stand.
-    Put(kRat, {101, 100, 7});
-    controller->Context().Visibility().showCreatures = true;
-    outcome = Click({101, 100, 7});
-    EXPECT_FALSE(Selected());
-    EXPECT_EQ(outcome.capture, MouseCapture::Unchanged);
-}
-
 TEST_F(SelectToolTest, DraggingAnItemMovesItKeepingItsUniqueId)
 {
     const Position from{100, 100, 7};

@@ -35,51 +35,5 @@ TEST(ToolCatalogTest, SizeCommandsSetTheirRadiusAndCheckIt)
     EXPECT_EQ(world.controller->CursorFrameRadius(), 0);
 }
 
-TEST(ToolCatalogTest, ChoosingAToolClearsSelectionAndChosenThingAsItSays)
-{
-    ToolWorld world;
-    ToolContext& context = world.controller->Context();
-    world.Put(kGround, {100, 100, 7});
-    world.Put(kPlain, {100, 100, 7});
-    auto select = [&] {
-        context.GetSelection().Add(world.document, {100, 100, 7});
-        world.Tool(ToolKind::Select);
-        world.Click({100, 100, 7});
-        context.GetSelection().Add(world.document, {100, 100, 7});
-    };
-
-    select();
-    ToolOutcome outcome = world.Tool(ToolKind::House);
-    EXPECT_TRUE(outcome.toolChanged && outcome.houseStatusChanged && outcome.repaintView);
-    EXPECT_EQ(context.CurrentTool(), ToolKind::House);
-    EXPECT_FALSE(context.GetSelection().Empty());
-    EXPECT_FALSE(context.SelectedThing());
-
-    select();
-    world.Tool(ToolKind::Eraser);
-    EXPECT_TRUE(context.GetSelection().Empty());
-    EXPECT_TRUE(context.SelectedThing());
-
-    // The move tool needs a selection; the selection tool keeps it.
-    EditCommands& commands = world.controller->Commands();
-    EXPECT_TRUE(commands.IsEnabled(command::kSelectionTool));
-    EXPECT_FALSE(commands.IsEnabled(command::kMoveTool));
-    world.Tool(ToolKind::Selection);
-    EXPECT_EQ(context.CurrentTool(), ToolKind::Selection);
-    EXPECT_TRUE(commands.IsChecked(command::kSelectionTool));
-}
-
-TEST(ToolCatalogTest, ChangedAreaReachesUpLeftForLargeItemsAndGivesUpAcrossFloors)
-{
-    ChangedArea area;
-    EXPECT_TRUE(area.Empty());
-    area.Add({10, 10, 7}, 2, 3, true);
-    area.Add({12, 11, 7}, 1, 1, false);
-    EXPECT_EQ(area.Drawn(), (TileArea{9, 8, 12, 11, 7}));
-    EXPECT_EQ(area.Minimap(), (TileArea{10, 10, 10, 10, 7}));
-    area.Add({12, 11, 6}, 1, 1, true);
-    EXPECT_TRUE(area.Everything());
-}
-
 }  // namespace
 }  // namespace tessark

@@ -31,34 +31,6 @@ size_t FilesIn(const std::string& folder)
     return count;
 }
 
-TEST_F(QzbmWriterTest, EmptyMapHoldsHeaderDescriptionAndCreatorTextOnly)
-{
-    NodeFileBuilder expected;
-    expected.Start(qzbm::kRootNode);
-    Header(expected, 1000, 1000);
-    expected.Start(qzbm::kMapDataNode);
-    expected.U8(qzbm::kDescriptionAttribute);
-    String(expected, qzbm::kCreatorText);
-    expected.End().End();
-    ASSERT_TRUE(SaveQzbm(*doc, File("empty.qzbm")));
-    EXPECT_EQ(ReadFileBytes(File("empty.qzbm")), expected.Bytes());
-
-    // A description goes before the creator text; the reader keeps only the first.
-    doc->SetDescription("Isle");
-    NodeFileBuilder described;
-    described.Start(qzbm::kRootNode);
-    Header(described, 1000, 1000);
-    described.Start(qzbm::kMapDataNode);
-    described.U8(qzbm::kDescriptionAttribute);
-    String(described, "Isle");
-    described.U8(qzbm::kDescriptionAttribute);
-    String(described, qzbm::kCreatorText);
-    described.End().End();
-    ASSERT_TRUE(SaveQzbm(*doc, File("described.qzbm")));
-    EXPECT_EQ(ReadFileBytes(File("described.qzbm")), described.Bytes());
-    EXPECT_EQ(FilesIn(dir.Path()), 2u);  // no side files, no leftovers
-}
-
 TEST_F(QzbmWriterTest, TilesGoIntoOneAreaPerBlockAndFloorAndBeyondTheMapAreDropped)
 {
     Place(*doc, kGrass, 100, 100, 7);
@@ -158,55 +130,6 @@ TEST_F(QzbmWriterTest, SizesBeyondSixteenBitsAreStoredAsTheLargestThatFits)
     ASSERT_TRUE(LoadQzbm(*reread, File("huge.qzbm"), false));
     EXPECT_EQ(reread->width, 65535);
     EXPECT_EQ(reread->height, 65535);
-}
-
-TEST_F(QzbmWriterTest, HouseTilesAndFlagsAreWrittenAsTheyAre)
-{
-    Place(*doc, kGrass, 3, 4, 7);
-    doc->Houses().GetHouse(12, true)->AddTile(doc->GetTile(3, 4, 7));
-    Place(*doc, kGrass, 3, 5, 7);
-    doc->GetTile(3, 5, 7)->SetFlags(0x40000001);  // bits the editor does not know stay
-    ASSERT_TRUE(SaveQzbm(*doc, File("house.qzbm")));
-    auto reread = NewDocument();
-    ASSERT_EQ(reread->OpenDocument(File("house.qzbm")), OpenResult::Opened);
-    EXPECT_EQ(reread->GetTile(3, 4, 7)->GetFlags(), 3u);
-    EXPECT_EQ(reread->GetTile(3, 4, 7)->GetHouseId(), 12u);
-    EXPECT_EQ(reread->Houses().GetHouse(12, false)->GetTiles().size(), 1u);
-    EXPECT_EQ(reread->GetTile(3, 5, 7)->GetFlags(), 0x40000001u);
-    EXPECT_EQ(reread->GetHouseFile(), "house-house.xml");
-}
-
-TEST_F(QzbmWriterTest, SideFilesAreNamedWhenNeededAndWrittenWhileNamed)
-{
-    doc->Spawns().CreateSpawn({50, 50, 7}, 2);
-    CSpawn* spawn = doc->Spawns().CreateSpawn({60, 60, 7}, 2);
-    auto creature = std::make_unique<CCreature>(kRat);
-    spawn->AddCreature(creature, {60, 61, 7});
-    ASSERT_TRUE(SaveQzbm(*doc, File("world.qzbm")));
-    EXPECT_EQ(doc->GetSpawnFile(), "world-spawn.xml");
-    EXPECT_EQ(doc->GetHouseFile(), "");
-    EXPECT_TRUE(std::filesystem::exists(File("world-spawn.xml")));
-    EXPECT_FALSE(std::filesystem::exists(File("world-house.xml")));
-    auto reread = NewDocument();
-    ASSERT_EQ(reread->OpenDocument(File("world.qzbm")), OpenResult::Opened);
-    EXPECT_EQ(reread->GetSpawnFile(), "world-spawn.xml");
-    ASSERT_EQ(reread->Spawns().Size(), 1u);  // the spawn without creatures is not stored
-
-    // Every spawn gone: the map names no spawn file, but the named file is still rewritten.
-    reread->Spawns().Clear();
-    ASSERT_TRUE(SaveQzbm(*reread, File("world.qzbm")));
-    auto emptied = NewDocument();
-    ASSERT_EQ(emptied->OpenDocument(File("world.qzbm")), OpenResult::Opened);
-    EXPECT_EQ(emptied->GetSpawnFile(), "");
-    auto spawnsLeft = NewDocument();
-    EXPECT_TRUE(spawnsLeft->Spawns().LoadSpawns(File("world-spawn.xml"), messages));
-    EXPECT_TRUE(spawnsLeft->Spawns().Empty());
-
-    // A map file name without a dot gives the suffix alone.
-    auto plain = NewDocument();
-    plain->Houses().GetHouse(1, true);
-    ASSERT_TRUE(SaveQzbm(*plain, File("noext")));
-    EXPECT_EQ(plain->GetHouseFile(), "-house.xml");
 }
 
 // A read map may name its side files like each other or like the map itself.

@@ -86,20 +86,5 @@ TEST_F(ItemXmlTest, ItemsWriteTheirAttributesAndReadThemBack)
     EXPECT_EQ(items[4]->GetTypeKey(), kPlain);
 }
 
-TEST_F(ItemXmlTest, CountsAreClampedToTheTypesRange)
-{
-    auto items = ReadItems(
-        "<map><tile>"
-        "<item id=\"111\" count=\"0\"/><item id=\"111\" count=\"500\"/><item id=\"111\"/>"
-        "<item id=\"112\" count=\"500\"/><item id=\"113\" count=\"-4\"/>"
-        "<item id=\"114\" count=\"0\"/><item id=\"110\" count=\"9\"/>"
-        "</tile></map>");
-    std::vector<int32_t> counts;
-    for (const auto& item : items) {
-        counts.push_back(item->GetCount());
-    }
-    EXPECT_EQ(counts, (std::vector<int32_t>{1, 100, 1, 255, 0, 1, 1}));
-}
-
 }  // namespace
 }  // namespace tessark

@@ -58,20 +58,6 @@ TEST_F(SpawnTest, AddCreatureKeepsOffsetsDistinct)
     EXPECT_EQ(spawn.RemoveCreature(raw), nullptr);
 }
 
-TEST_F(SpawnTest, ShrinkingDropsTheCreaturesOutside)
-{
-    CSpawn spawn({100, 100, 7}, 5);
-    auto centre = MakeRat();
-    auto edge = MakeRat();
-    CCreature* kept = centre.get();
-    ASSERT_TRUE(spawn.AddCreature(centre, {100, 100, 7}));
-    ASSERT_TRUE(spawn.AddCreature(edge, {104, 100, 7}));
-    spawn.SetRadius(3);
-    EXPECT_EQ(spawn.GetRadius(), 3);
-    ASSERT_EQ(spawn.GetCreatureCount(), 1u);
-    EXPECT_EQ(spawn.GetCreature(0), kept);
-}
-
 TEST_F(SpawnTest, ListFindsTheFirstSpawnAndMakesTheMarker)
 {
     CSpawnList spawns(database);

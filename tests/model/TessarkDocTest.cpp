@@ -117,42 +117,6 @@ TEST_F(TessarkDocTest, AddThingMakesTilesAndTellsTheViews)
     EXPECT_EQ(document.Tiles().Size(), 1u);
 }
 
-TEST_F(TessarkDocTest, CreaturesGoIntoSpawnsOrAreDropped)
-{
-    // Outside every spawn: destroyed, the map stays unmodified.
-    Add(kRat, {100, 100, 7});
-    EXPECT_FALSE(document.IsModified());
-    EXPECT_TRUE(hints.hints.empty());
-    EXPECT_EQ(document.GetTile(100, 100, 7), nullptr);
-
-    CSpawn* first = document.Spawns().CreateSpawn({100, 100, 7}, 3);
-    CSpawn* later = document.Spawns().CreateSpawn({101, 100, 7}, 3);
-    CItem* rat = Add(kRat, {101, 100, 7});
-    EXPECT_TRUE(document.IsModified());
-    ASSERT_EQ(hints.hints.size(), 1u);
-    EXPECT_EQ(hints.hints[0].kind, ViewHintKind::All);
-    EXPECT_TRUE(first->HasCreature(rat));
-
-    // Offset taken in the first spawn: the later, overlapping spawn is not tried.
-    document.SetModifiedFlag(false);
-    Add(kRat, {101, 100, 7});
-    EXPECT_EQ(first->GetCreatureCount(), 1u);
-    EXPECT_EQ(later->GetCreatureCount(), 0u);
-    EXPECT_FALSE(document.IsModified());
-
-    // Creatures never reach tiles.
-    EXPECT_EQ(document.GetTile(101, 100, 7), nullptr);
-
-    document.RemoveThing(rat, 0, 0, 0);
-    EXPECT_EQ(first->GetCreatureCount(), 0u);
-    EXPECT_TRUE(document.IsModified());
-    EXPECT_EQ(hints.hints.back().kind, ViewHintKind::All);
-
-    document.RemoveThing(first, 0, 0, 0);
-    EXPECT_EQ(document.Spawns().Size(), 1u);
-    EXPECT_EQ(document.Spawns().GetSpawn(0), later);
-}
-
 TEST_F(TessarkDocTest, RemoveThingDropsEmptyTilesAndUniqueIds)
 {
     CItem* plain = Add(kPlain, {60, 60, 7});
@@ -212,32 +176,6 @@ TEST_F(TessarkDocTest, CanPlaceItemAnswers)
     EXPECT_EQ(document.CanPlaceItem(at, kBorder), 2);         // order 1: only the same key
     EXPECT_EQ(document.CanPlaceItem(at, kOtherBorder), 0);
     EXPECT_EQ(document.CanPlaceItem(at, kTopThree), 0);
-}
-
-TEST_F(TessarkDocTest, InsideMapAndHouses)
-{
-    EXPECT_FALSE(document.IsInsideMap({19, 500, 7}));
-    EXPECT_TRUE(document.IsInsideMap({20, 500, 7}));
-    EXPECT_TRUE(document.IsInsideMap({980, 980, 99}));
-    EXPECT_FALSE(document.IsInsideMap({981, 500, 7}));
-    EXPECT_FALSE(document.IsInsideMap({500, 981, 7}));
-
-    Add(kGround, {30, 30, 7});
-    CTile* tile = document.GetTile(30, 30, 7);
-    tile->SetHouseId(4);
-    EXPECT_EQ(document.FindHouseAt({30, 30, 7}), nullptr);  // no house flag
-    tile->AddFlags(CTile::kHouseFlag);
-    EXPECT_EQ(document.FindHouseAt({30, 30, 7}), nullptr);  // no such house, none made
-    EXPECT_TRUE(document.Houses().Empty());
-    House* house = document.Houses().GetHouse(4, true);
-    house->AddTile(tile);
-    EXPECT_EQ(document.FindHouseAt({30, 30, 7}), house);
-    EXPECT_EQ(document.FindHouseAt({31, 30, 7}), nullptr);
-
-    // Removing the tile takes it out of its house; removing the house afterwards is safe.
-    document.RemoveTile(30, 30, 7);
-    EXPECT_TRUE(house->GetTiles().empty());
-    EXPECT_TRUE(document.Houses().RemoveHouse(house));
 }
 
 TEST_F(TessarkDocTest, TileGroupsWriteReadAndPaste)
@@ -319,61 +257,6 @@ TEST_F(TessarkDocTest, BrokenTileGroupsLeaveNothingBehind)
     forged.WriteU32(0xFFFFFFFF);
     ArchiveReader forgedReader(forged.Bytes());
     EXPECT_FALSE(document.SerializeTiles(forgedReader, offsets));
-}
-
-TEST_F(TessarkDocTest, OpenPicksTheReaderByExtension)
-{
-    RegisterFormats();
-    document.SetModifiedFlag(true);
-    EXPECT_EQ(document.OpenDocument("/maps/World.QZBM"), OpenResult::Opened);
-    EXPECT_EQ(calls, std::vector<std::string>{"load.qzbm /maps/World.QZBM"});
-    EXPECT_FALSE(document.IsModified());
-    EXPECT_TRUE(messages.messages.empty());
-    EXPECT_EQ(document.GetPathName(), "/maps/World.QZBM");
-    EXPECT_EQ(document.GetTitle(), "World.QZBM");
-
-    document.OpenDocument("/maps/other.qzx");
-    EXPECT_EQ(calls.back(), "load.qzx /maps/other.qzx");
-
-    // A failed read shows one message, the file's name under it, and changes nothing: the
-    // map open before keeps its tiles, path, title and modified flag; no view is told.
-    binaryFormat->loadSucceeds = false;
-    binaryFormat->tileX = 60;
-    binaryFormat->spawnFile = "other-spawn.xml";
-    document.SetModifiedFlag(true);
-    hints.hints.clear();
-    EXPECT_EQ(document.OpenDocument("/maps/broken.qzbm"), OpenResult::Failed);
-    EXPECT_EQ(document.GetTile(60, 50, 7), nullptr);
-    EXPECT_NE(document.GetTile(50, 50, 7), nullptr);
-    EXPECT_EQ(document.GetPathName(), "/maps/other.qzx");
-    EXPECT_EQ(document.GetTitle(), "other.qzx");
-    EXPECT_TRUE(document.IsModified());
-    EXPECT_TRUE(hints.hints.empty());
-    using Message = RecordingMessageSink::Message;
-    EXPECT_EQ(messages.messages, (std::vector<Message>{
-                                     {"Could not open the file.\nUnknown attribute. Code: 321", MessageIcon::Error,
-                                      "broken.qzbm"}}));
-
-    // Taken at the user's choice, what was read becomes an untitled map that names no side
-    // file, so that no save can reach the damaged file's or another map's files.
-    messages.messages.clear();
-    messages.answers = {MessageAnswer::Choice};
-    EXPECT_EQ(document.OpenDocument("/maps/broken.qzbm"), OpenResult::Salvaged);
-    EXPECT_NE(document.GetTile(60, 50, 7), nullptr);
-    EXPECT_EQ(document.GetTile(50, 50, 7), nullptr);
-    EXPECT_EQ(document.GetPathName(), "");
-    EXPECT_EQ(document.GetTitle(), "Untitled");
-    EXPECT_EQ(document.GetSpawnFile(), "");
-    EXPECT_TRUE(document.IsModified());
-
-    // Any other extension is no map: an error of its own, not the last read's.
-    messages.messages.clear();
-    calls.clear();
-    EXPECT_EQ(document.OpenDocument("/maps/notes.txt"), OpenResult::Failed);
-    EXPECT_TRUE(calls.empty());
-    EXPECT_EQ(messages.messages, (std::vector<Message>{{"Could not open the file.\nCode: 0", MessageIcon::Error,
-                                                        "notes.txt: the name ends in neither .qzbm nor .qzx"}}));
-    EXPECT_EQ(document.Tiles().Size(), 1u);
 }
 
 TEST_F(TessarkDocTest, OpenReadsTheSideFilesAndForgetsTheOnesThatFail)
@@ -474,21 +357,6 @@ TEST_F(TessarkDocTest, SaveAsProposesANameAndForgetsSideFilesOnlyOnceSaved)
     EXPECT_EQ(document.DoSave("/maps/copy.qzbm", false, nullptr), SaveResult::Saved);
     EXPECT_EQ(document.GetSpawnFile(), "kept-spawn.xml");
     EXPECT_EQ(document.GetPathName(), "/maps/new.qzbm");
-}
-
-TEST_F(TessarkDocTest, TitlesAndSideFileNames)
-{
-    document.SetTitleOverride("Fresh map");
-    document.SetTitle("Untitled");
-    EXPECT_EQ(document.GetTitle(), "Fresh map");
-    document.SetTitleOverride("");
-    document.SetTitle("Untitled");
-    EXPECT_EQ(document.GetTitle(), "Untitled");
-
-    document.SetSpawnFile("../../elsewhere/evil-spawn.xml");
-    EXPECT_EQ(document.GetSpawnFile(), "evil-spawn.xml");
-    document.SetHouseFile("dir\\x-house.xml");
-    EXPECT_EQ(document.GetHouseFile(), "x-house.xml");
 }
 
 }  // namespace

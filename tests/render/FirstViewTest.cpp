@@ -27,30 +27,5 @@ TEST(FirstViewTest, AGeneratedWorldOpensOnTheFirstTownsTemple)
     EXPECT_NE(tile->GetGround(), nullptr);
 }
 
-TEST(FirstViewTest, WithoutAUsableTownTheMiddleOfTheFloorsTiles)
-{
-    ItemDatabase database;
-    RecordingMessageSink messages;
-    CTessarkDoc document(database, messages);
-    document.width = 200;
-    document.height = 200;
-    EXPECT_EQ(FirstViewCenter(document, 7), std::nullopt);
-
-    // Tiles on another floor do not count; the middle of the ground floor's tiles does.
-    document.StoreTile(std::make_unique<CTile>(), 5, 5, 6);
-    document.StoreTile(std::make_unique<CTile>(), 100, 40, 7);
-    document.StoreTile(std::make_unique<CTile>(), 140, 90, 7);
-    EXPECT_EQ(FirstViewCenter(document, 7), (Position{120, 65, 7}));
-
-    // A temple outside the map is no place to show.
-    Town* town = document.Towns().GetTown(1, true);
-    town->templeX = 500;
-    town->templeY = 10;
-    town->templeZ = 7;
-    EXPECT_EQ(FirstViewCenter(document, 7), (Position{120, 65, 7}));
-    town->templeX = 30;
-    EXPECT_EQ(FirstViewCenter(document, 7), (Position{30, 10, 7}));
-}
-
 }  // namespace
 }  // namespace tessark

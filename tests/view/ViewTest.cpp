@@ -83,24 +83,6 @@ TEST_F(ViewTest, ZoomKeysStepBetweenQuarterAndOne)
     EXPECT_FALSE(view.IsAnimationTimerActive());
 }
 
-TEST_F(ViewTest, ZoomKeepsTheCursorTileInTheMiddle)
-{
-    // The mouse rests in the middle: after each jump the cursor tile is the one under it.
-    QCursor::setPos(view.viewport()->mapToGlobal(QPoint(view.viewport()->width() / 2, view.viewport()->height() / 2)));
-    view.CenterOn({300, 400, 7});
-    const Position cursor = view.CursorTile();
-    EXPECT_NEAR(cursor.x, 300, 2);
-    EXPECT_NEAR(cursor.y, 400, 2);
-    Key(Qt::Key_Q);
-    Key(Qt::Key_Q);
-    // Each step centres on the tile under the mouse, which the span's rounding may shift a
-    // little.
-    const QPoint middle = MiddleTile();
-    EXPECT_NEAR(middle.x(), cursor.x, 4);
-    EXPECT_NEAR(middle.y(), cursor.y, 4);
-    EXPECT_FLOAT_EQ(static_cast<float>(world.Renderer().Zoom()), 0.5f);
-}
-
 TEST_F(ViewTest, KeysScrollByTheLineAndPageSteps)
 {
     const Point start = view.ScrollPosition();
@@ -118,34 +100,6 @@ TEST_F(ViewTest, KeysScrollByTheLineAndPageSteps)
     Key(Qt::Key_N);
     EXPECT_NEAR(MiddleTile().x(), cursor.x, 2);
     EXPECT_NEAR(MiddleTile().y(), cursor.y, 2);
-}
-
-TEST_F(ViewTest, ScrollBarsReachAcrossAWideMap)
-{
-    document.width = 2048;
-    document.height = 1200;
-    view.UpdateMapScrollSizes();
-    EXPECT_EQ(view.horizontalScrollBar()->maximum(), 2048 * 32 - view.viewport()->width());
-    EXPECT_EQ(view.verticalScrollBar()->maximum(), 1200 * 32 - view.viewport()->height());
-    view.horizontalScrollBar()->setSliderPosition(60000);
-    view.verticalScrollBar()->setSliderPosition(37000);
-    EXPECT_EQ(view.ScrollPosition(), (Point{60000, 37000}));
-    view.TrackCursor(QPoint(0, 0));
-    EXPECT_EQ(view.CursorTile(), (Position{60000 / 32, 37000 / 32, 7}));
-}
-
-TEST_F(ViewTest, CenterOnSwitchesTheFloorAndIgnoresTilesBeyondTheMap)
-{
-    view.CenterOn({500, 600, 9});
-    EXPECT_EQ(view.CurrentFloor(), 9);
-    EXPECT_NEAR(MiddleTile().x(), 500, 2);
-    EXPECT_NEAR(MiddleTile().y(), 600, 2);
-    EXPECT_TRUE(frame.Commands().Action(command::FloorFirst + 9)->isChecked());
-
-    const Point before = view.ScrollPosition();
-    view.CenterOn({document.width + 1, 10, 3});
-    EXPECT_EQ(view.ScrollPosition(), before);
-    EXPECT_EQ(view.CurrentFloor(), 9);
 }
 
 // The drawing itself is the drawer's test; here the floor and shade commands reach it.
@@ -197,19 +151,6 @@ TEST_F(ViewTest, PiecesDrawnApartMatchTheWindowDrawnAtOnce)
         }
         EXPECT_EQ(differing, 0) << piece.x() << "," << piece.y();
     }
-}
-
-TEST_F(ViewTest, ScrollingRedrawsOnlyTheStripThatCameIn)
-{
-    QApplication::processEvents();
-    PaintRecorder recorder(*view.viewport());
-    view.horizontalScrollBar()->setValue(view.horizontalScrollBar()->value() + 32);
-    QApplication::processEvents();
-    ASSERT_FALSE(recorder.painted.isEmpty());
-    const QRect painted = recorder.painted.boundingRect();
-    EXPECT_EQ(painted.width(), 32);
-    EXPECT_EQ(painted.left(), view.viewport()->width() - 32);
-    EXPECT_EQ(painted.height(), view.viewport()->height());
 }
 
 TEST_F(ViewTest, MinimapFollowsTheViewAndAClickCentresIt)

@@ -114,16 +114,6 @@ TEST_F(XmlTextFileTest, RejectsTextFarShorterThanTheFile)
     EXPECT_EQ(ReadXmlTextFile(WriteBytes("wide.xml", wide)).result, XmlReadResult::BinaryData);
 }
 
-TEST_F(XmlTextFileTest, OpenFailuresAndTheirMessage)
-{
-    EXPECT_EQ(ReadXmlTextFile(PathOf("missing.xml")).result, XmlReadResult::CannotOpen);
-    EXPECT_EQ(ReadXmlTextFile(dir_.string()).result, XmlReadResult::CannotOpen);
-    EXPECT_EQ(CouldNotOpenMessage("maps/sub\\world-spawn.xml"),
-              "Could not to open world-spawn.xml.");
-    EXPECT_EQ(CouldNotOpenMessage("C:\\maps\\world-house.xml"), "Could not to open world-house.xml.");
-    EXPECT_EQ(CouldNotOpenMessage("creatures.xml"), "Could not to open creatures.xml.");
-}
-
 TEST_F(XmlTextFileTest, WritesBytesExactlyAndKeepsTheOldFileOnFailure)
 {
     const std::string path = PathOf("out.xml");
