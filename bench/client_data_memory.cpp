@@ -1,15 +1,19 @@
 // Heap held per client data record once morva.dat is read: a 16 MB file of small records (the
 // reader stops at record id 65535), with 0 and 4 sprite ids per record. Sprite ids repeat, so
 // the sprite table stays small and the figure is the records' own cost.
+// Also the heap the sprite table takes when morva.dat lists every sprite id and a 256 KB
+// morva.spr points every id at the same sprite.
 #include <benchmark/benchmark.h>
 
 #include <malloc.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <string>
 
 #include "data/ItemDatabase.h"
+#include "data/SpriteFileReader.h"
 #include "support/ScratchDirectory.h"
 
 namespace {
@@ -52,6 +56,45 @@ void BM_ClientDataBytesPerRecord(benchmark::State& state)
     state.counters["bytes_per_record"] = perRecord;
 }
 BENCHMARK(BM_ClientDataBytesPerRecord)->Arg(0)->Arg(4)->Unit(benchmark::kMillisecond);
+
+void BM_SpriteTableWhenEveryIdPointsAtOneSprite(benchmark::State& state)
+{
+    static test::ScratchDirectory dir;
+    constexpr uint32_t kSprites = 65535;
+    std::string dat = {'S', 'I', 'G', 'N', 100, 0, 0, 0, 0, 0, 0, 0};
+    for (uint32_t first = 1; first <= kSprites; first += 4) {
+        dat += {'\xFF', 1, 1, 1, 1, 1, 1, 4};
+        for (uint32_t sprite = first; sprite < first + 4; ++sprite) {
+            const uint16_t id = static_cast<uint16_t>(std::min(sprite, kSprites));
+            dat += {static_cast<char>(id & 0xFF), static_cast<char>(id >> 8)};
+        }
+    }
+    std::string spr = {'S', 'P', 'R', '1', 0, 0};
+    const uint32_t data = 6 + 4 * kSprites;
+    for (uint32_t id = 1; id <= kSprites; ++id) {
+        spr += {static_cast<char>(data & 0xFF), static_cast<char>((data >> 8) & 0xFF),
+                static_cast<char>((data >> 16) & 0xFF), static_cast<char>(data >> 24)};
+    }
+    // Colour key, 7 bytes of data: no transparent pixels, then one red pixel.
+    spr += {'\xFF', 0, '\xFF', 7, 0, 0, 0, 1, 0, '\xFF', 0, 0};
+    std::ofstream(dir.File("every.dat"), std::ios::binary).write(dat.data(), static_cast<std::streamsize>(dat.size()));
+    std::ofstream(dir.File("every.spr"), std::ios::binary).write(spr.data(), static_cast<std::streamsize>(spr.size()));
+    double sprites = 0;
+    double heap = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto database = std::make_unique<ItemDatabase>();
+        benchmark::DoNotOptimize(database->LoadClientData(dir.File("every.dat")));
+        const size_t before = mallinfo2().uordblks;
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(SpriteFileReader(*database).Read(dir.File("every.spr")));
+        heap = static_cast<double>(mallinfo2().uordblks - before);
+        sprites = static_cast<double>(database->Sprites().size());
+    }
+    state.counters["sprites"] = sprites;
+    state.counters["heap_MB"] = heap / 1e6;
+}
+BENCHMARK(BM_SpriteTableWhenEveryIdPointsAtOneSprite)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

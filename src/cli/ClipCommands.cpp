@@ -5,6 +5,7 @@
 #include <iostream>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "cli/CliMapDocument.h"
@@ -12,6 +13,7 @@
 #include "edit/EditCommandIds.h"
 #include "edit/ToolController.h"
 #include "model/TessarkDoc.h"
+#include "model/TileKey.h"
 #include "platform/AtomicFileWriter.h"
 #include "platform/FileBytes.h"
 #include "platform/MessageSink.h"
@@ -114,20 +116,32 @@ bool WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes, Mess
     return true;
 }
 
-// Selects as the selection tool's rectangle does, floors from first to last.
+// Selects as the selection tool's rectangle does, floors from first to last. Only tiles that
+// exist can be selected: walking them rather than every position keeps an area as large as
+// the map (65536 x 65536 positions a floor) quick.
 void SelectArea(ToolController& controller, const CopyArguments& args)
 {
     ToolContext& context = controller.Context();
     const std::vector<int64_t>& area = *args.area;
     const int64_t right = std::min<int64_t>(area[0] + area[2], INT32_MAX);
     const int64_t bottom = std::min<int64_t>(area[1] + area[3], INT32_MAX);
-    for (int64_t y = area[1]; y < bottom; ++y) {
-        for (int64_t x = area[0]; x < right; ++x) {
-            for (int z = args.lastFloor; z >= args.firstFloor; --z) {
-                context.GetSelection().Add(context.Document(),
-                                           {static_cast<int32_t>(x), static_cast<int32_t>(y), z});
+    std::vector<Position> found;
+    for (int z = args.firstFloor; z <= args.lastFloor; ++z) {
+        context.Document().Tiles().ForEachTile(z, [&](uint32_t key, const CTile&) {
+            int32_t x = 0;
+            int32_t y = 0;
+            SplitTileKey(key, x, y);
+            if (x >= area[0] && x < right && y >= area[1] && y < bottom) {
+                found.push_back({x, y, z});
             }
-        }
+        });
+    }
+    // The rectangle's order: row by row, each column from the top floor down.
+    std::sort(found.begin(), found.end(), [](const Position& a, const Position& b) {
+        return std::tie(a.y, a.x, b.z) < std::tie(b.y, b.x, a.z);
+    });
+    for (const Position& position : found) {
+        context.GetSelection().Add(context.Document(), position);
     }
 }
 

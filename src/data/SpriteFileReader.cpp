@@ -1,5 +1,7 @@
 #include "data/SpriteFileReader.h"
 
+#include <unordered_map>
+
 #include "data/ItemDatabase.h"
 #include "data/Sprite.h"
 #include "platform/FileBytes.h"
@@ -22,12 +24,13 @@ Sprite MakeDotSprite(uint32_t id, uint32_t dotPixel)
 {
     Sprite sprite;
     sprite.id = id;
-    sprite.pixels.assign(Sprite::kPixelCount, kTransparentPixel);
+    std::vector<uint32_t> pixels(Sprite::kPixelCount, kTransparentPixel);
     for (int row = 0; row < Sprite::kSize; row += kDotSpacing) {
         for (int column = 0; column < Sprite::kSize; column += kDotSpacing) {
-            sprite.pixels[row * Sprite::kSize + column] = dotPixel;
+            pixels[row * Sprite::kSize + column] = dotPixel;
         }
     }
+    sprite.pixels = std::move(pixels);
     return sprite;
 }
 
@@ -97,6 +100,9 @@ void SpriteFileReader::FillFromBytes(std::span<const uint8_t> bytes)
     // is not trusted: the walk never passes the end of the file, whatever that offset says.
     const size_t tableEnd = LoadU32(bytes.data() + kTableStart);
     SpriteTable& sprites = database_.Sprites();
+    // Entries pointing at the same data share one decoded copy: a small file can point every
+    // id at one sprite, which would otherwise cost 4 KB of pixels per id.
+    std::unordered_map<size_t, SpritePixels> decodedAt;
     uint32_t id = 1;
     size_t entry = kTableStart;
     for (; entry < tableEnd && entry + kEntrySize <= fileSize; entry += kEntrySize, ++id) {
@@ -127,7 +133,11 @@ void SpriteFileReader::FillFromBytes(std::span<const uint8_t> bytes)
             ++unreadableSprites_;
             continue;
         }
-        sprite.pixels = DecodeSpritePixels(bytes.subspan(dataStart, dataSize));
+        SpritePixels& decoded = decodedAt[offset];
+        if (decoded.empty()) {
+            decoded = DecodeSpritePixels(bytes.subspan(dataStart, dataSize));
+        }
+        sprite.pixels = decoded;
     }
     // The table promised entries that the file was cut before.
     if (entry < tableEnd) {

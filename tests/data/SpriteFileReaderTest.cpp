@@ -129,6 +129,26 @@ TEST(SpriteFileReaderTest, ReadsOnlyRegisteredSpritesFromFile)
     EXPECT_FALSE(SpriteFileReader(database).Read(dir.File("absent.spr")));
 }
 
+TEST(SpriteFileReaderTest, EntriesPointingAtTheSameDataShareOneDecodedCopy)
+{
+    ByteBuilder one;
+    one.U16(0).U16(1).U8s({1, 2, 3});
+    ByteBuilder two;
+    two.U16(0).U16(1).U8s({4, 5, 6});
+    ByteBuilder file = SpriteFile({one.Bytes(), two.Bytes(), std::nullopt, std::nullopt});
+    const uint32_t dataOfOne = 6 + 4 * 4;
+    file.PatchU32(6 + 4 * 2, dataOfOne).PatchU32(6 + 4 * 3, dataOfOne);
+    ItemDatabase database;
+    Register(database, {1, 2, 3, 4});
+    SpriteFileReader(database).ReadBytes(file.Bytes());
+    const SpriteTable& sprites = database.Sprites();
+    ASSERT_TRUE(sprites.at(3).HasPixels());
+    EXPECT_EQ(sprites.at(4).pixels[StorageIndex(0, 0)], 0x00010203u);
+    EXPECT_TRUE(sprites.at(3).pixels.SharesWith(sprites.at(1).pixels));
+    EXPECT_TRUE(sprites.at(4).pixels.SharesWith(sprites.at(1).pixels));
+    EXPECT_FALSE(sprites.at(2).pixels.SharesWith(sprites.at(1).pixels));
+}
+
 TEST(SpriteFileReaderTest, SpriteDataDoesNotReplaceTheDotSprites)
 {
     std::vector<std::optional<std::vector<uint8_t>>> entries(0xF001);

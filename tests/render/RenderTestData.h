@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <vector>
 
 #include "data/ItemDatabase.h"
 #include "data/ItemType.h"
@@ -18,12 +19,13 @@ inline Sprite MakeSprite(uint32_t id, const std::function<uint32_t(int x, int yF
 {
     Sprite sprite;
     sprite.id = id;
-    sprite.pixels.resize(Sprite::kPixelCount);
+    std::vector<uint32_t> pixels(Sprite::kPixelCount);
     for (int fromBottom = 0; fromBottom < Sprite::kSize; ++fromBottom) {
         for (int x = 0; x < Sprite::kSize; ++x) {
-            sprite.pixels[static_cast<size_t>(fromBottom) * Sprite::kSize + x] = pixel(x, Sprite::kSize - 1 - fromBottom);
+            pixels[static_cast<size_t>(fromBottom) * Sprite::kSize + x] = pixel(x, Sprite::kSize - 1 - fromBottom);
         }
     }
+    sprite.pixels = std::move(pixels);
     return sprite;
 }
 
