@@ -7,6 +7,8 @@
 
 namespace tessark {
 
+struct XmlPlainTag;
+
 // The attributes of one element, read from its start tag in the document text. The walk goes
 // token by token from the tag's '<' over the text, so a reader that holds only the text and
 // where an element starts reads exactly what the element table would give it.
@@ -27,6 +29,11 @@ public:
         : text_(text), tagBegin_(tagBegin), tagEnd_(tagEnd), valid_(true)
     {
     }
+    // With the tag already read in its plain form, which must outlive this object.
+    XmlAttributes(std::string_view text, size_t tagBegin, const XmlPlainTag& plain)
+        : text_(text), tagBegin_(tagBegin), plain_(&plain), valid_(true)
+    {
+    }
 
     // The decoded value, empty when absent.
     std::string Get(std::string_view name) const;
@@ -43,15 +50,15 @@ public:
                      size_t* stop = nullptr);
 
 private:
-    // For a start tag of the form <name a="v" b="w"/> (names of letters, digits and '_', values
-    // without '"', '&' or '>'): found(i, value) for the first value of each name; false for any
-    // other tag, after some calls maybe.
+    // For a start tag of the plain form (see XmlPlainTag): found(i, value) for the first value of
+    // each name; false for any other tag.
     template <typename Found>
     bool ScanPlain(std::span<const std::string_view> names, Found&& found) const;
 
     std::string_view text_;
     size_t tagBegin_ = 0;
     size_t tagEnd_ = std::string_view::npos;
+    const XmlPlainTag* plain_ = nullptr;
     bool valid_ = false;
 };
 

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "xml/XmlPlainTag.h"
+
 namespace tessark {
 
 // Walks a document's elements in text order, one start or end at a time, keeping only the
@@ -25,6 +27,8 @@ public:
     size_t TagEnd() const { return tagEnd_; }
     std::string_view Name() const { return name_; }
     bool IsEmpty() const { return empty_; }
+    // After Start: the start tag read in one pass when it has the plain form, else null.
+    const XmlPlainTag* PlainTag() const { return plainRead_ ? &plain_ : nullptr; }
     // After End: the end tag's '<' and '>'.
     size_t EndTagBegin() const { return endTagBegin_; }
     size_t EndTagEnd() const { return endTagEnd_; }
@@ -47,6 +51,8 @@ private:
     size_t depth_ = 0;
     std::string_view name_;
     std::string error_;
+    XmlPlainTag plain_;
+    bool plainRead_ = false;
     bool empty_ = false;
     bool rootClosed_ = false;
     bool failed_ = false;
