@@ -20,6 +20,7 @@
 #include "xml/Markup.h"
 #include "xml/XmlAttributes.h"
 #include "xml/XmlElementStream.h"
+#include "xml/XmlNameSet.h"
 #include "xml/XmlPlainTag.h"
 #include "xml/XmlTextFile.h"
 #include "xml/XmlTokenizer.h"
@@ -259,11 +260,11 @@ void QzxReader::BeginTile(const XmlElementStream& stream)
     tile_ = nullptr;
     tileBegin_ = stream.TagBegin();
     // One walk over the start tag for all of them: a map holds millions of tiles.
-    static constexpr std::string_view kNames[] = {"x", "y", "z", "houseid", "ground", "pz"};
+    static const XmlNameSet kNames{"x", "y", "z", "houseid", "ground", "pz"};
     const XmlAttributes attributes = AttributesOf(stream);
     std::span<std::string_view> values = tileValues_;
     if (!attributes.GetPlainViews(kNames, values)) {
-        attributes.GetMany(kNames, tileAttributes_);
+        attributes.GetMany(kNames.Names(), tileAttributes_);
         std::copy(std::begin(tileAttributes_), std::end(tileAttributes_), values.begin());
     }
     const Position position{Number(values[0]), Number(values[1]), Number(values[2])};
@@ -294,7 +295,10 @@ void QzxReader::BeginTile(const XmlElementStream& stream)
 bool QzxReader::ReadItem(const XmlElementStream& stream)
 {
     const XmlAttributes attributes = AttributesOf(stream);
-    const int id = ReadXmlNumber(attributes.Get("id"));
+    static const XmlNameSet kId{"id"};
+    std::string_view idValue;
+    const int id = attributes.GetPlainViews(kId, {&idValue, 1}) ? Number(idValue)
+                                                                : ReadXmlNumber(attributes.Get("id"));
     if (id < kTypeKeyOffset) {
         return FailItem(id, tilePosition_, " is below 100");
     }

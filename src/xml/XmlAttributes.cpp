@@ -1,8 +1,11 @@
 #include "xml/XmlAttributes.h"
 
+#include <bit>
+#include <cstdint>
 #include <memory>
 
 #include "xml/XmlEntities.h"
+#include "xml/XmlNameSet.h"
 #include "xml/XmlPlainTag.h"
 #include "xml/XmlTokenizer.h"
 
@@ -40,16 +43,27 @@ void MatchPlain(const XmlPlainTag& tag, std::span<const std::string_view> names,
     }
 }
 
+// The same with the names prepared.
+template <typename Found>
+void MatchPlain(const XmlPlainTag& tag, const XmlNameSet& names, Found&& found)
+{
+    uint32_t seen = 0;
+    for (size_t a = 0; a < tag.count; ++a) {
+        const uint32_t matches = names.Matches(tag.attributes[a].name);
+        for (uint32_t fresh = matches & ~seen; fresh != 0; fresh &= fresh - 1) {
+            found(static_cast<size_t>(std::countr_zero(fresh)), tag.attributes[a].value);
+        }
+        seen |= matches;
+    }
+}
+
 }  // namespace
 
-template <typename Found>
-bool XmlAttributes::ScanPlain(std::span<const std::string_view> names, Found&& found) const
+template <typename Match>
+bool XmlAttributes::ScanPlain(Match&& match) const
 {
-    if (names.size() > XmlPlainTag::kMaxAttributes) {
-        return false;
-    }
     if (plain_ != nullptr) {
-        MatchPlain(*plain_, names, found);
+        match(*plain_);
         return true;
     }
     if (tagEnd_ >= text_.size() || tagEnd_ <= tagBegin_) {
@@ -59,7 +73,7 @@ bool XmlAttributes::ScanPlain(std::span<const std::string_view> names, Found&& f
     if (!ScanXmlPlainTag(text_, tagBegin_, scanned) || scanned.end != tagEnd_) {
         return false;
     }
-    MatchPlain(scanned, names, found);
+    match(scanned);
     return true;
 }
 
@@ -102,14 +116,27 @@ bool XmlAttributes::Find(std::string_view text, size_t tagBegin, std::string_vie
     return false;
 }
 
-bool XmlAttributes::GetPlainViews(std::span<const std::string_view> names,
-                                  std::span<std::string_view> values) const
+bool XmlAttributes::GetPlainViews(const XmlNameSet& names, std::span<std::string_view> values) const
 {
     for (std::string_view& value : values) {
         value = {};
     }
-    return valid_ && names.size() == values.size() &&
-           ScanPlain(names, [&](size_t i, std::string_view value) { values[i] = value; });
+    return valid_ && names.Names().size() == values.size() && ScanPlain([&](const XmlPlainTag& tag) {
+               MatchPlain(tag, names, [&](size_t i, std::string_view value) { values[i] = value; });
+           });
+}
+
+void XmlAttributes::GetMany(const XmlNameSet& names, std::span<std::string> values) const
+{
+    if (valid_ && names.Names().size() == values.size() && ScanPlain([&](const XmlPlainTag& tag) {
+            for (std::string& value : values) {
+                value.clear();
+            }
+            MatchPlain(tag, names, [&](size_t i, std::string_view value) { values[i].assign(value); });
+        })) {
+        return;
+    }
+    GetMany(names.Names(), values);
 }
 
 std::string XmlAttributes::Get(std::string_view name) const
@@ -127,11 +154,10 @@ void XmlAttributes::GetMany(std::span<const std::string_view> names, std::span<s
         value.clear();
     }
     if (!valid_ || names.size() != values.size() ||
-        ScanPlain(names, [&](size_t i, std::string_view value) { values[i].assign(value); })) {
+        (names.size() <= XmlPlainTag::kMaxAttributes && ScanPlain([&](const XmlPlainTag& tag) {
+             MatchPlain(tag, names, [&](size_t i, std::string_view value) { values[i].assign(value); });
+         }))) {
         return;
-    }
-    for (std::string& value : values) {
-        value.clear();
     }
     // The walk of Find for all names at once. Only the names that matched the last name token
     // can be waiting for '=' or a value, so they share one state; each name takes the first

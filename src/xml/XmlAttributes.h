@@ -7,6 +7,7 @@
 
 namespace tessark {
 
+class XmlNameSet;
 struct XmlPlainTag;
 
 // The attributes of one element, read from its start tag in the document text. The walk goes
@@ -39,9 +40,11 @@ public:
     std::string Get(std::string_view name) const;
     // Several attributes in one walk: values[i] is what Get(names[i]) gives.
     void GetMany(std::span<const std::string_view> names, std::span<std::string> values) const;
-    // The same as views into the text, for a start tag of the plain form (see GetPlain) read
+    // The same for names prepared once (faster on plain tags).
+    void GetMany(const XmlNameSet& names, std::span<std::string> values) const;
+    // The same as views into the text, for a start tag of the plain form (see XmlPlainTag) read
     // with its end known; false for any other tag, which then needs GetMany.
-    bool GetPlainViews(std::span<const std::string_view> names, std::span<std::string_view> values) const;
+    bool GetPlainViews(const XmlNameSet& names, std::span<std::string_view> values) const;
 
     // A value counts only as `name` `=` "value"; a name followed by anything else is passed over
     // and the walk goes on. False when absent; `stop` then holds where the walk ended (npos at
@@ -50,10 +53,10 @@ public:
                      size_t* stop = nullptr);
 
 private:
-    // For a start tag of the plain form (see XmlPlainTag): found(i, value) for the first value of
-    // each name; false for any other tag.
-    template <typename Found>
-    bool ScanPlain(std::span<const std::string_view> names, Found&& found) const;
+    // For a start tag of the plain form (see XmlPlainTag): match(tag) and true; false for any
+    // other tag.
+    template <typename Match>
+    bool ScanPlain(Match&& match) const;
 
     std::string_view text_;
     size_t tagBegin_ = 0;

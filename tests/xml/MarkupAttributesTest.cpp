@@ -8,6 +8,7 @@
 #include "xml/Markup.h"
 #include "xml/XmlAttributes.h"
 #include "xml/XmlElementStream.h"
+#include "xml/XmlNameSet.h"
 
 namespace tessark {
 namespace {
@@ -37,21 +38,26 @@ TEST(MarkupAttributesTest, OneWalkGivesWhatSingleReadsGive)
         {"<tile\tx=\"1\"/>", false},
         {R"(<tile x="1" text="a&amp;b"/>)", false},
         {R"(<a.b-c:d x="1" pz="<" text="" y="2" />)", true},
-        {R"(<tile x="1" y="2"/ >)", false},
+        {R"(<tile x="1" y="2"/ ></tile>)", false},
         {R"(<tile x="1" x[="2" y="3"/>)", false},
         {R"(< tile x="1"/>)", false},
     };
     // Names the one-pass reading of plain tags takes (it leaves the others to the walk).
     const std::vector<std::string_view> plainNames = {"x", "y", "z", "pz", "ground", "text", "missing"};
+    const XmlNameSet plainSet{"x", "y", "z", "pz", "ground", "text", "missing"};
     const std::vector<std::string_view> names = {"x", "y", "z", "pz", "ground", "text", "x[",
                                                   "houseid", "missing", "x y", "pz=", ""};
+    const XmlNameSet nameSet{"x", "y", "z", "pz", "ground", "text", "x[", "houseid", "missing", "x y", "pz=", ""};
     for (const auto& [tag, plainForm] : tags) {
         CMarkup xml(tag);
         ASSERT_TRUE(xml.FindElement()) << tag;
         std::vector<std::string> values(names.size(), "stale");
         xml.GetAttributes(names, values);
+        std::vector<std::string> fromSet(names.size(), "stale");
+        XmlAttributes(tag, 0, tag.find('>')).GetMany(nameSet, fromSet);
         for (size_t i = 0; i < names.size(); ++i) {
             EXPECT_EQ(values[i], xml.GetAttribute(names[i])) << tag << " " << names[i];
+            EXPECT_EQ(fromSet[i], values[i]) << tag << " " << names[i];
         }
         XmlElementStream stream(tag);
         ASSERT_EQ(stream.Next(), XmlElementStream::Step::Start) << tag;
@@ -60,11 +66,11 @@ TEST(MarkupAttributesTest, OneWalkGivesWhatSingleReadsGive)
         const XmlAttributes attributes(tag, 0, stream.TagEnd());
         attributes.GetMany(plainNames, plain);
         std::vector<std::string_view> views(plainNames.size());
-        const bool isPlain = attributes.GetPlainViews(plainNames, views);
+        const bool isPlain = attributes.GetPlainViews(plainSet, views);
         EXPECT_EQ(isPlain, plainForm) << tag;
         std::vector<std::string_view> streamViews(plainNames.size(), "stale");
         if (stream.PlainTag() != nullptr) {
-            EXPECT_TRUE(XmlAttributes(tag, 0, *stream.PlainTag()).GetPlainViews(plainNames, streamViews));
+            EXPECT_TRUE(XmlAttributes(tag, 0, *stream.PlainTag()).GetPlainViews(plainSet, streamViews));
         }
         for (size_t i = 0; i < plainNames.size(); ++i) {
             EXPECT_EQ(plain[i], xml.GetAttribute(plainNames[i])) << tag << " " << plainNames[i];
