@@ -35,7 +35,7 @@ using namespace qzx;
 int Number(std::string_view text)
 {
     int value = 0;
-    return ReadPlainXmlNumber(text, value) ? value : ReadXmlNumber(text);
+    return text.empty() || ReadPlainXmlNumber(text, value) ? value : ReadXmlNumber(text);
 }
 
 // Reads the tiles straight from the text as the element walk reaches them, never building an

@@ -29,7 +29,7 @@ public:
         for (uint32_t candidates = byFirst_[static_cast<unsigned char>(attribute[0])]; candidates != 0;
              candidates &= candidates - 1) {
             const int i = std::countr_zero(candidates);
-            if (SameName(keys_[i], attribute)) {
+            if (SameAfterFirst(keys_[i], attribute)) {
                 matches |= uint32_t{1} << i;
             }
         }
@@ -37,13 +37,13 @@ public:
     }
 
 private:
-    // A loop beats a call for names this short.
-    static bool SameName(std::string_view a, std::string_view b)
+    // For names whose first characters are equal; a loop beats a call for names this short.
+    static bool SameAfterFirst(std::string_view a, std::string_view b)
     {
         if (a.size() != b.size()) {
             return false;
         }
-        for (size_t i = 0; i < a.size(); ++i) {
+        for (size_t i = 1; i < a.size(); ++i) {
             if (a[i] != b[i]) {
                 return false;
             }

@@ -50,7 +50,8 @@ bool ScanXmlPlainTag(std::string_view text, size_t lt, XmlPlainTag& tag)
         ++at;
     }
     tag.name = std::string_view(data + lt + 1, at - lt - 1);
-    tag.count = 0;
+    // Kept local: stores into the tag could alias the text for the compiler.
+    size_t count = 0;
     for (;;) {
         const bool spaced = data[at] == ' ';
         while (data[at] == ' ') {
@@ -59,6 +60,7 @@ bool ScanXmlPlainTag(std::string_view text, size_t lt, XmlPlainTag& tag)
         if (data[at] == '>' || (data[at] == '/' && data[at + 1] == '>')) {
             tag.empty = data[at] == '/';
             tag.end = gt;
+            tag.count = count;
             return true;
         }
         const size_t nameBegin = at;
@@ -66,7 +68,7 @@ bool ScanXmlPlainTag(std::string_view text, size_t lt, XmlPlainTag& tag)
             ++at;
         }
         if (!spaced || at == nameBegin || data[at] != '=' || data[at + 1] != '"' ||
-            tag.count == XmlPlainTag::kMaxAttributes) {
+            count == XmlPlainTag::kMaxAttributes) {
             return false;
         }
         const std::string_view name(data + nameBegin, at - nameBegin);
@@ -78,7 +80,7 @@ bool ScanXmlPlainTag(std::string_view text, size_t lt, XmlPlainTag& tag)
         if (data[at] != '"') {
             return false;
         }
-        tag.attributes[tag.count++] = {name, std::string_view(data + valueBegin, at - valueBegin)};
+        tag.attributes[count++] = {name, std::string_view(data + valueBegin, at - valueBegin)};
         ++at;
     }
 }
