@@ -51,7 +51,7 @@ XmlElementStream::Step XmlElementStream::Next()
             return Fail(kElementTagNotFound);
         }
         size_t gt = 0;
-        plainRead_ = ScanXmlPlainTag(text, lt, plain_);
+        plainRead_ = ScanXmlPlainTag(text, lt, plain_, lastGt_);
         if (plainRead_) {
             gt = plain_.end;
             name_ = plain_.name;

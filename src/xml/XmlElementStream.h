@@ -17,7 +17,7 @@ class XmlElementStream {
 public:
     enum class Step { Start, End, Done, Failed };
 
-    explicit XmlElementStream(std::string_view text) : text_(text) {}
+    explicit XmlElementStream(std::string_view text) : text_(text), lastGt_(text.rfind('>')) {}
 
     Step Next();
 
@@ -42,6 +42,7 @@ private:
     bool ParseEndTag(size_t lt);
 
     std::string_view text_;
+    size_t lastGt_;
     std::vector<std::string_view> open_;
     size_t cursor_ = 0;
     size_t tagBegin_ = 0;

@@ -34,14 +34,14 @@ bool Is(char c, unsigned char kind) { return (kClasses[static_cast<unsigned char
 
 }  // namespace
 
-bool ScanXmlPlainTag(std::string_view text, size_t lt, XmlPlainTag& tag)
+bool ScanXmlPlainTag(std::string_view text, size_t lt, XmlPlainTag& tag, size_t lastGt)
 {
     if (lt + 1 >= text.size() || !Is(text[lt + 1], kElementName)) {
         return false;  // end tags, comments and the like
     }
-    // Every loop below stops at the first '>', so none needs to check for the text's end.
-    const size_t gt = text.find('>', lt);
-    if (gt == std::string_view::npos) {
+    // Every loop below stops at a '>', so none needs to check for the text's end once one is
+    // known to follow.
+    if ((lastGt == std::string_view::npos || lastGt <= lt) && text.find('>', lt) == std::string_view::npos) {
         return false;
     }
     const char* const data = text.data();
@@ -59,7 +59,7 @@ bool ScanXmlPlainTag(std::string_view text, size_t lt, XmlPlainTag& tag)
         }
         if (data[at] == '>' || (data[at] == '/' && data[at + 1] == '>')) {
             tag.empty = data[at] == '/';
-            tag.end = gt;
+            tag.end = tag.empty ? at + 1 : at;
             tag.count = count;
             return true;
         }

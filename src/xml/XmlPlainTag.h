@@ -24,8 +24,9 @@ struct XmlPlainTag {
 };
 
 // Reads the start tag whose '<' is at `lt`; false when it is not of the plain form (or has more
-// than kMaxAttributes attributes).
-bool ScanXmlPlainTag(std::string_view text, size_t lt, XmlPlainTag& tag);
+// than kMaxAttributes attributes). `lastGt`, when known, is where the text's last '>' is.
+bool ScanXmlPlainTag(std::string_view text, size_t lt, XmlPlainTag& tag,
+                     size_t lastGt = std::string_view::npos);
 
 // A value of 1 to 9 decimal digits and nothing else, nearly every number of a map, read inline;
 // false for any other value (ReadXmlNumber reads them all).
