@@ -364,7 +364,21 @@ bool QzbmReader::ReadTile(uint32_t node, uint8_t nodeType, int32_t baseX, int32_
             if (!props_.ReadU16(id)) {
                 return Fail(LoadErrorKind::StreamProperties, node);
             }
-            std::unique_ptr<CItem> ground = CreateThing(database_, id - kTypeKeyOffset, 0);
+            const int32_t key = id - kTypeKeyOffset;
+            if (!tile->GetGround() && MakesPlainGround(database_, key)) {
+                // The common case: the ground is made in the tile, without an allocation.
+                CItem& ground = tile->EmplaceGround(database_, key, 0);
+                if (!ground.CItem::InlineIO(unusedLoader_, false, kGroundAttribute, props_,
+                                            database_)) {
+                    tile->RemoveThing(&ground);
+                    return FailItem(LoadErrorKind::UnserializeObject, node, id);
+                }
+                if (onMap) {
+                    registry_.Register(ground, position);
+                }
+                continue;
+            }
+            std::unique_ptr<CItem> ground = CreateThing(database_, key, 0);
             if (!ground) {
                 return FailItem(LoadErrorKind::CreateObject, node, id);
             }
