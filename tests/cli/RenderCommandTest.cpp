@@ -5,6 +5,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "cli/RenderCommand.h"
@@ -34,27 +35,20 @@ std::optional<RenderArguments> Parse(std::vector<std::string> args)
 
 TEST(RenderCommandTest, ArgumentsAndTheirLimits)
 {
+    // Floor, zoom, size, centre, scroll, shade, spawns, creatures, animation: defaults, then all set.
+    const auto fields = [](const RenderArguments& a) {
+        return std::make_tuple(a.floor, a.zoom, a.width, a.height, a.center.value_or(Point{-1, -1}), a.scroll, a.shade,
+                               a.spawns, a.creatures, a.animation);
+    };
     auto plain = Parse({"world.qzbm", "-o", "out.png"});
     ASSERT_TRUE(plain);
-    EXPECT_EQ(plain->floor, 7);
-    EXPECT_EQ(plain->zoom, 1.0f);
-    EXPECT_EQ(plain->width, 1024);
-    EXPECT_EQ(plain->height, 768);
-    EXPECT_FALSE(plain->center);
-    EXPECT_EQ(plain->scroll, (Point{0, 0}));
-    EXPECT_TRUE(plain->shade && plain->spawns && plain->creatures);
-
+    EXPECT_EQ(fields(*plain), std::make_tuple(7, 1.0f, 1024, 768, Point{-1, -1}, Point{0, 0}, true, true, true, 0));
     auto full = Parse({"-o", "out.png", "--floor", "5", "--zoom", "0.75", "--center", "100,200", "--size", "640x480",
                        "--no-shade", "--no-spawns", "--no-creatures", "--animation", "65535", "w.qzbm"});
     ASSERT_TRUE(full);
     EXPECT_EQ(full->map, "w.qzbm");
-    EXPECT_EQ(full->floor, 5);
-    EXPECT_EQ(full->zoom, 0.75f);
-    EXPECT_EQ(*full->center, (Point{100, 200}));
-    EXPECT_EQ(full->width, 640);
-    EXPECT_EQ(full->height, 480);
-    EXPECT_FALSE(full->shade || full->spawns || full->creatures);
-    EXPECT_EQ(full->animation, 65535);
+    EXPECT_EQ(fields(*full), std::make_tuple(5, 0.75f, 640, 480, Point{100, 200}, Point{0, 0}, false, false, false,
+                                             65535));
     EXPECT_EQ(Parse({"w", "-o", "o", "--scroll", "-5,40"})->scroll, (Point{-5, 40}));
 
     for (const auto& bad : std::vector<std::vector<std::string>>{

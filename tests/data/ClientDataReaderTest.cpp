@@ -93,20 +93,16 @@ TEST(ClientDataReaderTest, CropSizeOnlyWhenWiderOrTallerThanOneSquare)
     ItemDatabase database;
     ASSERT_EQ(ReadBytes(database, bytes), 0);
     ASSERT_EQ(database.ClientTypeCount(), 3u);
-    const ItemType& wide = *database.GetClientType(0);
-    EXPECT_EQ(wide.width, 2);
-    EXPECT_EQ(wide.height, 1);
-    EXPECT_EQ(wide.cropSize, 64);
-    EXPECT_EQ(wide.spriteCount, 2u);
-    EXPECT_EQ(wide.spriteIds[1], 11);
-    const ItemType& tall = *database.GetClientType(1);
-    EXPECT_EQ(tall.height, 2);
-    EXPECT_EQ(tall.cropSize, 48);
-    EXPECT_EQ(tall.spriteIds[0], 12);
-    const ItemType& small = *database.GetClientType(2);
-    EXPECT_EQ(small.cropSize, 0);
-    EXPECT_TRUE(small.stackable);
-    EXPECT_EQ(small.spriteIds[0], 14);
+    // Width, height, cropSize, sprite count, first and last sprite id of each.
+    const auto size = [&database](int32_t key) {
+        const ItemType& t = *database.GetClientType(key);
+        return std::vector<int>{t.width, t.height, t.cropSize, static_cast<int>(t.spriteCount), t.spriteIds[0],
+                                t.spriteIds[t.spriteCount - 1]};
+    };
+    EXPECT_EQ(size(0), (std::vector<int>{2, 1, 64, 2, 10, 11}));
+    EXPECT_EQ(size(1), (std::vector<int>{1, 2, 48, 2, 12, 13}));
+    EXPECT_EQ(size(2), (std::vector<int>{1, 1, 0, 1, 14, 14}));
+    EXPECT_TRUE(database.GetClientType(2)->stackable);
 }
 
 TEST(ClientDataReaderTest, EveryOptionAndItsPayload)
@@ -126,23 +122,17 @@ TEST(ClientDataReaderTest, EveryOptionAndItsPayload)
     ASSERT_EQ(database.ClientTypeCount(), 4u);
 
     const ItemType& all = *database.GetClientType(0);
-    EXPECT_TRUE(all.alwaysOnTop);
+    const auto flags = [](const ItemType& t) {
+        return std::vector<bool>{t.alwaysOnTop, t.stackable,  t.useable,    t.blocking, t.moveable,
+                                 t.blockProjectile, t.blockPath, t.pickupable, t.hangeable, t.horizontal,
+                                 t.vertical,    t.hasHeight,  t.readable};
+    };
+    EXPECT_EQ(flags(all), (std::vector<bool>{true, true, true, true, false, true, true, true, true, true, true,
+                                             true, false}));
     EXPECT_EQ(all.topOrder, 2);
     EXPECT_EQ(all.group, ItemGroup::Container);
-    EXPECT_TRUE(all.stackable);
-    EXPECT_TRUE(all.useable);
-    EXPECT_TRUE(all.blocking);
-    EXPECT_FALSE(all.moveable);
-    EXPECT_TRUE(all.blockProjectile);
-    EXPECT_TRUE(all.blockPath);
-    EXPECT_TRUE(all.pickupable);
-    EXPECT_TRUE(all.hangeable);
-    EXPECT_TRUE(all.horizontal);
-    EXPECT_TRUE(all.vertical);
-    EXPECT_TRUE(all.hasHeight);
     EXPECT_EQ(all.minimapColor, 0x1234);
     EXPECT_EQ(all.speed, 0);
-    EXPECT_FALSE(all.readable);
     EXPECT_EQ(all.spriteIds[0], 500);
 
     const ItemType& writeable = *database.GetClientType(1);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 #include "data/ItemDatabase.h"
 #include "support/NodeFileBuilder.h"
@@ -140,27 +141,13 @@ TEST_F(ItemsFileReaderTest, LoadsAttributesAndTakesDrawingFromTheClient)
     EXPECT_TRUE(helm.blocking && helm.blockPath && helm.moveable && helm.alwaysOnTop && helm.readable);
     EXPECT_FALSE(helm.blockProjectile || helm.hasHeight || helm.useable || helm.pickupable ||
                  helm.stackable || helm.hangeable);
-    EXPECT_EQ(helm.speed, 150);
-    EXPECT_EQ(helm.capacity, 0xFEFFu);
-    EXPECT_EQ(helm.attack, 30);
-    EXPECT_EQ(helm.defence, 12);
-    EXPECT_EQ(helm.armor, 0x1FE);
-    EXPECT_EQ(helm.weight, 12.5);
-    EXPECT_EQ(helm.magicLevel, 40);
-    EXPECT_EQ(helm.decayTo, 0x1234);
-    EXPECT_EQ(helm.decayTime, 300);
-    EXPECT_EQ(helm.topOrder, 2);
+    EXPECT_EQ(std::tie(helm.speed, helm.capacity, helm.attack, helm.defence, helm.armor, helm.weight, helm.magicLevel,
+                       helm.decayTo, helm.decayTime, helm.topOrder),
+              std::make_tuple(150, 0xFEFFu, 30, 12, 0x1FE, 12.5, 40, 0x1234, 300, 2));
     // Drawing comes from client type 1: the file's minimap colour and wall flags give way.
-    EXPECT_EQ(helm.minimapColor, 77);
-    EXPECT_TRUE(helm.vertical);
-    EXPECT_FALSE(helm.horizontal);
-    EXPECT_EQ(helm.width, 2);
-    EXPECT_EQ(helm.cropSize, 64);
-    EXPECT_EQ(helm.spriteCount, 8u);
-    EXPECT_EQ(helm.layers, 2);
-    EXPECT_EQ(helm.animationPhases, 2);
-    EXPECT_EQ(helm.spriteIds[0], 1001);
-    EXPECT_EQ(helm.spriteIds[254], 9);
+    EXPECT_EQ(std::make_tuple(helm.minimapColor, helm.vertical, helm.horizontal, helm.width, helm.cropSize, helm.spriteCount,
+                       helm.layers, helm.animationPhases, helm.spriteIds[0], helm.spriteIds[254]),
+              std::make_tuple(77, true, false, 2, 64, 8u, 2, 2, 1001, 9));
 
     const ItemType& second = database.GetServerType(2001);
     EXPECT_EQ(second.attack, 44);

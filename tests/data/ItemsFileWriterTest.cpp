@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <tuple>
 
 #include "data/ItemDatabase.h"
 #include "data/ItemsFileWriter.h"
@@ -13,36 +14,18 @@ namespace {
 using test::NodeFileTestDir;
 using test::ReadFileBytes;
 
+// Every field the items file holds.
+auto StoredFields(const ItemType& t)
+{
+    return std::tie(t.serverId, t.clientId, t.blocking, t.blockProjectile, t.blockPath, t.hasHeight, t.alwaysOnTop,
+                    t.topOrder, t.readable, t.stackable, t.moveable, t.pickupable, t.useable, t.vertical, t.horizontal,
+                    t.hangeable, t.speed, t.capacity, t.attack, t.defence, t.armor, t.magicLevel, t.weight, t.decayTo,
+                    t.decayTime, t.name, t.minimapColor);
+}
+
 void ExpectSameType(const ItemType& read, const ItemType& written)
 {
-    SCOPED_TRACE(written.name);
-    EXPECT_EQ(read.serverId, written.serverId);
-    EXPECT_EQ(read.clientId, written.clientId);
-    EXPECT_EQ(read.blocking, written.blocking);
-    EXPECT_EQ(read.blockProjectile, written.blockProjectile);
-    EXPECT_EQ(read.blockPath, written.blockPath);
-    EXPECT_EQ(read.hasHeight, written.hasHeight);
-    EXPECT_EQ(read.alwaysOnTop, written.alwaysOnTop);
-    EXPECT_EQ(read.topOrder, written.topOrder);
-    EXPECT_EQ(read.readable, written.readable);
-    EXPECT_EQ(read.stackable, written.stackable);
-    EXPECT_EQ(read.moveable, written.moveable);
-    EXPECT_EQ(read.pickupable, written.pickupable);
-    EXPECT_EQ(read.useable, written.useable);
-    EXPECT_EQ(read.vertical, written.vertical);
-    EXPECT_EQ(read.horizontal, written.horizontal);
-    EXPECT_EQ(read.hangeable, written.hangeable);
-    EXPECT_EQ(read.speed, written.speed);
-    EXPECT_EQ(read.capacity, written.capacity);
-    EXPECT_EQ(read.attack, written.attack);
-    EXPECT_EQ(read.defence, written.defence);
-    EXPECT_EQ(read.armor, written.armor);
-    EXPECT_EQ(read.magicLevel, written.magicLevel);
-    EXPECT_EQ(read.weight, written.weight);
-    EXPECT_EQ(read.decayTo, written.decayTo);
-    EXPECT_EQ(read.decayTime, written.decayTime);
-    EXPECT_EQ(read.name, written.name);
-    EXPECT_EQ(read.minimapColor, written.minimapColor);
+    EXPECT_EQ(StoredFields(read), StoredFields(written)) << written.name;
 }
 
 std::vector<ItemType> SampleTypes()

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <type_traits>
 #include <vector>
 
@@ -162,13 +163,8 @@ TEST(MaterialListTest, CreaturesBecomeServerTypesAfterTheItems)
 
     // Seven server types make the first creature's key 8; an item holds it, so it takes 9.
     const ItemType& rat = data.items.GetServerType(9);
-    EXPECT_EQ(rat.name, "Rat");
-    EXPECT_EQ(rat.group, ItemGroup::Creature);
-    EXPECT_EQ(rat.spriteIds[0], 7);
-    EXPECT_EQ(rat.outfitHead, 0);
-    EXPECT_EQ(rat.outfitBody, 132);
-    EXPECT_EQ(rat.outfitLegs, 5);
-    EXPECT_EQ(rat.outfitFeet, 0);
+    EXPECT_EQ(std::make_tuple(rat.name, rat.group, rat.spriteIds[0], rat.outfitHead, rat.outfitBody, rat.outfitLegs, rat.outfitFeet),
+              std::make_tuple("Rat", ItemGroup::Creature, 7, 0, 132, 5, 0));
     EXPECT_EQ(data.items.GetServerType(8).serverId, 108);
     EXPECT_EQ(data.items.GetServerType(10).name, "Guard");
     EXPECT_EQ(data.items.GetServerType(10).spriteIds[0], 8);

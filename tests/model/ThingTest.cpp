@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "model/Creature.h"
 #include "model/DepotItem.h"
 #include "model/TeleportItem.h"
@@ -16,27 +18,20 @@ using namespace model_test;
 class ThingTest : public ::testing::Test {
 protected:
     void SetUp() override { FillTestDatabase(database); }
-    int32_t CountOf(int32_t key, int32_t count) { return CItem(database, key, count).GetCount(); }
 
     ItemDatabase database;
 };
 
 TEST_F(ThingTest, CountRulesFollowTheServerType)
 {
-    EXPECT_EQ(CountOf(kStackable, 0), 1);
-    EXPECT_EQ(CountOf(kStackable, 100), 100);
-    EXPECT_EQ(CountOf(kStackable, 101), 1);
-    EXPECT_EQ(CountOf(kFluid, 0), 0);
-    EXPECT_EQ(CountOf(kFluid, 255), 255);
-    EXPECT_EQ(CountOf(kFluid, 256), 1);
-    EXPECT_EQ(CountOf(kFluid, -1), 1);
-    EXPECT_EQ(CountOf(kSplash, 7), 7);
-    EXPECT_EQ(CountOf(kRune, 0), 1);
-    EXPECT_EQ(CountOf(kRune, 55), 55);
-    EXPECT_EQ(CountOf(kPlain, 7), 1);
-    EXPECT_EQ(CountOf(kDoor, 5), 1);
-    // A key known only to the client has the default server type: a plain count.
-    EXPECT_EQ(CountOf(kClientOnly, 9), 1);
+    // Key, count given, count kept; a key known only to the client has a plain count.
+    const std::array<int32_t, 3> cases[] = {
+        {kStackable, 0, 1}, {kStackable, 100, 100}, {kStackable, 101, 1}, {kFluid, 0, 0}, {kFluid, 255, 255},
+        {kFluid, 256, 1},   {kFluid, -1, 1},        {kSplash, 7, 7},      {kRune, 0, 1},  {kRune, 55, 55},
+        {kPlain, 7, 1},     {kDoor, 5, 1},          {kClientOnly, 9, 1}};
+    for (const auto& [key, count, kept] : cases) {
+        EXPECT_EQ(CItem(database, key, count).GetCount(), kept) << key << " " << count;
+    }
 }
 
 TEST_F(ThingTest, CreateThingPicksTheClassByGroup)

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "model/ModelTestWorld.h"
 #include "model/Tile.h"
 #include "platform/ArchiveReader.h"
@@ -35,111 +37,66 @@ protected:
     CTile tile;
 };
 
-TEST_F(TileTest, GroundReplacesGroundWhateverReplaceSays)
+// Things placed in turn (a negative key is placed with replace), then the tile's lists. Whatever
+// the case, the things run ground, top items, hanging items, ordinary items.
+TEST_F(TileTest, PlacementRulesPerKindOfThing)
 {
-    Add(kGround);
-    // The first ground is destroyed (the sanitizer build catches a leak or a double free).
-    CItem* second = Add(kOtherGround, false);
-    EXPECT_EQ(tile.GetGround(), second);
-    EXPECT_EQ(tile.GetThingCount(), 1u);
-}
-
-TEST_F(TileTest, AlwaysOnTopItemsSortByTopOrderKeepingPlacementOrder)
-{
-    CItem* firstTwo = Add(kTopTwo);
-    CItem* secondTwo = Add(kHorizontalWall);
-    CItem* one = Add(kBorder);
-    ASSERT_EQ(tile.GetTopItems().size(), 3u);
-    EXPECT_EQ(tile.GetTopItems()[0], one);
-    EXPECT_EQ(tile.GetTopItems()[1], firstTwo);
-    EXPECT_EQ(tile.GetTopItems()[2], secondTwo);
-    Add(kTopZero);
-    Add(kTopThree);
-    Add(kOtherBorder);
-    EXPECT_EQ(Keys(tile.GetTopItems()),
-              (std::vector<int32_t>{kTopZero, kBorder, kOtherBorder, kTopTwo, kHorizontalWall,
-                                    kTopThree}));
-}
-
-TEST_F(TileTest, ReplaceTakesOnlyTheFirstTopItemOfTheSameOrder)
-{
-    Add(kBorder);
-    Add(kTopTwo);
-    Add(kVerticalWall);
-    Add(kTopThree);
-    CItem* added = Add(kHorizontalWall, true);
-    EXPECT_EQ(Keys(tile.GetTopItems()),
-              (std::vector<int32_t>{kBorder, kVerticalWall, kHorizontalWall, kTopThree}));
-    EXPECT_EQ(tile.GetTopItems()[2], added);
-
-    // With nothing of that order, replace only inserts.
-    CTile other;
-    other.AddThing(database, Make(database, kBorder), false);
-    other.AddThing(database, Make(database, kTopThree), true);
-    EXPECT_EQ(Keys(other.GetTopItems()), (std::vector<int32_t>{kBorder, kTopThree}));
-}
-
-TEST_F(TileTest, HangingItemsTakeTheirFacingFromTheWalls)
-{
-    CItem* loose = Add(kHanging);
-    EXPECT_EQ(loose->GetCount(), 0);
-    EXPECT_EQ(Keys(tile.GetOrdinaryItems()), std::vector<int32_t>{kHanging});
-    EXPECT_TRUE(tile.GetHangingItems().empty());
-
-    // A top item that is no wall does not hold a hanging.
-    Add(kBorder);
-    EXPECT_EQ(Add(kHanging)->GetCount(), 0);
-    EXPECT_EQ(tile.GetOrdinaryItems().size(), 2u);
-
-    CTile horizontal;
-    horizontal.AddThing(database, Make(database, kHorizontalWall), false);
-    auto onHorizontal = Make(database, kHanging);
-    CItem* raw = onHorizontal.get();
-    horizontal.AddThing(database, std::move(onHorizontal), false);
-    EXPECT_EQ(raw->GetCount(), 1);
-    EXPECT_EQ(horizontal.GetHangingItems().size(), 1u);
-    EXPECT_TRUE(horizontal.GetOrdinaryItems().empty());
-
-    CTile vertical;
-    vertical.AddThing(database, Make(database, kVerticalWall), false);
-    vertical.AddThing(database, Make(database, kHanging), false);
-    vertical.AddThing(database, Make(database, kOtherHanging), false);
-    EXPECT_EQ(Keys(vertical.GetHangingItems()), (std::vector<int32_t>{kHanging, kOtherHanging}));
-    EXPECT_EQ(vertical.GetHangingItems()[0]->GetCount(), 2);
-    // Replace clears every hanging first.
-    vertical.AddThing(database, Make(database, kOtherHanging), true);
-    EXPECT_EQ(Keys(vertical.GetHangingItems()), std::vector<int32_t>{kOtherHanging});
-}
-
-TEST_F(TileTest, ReplaceClearsOrdinaryItems)
-{
-    Add(kGround);
-    Add(kBorder);
-    Add(kPlain);
-    Add(kStackable);
-    Add(kRune, true);
-    EXPECT_EQ(Keys(tile.GetOrdinaryItems()), std::vector<int32_t>{kRune});
-    EXPECT_NE(tile.GetGround(), nullptr);
-    EXPECT_EQ(tile.GetTopItems().size(), 1u);
-}
-
-TEST_F(TileTest, ThingOrderIsGroundTopHangingOrdinary)
-{
-    Add(kPlain);
-    CItem* wall = Add(kHorizontalWall);
-    CItem* hanging = Add(kHanging);
-    Add(kStackable);
-    CItem* border = Add(kBorder);
-    CItem* ground = Add(kGround);
-    Add(kRune);
-    ASSERT_EQ(tile.GetThingCount(), 7u);
-    EXPECT_EQ(tile.GetThing(0), ground);
-    EXPECT_EQ(tile.GetThing(1), border);
-    EXPECT_EQ(tile.GetThing(2), wall);
-    EXPECT_EQ(tile.GetThing(3), hanging);
-    EXPECT_EQ(tile.GetThing(4)->GetTypeKey(), kPlain);
-    EXPECT_EQ(tile.GetThing(6)->GetTypeKey(), kRune);
-    EXPECT_EQ(tile.GetThing(7), nullptr);
+    using KeyList = std::vector<int32_t>;
+    struct Case {
+        const char* what;
+        KeyList placed;
+        int32_t ground;
+        KeyList top, hanging, ordinary;
+        KeyList facings;  // the counts of the hangeable items, in thing order
+    };
+    const Case cases[] = {
+        {"a ground replaces the ground", {kGround, kOtherGround}, kOtherGround, {}, {}, {}, {}},
+        {"top items sort by order, keeping placement order",
+         {kTopTwo, kHorizontalWall, kBorder, kTopZero, kTopThree, kOtherBorder}, 0,
+         {kTopZero, kBorder, kOtherBorder, kTopTwo, kHorizontalWall, kTopThree}, {}, {}, {}},
+        {"replace takes only the first top item of the order",
+         {kBorder, kTopTwo, kVerticalWall, kTopThree, -kHorizontalWall}, 0,
+         {kBorder, kVerticalWall, kHorizontalWall, kTopThree}, {}, {}, {}},
+        {"replace with nothing of the order inserts", {kBorder, -kTopThree}, 0, {kBorder, kTopThree}, {}, {}, {}},
+        {"no wall, or a top item that is none, holds no hanging", {kHanging, kBorder, kHanging}, 0,
+         {kBorder}, {}, {kHanging, kHanging}, {0, 0}},
+        {"a horizontal wall faces 1", {kHorizontalWall, kHanging}, 0, {kHorizontalWall}, {kHanging}, {}, {1}},
+        {"a vertical wall faces 2", {kVerticalWall, kHanging, kOtherHanging}, 0, {kVerticalWall},
+         {kHanging, kOtherHanging}, {}, {2, 2}},
+        {"replace clears every hanging", {kVerticalWall, kHanging, kOtherHanging, -kOtherHanging}, 0,
+         {kVerticalWall}, {kOtherHanging}, {}, {2}},
+        {"replace clears the ordinary items", {kGround, kBorder, kPlain, kStackable, -kRune}, kGround,
+         {kBorder}, {}, {kRune}, {}},
+        {"placement order does not decide the lists",
+         {kPlain, kHorizontalWall, kHanging, kStackable, kBorder, kGround, kRune}, kGround,
+         {kBorder, kHorizontalWall}, {kHanging}, {kPlain, kStackable, kRune}, {1}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        CTile placed;
+        for (int32_t key : c.placed) {
+            placed.AddThing(database, Make(database, std::abs(key)), key < 0);
+        }
+        EXPECT_EQ(placed.GetGround() ? placed.GetGround()->GetTypeKey() : 0, c.ground);
+        EXPECT_EQ(Keys(placed.GetTopItems()), c.top);
+        EXPECT_EQ(Keys(placed.GetHangingItems()), c.hanging);
+        EXPECT_EQ(Keys(placed.GetOrdinaryItems()), c.ordinary);
+        std::vector<int32_t> all;
+        std::vector<int32_t> facings;
+        for (size_t i = 0; i < placed.GetThingCount(); ++i) {
+            all.push_back(placed.GetThing(i)->GetTypeKey());
+            if (placed.GetThing(i)->GetServerType(database).hangeable) {
+                facings.push_back(placed.GetThing(i)->GetCount());
+            }
+        }
+        std::vector<int32_t> expected = c.ground ? std::vector<int32_t>{c.ground} : std::vector<int32_t>{};
+        for (const KeyList* list : {&c.top, &c.hanging, &c.ordinary}) {
+            expected.insert(expected.end(), list->begin(), list->end());
+        }
+        EXPECT_EQ(all, expected);
+        EXPECT_EQ(placed.GetThing(placed.GetThingCount()), nullptr);
+        EXPECT_EQ(facings, c.facings);
+    }
 }
 
 TEST_F(TileTest, RemoveThingHandsTheItemBackAndKeepsTheOrder)
@@ -157,8 +114,10 @@ TEST_F(TileTest, RemoveThingHandsTheItemBackAndKeepsTheOrder)
     EXPECT_EQ(removedGround->GetTypeKey(), kGround);  // not destroyed
     EXPECT_EQ(tile.GetGround(), nullptr);
 
-    EXPECT_EQ(tile.RemoveThing(second).get(), second);
-    EXPECT_EQ(tile.GetOrdinaryItems()[0], first);
+    // The first ordinary item sits right after the hanging ones.
+    EXPECT_EQ(tile.RemoveThing(first).get(), first);
+    EXPECT_EQ(tile.GetHangingItems().size(), 1u);
+    EXPECT_EQ(tile.GetOrdinaryItems()[0], second);
     EXPECT_EQ(tile.GetOrdinaryItems()[1], third);
     EXPECT_EQ(tile.RemoveThing(hanging).get(), hanging);
     EXPECT_TRUE(tile.GetHangingItems().empty());
@@ -169,7 +128,7 @@ TEST_F(TileTest, RemoveThingHandsTheItemBackAndKeepsTheOrder)
     // Not on this tile, twice removed, or null.
     CItem stranger(database, kPlain, 0);
     EXPECT_EQ(tile.RemoveThing(&stranger), nullptr);
-    EXPECT_EQ(tile.RemoveThing(second), nullptr);
+    EXPECT_EQ(tile.RemoveThing(first), nullptr);
     EXPECT_EQ(tile.RemoveThing(nullptr), nullptr);
     EXPECT_EQ(tile.GetThingCount(), 3u);
 }
