@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 #include <memory>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -19,6 +20,8 @@
 #include "xml/Markup.h"
 #include "xml/XmlAttributes.h"
 #include "xml/XmlElementStream.h"
+#include "xml/XmlNameSet.h"
+#include "xml/XmlPlainTag.h"
 #include "xml/XmlTextFile.h"
 #include "xml/XmlTokenizer.h"
 
@@ -27,6 +30,13 @@ namespace tessark {
 namespace {
 
 using namespace qzx;
+
+// ReadXmlNumber with its common case inline: a map holds tens of millions of numbers.
+int Number(std::string_view text)
+{
+    int value = 0;
+    return text.empty() || ReadPlainXmlNumber(text, value) ? value : ReadXmlNumber(text);
+}
 
 // Reads the tiles straight from the text as the element walk reaches them, never building an
 // element table: a map's text is hundreds of MB. A syntax error anywhere in the document undoes
@@ -67,7 +77,9 @@ private:
     }
     XmlAttributes AttributesOf(const XmlElementStream& stream) const
     {
-        return XmlAttributes(text_, stream.TagBegin(), stream.TagEnd());
+        const XmlPlainTag* plain = stream.PlainTag();
+        return plain ? XmlAttributes(text_, stream.TagBegin(), *plain)
+                     : XmlAttributes(text_, stream.TagBegin(), stream.TagEnd());
     }
     // Walks to the end of the document; false (and the parse error shown) on a syntax error.
     bool FinishWalk(XmlElementStream& stream);
@@ -87,6 +99,8 @@ private:
     std::string path_;
     bool clientIds_ = false;
     std::string tileAttributes_[6];
+    // A member: a fresh array per tile costs a block fill each time.
+    std::string_view tileValues_[6];
     // The tile being read (null for a tile left out), where it starts and stands.
     CTile* tile_ = nullptr;
     size_t tileBegin_ = 0;
@@ -246,20 +260,20 @@ void QzxReader::BeginTile(const XmlElementStream& stream)
     tile_ = nullptr;
     tileBegin_ = stream.TagBegin();
     // One walk over the start tag for all of them: a map holds millions of tiles.
-    static constexpr std::string_view kNames[] = {"x", "y", "z", "houseid", "ground", "pz"};
+    static const XmlNameSet kNames{"x", "y", "z", "houseid", "ground", "pz"};
     const XmlAttributes attributes = AttributesOf(stream);
-    std::string_view values[std::size(kNames)];
+    std::span<std::string_view> values = tileValues_;
     if (!attributes.GetPlainViews(kNames, values)) {
-        attributes.GetMany(kNames, tileAttributes_);
-        std::copy(std::begin(tileAttributes_), std::end(tileAttributes_), values);
+        attributes.GetMany(kNames.Names(), tileAttributes_);
+        std::copy(std::begin(tileAttributes_), std::end(tileAttributes_), values.begin());
     }
-    const Position position{ReadXmlNumber(values[0]), ReadXmlNumber(values[1]), ReadXmlNumber(values[2])};
+    const Position position{Number(values[0]), Number(values[1]), Number(values[2])};
     if (position.z < 0 || position.z >= kFloorCount || !registry_.AdmitTile(position)) {
         return;
     }
     tilePosition_ = position;
-    const int houseId = ReadXmlNumber(values[3]);
-    const int ground = ReadXmlNumber(values[4]);
+    const int houseId = Number(values[3]);
+    const int ground = Number(values[4]);
     CTile* tile =
         document_.StoreTile(std::make_unique<CTile>(), position.x, position.y, position.z);
     if (houseId != 0) {
@@ -269,7 +283,7 @@ void QzxReader::BeginTile(const XmlElementStream& stream)
         // A house tile is written without pz: it keeps the protection zone its house gave it.
         const std::string_view pz = values[5];
         if (houseId == 0 || !pz.empty()) {
-            tile->SetProtectionZone(ReadXmlNumber(pz) == 1);
+            tile->SetProtectionZone(Number(pz) == 1);
         }
         if (std::unique_ptr<CItem> thing = CreateThing(database_, KeyOf(ground), 0)) {
             tile->AddThing(database_, std::move(thing), false);
@@ -281,7 +295,10 @@ void QzxReader::BeginTile(const XmlElementStream& stream)
 bool QzxReader::ReadItem(const XmlElementStream& stream)
 {
     const XmlAttributes attributes = AttributesOf(stream);
-    const int id = ReadXmlNumber(attributes.Get("id"));
+    static const XmlNameSet kId{"id"};
+    std::string_view idValue;
+    const int id = attributes.GetPlainViews(kId, {&idValue, 1}) ? Number(idValue)
+                                                                : ReadXmlNumber(attributes.Get("id"));
     if (id < kTypeKeyOffset) {
         return FailItem(id, tilePosition_, " is below 100");
     }

@@ -1,7 +1,6 @@
 #include "model/Item.h"
 
 #include <algorithm>
-#include <iterator>
 
 #include "data/FileLoader.h"
 #include "data/ItemDatabase.h"
@@ -11,6 +10,7 @@
 #include "platform/ArchiveWriter.h"
 #include "xml/Markup.h"
 #include "xml/XmlAttributes.h"
+#include "xml/XmlNameSet.h"
 
 namespace tessark {
 
@@ -242,9 +242,8 @@ void CItem::WriteXmlAttributes(CMarkup& xml, const ItemDatabase& database) const
 bool CItem::ReadXml(const XmlAttributes& attributes, const ItemDatabase& database)
 {
     // One walk over the element for all of them: a map holds hundreds of thousands of items.
-    static constexpr std::string_view kNames[] = {"count",    "actionId", "uniqueId",
-                                                  "doorId",   "special_description", "text"};
-    std::string values[std::size(kNames)];
+    static const XmlNameSet kNames{"count", "actionId", "uniqueId", "doorId", "special_description", "text"};
+    std::string values[6];
     attributes.GetMany(kNames, values);
     const ItemType& type = GetServerType(database);
     const int count = ReadXmlNumber(values[0]);

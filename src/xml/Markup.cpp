@@ -5,6 +5,7 @@
 #include <string>
 
 #include "xml/XmlElementStream.h"
+#include "xml/XmlPlainTag.h"
 #include "xml/XmlTokenizer.h"
 
 namespace tessark {
@@ -253,6 +254,9 @@ bool CMarkup::SetAttribute(std::string_view name, int value)
 
 int ReadXmlNumber(std::string_view text)
 {
+    if (int plain = 0; ReadPlainXmlNumber(text, plain)) {
+        return plain;
+    }
     size_t at = 0;
     while (at < text.size() && (IsXmlWhitespace(text[at]) || text[at] == '\v' || text[at] == '\f')) {
         ++at;

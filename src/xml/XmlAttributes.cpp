@@ -1,84 +1,80 @@
 #include "xml/XmlAttributes.h"
 
+#include <bit>
+#include <cstdint>
 #include <memory>
 
 #include "xml/XmlEntities.h"
+#include "xml/XmlNameSet.h"
+#include "xml/XmlPlainTag.h"
 #include "xml/XmlTokenizer.h"
 
 namespace tessark {
 
 namespace {
 
-bool IsPlainNameCharacter(char c)
-{
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
-}
+bool IsNameStop(char c) { return c == ' ' || c == '=' || c == '/' || c == '['; }
 
-// The first token.size() bytes are equal; an inline loop beats a call for names this short.
-bool SameBytes(std::string_view token, std::string_view name)
+// found(i, value) for the first value of each name in the tag. An attribute's name (letters,
+// digits, '_') matches as in the token walk: the name begins with it and ends there or goes on
+// with ' ', '=', '/' or '['. Sizes are compared first: most pairs differ there.
+template <typename Found>
+void MatchPlain(const XmlPlainTag& tag, std::span<const std::string_view> names, Found&& found)
 {
-    for (size_t i = 1; i < token.size(); ++i) {
-        if (token[i] != name[i]) {
-            return false;
+    const XmlPlainTag::Attribute* const end = tag.attributes + tag.count;
+    for (size_t i = 0; i < names.size(); ++i) {
+        const char* const name = names[i].data();
+        const size_t nameSize = names[i].size();
+        for (const XmlPlainTag::Attribute* attribute = tag.attributes; attribute != end; ++attribute) {
+            const size_t size = attribute->name.size();
+            if (size > nameSize || (size < nameSize && !IsNameStop(name[size]))) {
+                continue;
+            }
+            const char* const token = attribute->name.data();
+            size_t same = 0;
+            while (same < size && token[same] == name[same]) {
+                ++same;
+            }
+            if (same == size) {
+                found(i, attribute->value);
+                break;
+            }
         }
     }
-    return true;
+}
+
+// The same with the names prepared.
+template <typename Found>
+void MatchPlain(const XmlPlainTag& tag, const XmlNameSet& names, Found&& found)
+{
+    uint32_t seen = 0;
+    for (size_t a = 0; a < tag.count; ++a) {
+        const uint32_t matches = names.Matches(tag.attributes[a].name);
+        for (uint32_t fresh = matches & ~seen; fresh != 0; fresh &= fresh - 1) {
+            found(static_cast<size_t>(std::countr_zero(fresh)), tag.attributes[a].value);
+        }
+        seen |= matches;
+    }
 }
 
 }  // namespace
 
-template <typename Found>
-bool XmlAttributes::ScanPlain(std::span<const std::string_view> names, Found&& found) const
+template <typename Match>
+bool XmlAttributes::ScanPlain(Match&& match) const
 {
-    constexpr size_t kMaxNames = 16;
-    if (tagEnd_ >= text_.size() || tagEnd_ <= tagBegin_ || names.size() > kMaxNames) {
+    if (plain_ != nullptr) {
+        match(*plain_);
+        return true;
+    }
+    if (tagEnd_ >= text_.size() || tagEnd_ <= tagBegin_) {
         return false;
     }
-    const char* const text = text_.data();
-    const size_t end = tagEnd_;
-    size_t at = tagBegin_ + 1;
-    const size_t nameBegin = at;
-    while (at < end && (IsPlainNameCharacter(text[at]) || text[at] == '-' || text[at] == '.' || text[at] == ':')) {
-        ++at;
-    }
-    if (at == nameBegin) {
+    XmlPlainTag scanned;
+    if (!ScanXmlPlainTag(text_, tagBegin_, scanned) || scanned.end != tagEnd_) {
         return false;
     }
-    bool seen[kMaxNames] = {};
-    for (;;) {
-        const bool spaced = at < end && text[at] == ' ';
-        while (at < end && text[at] == ' ') {
-            ++at;
-        }
-        if (at == end || (text[at] == '/' && at + 1 == end)) {
-            return true;
-        }
-        const size_t attributeBegin = at;
-        while (at < end && IsPlainNameCharacter(text[at])) {
-            ++at;
-        }
-        if (!spaced || at == attributeBegin || at + 1 >= end || text[at] != '=' || text[at + 1] != '"') {
-            return false;
-        }
-        const std::string_view attribute(text + attributeBegin, at - attributeBegin);
-        at += 2;
-        const size_t valueBegin = at;
-        while (at < end && text[at] != '"' && text[at] != '&') {
-            ++at;
-        }
-        if (at == end || text[at] != '"') {
-            return false;
-        }
-        for (size_t i = 0; i < names.size(); ++i) {
-            // The token walk's match: a name with ' ', '=', '/' or '[' may match a shorter token.
-            if (!seen[i] && names[i].size() >= attribute.size() && names[i][0] == attribute[0] &&
-                SameBytes(attribute, names[i]) && XmlTokenMatches(attribute, names[i])) {
-                seen[i] = true;
-                found(i, std::string_view(text + valueBegin, at - valueBegin));
-            }
-        }
-        ++at;
-    }
+    match(scanned);
+    return true;
 }
 
 bool XmlAttributes::Find(std::string_view text, size_t tagBegin, std::string_view name, Value& value,
@@ -120,14 +116,27 @@ bool XmlAttributes::Find(std::string_view text, size_t tagBegin, std::string_vie
     return false;
 }
 
-bool XmlAttributes::GetPlainViews(std::span<const std::string_view> names,
-                                  std::span<std::string_view> values) const
+bool XmlAttributes::GetPlainViews(const XmlNameSet& names, std::span<std::string_view> values) const
 {
     for (std::string_view& value : values) {
         value = {};
     }
-    return valid_ && names.size() == values.size() &&
-           ScanPlain(names, [&](size_t i, std::string_view value) { values[i] = value; });
+    return valid_ && names.Names().size() == values.size() && ScanPlain([&](const XmlPlainTag& tag) {
+               MatchPlain(tag, names, [&](size_t i, std::string_view value) { values[i] = value; });
+           });
+}
+
+void XmlAttributes::GetMany(const XmlNameSet& names, std::span<std::string> values) const
+{
+    if (valid_ && names.Names().size() == values.size() && ScanPlain([&](const XmlPlainTag& tag) {
+            for (std::string& value : values) {
+                value.clear();
+            }
+            MatchPlain(tag, names, [&](size_t i, std::string_view value) { values[i].assign(value); });
+        })) {
+        return;
+    }
+    GetMany(names.Names(), values);
 }
 
 std::string XmlAttributes::Get(std::string_view name) const
@@ -145,11 +154,10 @@ void XmlAttributes::GetMany(std::span<const std::string_view> names, std::span<s
         value.clear();
     }
     if (!valid_ || names.size() != values.size() ||
-        ScanPlain(names, [&](size_t i, std::string_view value) { values[i].assign(value); })) {
+        (names.size() <= XmlPlainTag::kMaxAttributes && ScanPlain([&](const XmlPlainTag& tag) {
+             MatchPlain(tag, names, [&](size_t i, std::string_view value) { values[i].assign(value); });
+         }))) {
         return;
-    }
-    for (std::string& value : values) {
-        value.clear();
     }
     // The walk of Find for all names at once. Only the names that matched the last name token
     // can be waiting for '=' or a value, so they share one state; each name takes the first

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "xml/XmlPlainTag.h"
 #include "xml/XmlTokenizer.h"
 
 namespace tessark {
@@ -49,42 +50,49 @@ XmlElementStream::Step XmlElementStream::Next()
         if (lt == std::string_view::npos) {
             return Fail(kElementTagNotFound);
         }
-        XmlToken token;
-        if (!FindXmlToken(text, lt + 1, token)) {
-            return Fail(kAbruptEnd);
-        }
-        if (token.isString) {
-            return Fail(kTagStartsWithQuote);
-        }
-        if (token.Is(text, '?') || token.Is(text, '!')) {
-            const size_t end = SkipXmlNode(text, lt);
-            if (end == std::string_view::npos) {
-                return Fail(kInvalidNode);
+        size_t gt = 0;
+        plainRead_ = ScanXmlPlainTag(text, lt, plain_, lastGt_);
+        if (plainRead_) {
+            gt = plain_.end;
+            name_ = plain_.name;
+        } else {
+            XmlToken token;
+            if (!FindXmlToken(text, lt + 1, token)) {
+                return Fail(kAbruptEnd);
             }
-            cursor_ = end;
-            continue;
-        }
-        if (token.Is(text, '/')) {
-            if (open_.empty()) {
-                // An end tag where the root element should start.
-                return Fail(kElementTagNotFound);
+            if (token.isString) {
+                return Fail(kTagStartsWithQuote);
             }
-            if (!ParseEndTag(lt)) {
-                return Step::Failed;
+            if (token.Is(text, '?') || token.Is(text, '!')) {
+                const size_t end = SkipXmlNode(text, lt);
+                if (end == std::string_view::npos) {
+                    return Fail(kInvalidNode);
+                }
+                cursor_ = end;
+                continue;
             }
-            open_.pop_back();
-            depth_ = open_.size();
-            rootClosed_ = open_.empty();
-            cursor_ = endTagEnd_ + 1;
-            return Step::End;
-        }
-        const size_t gt = FindNear(text, '>', token.next);
-        if (gt == std::string_view::npos) {
-            return Fail(kEndOfTagNotFound);
+            if (token.Is(text, '/')) {
+                if (open_.empty()) {
+                    // An end tag where the root element should start.
+                    return Fail(kElementTagNotFound);
+                }
+                if (!ParseEndTag(lt)) {
+                    return Step::Failed;
+                }
+                open_.pop_back();
+                depth_ = open_.size();
+                rootClosed_ = open_.empty();
+                cursor_ = endTagEnd_ + 1;
+                return Step::End;
+            }
+            gt = FindNear(text, '>', token.next);
+            if (gt == std::string_view::npos) {
+                return Fail(kEndOfTagNotFound);
+            }
+            name_ = token.Text(text);
         }
         tagBegin_ = lt;
         tagEnd_ = gt;
-        name_ = token.Text(text);
         empty_ = text[gt - 1] == '/';
         depth_ = open_.size();
         cursor_ = gt + 1;

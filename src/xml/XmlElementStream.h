@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "xml/XmlPlainTag.h"
+
 namespace tessark {
 
 // Walks a document's elements in text order, one start or end at a time, keeping only the
@@ -15,7 +17,7 @@ class XmlElementStream {
 public:
     enum class Step { Start, End, Done, Failed };
 
-    explicit XmlElementStream(std::string_view text) : text_(text) {}
+    explicit XmlElementStream(std::string_view text) : text_(text), lastGt_(text.rfind('>')) {}
 
     Step Next();
 
@@ -25,6 +27,8 @@ public:
     size_t TagEnd() const { return tagEnd_; }
     std::string_view Name() const { return name_; }
     bool IsEmpty() const { return empty_; }
+    // After Start: the start tag read in one pass when it has the plain form, else null.
+    const XmlPlainTag* PlainTag() const { return plainRead_ ? &plain_ : nullptr; }
     // After End: the end tag's '<' and '>'.
     size_t EndTagBegin() const { return endTagBegin_; }
     size_t EndTagEnd() const { return endTagEnd_; }
@@ -38,6 +42,7 @@ private:
     bool ParseEndTag(size_t lt);
 
     std::string_view text_;
+    size_t lastGt_;
     std::vector<std::string_view> open_;
     size_t cursor_ = 0;
     size_t tagBegin_ = 0;
@@ -47,6 +52,8 @@ private:
     size_t depth_ = 0;
     std::string_view name_;
     std::string error_;
+    XmlPlainTag plain_;
+    bool plainRead_ = false;
     bool empty_ = false;
     bool rootClosed_ = false;
     bool failed_ = false;

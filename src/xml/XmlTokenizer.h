@@ -86,8 +86,14 @@ inline bool FindXmlToken(std::string_view text, size_t from, XmlToken& token)
 // on with a space, '=', '/' or '['.
 inline bool XmlTokenMatches(std::string_view token, std::string_view name)
 {
-    if (token.size() > name.size() || name.substr(0, token.size()) != token) {
+    if (token.size() > name.size()) {
         return false;
+    }
+    // Names are short: a loop beats a call.
+    for (size_t i = 0; i < token.size(); ++i) {
+        if (token[i] != name[i]) {
+            return false;
+        }
     }
     if (token.size() == name.size()) {
         return true;

@@ -196,6 +196,13 @@ TEST(MarkupParseTest, ReadXmlNumberIsLenient)
     EXPECT_EQ(ReadXmlNumber("-2147483648"), -2147483647 - 1);
     EXPECT_EQ(ReadXmlNumber("99999999999999999999"), 2147483647);
     EXPECT_EQ(ReadXmlNumber("-99999999999999999999"), -2147483647 - 1);
+    // Around the inline path for up to nine plain digits.
+    EXPECT_EQ(ReadXmlNumber("000000042"), 42);
+    EXPECT_EQ(ReadXmlNumber("999999999"), 999999999);
+    EXPECT_EQ(ReadXmlNumber("2147483647"), 2147483647);
+    EXPECT_EQ(ReadXmlNumber("2147483648"), 2147483647);
+    EXPECT_EQ(ReadXmlNumber("7\v"), 7);
+    EXPECT_EQ(ReadXmlNumber("69000"), 69000);
 }
 
 }  // namespace
