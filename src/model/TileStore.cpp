@@ -1,5 +1,7 @@
 #include "model/TileStore.h"
 
+#include <algorithm>
+
 #include "model/BackgroundRelease.h"
 
 namespace tessark {
@@ -26,12 +28,23 @@ void TileStore::Discard(std::unique_ptr<Floor> floor)
             if (!block) {
                 return;
             }
-            for (uint32_t lowX = 0; lowX < 256; ++lowX) {
-                for (uint32_t chunkY = 0; chunkY < 16; ++chunkY) {
-                    if (Chunk* chunk = block->chunks[(lowX & 0xF0) | chunkY].get()) {
-                        const uint32_t row = (lowX & 0x0F) << 4;
-                        for (uint32_t slotY = 0; slotY < 16; ++slotY) {
-                            chunk->tiles[row | slotY].reset();
+            // A column of 16 chunks without any is passed over at once: a sparse block costs
+            // a look at its 256 chunks, not one per row of tiles.
+            for (uint32_t column = 0; column < 256; column += 16) {
+                const auto first = block->chunks.begin() + column;
+                const auto present = [](const std::unique_ptr<Chunk>& chunk) {
+                    return chunk != nullptr;
+                };
+                if (std::none_of(first, first + 16, present)) {
+                    continue;
+                }
+                for (uint32_t lowX = column; lowX < column + 16; ++lowX) {
+                    for (uint32_t chunkY = 0; chunkY < 16; ++chunkY) {
+                        if (Chunk* chunk = block->chunks[column | chunkY].get()) {
+                            const uint32_t row = (lowX & 0x0F) << 4;
+                            for (uint32_t slotY = 0; slotY < 16; ++slotY) {
+                                chunk->tiles[row | slotY].reset();
+                            }
                         }
                     }
                 }
