@@ -18,7 +18,10 @@ def main():
     if not args:
         sys.exit(__doc__)
     build = os.path.abspath(args[0])
-    source = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", "src"))
+    # The checkout the build folder was configured from.
+    with open(os.path.join(build, "CMakeCache.txt")) as cache:
+        home = next(line.split("=", 1)[1].strip() for line in cache if line.startswith("CMAKE_HOME_DIRECTORY:"))
+    source = os.path.realpath(os.path.join(home, "src"))
     gcdas = [os.path.join(d, f) for d, _, files in os.walk(build) for f in files if f.endswith(".gcda")]
     lines = defaultdict(dict)  # file -> line -> covered
     for i in range(0, len(gcdas), 50):

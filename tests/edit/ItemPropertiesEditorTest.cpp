@@ -286,47 +286,5 @@ TEST_F(ItemPropertiesEditorTest, DepotIdRange)
     EXPECT_TRUE(doc->IsModified());
 }
 
-TEST_F(ItemPropertiesEditorTest, EveryFieldTheDialogsWriteSurvivesSaveAndReopen)
-{
-    Place(*doc, kGrass, 21, 20, 7);
-    house->AddTile(doc->GetTile(21, 20, 7));
-    CItem* door = Place(*doc, kDoor, 21, 20, 7);
-    door->SetCount(1);
-    house->AddDoor(1);
-    CItem* stack = Place(*doc, kStackable, 22, 20, 7);
-    CItem* sign = Place(*doc, kReadable, 23, 20, 7);
-    CItem* teleport = Place(*doc, kTeleport, 24, 20, 7);
-    auto* depot = static_cast<CDepotItem*>(Place(*doc, kDepot, 25, 20, 7));
-
-    const auto ok = [&](CItem* item, int x, auto change) {
-        ASSERT_EQ(Ok(*item, {x, 20, 7}, change), std::nullopt);
-    };
-    ok(door, 21, [](ItemPropertiesForm& f) { f.doorId = 255; f.uniqueId = 65535; });
-    ok(stack, 22, [](ItemPropertiesForm& f) { f.count = 100; f.actionId = 65535; });
-    ok(sign, 23, [](ItemPropertiesForm& f) { f.text = "line 1\r\nline 2"; f.uniqueId = 2; });
-    ok(teleport, 24, [](ItemPropertiesForm& f) { f.destX = 65535; f.destY = 1; f.destZ = 15; });
-    ASSERT_EQ(DepotPropertiesEditor(*doc, *depot).Submit(100), std::nullopt);
-
-    for (const char* name : {"edited.qzbm", "edited.qzx"}) {
-        SCOPED_TRACE(name);
-        ASSERT_EQ(doc->OnSaveDocument(File(name)), SaveResult::Saved);
-        auto reopened = NewDocument();
-        ASSERT_TRUE(reopened->ReadMapFile(File(name)));
-        // Past the map line, which gains the creator text on saving.
-        const auto tiles = [](const CTessarkDoc& d) {
-            const std::string dump = DumpText(d);
-            return dump.substr(dump.find('\n'));
-        };
-        EXPECT_EQ(FirstDifferentLine(tiles(*doc), tiles(*reopened)), "");
-        EXPECT_TRUE(reopened->UniqueIds().IsUsed(65535));
-        EXPECT_TRUE(reopened->UniqueIds().IsUsed(2));
-        const House* read = reopened->Houses().FindHouse(4);
-        ASSERT_NE(read, nullptr);
-        EXPECT_EQ(std::vector<uint32_t>(read->GetDoors().begin(), read->GetDoors().end()),
-                  std::vector<uint32_t>{255});
-    }
-    EXPECT_EQ(sign->GetText(), "line 1\nline 2");
-}
-
 }  // namespace
 }  // namespace tessark::test

@@ -124,23 +124,6 @@ TEST_F(QzxTest, TilesWithThingsOfOtherKindsAreWrittenByTheThingsThemselves)
     EXPECT_EQ(ReadText(File("odd.qzx")), BuiltDocument(*doc));
 }
 
-TEST_F(QzxTest, BinaryToXmlToBinaryKeepsTheMap)
-{
-    BuildVariedWorld(*doc);
-    ASSERT_EQ(doc->DoSave(File("a.qzbm"), true, {}), SaveResult::Saved);
-    auto first = NewDocument();
-    ASSERT_EQ(first->OpenDocument(File("a.qzbm")), OpenResult::Opened);
-    const std::string before = DumpWithoutMapLine(*first);
-    ASSERT_EQ(first->DoSave({}, true, [this](const std::string&) { return File("b.qzx"); }), SaveResult::Saved);
-    auto second = NewDocument();
-    ASSERT_EQ(second->OpenDocument(File("b.qzx")), OpenResult::Opened);
-    ASSERT_EQ(second->DoSave({}, true, [this](const std::string&) { return File("c.qzbm"); }), SaveResult::Saved);
-    auto third = NewDocument();
-    ASSERT_EQ(third->OpenDocument(File("c.qzbm")), OpenResult::Opened);
-    EXPECT_EQ(FirstDifferentLine(before, DumpWithoutMapLine(*third)), "");
-    EXPECT_EQ(third->GetSpawnFile(), "c-spawn.xml");
-}
-
 TEST_F(QzxTest, TileAttributesCountsClientIdsAndTownsAreReadAsWritten)
 {
     ASSERT_TRUE(WriteTextFile(
