@@ -13,8 +13,8 @@
 # gtest filter: after a change to a few test files only their tests need running again, since
 # the others are the same code against the same faults. Each program runs whole, in one process
 # (a program that dies or runs past 5 minutes, as a fault that leaves a dialog waiting does, is
-# run again test by test through ctest). The corpus replays, the allocation sweep and the real-X11 scripts are left
-# out: they look for crashes and failed saves, and take far longer.
+# run again test by test through ctest). The corpus replays, the allocation sweep and the
+# real-X11 scripts are left out: they look for crashes and failed saves, and take far longer.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 labels=() sources=() builds=() tree_programs=() filters=() patches=()
