@@ -104,6 +104,15 @@ private:
     bool ReadTile(uint32_t node, uint8_t nodeType, int32_t baseX, int32_t baseY, int32_t z);
     bool ReadTileItems(uint32_t node, CTile& tile, const Position& position, bool onMap);
     bool ReadTowns(uint32_t towns);
+    // MakesPlainGround, remembered for the last key: neighbouring tiles mostly share a ground.
+    bool IsPlainGround(int32_t key)
+    {
+        if (key != lastGroundKey_) {
+            lastGroundKey_ = key;
+            lastGroundPlain_ = MakesPlainGround(database_, key);
+        }
+        return lastGroundPlain_;
+    }
     // A node whose children are not read: skips them; a cut file fails with the node.
     bool SkipChildren(uint32_t node)
     {
@@ -121,6 +130,8 @@ private:
     ProgressMeter progress_;
     // Reading an item takes nothing from a loader; the encodings ask for one all the same.
     MapLoader unusedLoader_;
+    int32_t lastGroundKey_ = -1;
+    bool lastGroundPlain_ = false;
 };
 
 bool QzbmReader::Read(const std::string& path)
@@ -364,7 +375,19 @@ bool QzbmReader::ReadTile(uint32_t node, uint8_t nodeType, int32_t baseX, int32_
             if (!props_.ReadU16(id)) {
                 return Fail(LoadErrorKind::StreamProperties, node);
             }
-            std::unique_ptr<CItem> ground = CreateThing(database_, id - kTypeKeyOffset, 0);
+            const int32_t key = id - kTypeKeyOffset;
+            if (!tile->GetGround() && IsPlainGround(key)) {
+                // The common case: the ground is made in the tile, without an allocation. It
+                // has no unique id and is no door, so there is nothing to register.
+                CItem& ground = tile->EmplaceGround(database_, key, 0);
+                if (!ground.CItem::InlineIO(unusedLoader_, false, kGroundAttribute, props_,
+                                            database_)) {
+                    tile->RemoveThing(&ground);
+                    return FailItem(LoadErrorKind::UnserializeObject, node, id);
+                }
+                continue;
+            }
+            std::unique_ptr<CItem> ground = CreateThing(database_, key, 0);
             if (!ground) {
                 return FailItem(LoadErrorKind::CreateObject, node, id);
             }

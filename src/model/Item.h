@@ -100,6 +100,9 @@ public:
     bool Load(ArchiveReader& archive) override;
 
 protected:
+    // Copies a plain ground into a tile's own storage.
+    friend class CTile;
+
     // For the classes with extra data: count 1 whatever the type.
     explicit CItem(int32_t typeKey);
     CItem(const CItem& other);

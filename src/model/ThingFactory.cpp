@@ -27,6 +27,16 @@ std::unique_ptr<CItem> CreateThing(const ItemDatabase& database, int32_t typeKey
     }
 }
 
+bool MakesPlainGround(const ItemDatabase& database, int32_t typeKey)
+{
+    const ItemType* type = database.GetType(typeKey);
+    if (!type || type->group == ItemGroup::Creature || type->group == ItemGroup::Teleport ||
+        type->group == ItemGroup::Depot) {
+        return false;
+    }
+    return database.GetServerType(typeKey).group == ItemGroup::Ground;
+}
+
 void StoreThing(const CItem& item, ArchiveWriter& archive)
 {
     archive.WriteU32(static_cast<uint32_t>(item.GetTypeKey()));

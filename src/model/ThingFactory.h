@@ -15,6 +15,8 @@ class ItemDatabase;
 // CTeleportItem for teleports, a CDepotItem for depots, else a CItem with the count rules
 // applied. Null when the database knows no type (server or client) with that key.
 std::unique_ptr<CItem> CreateThing(const ItemDatabase& database, int32_t typeKey, int32_t count);
+// True when CreateThing makes a plain CItem for the key, which a tile then takes as its ground.
+bool MakesPlainGround(const ItemDatabase& database, int32_t typeKey);
 
 // One thing as the clipboard and the tile archive hold it: the u32 type key, then the thing's
 // own archive fields.

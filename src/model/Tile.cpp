@@ -26,7 +26,9 @@ CItem* CTile::GetThing(size_t index) const
 std::unique_ptr<CTile> CTile::Clone() const
 {
     auto copy = std::make_unique<CTile>();
-    if (ground_) {
+    if (ground_ && ground_->Kind() == ThingKind::Item) {
+        copy->ground_ = ::new (static_cast<void*>(copy->groundStorage_)) CItem(*ground_);
+    } else if (ground_) {
         copy->ground_ = ground_->Clone().release();
     }
     for (uint32_t i = 0; i < size_; ++i) {
@@ -47,7 +49,7 @@ void CTile::AddThing(const ItemDatabase& database, std::unique_ptr<CItem> item, 
     const ItemType& type = item->GetServerType(database);
 
     if (type.group == ItemGroup::Ground) {
-        delete ground_;
+        DestroyGround();
         ground_ = item.release();
         return;
     }
@@ -109,6 +111,11 @@ std::unique_ptr<CItem> CTile::RemoveThing(const CItem* item)
         return nullptr;
     }
     if (item == ground_) {
+        if (GroundIsInline()) {
+            std::unique_ptr<CItem> copy = ground_->Clone();
+            DestroyGround();
+            return copy;
+        }
         ground_ = nullptr;
         return std::unique_ptr<CItem>(const_cast<CItem*>(item));
     }
@@ -128,10 +135,19 @@ std::unique_ptr<CItem> CTile::RemoveThing(const CItem* item)
     return nullptr;
 }
 
+void CTile::DestroyGround() noexcept
+{
+    if (GroundIsInline()) {
+        ground_->~CItem();
+    } else {
+        delete ground_;
+    }
+    ground_ = nullptr;
+}
+
 void CTile::Clear()
 {
-    delete ground_;
-    ground_ = nullptr;
+    DestroyGround();
     DestroyRange(0, size_);
     if (capacity_ > 1) {
         delete[] items_.heap;

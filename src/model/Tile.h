@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <new>
 #include <span>
 
 #include "model/Item.h"
@@ -21,6 +22,10 @@ class ItemDatabase;
 // The three lists share one array in thing order (top, hanging, ordinary) with an inline slot
 // for the common case of a single item, so a tile with a ground and one item costs no
 // allocation beyond the tile and its two items.
+//
+// A plain ground can live in the tile's own storage (EmplaceGround, and every copy Clone makes):
+// a world's grounds then cost no allocation and no cache line of their own. Such a ground keeps
+// its address while the tile lives and holds it; removing it hands back a copy.
 class CTile final {
 public:
     static constexpr uint32_t kProtectionZoneFlag = 0x1;
@@ -45,7 +50,18 @@ public:
     // lower or equal top order. With replace, a clashing item goes (all hangings, all ordinary
     // items, or the first top item of the same top order). The tile takes ownership.
     void AddThing(const ItemDatabase& database, std::unique_ptr<CItem> item, bool replace);
-    // Takes the item off the tile and hands it back; null when it is not on this tile.
+    // Makes a plain item of the type the ground, in the tile's own storage; a ground that was
+    // there is destroyed. Only for a key whose items are plain CItems (MakesPlainItem).
+    CItem& EmplaceGround(const ItemDatabase& database, int32_t typeKey, int32_t count)
+    {
+        if (ground_) {
+            DestroyGround();
+        }
+        ground_ = ::new (static_cast<void*>(groundStorage_)) CItem(database, typeKey, count);
+        return *ground_;
+    }
+    // Takes the item off the tile and hands it back (a ground held in the tile as a copy); null
+    // when it is not on this tile.
     std::unique_ptr<CItem> RemoveThing(const CItem* item);
 
     // Thing order: the ground (when there is one), then top, hanging and ordinary items.
@@ -99,6 +115,11 @@ private:
     // Destroys count items from index on.
     void DestroyRange(uint32_t index, uint32_t count);
     void Grow();
+    bool GroundIsInline() const
+    {
+        return static_cast<const void*>(ground_) == static_cast<const void*>(groundStorage_);
+    }
+    void DestroyGround() noexcept;
 
     CItem* ground_ = nullptr;
     union {
@@ -111,6 +132,10 @@ private:
     uint32_t hangingCount_ = 0;
     uint32_t houseId_ = 0;
     uint32_t flags_ = 0;
+    alignas(CItem) unsigned char groundStorage_[sizeof(CItem)];
 };
+
+// One pool block, one cache line.
+static_assert(sizeof(CTile) <= small_object_pool::kMaxSize);
 
 }  // namespace tessark

@@ -1,5 +1,7 @@
 #include "model/TileStore.h"
 
+#include <algorithm>
+
 #include "model/BackgroundRelease.h"
 
 namespace tessark {
@@ -10,13 +12,57 @@ TileStore::~TileStore() { Clear(); }
 
 void TileStore::Discard(std::unique_ptr<Floor> floor)
 {
+    if (!floor) {
+        return;
+    }
+    // Tiles go in key order, the order maps are written and read in: the pool hands blocks back
+    // in the reverse order of their release, so the next map read gets them in address order,
+    // which the processor fetches ahead. Freed in any other order, the blocks of a world reused
+    // over and over end up scattered and every new tile waits for memory.
+    struct InKeyOrder {
+        explicit InKeyOrder(std::unique_ptr<Block> held) : block(std::move(held)) {}
+        InKeyOrder(InKeyOrder&&) noexcept = default;
+        InKeyOrder& operator=(InKeyOrder&&) = delete;
+        ~InKeyOrder()
+        {
+            if (!block) {
+                return;
+            }
+            // A column of 16 chunks without any is passed over at once: a sparse block costs
+            // a look at its 256 chunks, not one per row of tiles.
+            for (uint32_t column = 0; column < 256; column += 16) {
+                const auto first = block->chunks.begin() + column;
+                const auto present = [](const std::unique_ptr<Chunk>& chunk) {
+                    return chunk != nullptr;
+                };
+                if (std::none_of(first, first + 16, present)) {
+                    continue;
+                }
+                for (uint32_t lowX = column; lowX < column + 16; ++lowX) {
+                    for (uint32_t chunkY = 0; chunkY < 16; ++chunkY) {
+                        if (Chunk* chunk = block->chunks[column | chunkY].get()) {
+                            const uint32_t row = (lowX & 0x0F) << 4;
+                            for (uint32_t slotY = 0; slotY < 16; ++slotY) {
+                                chunk->tiles[row | slotY].reset();
+                            }
+                        }
+                    }
+                }
+            }
+        }
+        std::unique_ptr<Block> block;
+    };
     // A big floor takes long to free object by object, and nothing else points into it. Block
     // by block, so that a program that ends meanwhile waits for one block at most.
-    if (floor && floor->count >= kBackgroundReleaseTiles) {
-        for (std::unique_ptr<Block>& block : floor->blocks) {
-            if (block) {
-                background_release::Post(std::move(block));
-            }
+    const bool inBackground = floor->count >= kBackgroundReleaseTiles;
+    for (std::unique_ptr<Block>& block : floor->blocks) {
+        if (!block) {
+            continue;
+        }
+        if (inBackground) {
+            background_release::Post(InKeyOrder(std::move(block)));
+        } else {
+            const InKeyOrder now(std::move(block));
         }
     }
 }

@@ -133,6 +133,46 @@ TEST_F(TileTest, RemoveThingHandsTheItemBackAndKeepsTheOrder)
     EXPECT_EQ(tile.GetThingCount(), 3u);
 }
 
+TEST_F(TileTest, GroundHeldInTheTileIsCopiedOutReplacedAndCloned)
+{
+    EXPECT_TRUE(MakesPlainGround(database, kGround));
+    for (const int32_t key : {int32_t{kPlain}, int32_t{kTeleport}, int32_t{kDepot}, int32_t{999}}) {
+        EXPECT_FALSE(MakesPlainGround(database, key)) << key;
+    }
+
+    CItem& ground = tile.EmplaceGround(database, kGround, 0);
+    EXPECT_EQ(tile.GetGround(), &ground);
+    ground.SetActionId(7);
+    ground.SetText("moss");
+    Add(kPlain);
+
+    // A clone keeps the ground and outlives the original.
+    std::unique_ptr<CTile> clone;
+    {
+        auto original = tile.Clone();
+        clone = original->Clone();
+    }
+    ASSERT_NE(clone->GetGround(), nullptr);
+    EXPECT_EQ(clone->GetGround()->GetActionId(), 7u);
+    EXPECT_EQ(clone->GetGround()->GetText(), "moss");
+    EXPECT_EQ(clone->GetThingCount(), 2u);
+
+    // Removing hands back an owned copy; the sanitizer build catches a bad free.
+    std::unique_ptr<CItem> removed = clone->RemoveThing(clone->GetGround());
+    ASSERT_NE(removed, nullptr);
+    EXPECT_EQ(removed->GetTypeKey(), kGround);
+    EXPECT_EQ(removed->GetText(), "moss");
+    EXPECT_EQ(clone->GetGround(), nullptr);
+    EXPECT_EQ(clone->GetThingCount(), 1u);
+
+    // A ground added later replaces the held one, and a held one replaces an added one.
+    CItem* added = Add(kOtherGround);
+    EXPECT_EQ(tile.GetGround(), added);
+    tile.EmplaceGround(database, kGround, 0);
+    EXPECT_EQ(tile.GetGround()->GetTypeKey(), kGround);
+    EXPECT_EQ(tile.GetGround()->GetActionId(), 0u);
+}
+
 TEST_F(TileTest, MinimapColourFromTopItemsThenGround)
 {
     EXPECT_EQ(tile.GetMinimapColor(database), 0u);

@@ -12,8 +12,9 @@
 # the test programs to run, comma-separated (default: the unit and the editor tests), FILTER a
 # gtest filter: after a change to a few test files only their tests need running again, since
 # the others are the same code against the same faults. Each program runs whole, in one process
-# (a program that dies is run again test by test through ctest). The corpus replays, the allocation sweep and the real-X11 scripts are left
-# out: they look for crashes and failed saves, and take far longer.
+# (a program that dies or runs past 5 minutes, as a fault that leaves a dialog waiting does, is
+# run again test by test through ctest). The corpus replays, the allocation sweep and the
+# real-X11 scripts are left out: they look for crashes and failed saves, and take far longer.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 labels=() sources=() builds=() tree_programs=() filters=() patches=()
@@ -56,7 +57,7 @@ run_tests()
     for program in "${programs[@]}"; do
         binary=$(find "$build_dir" -name "$program" -type f -perm -u+x | head -1)
         out=$build_dir/planted-$program.out
-        (cd "$build_dir" && timeout 1200 "$binary" --gtest_brief=1 "--gtest_filter=$filter" >"$out" 2>&1)
+        (cd "$build_dir" && timeout 300 "$binary" --gtest_brief=1 "--gtest_filter=$filter" >"$out" 2>&1)
         if grep -q '^\[==========\] .* ran\.' "$out"; then
             sed -n 's/^\[  FAILED  \] \([A-Za-z0-9_]*\.[A-Za-z0-9_/]*\).*/\1/p' "$out"
         else
