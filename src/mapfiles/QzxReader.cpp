@@ -96,6 +96,14 @@ private:
                      : XmlAttributes(stream.Text(), stream.TagBegin(), stream.TagEnd());
     }
     Walk WalkDocument();
+    bool IsPlainGround(int32_t key)
+    {
+        if (key != lastGroundKey_) {
+            lastGroundKey_ = key;
+            lastGroundPlain_ = MakesPlainGround(database_, key);
+        }
+        return lastGroundPlain_;
+    }
     // Walks to the end of the document; false (and the error kept) on a syntax error.
     static bool FinishWalk(XmlElementStream& stream, Walk& walk);
     // Puts back what the walk changed.
@@ -124,6 +132,8 @@ private:
     std::string houseFile_;
     bool wasModified_ = false;
     bool clientIds_ = false;
+    int32_t lastGroundKey_ = -1;
+    bool lastGroundPlain_ = false;
     std::string tileAttributes_[6];
     // A member: a fresh array per tile costs a block fill each time.
     std::string_view tileValues_[6];
@@ -341,7 +351,11 @@ void QzxReader::BeginTile(const XmlElementStream& stream)
         if (houseId == 0 || !pz.empty()) {
             tile->SetProtectionZone(Number(pz) == 1);
         }
-        if (std::unique_ptr<CItem> thing = CreateThing(database_, KeyOf(ground), 0)) {
+        const int32_t key = KeyOf(ground);
+        if (IsPlainGround(key)) {
+            // The common case: made in the fresh tile, without an allocation.
+            tile->EmplaceGround(database_, key, 0);
+        } else if (std::unique_ptr<CItem> thing = CreateThing(database_, key, 0)) {
             tile->AddThing(database_, std::move(thing), false);
         }
     }
