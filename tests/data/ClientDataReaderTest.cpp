@@ -209,6 +209,15 @@ TEST(ClientDataReaderTest, SpriteCountLimits)
         EXPECT_TRUE(database.ClientTypeCount() == 0);
         EXPECT_TRUE(database.Sprites().empty());
     }
+    {
+        // Nor do 256 cells, even with no ids (pattern z 0); 255 do.
+        ByteBuilder bytes = Header(2);
+        bytes.U8(0xFF).U8s({255, 1, 32, 1, 1, 1, 0, 1});
+        bytes.U8(0xFF).U8s({16, 16, 32, 1, 1, 1, 0, 1});
+        ItemDatabase database;
+        EXPECT_EQ(ReadBytes(database, bytes), 8);
+        EXPECT_EQ(database.ClientTypeCount(), 1u);
+    }
 }
 
 TEST(ClientDataReaderTest, RecordIdsStopAt65535)
