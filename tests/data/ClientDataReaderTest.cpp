@@ -71,7 +71,7 @@ TEST(ClientDataReaderTest, SpriteRegistrationReplacesEarlierRecords)
               std::tuple(2u, 78, 77, 1, 1, 1));
 }
 
-// 255 ids fill a record and 0 are allowed, 16 x 16 = 256 do not fit; record ids end at 65535,
+// 255 ids fill a record and 0 are allowed, 16 x 16 = 256 ids or cells do not fit; record ids end at 65535,
 // as no other file could name one more.
 TEST(ClientDataReaderTest, SpriteCountAndRecordIdLimits)
 {
@@ -93,6 +93,12 @@ TEST(ClientDataReaderTest, SpriteCountAndRecordIdLimits)
     ItemDatabase refused;
     EXPECT_EQ(ReadBytes(refused, tooMany), 8);
     EXPECT_TRUE(refused.ClientTypeCount() == 0 && refused.Sprites().empty());
+    // Nor do 256 cells, even with no ids (pattern z 0); 255 do.
+    ByteBuilder cells = Header(2);
+    cells.U8(0xFF).U8s({255, 1, 32, 1, 1, 1, 0, 1}).U8(0xFF).U8s({16, 16, 32, 1, 1, 1, 0, 1});
+    ItemDatabase oneRecord;
+    EXPECT_EQ(ReadBytes(oneRecord, cells), 8);
+    EXPECT_EQ(oneRecord.ClientTypeCount(), 1u);
 
     ByteBuilder records = Header(100);
     for (int id = 100; id <= 0xFFFF; ++id) {

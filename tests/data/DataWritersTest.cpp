@@ -91,6 +91,11 @@ TEST(DataWritersTest, ClientDataWriterRefusesRecordsItCannotWriteFaithfully)
     tooMany.type.width = 16;
     tooMany.type.height = 16;
     EXPECT_FALSE(WriteClientDataFile(path, 2, 1, {&tooMany, 1}));
+    ClientDataRecord tooManyCells = Record({});
+    tooManyCells.type.width = 16;
+    tooManyCells.type.height = 16;
+    tooManyCells.patternZ = 0;
+    EXPECT_FALSE(WriteClientDataFile(path, 2, 1, {&tooManyCells, 1}));
     EXPECT_EQ(test::ReadFileBytes(path), before);
     EXPECT_FALSE(WriteClientDataFile(dir.File("no/such/folder/morva.dat"), 1, 1, good));
 }
