@@ -186,7 +186,7 @@ TEST_F(XmlTextFileTest, SmallWindowsWalkAsTheWholeText)
     XmlTextWindow absent(8);
     EXPECT_EQ(absent.Open(PathOf("absent.xml")), XmlReadResult::CannotOpen);
     XmlTextWindow folder(8);
-    EXPECT_EQ(folder.Open(dir_.string()), XmlReadResult::CannotOpen);
+    EXPECT_EQ(folder.Open(dir.Path().string()), XmlReadResult::CannotOpen);
 }
 
 TEST_F(XmlTextFileTest, WritesBytesExactlyAndKeepsTheOldFileOnFailure)
