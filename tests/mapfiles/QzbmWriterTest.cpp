@@ -118,6 +118,8 @@ TEST_F(QzbmWriterTest, SideFilesWhoseNamesCannotBeKeptGetTheirOwnNames)
         {"same.xml", "same.xml", "same.xml", "world-spawn.xml"},
         {"world.qzbm", "world.qzbm", "world-house.xml", "world-spawn.xml"},
         {"h.xml", "world.qzbm", "h.xml", "world-spawn.xml"},
+        // The spawns' own name is the one the houses were given.
+        {"world-spawn.xml", "world.qzbm", "world-house.xml", "world-spawn.xml"},
         // No file can have these names, or the system would cut the NUL off (to the map's).
         {std::string(250, 'h'), "..", "world-house.xml", "world-spawn.xml"},
         {"h.xml", std::string("world.qzbm\0.xml", 14), "h.xml", "world-spawn.xml"},
