@@ -139,7 +139,9 @@ bool ApplyOption(uint8_t option, RecordCursor& cursor, ItemType& type)
 }
 
 // Reads the size block and the sprite ids of one record. More ids than a type can hold is a
-// format error: nothing is ever written past the last slot.
+// format error: nothing is ever written past the last slot. So is a picture of more cells than
+// that, which a zero pattern count would otherwise let in with no ids: no cell past the last id
+// can show anything, yet drawing the type would visit every one of its 16 million cells.
 bool ReadSizeAndSprites(RecordCursor& cursor, ItemType& type, std::vector<uint16_t>& ids)
 {
     uint8_t patternZ = 0;
@@ -157,7 +159,9 @@ bool ReadSizeAndSprites(RecordCursor& cursor, ItemType& type, std::vector<uint16
     // Seven factors of at most 255 fit in 64 bits.
     uint64_t count = uint64_t{type.width} * type.height * type.layers * type.patternX *
                      type.patternY * patternZ * type.animationPhases;
-    if (count > ItemType::kMaxSpriteIds || cursor.Remaining() < count * 2) {
+    const uint32_t cells = uint32_t{type.width} * type.height * type.layers;
+    if (count > ItemType::kMaxSpriteIds || cells > ItemType::kMaxSpriteIds ||
+        cursor.Remaining() < count * 2) {
         return false;
     }
     type.spriteCount = static_cast<uint32_t>(count);

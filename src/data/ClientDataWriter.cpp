@@ -56,14 +56,16 @@ void AppendOptions(std::vector<uint8_t>& out, const ClientDataRecord& record)
     AppendU8(out, kEndOfOptions);
 }
 
-// False when the ids do not match the size block or exceed what a type can hold: such a
-// record could not be read back as written.
+// False when the ids do not match the size block or exceed what a type can hold, or the
+// picture has more cells than that: such a record could not be read back as written.
 bool AppendRecord(std::vector<uint8_t>& out, const ClientDataRecord& record)
 {
     const ItemType& type = record.type;
     uint64_t count = uint64_t{type.width} * type.height * type.layers * type.patternX *
                      type.patternY * record.patternZ * type.animationPhases;
-    if (count != record.spriteIds.size() || count > ItemType::kMaxSpriteIds) {
+    const uint32_t cells = uint32_t{type.width} * type.height * type.layers;
+    if (count != record.spriteIds.size() || count > ItemType::kMaxSpriteIds ||
+        cells > ItemType::kMaxSpriteIds) {
         return false;
     }
     AppendOptions(out, record);

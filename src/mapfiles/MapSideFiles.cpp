@@ -52,6 +52,11 @@ void NameSideFiles(CTessarkDoc& document, std::string_view mapPath)
         (document.GetSpawnFile() == mapName || document.GetSpawnFile() == document.GetHouseFile() ||
          !IsSideFileName(document.GetSpawnFile()))) {
         document.SetSpawnFile(SideFileName(mapPath, qzbm::kSpawnFileSuffix));
+        // The houses may hold the name the spawns just took; the two names made from the map's
+        // differ from each other and from the map's own.
+        if (document.GetHouseFile() == document.GetSpawnFile()) {
+            document.SetHouseFile(SideFileName(mapPath, qzbm::kHouseFileSuffix));
+        }
     }
 }
 

@@ -43,9 +43,9 @@ int Number(std::string_view text)
 // what was read and shows the parse error, as a parse before reading would have.
 class QzxReader {
 public:
-    explicit QzxReader(CTessarkDoc& document)
+    QzxReader(CTessarkDoc& document, size_t windowSize)
         : document_(document), database_(document.Database()), registry_(document),
-          progress_(document.Progress(), 0)
+          progress_(document.Progress(), 0), window_(windowSize)
     {
     }
 
@@ -54,6 +54,20 @@ public:
 private:
     // What the element at depth 1 (a child of the map element) is.
     enum class Section { Other, Tile, Towns };
+    // A town element's values, read as the walk passes it.
+    struct TownRecord {
+        int id = 0;
+        std::string name;
+        Position temple{};
+    };
+    // How the walk over the whole document went.
+    struct Walk {
+        bool read = false;        // the map element was read without a failed item
+        bool touched = false;     // the document was changed
+        bool noMap = false;       // the root element is not a map
+        bool parsed = false;      // no syntax error
+        std::string parseError;
+    };
 
     bool Fail(LoadErrorKind kind, std::string detail = {})
     {
@@ -75,29 +89,51 @@ private:
         const int32_t key = id - kTypeKeyOffset;
         return clientIds_ ? database_.ClientToServer(static_cast<uint32_t>(key)) : key;
     }
-    XmlAttributes AttributesOf(const XmlElementStream& stream) const
+    static XmlAttributes AttributesOf(const XmlElementStream& stream)
     {
         const XmlPlainTag* plain = stream.PlainTag();
-        return plain ? XmlAttributes(text_, stream.TagBegin(), *plain)
-                     : XmlAttributes(text_, stream.TagBegin(), stream.TagEnd());
+        return plain ? XmlAttributes(stream.Text(), stream.TagBegin(), *plain)
+                     : XmlAttributes(stream.Text(), stream.TagBegin(), stream.TagEnd());
     }
-    // Walks to the end of the document; false (and the parse error shown) on a syntax error.
-    bool FinishWalk(XmlElementStream& stream);
+    Walk WalkDocument();
+    bool IsPlainGround(int32_t key)
+    {
+        if (key != lastGroundKey_) {
+            lastGroundKey_ = key;
+            lastGroundPlain_ = MakesPlainGround(database_, key);
+        }
+        return lastGroundPlain_;
+    }
+    // Walks to the end of the document; false (and the error kept) on a syntax error.
+    static bool FinishWalk(XmlElementStream& stream, Walk& walk);
+    // Puts back what the walk changed.
+    void Restore();
 
     bool ReadMap(XmlElementStream& stream);
     void ReadMapAttributes(const XmlAttributes& attributes);
     void BeginTile(const XmlElementStream& stream);
     bool ReadItem(const XmlElementStream& stream);
     void EndTile();
+    void ReadTown(const XmlElementStream& stream);
     void ReadTowns();
 
     CTessarkDoc& document_;
     ItemDatabase& database_;
     MapReadRegistry registry_;
     ProgressMeter progress_;
-    std::string_view text_;
+    XmlTextWindow window_;
     std::string path_;
+    // What a failure found after the walk changed the document must put back.
+    int width_ = 0;
+    int height_ = 0;
+    Position temple_{};
+    std::string mapDirectory_;
+    std::string spawnFile_;
+    std::string houseFile_;
+    bool wasModified_ = false;
     bool clientIds_ = false;
+    int32_t lastGroundKey_ = -1;
+    bool lastGroundPlain_ = false;
     std::string tileAttributes_[6];
     // A member: a fresh array per tile costs a block fill each time.
     std::string_view tileValues_[6];
@@ -107,51 +143,48 @@ private:
     Position tilePosition_{};
     // The first towns element after the last tile, and its town elements.
     bool townsFound_ = false;
-    std::vector<size_t> towns_;
+    std::vector<TownRecord> towns_;
 };
 
 bool QzxReader::Read(const std::string& path)
 {
-    XmlTextFile file = ReadXmlTextFile(path);
-    if (file.result != XmlReadResult::Ok) {
-        return Fail(LoadErrorKind::Generic, file.result == XmlReadResult::BinaryData
-                                                ? "the file holds binary data"
-                                                : "the file cannot be read");
+    const XmlReadResult opened = window_.Open(path);
+    if (opened != XmlReadResult::Ok) {
+        return Fail(LoadErrorKind::Generic, opened == XmlReadResult::BinaryData ? "the file holds binary data"
+                                                                                : "the file cannot be read");
     }
     path_ = path;
-    text_ = file.text;
-    if (text_.empty()) {
-        return FailParse({});
+    width_ = document_.width;
+    height_ = document_.height;
+    temple_ = document_.temple;
+    mapDirectory_ = document_.mapDirectory;
+    spawnFile_ = document_.GetSpawnFile();
+    houseFile_ = document_.GetHouseFile();
+    wasModified_ = document_.IsModified();
+    const Walk walk = WalkDocument();
+    // Only the whole file tells whether it is text at all: that verdict comes first, as when
+    // the file was read before its text was parsed.
+    const XmlReadResult ended = window_.Finish();
+    if (ended != XmlReadResult::Ok) {
+        if (walk.touched) {
+            Restore();
+            document_.SetSpawnFile(spawnFile_);
+            document_.SetHouseFile(houseFile_);
+        }
+        return Fail(LoadErrorKind::Generic, ended == XmlReadResult::BinaryData ? "the file holds binary data"
+                                                                               : "the file cannot be read");
     }
-    if (text_.size() > kMaxXmlDocumentLength) {
-        return FailParse(kXmlDocumentTooLarge);
+    const size_t length = window_.TextLength();
+    if (length == 0 || length > kMaxXmlDocumentLength || !walk.parsed) {
+        if (walk.touched) {
+            Restore();
+        }
+        return FailParse(length == 0 ? std::string() : length > kMaxXmlDocumentLength ? kXmlDocumentTooLarge : walk.parseError);
     }
-    XmlElementStream stream(text_);
-    if (stream.Next() == XmlElementStream::Step::Failed) {
-        return FailParse(stream.Error());
+    if (walk.noMap) {
+        return Fail(LoadErrorKind::Header, "the file has no map element");
     }
-    if (!XmlTokenMatches(stream.Name(), kMapElement)) {
-        return FinishWalk(stream) && Fail(LoadErrorKind::Header, "the file has no map element");
-    }
-    // What a syntax error further on must put back.
-    const int width = document_.width;
-    const int height = document_.height;
-    const Position temple = document_.temple;
-    const std::string mapDirectory = document_.mapDirectory;
-    // Removing an empty tile below counts as an edit; reading a map is none.
-    const bool wasModified = document_.IsModified();
-    const bool read = ReadMap(stream);
-    document_.SetModifiedFlag(wasModified);
-    if (!FinishWalk(stream)) {
-        document_.DeleteContents();
-        document_.width = width;
-        document_.height = height;
-        document_.temple = temple;
-        document_.mapDirectory = mapDirectory;
-        document_.SetModifiedFlag(wasModified);
-        return false;
-    }
-    if (!read) {
+    if (!walk.read) {
         return false;
     }
     registry_.ReportTilesLeftOut();
@@ -162,6 +195,37 @@ bool QzxReader::Read(const std::string& path)
     return true;
 }
 
+QzxReader::Walk QzxReader::WalkDocument()
+{
+    Walk walk;
+    XmlElementStream stream(window_);
+    if (stream.Next() == XmlElementStream::Step::Failed) {
+        walk.parseError = stream.Error();
+        return walk;
+    }
+    if (!XmlTokenMatches(stream.Name(), kMapElement)) {
+        walk.noMap = true;
+        FinishWalk(stream, walk);
+        return walk;
+    }
+    walk.touched = true;
+    walk.read = ReadMap(stream);
+    // Removing an empty tile counts as an edit; reading a map is none.
+    document_.SetModifiedFlag(wasModified_);
+    FinishWalk(stream, walk);
+    return walk;
+}
+
+void QzxReader::Restore()
+{
+    document_.DeleteContents();
+    document_.width = width_;
+    document_.height = height_;
+    document_.temple = temple_;
+    document_.mapDirectory = mapDirectory_;
+    document_.SetModifiedFlag(wasModified_);
+}
+
 bool QzxReader::FailParse(const std::string& error)
 {
     const std::string message = "Error: " + error + "\r\n";
@@ -170,14 +234,16 @@ bool QzxReader::FailParse(const std::string& error)
     return Fail(LoadErrorKind::None);
 }
 
-bool QzxReader::FinishWalk(XmlElementStream& stream)
+bool QzxReader::FinishWalk(XmlElementStream& stream, Walk& walk)
 {
     for (;;) {
         switch (stream.Next()) {
         case XmlElementStream::Step::Done:
+            walk.parsed = true;
             return true;
         case XmlElementStream::Step::Failed:
-            return FailParse(stream.Error());
+            walk.parseError = stream.Error();
+            return false;
         default:
             break;
         }
@@ -188,7 +254,7 @@ bool QzxReader::FinishWalk(XmlElementStream& stream)
 // syntax error, which the caller's walk then meets.
 bool QzxReader::ReadMap(XmlElementStream& stream)
 {
-    progress_.SetTotal(static_cast<double>(text_.size()));
+    progress_.SetTotal(static_cast<double>(window_.SizeHint()));
     document_.mapDirectory = DirectoryPart(path_);
     ReadMapAttributes(AttributesOf(stream));
     if (stream.IsEmpty()) {
@@ -233,7 +299,7 @@ bool QzxReader::ReadMap(XmlElementStream& stream)
             }
         } else if (depth == 2 && section == Section::Towns &&
                    XmlTokenMatches(stream.Name(), kTownElement)) {
-            towns_.push_back(stream.TagBegin());
+            ReadTown(stream);
         }
     }
 }
@@ -258,7 +324,7 @@ void QzxReader::ReadMapAttributes(const XmlAttributes& attributes)
 void QzxReader::BeginTile(const XmlElementStream& stream)
 {
     tile_ = nullptr;
-    tileBegin_ = stream.TagBegin();
+    tileBegin_ = stream.Offset() + stream.TagBegin();
     // One walk over the start tag for all of them: a map holds millions of tiles.
     static const XmlNameSet kNames{"x", "y", "z", "houseid", "ground", "pz"};
     const XmlAttributes attributes = AttributesOf(stream);
@@ -285,7 +351,11 @@ void QzxReader::BeginTile(const XmlElementStream& stream)
         if (houseId == 0 || !pz.empty()) {
             tile->SetProtectionZone(Number(pz) == 1);
         }
-        if (std::unique_ptr<CItem> thing = CreateThing(database_, KeyOf(ground), 0)) {
+        const int32_t key = KeyOf(ground);
+        if (IsPlainGround(key)) {
+            // The common case: made in the fresh tile, without an allocation.
+            tile->EmplaceGround(database_, key, 0);
+        } else if (std::unique_ptr<CItem> thing = CreateThing(database_, key, 0)) {
             tile->AddThing(database_, std::move(thing), false);
         }
     }
@@ -328,27 +398,33 @@ void QzxReader::EndTile()
     progress_.Update(static_cast<double>(tileBegin_));
 }
 
+void QzxReader::ReadTown(const XmlElementStream& stream)
+{
+    const XmlAttributes attributes = AttributesOf(stream);
+    const int id = ReadXmlNumber(attributes.Get("townid"));
+    if (id > 0) {
+        towns_.push_back({id, attributes.Get("name"),
+                          {ReadXmlNumber(attributes.Get("templex")), ReadXmlNumber(attributes.Get("templey")),
+                           ReadXmlNumber(attributes.Get("templez"))}});
+    }
+}
+
 void QzxReader::ReadTowns()
 {
-    for (const size_t tagBegin : towns_) {
-        const XmlAttributes attributes(text_, tagBegin);
-        const int id = ReadXmlNumber(attributes.Get("townid"));
-        if (id <= 0) {
-            continue;
-        }
-        Town* town = document_.Towns().GetTown(static_cast<uint32_t>(id), true);
-        town->name = attributes.Get("name");
-        town->templeX = ReadXmlNumber(attributes.Get("templex"));
-        town->templeY = ReadXmlNumber(attributes.Get("templey"));
-        town->templeZ = ReadXmlNumber(attributes.Get("templez"));
+    for (const TownRecord& record : towns_) {
+        Town* town = document_.Towns().GetTown(static_cast<uint32_t>(record.id), true);
+        town->name = record.name;
+        town->templeX = record.temple.x;
+        town->templeY = record.temple.y;
+        town->templeZ = record.temple.z;
     }
 }
 
 }  // namespace
 
-bool LoadQzx(CTessarkDoc& document, const std::string& path)
+bool LoadQzx(CTessarkDoc& document, const std::string& path, size_t windowSize)
 {
-    return QzxReader(document).Read(path);
+    return QzxReader(document, windowSize).Read(path);
 }
 
 }  // namespace tessark

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
+
+#include "xml/XmlTextWindow.h"
 
 namespace tessark {
 
@@ -14,6 +17,8 @@ class CTessarkDoc;
 // Failures set errorKind and errorCode (1: the file cannot be read; 3: no map element; 6: an
 // item id below 100 or an item that refuses its attributes). A parse error shows its own
 // message and leaves errorKind 0. What was read before a failure stays in the document.
-bool LoadQzx(CTessarkDoc& document, const std::string& path);
+// The text is read `windowSize` bytes at a time.
+bool LoadQzx(CTessarkDoc& document, const std::string& path,
+             size_t windowSize = XmlTextWindow::kDefaultSize);
 
 }  // namespace tessark

@@ -36,6 +36,17 @@ XmlElementStream::Step XmlElementStream::Fail(std::string message)
     return Step::Failed;
 }
 
+bool XmlElementStream::MoveOn(size_t keep)
+{
+    if (window_.AtEnd()) {
+        return false;
+    }
+    window_.Advance(keep);
+    cursor_ = 0;
+    lastGt_ = window_.Text().rfind('>');
+    return true;
+}
+
 XmlElementStream::Step XmlElementStream::Next()
 {
     if (failed_) {
@@ -44,72 +55,115 @@ XmlElementStream::Step XmlElementStream::Next()
     if (rootClosed_) {
         return Step::Done;
     }
-    const std::string_view text = text_;
     for (;;) {
+        const std::string_view text = window_.Text();
         const size_t lt = FindNear(text, '<', cursor_);
         if (lt == std::string_view::npos) {
-            return Fail(kElementTagNotFound);
-        }
-        size_t gt = 0;
-        plainRead_ = ScanXmlPlainTag(text, lt, plain_, lastGt_);
-        if (plainRead_) {
-            gt = plain_.end;
-            name_ = plain_.name;
-        } else {
-            XmlToken token;
-            if (!FindXmlToken(text, lt + 1, token)) {
-                return Fail(kAbruptEnd);
-            }
-            if (token.isString) {
-                return Fail(kTagStartsWithQuote);
-            }
-            if (token.Is(text, '?') || token.Is(text, '!')) {
-                const size_t end = SkipXmlNode(text, lt);
-                if (end == std::string_view::npos) {
-                    return Fail(kInvalidNode);
-                }
-                cursor_ = end;
+            if (MoveOn(text.size())) {
                 continue;
             }
-            if (token.Is(text, '/')) {
-                if (open_.empty()) {
-                    // An end tag where the root element should start.
-                    return Fail(kElementTagNotFound);
-                }
-                if (!ParseEndTag(lt)) {
-                    return Step::Failed;
-                }
-                open_.pop_back();
-                depth_ = open_.size();
-                rootClosed_ = open_.empty();
-                cursor_ = endTagEnd_ + 1;
-                return Step::End;
+            return Fail(kElementTagNotFound);
+        }
+        // A tag read in full inside the window reads as in the whole text; one that fails may
+        // only be cut short, so it is read again with more text, up to the text's end.
+        const Read read = ReadTag(text, lt);
+        if (read == Read::Failed) {
+            if (MoveOn(lt)) {
+                continue;
             }
-            gt = FindNear(text, '>', token.next);
-            if (gt == std::string_view::npos) {
-                return Fail(kEndOfTagNotFound);
-            }
-            name_ = token.Text(text);
+            return Fail(std::move(failure_));
+        }
+        if (read == Read::Skipped) {
+            continue;
+        }
+        if (read == Read::End) {
+            openNames_.resize(openBegins_.back());
+            openBegins_.pop_back();
+            depth_ = openBegins_.size();
+            rootClosed_ = openBegins_.empty();
+            cursor_ = endTagEnd_ + 1;
+            return Step::End;
         }
         tagBegin_ = lt;
-        tagEnd_ = gt;
-        empty_ = text[gt - 1] == '/';
-        depth_ = open_.size();
-        cursor_ = gt + 1;
+        empty_ = text[tagEnd_ - 1] == '/';
+        depth_ = openBegins_.size();
+        cursor_ = tagEnd_ + 1;
         if (!empty_) {
-            open_.push_back(name_);
-        } else if (open_.empty()) {
+            openBegins_.push_back(openNames_.size());
+            openNames_.append(name_);
+        } else if (openBegins_.empty()) {
             rootClosed_ = true;
         }
         return Step::Start;
     }
 }
 
-// Checks the end tag whose '<' is at `lt` against the innermost open element.
-bool XmlElementStream::ParseEndTag(size_t lt)
+// Sets tagEnd_ and name_ for a start tag, the end tag's positions for an end tag, cursor_
+// past a node passed over, or failure_.
+XmlElementStream::Read XmlElementStream::ReadTag(std::string_view text, size_t lt)
 {
-    const std::string_view text = text_;
-    const std::string_view name = open_.back();
+    plainRead_ = ScanXmlPlainTag(text, lt, plain_, lastGt_);
+    if (plainRead_) {
+        tagEnd_ = plain_.end;
+        name_ = plain_.name;
+        return Read::Start;
+    }
+    XmlToken token;
+    if (!FindXmlToken(text, lt + 1, token)) {
+        failure_ = kAbruptEnd;
+        return Read::Failed;
+    }
+    if (token.isString) {
+        failure_ = kTagStartsWithQuote;
+        return Read::Failed;
+    }
+    if (token.Is(text, '?') || token.Is(text, '!')) {
+        const size_t end = SkipXmlNode(text, lt);
+        if (end == std::string_view::npos) {
+            failure_ = kInvalidNode;
+            return Read::Failed;
+        }
+        cursor_ = end;
+        return Read::Skipped;
+    }
+    if (token.Is(text, '/')) {
+        if (openBegins_.empty()) {
+            // An end tag where the root element should start.
+            failure_ = kElementTagNotFound;
+            return Read::Failed;
+        }
+        return ParseEndTag(text, lt);
+    }
+    const size_t gt = FindNear(text, '>', token.next);
+    if (gt == std::string_view::npos) {
+        failure_ = kEndOfTagNotFound;
+        return Read::Failed;
+    }
+    if (!window_.AtEnd()) {
+        // The attributes' walk goes on to a '>', '/' or '?' outside quotes, which can lie past
+        // the tag's end: it must be in the window too.
+        XmlToken after;
+        size_t scan = token.next;
+        for (;;) {
+            if (!FindXmlToken(text, scan, after)) {
+                failure_ = kEndOfTagNotFound;
+                return Read::Failed;
+            }
+            scan = after.next;
+            if (after.Is(text, '>') || after.Is(text, '/') || after.Is(text, '?')) {
+                break;
+            }
+        }
+    }
+    tagEnd_ = gt;
+    name_ = token.Text(text);
+    return Read::Start;
+}
+
+// Checks the end tag whose '<' is at `lt` against the innermost open element.
+XmlElementStream::Read XmlElementStream::ParseEndTag(std::string_view text, size_t lt)
+{
+    const std::string_view name = Innermost();
     size_t scan = lt + 1;
     int markupTokens = 0;
     XmlToken token;
@@ -120,24 +174,24 @@ bool XmlElementStream::ParseEndTag(size_t lt)
         }
         ++markupTokens;
         if (markupTokens == 1 && !token.Is(text, '/')) {
-            Fail("Expecting end tag of element " + std::string(name));
-            return false;
+            failure_ = "Expecting end tag of element " + std::string(name);
+            return Read::Failed;
         }
         if (markupTokens == 2) {
             if (!XmlTokenMatches(token.Text(text), name)) {
-                Fail("End tag does not correspond to " + std::string(name));
-                return false;
+                failure_ = "End tag does not correspond to " + std::string(name);
+                return Read::Failed;
             }
             continue;  // the name itself never ends the tag, even for an element named ">"
         }
         if (token.Is(text, '>')) {
             endTagBegin_ = lt;
             endTagEnd_ = token.begin;
-            return true;
+            return Read::End;
         }
     }
-    Fail("End tag not completed for element " + std::string(name));
-    return false;
+    failure_ = "End tag not completed for element " + std::string(name);
+    return Read::Failed;
 }
 
 }  // namespace tessark

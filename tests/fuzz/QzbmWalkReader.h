@@ -115,6 +115,7 @@ inline bool WalkReader::Read(const std::string& path)
         }
     }
 
+    registry_.ReportTilesLeftOut();
     document_.errorKind = 0;
     document_.errorCode = 0;
     return true;
@@ -246,10 +247,11 @@ inline bool WalkReader::ReadTile(uint32_t node, uint8_t nodeType, int32_t baseX,
     }
     const Position position{baseX + offsetX, baseY + offsetY, z};
 
-    // A tile on a floor the map does not have is read to check it, then dropped.
+    // A tile on a floor the map does not have, or past the last coordinate, is read to check
+    // it, then dropped.
     std::unique_ptr<CTile> dropped;
     CTile* tile = nullptr;
-    const bool onMap = FloorIndex(z) >= 0;
+    const bool onMap = FloorIndex(z) >= 0 && registry_.AdmitTile(position);
     if (!onMap) {
         dropped = std::make_unique<CTile>();
         tile = dropped.get();

@@ -11,6 +11,7 @@
 #include "support/MapFileFixture.h"
 #include "support/TestDataSet.h"
 #include "xml/Markup.h"
+#include "xml/XmlTextWindow.h"
 
 namespace tessark::test {
 namespace {
@@ -239,6 +240,39 @@ TEST_F(QzxTest, FailuresSetTheirKindsAndKeepWhatWasRead)
         EXPECT_EQ(doc->errorKind, 0);
         EXPECT_EQ(doc->Tiles().Size(), 0u);
         EXPECT_NE(doc->width, 77);
+    }
+}
+
+// Read a few bytes at a time, a map gives what it gives read in large pieces: when whole, when
+// cut short inside a tag, when ended by a zero byte late, and when zero bytes past the first
+// tiles make it binary data after all (nothing read stays then).
+TEST_F(QzxTest, SmallWindowsReadWhatLargePiecesRead)
+{
+    BuildVariedWorld(*doc);
+    ASSERT_TRUE(SaveQzx(*doc, File("world.qzx")));
+    const std::string text = ReadText(File("world.qzx"));
+    const size_t inValue = text.find("=\"", text.size() / 2) + 3;
+    const std::vector<std::string> files = {text, text.substr(0, inValue), text + '\0' + "<junk",
+                                            text.substr(0, inValue + 200) + std::string(text.size(), '\0')};
+    for (size_t f = 0; f < files.size(); ++f) {
+        ASSERT_TRUE(WriteTextFile(File("m.qzx"), files[f]));
+        std::string expected;
+        for (const size_t window : {XmlTextWindow::kDefaultSize, size_t{3}, size_t{11}}) {
+            auto read = NewDocument();
+            messages.messages.clear();
+            std::string outcome = LoadQzx(*read, File("m.qzx"), window) ? "read" : "failed";
+            outcome += " " + std::to_string(read->errorKind) + " " + read->errorDetail + "\n";
+            for (const auto& message : messages.messages) {
+                outcome += message.text + "\n";
+            }
+            outcome += DumpText(*read);
+            if (window == XmlTextWindow::kDefaultSize) {
+                expected = outcome;
+            }
+            EXPECT_EQ(outcome, expected) << f << " " << window;
+        }
+        EXPECT_EQ(expected.starts_with("read"), f == 0 || f == 2) << f;
+        EXPECT_EQ(expected.find("\"tile\"") != std::string::npos, f == 0 || f == 2) << expected.substr(0, 300);
     }
 }
 

@@ -1,49 +1,34 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
+#include <string_view>
+#include <vector>
 
+#include "support/ScratchDirectory.h"
+#include "support/TestDataSet.h"
 #include "xml/Markup.h"
+#include "xml/XmlAttributes.h"
+#include "xml/XmlElementStream.h"
 #include "xml/XmlTextFile.h"
+#include "xml/XmlTextWindow.h"
 
 namespace tessark {
 namespace {
 
 namespace fs = std::filesystem;
+using test::ReadWholeFile;
 
 class XmlTextFileTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        std::string pattern = (fs::temp_directory_path() / "tessark-xmlfile-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override
-    {
-        std::error_code ignored;
-        fs::remove_all(dir_, ignored);
-    }
-
-    std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
-
+    std::string PathOf(const std::string& name) const { return dir.File(name); }
     std::string WriteBytes(const std::string& name, const std::string& bytes) const
     {
-        const std::string path = PathOf(name);
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path;
+        EXPECT_TRUE(test::WriteTextFile(PathOf(name), bytes));
+        return PathOf(name);
     }
 
-    static std::string ReadBytes(const std::string& path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-
-    fs::path dir_;
+    test::ScratchDirectory dir;
 };
 
 std::string Utf16Le(std::initializer_list<unsigned> units)
@@ -114,14 +99,104 @@ TEST_F(XmlTextFileTest, RejectsTextFarShorterThanTheFile)
     EXPECT_EQ(ReadXmlTextFile(WriteBytes("wide.xml", wide)).result, XmlReadResult::BinaryData);
 }
 
+// Each step of the walk as text: kinds, positions in the whole text, names, attribute values.
+std::vector<std::string> WalkTrace(XmlElementStream& stream)
+{
+    const std::vector<std::string_view> names = {"x", "v", "w", "id", "a"};
+    std::vector<std::string> trace;
+    for (;;) {
+        const XmlElementStream::Step step = stream.Next();
+        std::string line;
+        if (step == XmlElementStream::Step::Start) {
+            line = "start " + std::to_string(stream.Offset() + stream.TagBegin()) + " " +
+                   std::to_string(stream.Offset() + stream.TagEnd()) + " " + std::string(stream.Name()) +
+                   (stream.IsEmpty() ? " empty" : "") + (stream.PlainTag() ? " plain" : "") + " " +
+                   std::to_string(stream.Depth());
+            const XmlAttributes attributes(stream.Text(), stream.TagBegin(), stream.TagEnd());
+            std::vector<std::string> values(names.size());
+            attributes.GetMany(names, values);
+            for (const std::string& value : values) {
+                line += " [" + value + "]";
+            }
+            line += " " + attributes.Get("v");
+        } else if (step == XmlElementStream::Step::End) {
+            line = "end " + std::to_string(stream.Offset() + stream.EndTagBegin()) + " " +
+                   std::to_string(stream.Offset() + stream.EndTagEnd()) + " " + std::to_string(stream.Depth());
+        } else {
+            trace.push_back(step == XmlElementStream::Step::Done ? "done" : "failed: " + stream.Error());
+            return trace;
+        }
+        trace.push_back(line);
+    }
+}
+
+// A file read through a window of a few bytes walks as its whole text does, whatever piece a
+// tag, value, comment or end tag is cut across, and gets the same verdict on its bytes.
+TEST_F(XmlTextFileTest, SmallWindowsWalkAsTheWholeText)
+{
+    const std::string longValue(300, 'q');
+    // Tags whose attributes' walk reads past their end, at every place a window can cut them.
+    std::string shifted = "<r>";
+    for (int pad = 0; pad < 9; ++pad) {
+        shifted += std::string(pad, ' ') + "<t v=\"x>y\" w='2'/><t x=\"1\" v=\"/\" / v=\"2\"></t>";
+    }
+    const std::vector<std::string> files = {
+        "<?xml version=\"1.0\"?>\r\n<map width=\"5\" a=\"x&amp;y\"><!-- a > b --><tile x=\"1\">"
+        "<item id=\"100\" v=\"&lt;&#65;\"/></tile><![CDATA[ <x> ]]><!DOCTYPE d [ <!ENTITY e \">\"> ]>"
+        "<t v=\"x>y\" w='2'/><t v = \"1\" / w=\"3\"></t><t\tx=\"4\"></t \"x>\" ></map>tail",
+        "<map><t a=\"" + longValue + "\" x=\"7\"/>" + std::string(40, ' ') + "<t v=\"" + longValue + "></t></map>",
+        shifted + "</r>",
+        "<map><tile x=\"1\" y=\"2\"><item id=\"10",
+        "<map><tile></map>",
+        "<map><a/></tile>",
+        "<r/><x>",
+        "<?pi never closed <r/>",
+        "<r><!-- never closed </r>",
+        std::string("<map><a/></map>\0<b>", 20),
+        std::string("<map><tile x=\"1\0\"/></map>", 26),
+        "<map><a/>" + std::string(100, '\0'),
+        Utf16Le({'<', 'r', ' ', 'v', '=', '"', 0xE9, '"', '/', '>'}),
+        "",
+        "no tags at all",
+    };
+    for (size_t f = 0; f < files.size(); ++f) {
+        const std::string path = WriteBytes("w" + std::to_string(f) + ".xml", files[f]);
+        const XmlTextFile whole = ReadXmlTextFile(path);
+        std::vector<std::string> expected;
+        if (whole.result == XmlReadResult::Ok) {
+            XmlElementStream stream(whole.text);
+            expected = WalkTrace(stream);
+        }
+        for (const size_t size : {2, 3, 5, 8, 17, 64}) {
+            XmlTextWindow window(size);
+            XmlReadResult result = window.Open(path);
+            std::vector<std::string> trace;
+            if (result == XmlReadResult::Ok) {
+                XmlElementStream stream(window);
+                trace = WalkTrace(stream);
+                result = window.Finish();
+            }
+            ASSERT_EQ(result, whole.result) << f << " " << size;
+            if (result == XmlReadResult::Ok) {
+                EXPECT_EQ(trace, expected) << f << " " << size;
+                EXPECT_EQ(window.TextLength(), whole.text.size()) << f << " " << size;
+            }
+        }
+    }
+    XmlTextWindow absent(8);
+    EXPECT_EQ(absent.Open(PathOf("absent.xml")), XmlReadResult::CannotOpen);
+    XmlTextWindow folder(8);
+    EXPECT_EQ(folder.Open(dir.Path().string()), XmlReadResult::CannotOpen);
+}
+
 TEST_F(XmlTextFileTest, WritesBytesExactlyAndKeepsTheOldFileOnFailure)
 {
     const std::string path = PathOf("out.xml");
     const std::string text = "<?xml version=\"1.0\"?>\r\n<a v=\"\xC3\xA9\"/>\r\n";
     ASSERT_TRUE(WriteXmlTextFile(path, text));
-    EXPECT_EQ(ReadBytes(path), text);
+    EXPECT_EQ(ReadWholeFile(path), text);
     ASSERT_TRUE(WriteXmlTextFile(path, "<b/>"));
-    EXPECT_EQ(ReadBytes(path), "<b/>");
+    EXPECT_EQ(ReadWholeFile(path), "<b/>");
     XmlTextFile file = ReadXmlTextFile(path);
     EXPECT_EQ(file.result, XmlReadResult::Ok);
     EXPECT_EQ(file.text, "<b/>");
@@ -134,12 +209,8 @@ TEST_F(XmlTextFileTest, WritesBytesExactlyAndKeepsTheOldFileOnFailure)
     fs::create_directory(blocked);
     WriteBytes("blocked.xml/keep", "old");
     EXPECT_FALSE(WriteXmlTextFile(blocked, text));
-    EXPECT_EQ(ReadBytes(PathOf("blocked.xml/keep")), "old");
-    int entries = 0;
-    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(dir_)) {
-        ++entries;
-    }
-    EXPECT_EQ(entries, 2);  // out.xml and blocked.xml
+    EXPECT_EQ(ReadWholeFile(PathOf("blocked.xml/keep")), "old");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), {}), 2);  // out.xml and blocked.xml
 }
 
 }  // namespace
