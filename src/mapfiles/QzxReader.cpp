@@ -31,11 +31,50 @@ namespace {
 
 using namespace qzx;
 
+// Names this short compare faster in a loop than through a call.
+bool SameName(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (a[i] != b[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // ReadXmlNumber with its common case inline: a map holds tens of millions of numbers.
 int Number(std::string_view text)
 {
     int value = 0;
     return text.empty() || ReadPlainXmlNumber(text, value) ? value : ReadXmlNumber(text);
+}
+
+// The values of a tile's attributes x, y, z, houseid, ground and pz, for a tag that has no other
+// attributes and those in the writers' order (x y z houseid pz ground), each at most once: then
+// matching by position gives what matching by name gives, for far less work. False otherwise.
+bool InWriterOrder(const XmlPlainTag& tag, std::span<std::string_view> values)
+{
+    static constexpr std::string_view kOrder[] = {"x", "y", "z", "houseid", "pz", "ground"};
+    static constexpr size_t kSlot[] = {0, 1, 2, 3, 5, 4};
+    constexpr size_t kCount = std::size(kOrder);
+    for (std::string_view& value : values) {
+        value = {};
+    }
+    size_t next = 0;
+    for (size_t a = 0; a < tag.count; ++a) {
+        const std::string_view name = tag.attributes[a].name;
+        while (next < kCount && !SameName(name, kOrder[next])) {
+            ++next;
+        }
+        if (next == kCount) {
+            return false;
+        }
+        values[kSlot[next++]] = tag.attributes[a].value;
+    }
+    return true;
 }
 
 // Reads the tiles straight from the text as the element walk reaches them, never building an
@@ -327,11 +366,14 @@ void QzxReader::BeginTile(const XmlElementStream& stream)
     tileBegin_ = stream.Offset() + stream.TagBegin();
     // One walk over the start tag for all of them: a map holds millions of tiles.
     static const XmlNameSet kNames{"x", "y", "z", "houseid", "ground", "pz"};
-    const XmlAttributes attributes = AttributesOf(stream);
     std::span<std::string_view> values = tileValues_;
-    if (!attributes.GetPlainViews(kNames, values)) {
-        attributes.GetMany(kNames.Names(), tileAttributes_);
-        std::copy(std::begin(tileAttributes_), std::end(tileAttributes_), values.begin());
+    const XmlPlainTag* plain = stream.PlainTag();
+    if (plain == nullptr || !InWriterOrder(*plain, values)) {
+        const XmlAttributes attributes = AttributesOf(stream);
+        if (!attributes.GetPlainViews(kNames, values)) {
+            attributes.GetMany(kNames.Names(), tileAttributes_);
+            std::copy(std::begin(tileAttributes_), std::end(tileAttributes_), values.begin());
+        }
     }
     const Position position{Number(values[0]), Number(values[1]), Number(values[2])};
     if (position.z < 0 || position.z >= kFloorCount || !registry_.AdmitTile(position)) {
