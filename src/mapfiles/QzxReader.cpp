@@ -31,22 +31,8 @@ namespace {
 
 using namespace qzx;
 
-// Names this short compare faster in a loop than through a call.
-bool SameName(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (a[i] != b[i]) {
-            return false;
-        }
-    }
-    return true;
-}
-
 // ReadXmlNumber with its common case inline: a map holds tens of millions of numbers.
-int Number(std::string_view text)
+inline int Number(std::string_view text)
 {
     int value = 0;
     return text.empty() || ReadPlainXmlNumber(text, value) ? value : ReadXmlNumber(text);
@@ -57,24 +43,23 @@ int Number(std::string_view text)
 // matching by position gives what matching by name gives, for far less work. False otherwise.
 bool InWriterOrder(const XmlPlainTag& tag, std::span<std::string_view> values)
 {
-    static constexpr std::string_view kOrder[] = {"x", "y", "z", "houseid", "pz", "ground"};
-    static constexpr size_t kSlot[] = {0, 1, 2, 3, 5, 4};
-    constexpr size_t kCount = std::size(kOrder);
-    for (std::string_view& value : values) {
-        value = {};
-    }
-    size_t next = 0;
-    for (size_t a = 0; a < tag.count; ++a) {
-        const std::string_view name = tag.attributes[a].name;
-        while (next < kCount && !SameName(name, kOrder[next])) {
-            ++next;
+    size_t a = 0;
+    // Inline with the name known: a few instructions per name.
+    const auto take = [&](std::string_view name, size_t slot) {
+        const std::string_view attribute = a < tag.count ? tag.attributes[a].name : std::string_view();
+        if (attribute.size() == name.size() && std::equal(name.begin(), name.end(), attribute.begin())) {
+            values[slot] = tag.attributes[a++].value;
+        } else {
+            values[slot] = {};
         }
-        if (next == kCount) {
-            return false;
-        }
-        values[kSlot[next++]] = tag.attributes[a].value;
-    }
-    return true;
+    };
+    take("x", 0);
+    take("y", 1);
+    take("z", 2);
+    take("houseid", 3);
+    take("pz", 5);
+    take("ground", 4);
+    return a == tag.count;
 }
 
 // Reads the tiles straight from the text as the element walk reaches them, never building an
