@@ -33,53 +33,29 @@ auto ClientFields(const ItemType& t)
 
 TEST(DataWritersTest, ClientDataRoundTripKeepsEveryField)
 {
-    std::vector<ClientDataRecord> records;
-    {
-        ClientDataRecord r = Record({1, 2, 3, 4, 5, 6, 7, 8});
-        r.type.group = ItemGroup::Ground;
-        r.type.speed = 0xBEEF;
-        r.type.width = 2;
-        r.type.height = 2;
-        r.type.cropSize = 64;
-        r.patternZ = 2;
-        r.type.minimapColor = 0x0102;
-        records.push_back(r);
-    }
+    std::vector<ClientDataRecord> records(10, Record({20}));
+    records[0] = Record({1, 2, 3, 4, 5, 6, 7, 8});
+    ItemType& ground = records[0].type;
+    std::tie(ground.group, ground.speed, ground.width, ground.height, ground.cropSize, ground.minimapColor) =
+        std::tuple(ItemGroup::Ground, 0xBEEF, 2, 2, 64, 0x0102);
+    records[0].patternZ = 2;
     for (uint8_t order = 1; order <= 3; ++order) {
-        ClientDataRecord r = Record({static_cast<uint16_t>(10 + order)});
-        r.type.alwaysOnTop = true;
-        r.type.topOrder = order;
-        r.type.blocking = order == 1;
-        r.type.moveable = order != 2;
-        records.push_back(r);
+        ItemType& top = records[order].type;
+        std::tie(top.alwaysOnTop, top.topOrder, top.blocking, top.moveable) = std::tuple(true, order, order == 1, order != 2);
     }
-    for (ItemGroup group : {ItemGroup::Container, ItemGroup::Writeable,
-                            ItemGroup::FluidContainer, ItemGroup::Splash}) {
-        ClientDataRecord r = Record({20});
-        r.type.group = group;
-        r.type.hasHeight = group == ItemGroup::Writeable;
-        records.push_back(r);
+    const ItemGroup groups[] = {ItemGroup::Container, ItemGroup::Writeable, ItemGroup::FluidContainer, ItemGroup::Splash};
+    for (int i = 0; i < 4; ++i) {
+        records[4 + i].type.group = groups[i];
+        records[4 + i].type.hasHeight = groups[i] == ItemGroup::Writeable;
     }
-    {
-        ClientDataRecord r = Record({30, 31, 32, 33, 34, 35});
-        r.type.stackable = true;
-        r.type.useable = true;
-        r.type.blockProjectile = true;
-        r.type.blockPath = true;
-        r.type.pickupable = true;
-        r.type.hangeable = true;
-        r.type.horizontal = true;
-        r.type.vertical = true;
-        r.type.hasHeight = true;
-        r.type.layers = 1;
-        r.type.patternX = 3;
-        r.type.patternY = 1;
-        r.type.animationPhases = 2;
-        r.extraOptions = {0x15, 1, 2, 3, 4, 0x06, 0x1D, 0xFF, 0xFF};
-        records.push_back(r);
-    }
-    records.push_back(Record({}));  // layers 0: no sprites
-    records.back().type.layers = 0;
+    records[8] = Record({30, 31, 32, 33, 34, 35});
+    ItemType& flags = records[8].type;
+    flags.stackable = flags.useable = flags.blockProjectile = flags.blockPath = flags.pickupable = true;
+    flags.hangeable = flags.horizontal = flags.vertical = flags.hasHeight = true;
+    std::tie(flags.layers, flags.patternX, flags.patternY, flags.animationPhases) = std::tuple(1, 3, 1, 2);
+    records[8].extraOptions = {0x15, 1, 2, 3, 4, 0x06, 0x1D, 0xFF, 0xFF};
+    records[9] = Record({});  // layers 0: no sprites
+    records[9].type.layers = 0;
 
     test::ScratchDirectory dir;
     ASSERT_TRUE(WriteClientDataFile(dir.File("morva.dat"), 7, 5, records));

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "data/ItemDatabase.h"
 #include "support/ScratchDirectory.h"
 #include "support/TestDataSet.h"
@@ -44,14 +46,12 @@ TEST(ItemNamesReaderTest, NamesTypesAndSetsTheThreeKindsCaseSensitively)
 
     EXPECT_TRUE(items.LoadItemNames(dir.File("items.xml")));
 
-    EXPECT_EQ(items.GetServerType(0).name, "rat");
-    EXPECT_EQ(items.GetServerType(0).group, ItemGroup::Creature);
-    EXPECT_EQ(items.GetServerType(1).group, ItemGroup::Teleport);
-    EXPECT_EQ(items.GetServerType(2).group, ItemGroup::Depot);
-    EXPECT_EQ(items.GetServerType(3).name, "Rat");
-    EXPECT_EQ(items.GetServerType(3).group, ItemGroup::None);
-    EXPECT_EQ(items.GetServerType(4).name, "chest");
-    EXPECT_EQ(items.GetServerType(4).group, ItemGroup::None);
+    const std::tuple<int32_t, const char*, ItemGroup> named[] = {
+        {0, "rat", ItemGroup::Creature}, {1, "portal", ItemGroup::Teleport}, {2, "locker", ItemGroup::Depot},
+        {3, "Rat", ItemGroup::None},     {4, "chest", ItemGroup::None}};
+    for (const auto& [key, name, group] : named) {
+        EXPECT_EQ(std::tuple(items.GetServerType(key).name, items.GetServerType(key).group), std::tuple(name, group));
+    }
     // The server type is the one named; its client type keeps its own record.
     EXPECT_EQ(items.GetClientType(0)->name, "");
     EXPECT_EQ(items.GetClientType(9)->name, "client only");
@@ -76,14 +76,12 @@ TEST(ItemNamesReaderTest, EmptyNameSkipsTheElementAndLaterElementsOverwrite)
 
     EXPECT_TRUE(items.LoadItemNames(dir.File("items.xml")));
 
-    EXPECT_EQ(items.GetServerType(0).name, "");
-    EXPECT_EQ(items.GetServerType(0).group, ItemGroup::None);
-    EXPECT_EQ(items.GetServerType(1).name, "second");
-    EXPECT_EQ(items.GetServerType(1).group, ItemGroup::Teleport);
-    EXPECT_EQ(items.GetServerType(2).name, "wall");
-    EXPECT_EQ(items.GetServerType(2).group, ItemGroup::None);
-    EXPECT_EQ(items.GetServerType(3).name, "");
-    EXPECT_EQ(items.GetServerType(4).name, "box");
+    const std::tuple<int32_t, const char*, ItemGroup> named[] = {
+        {0, "", ItemGroup::None}, {1, "second", ItemGroup::Teleport}, {2, "wall", ItemGroup::None},
+        {3, "", ItemGroup::None}, {4, "box", ItemGroup::None}};
+    for (const auto& [key, name, group] : named) {
+        EXPECT_EQ(std::tuple(items.GetServerType(key).name, items.GetServerType(key).group), std::tuple(name, group));
+    }
 }
 
 }  // namespace

@@ -185,12 +185,10 @@ TEST(SpriteFileReaderTest, HostileOffsetsAndSizesKeepNoPixels)
         database.Sprites()[id].pixels.assign(Sprite::kPixelCount, 1);  // stale pixels go
     }
     SpriteFileReader(database).ReadBytes(file.Bytes());
-    EXPECT_TRUE(database.Sprites().at(1).HasPixels());
-    EXPECT_FALSE(database.Sprites().at(2).HasPixels());
-    EXPECT_FALSE(database.Sprites().at(3).HasPixels());
-    EXPECT_FALSE(database.Sprites().at(4).HasPixels());
+    for (uint32_t id : {1u, 2u, 3u, 4u, 5u}) {
+        EXPECT_EQ(database.Sprites().at(id).HasPixels(), id == 1 || id == 5) << id;
+    }
     EXPECT_EQ(database.Sprites().at(4).rawSize, 0x0303);
-    EXPECT_TRUE(database.Sprites().at(5).HasPixels());
 
     // A data size past the end of the file.
     ByteBuilder longData;
@@ -201,7 +199,6 @@ TEST(SpriteFileReaderTest, HostileOffsetsAndSizesKeepNoPixels)
     EXPECT_FALSE(cut.Sprites().at(1).HasPixels());
     EXPECT_EQ(cut.Sprites().at(1).rawSize, 500);
 
-    // Table ends beyond the file, unaligned or inside the header: the walk stays in the file.
     // Table ends beyond the file, unaligned or inside the header: the walk stays in the file
     // and reads exactly the entries that start before the table end.
     for (uint32_t tableEnd : {0xFFFFFFFFu, 4000u, 13u, 11u, 10u, 7u, 3u}) {

@@ -1,13 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "support/ScratchDirectory.h"
+#include "support/TestDataSet.h"
 #include "xml/Markup.h"
 #include "xml/XmlAttributes.h"
 #include "xml/XmlElementStream.h"
@@ -18,37 +17,18 @@ namespace tessark {
 namespace {
 
 namespace fs = std::filesystem;
+using test::ReadWholeFile;
 
 class XmlTextFileTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        std::string pattern = (fs::temp_directory_path() / "tessark-xmlfile-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override
-    {
-        std::error_code ignored;
-        fs::remove_all(dir_, ignored);
-    }
-
-    std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
-
+    std::string PathOf(const std::string& name) const { return dir.File(name); }
     std::string WriteBytes(const std::string& name, const std::string& bytes) const
     {
-        const std::string path = PathOf(name);
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path;
+        EXPECT_TRUE(test::WriteTextFile(PathOf(name), bytes));
+        return PathOf(name);
     }
 
-    static std::string ReadBytes(const std::string& path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-
-    fs::path dir_;
+    test::ScratchDirectory dir;
 };
 
 std::string Utf16Le(std::initializer_list<unsigned> units)
@@ -206,7 +186,7 @@ TEST_F(XmlTextFileTest, SmallWindowsWalkAsTheWholeText)
     XmlTextWindow absent(8);
     EXPECT_EQ(absent.Open(PathOf("absent.xml")), XmlReadResult::CannotOpen);
     XmlTextWindow folder(8);
-    EXPECT_EQ(folder.Open(dir_.string()), XmlReadResult::CannotOpen);
+    EXPECT_EQ(folder.Open(dir.Path().string()), XmlReadResult::CannotOpen);
 }
 
 TEST_F(XmlTextFileTest, WritesBytesExactlyAndKeepsTheOldFileOnFailure)
@@ -214,9 +194,9 @@ TEST_F(XmlTextFileTest, WritesBytesExactlyAndKeepsTheOldFileOnFailure)
     const std::string path = PathOf("out.xml");
     const std::string text = "<?xml version=\"1.0\"?>\r\n<a v=\"\xC3\xA9\"/>\r\n";
     ASSERT_TRUE(WriteXmlTextFile(path, text));
-    EXPECT_EQ(ReadBytes(path), text);
+    EXPECT_EQ(ReadWholeFile(path), text);
     ASSERT_TRUE(WriteXmlTextFile(path, "<b/>"));
-    EXPECT_EQ(ReadBytes(path), "<b/>");
+    EXPECT_EQ(ReadWholeFile(path), "<b/>");
     XmlTextFile file = ReadXmlTextFile(path);
     EXPECT_EQ(file.result, XmlReadResult::Ok);
     EXPECT_EQ(file.text, "<b/>");
@@ -229,12 +209,8 @@ TEST_F(XmlTextFileTest, WritesBytesExactlyAndKeepsTheOldFileOnFailure)
     fs::create_directory(blocked);
     WriteBytes("blocked.xml/keep", "old");
     EXPECT_FALSE(WriteXmlTextFile(blocked, text));
-    EXPECT_EQ(ReadBytes(PathOf("blocked.xml/keep")), "old");
-    int entries = 0;
-    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(dir_)) {
-        ++entries;
-    }
-    EXPECT_EQ(entries, 2);  // out.xml and blocked.xml
+    EXPECT_EQ(ReadWholeFile(PathOf("blocked.xml/keep")), "old");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), {}), 2);  // out.xml and blocked.xml
 }
 
 }  // namespace
