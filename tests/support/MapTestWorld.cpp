@@ -1,5 +1,7 @@
 #include "support/MapTestWorld.h"
 
+#include <algorithm>
+
 #include "json/MapJson.h"
 #include "model/DepotItem.h"
 #include "model/TeleportItem.h"
@@ -146,6 +148,27 @@ std::string DumpText(const CTessarkDoc& document)
         text.push_back('\n');
     });
     return text;
+}
+
+std::string FirstDifferentLine(const std::string& expected, const std::string& actual)
+{
+    size_t lineNumber = 1;
+    size_t a = 0;
+    size_t b = 0;
+    while (a < expected.size() || b < actual.size()) {
+        const size_t endA = std::min(expected.find('\n', a), expected.size());
+        const size_t endB = std::min(actual.find('\n', b), actual.size());
+        const std::string_view lineA = std::string_view(expected).substr(a, endA - a);
+        const std::string_view lineB = std::string_view(actual).substr(b, endB - b);
+        if (lineA != lineB || (a >= expected.size()) != (b >= actual.size())) {
+            return "line " + std::to_string(lineNumber) + "\nexpected: " + std::string(lineA) +
+                   "\nactual:   " + std::string(lineB);
+        }
+        a = endA + 1;
+        b = endB + 1;
+        ++lineNumber;
+    }
+    return {};
 }
 
 }  // namespace tessark::test

@@ -57,4 +57,8 @@ CItem* Place(CTessarkDoc& document, int32_t key, int32_t x, int32_t y, int32_t z
 // The dump lines of the document, joined with line feeds.
 std::string DumpText(const CTessarkDoc& document);
 
+// Empty when the texts are equal, else the number and both versions of the first line that
+// differs (a failing map comparison then shows one line, not two whole dumps).
+std::string FirstDifferentLine(const std::string& expected, const std::string& actual);
+
 }  // namespace tessark::test
