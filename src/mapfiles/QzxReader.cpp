@@ -32,10 +32,34 @@ namespace {
 using namespace qzx;
 
 // ReadXmlNumber with its common case inline: a map holds tens of millions of numbers.
-int Number(std::string_view text)
+inline int Number(std::string_view text)
 {
     int value = 0;
     return text.empty() || ReadPlainXmlNumber(text, value) ? value : ReadXmlNumber(text);
+}
+
+// The values of a tile's attributes x, y, z, houseid, ground and pz, for a tag that has no other
+// attributes and those in the writers' order (x y z houseid pz ground), each at most once: then
+// matching by position gives what matching by name gives, for far less work. False otherwise.
+bool InWriterOrder(const XmlPlainTag& tag, std::span<std::string_view> values)
+{
+    size_t a = 0;
+    // Inline with the name known: a few instructions per name.
+    const auto take = [&](std::string_view name, size_t slot) {
+        const std::string_view attribute = a < tag.count ? tag.attributes[a].name : std::string_view();
+        if (attribute.size() == name.size() && std::equal(name.begin(), name.end(), attribute.begin())) {
+            values[slot] = tag.attributes[a++].value;
+        } else {
+            values[slot] = {};
+        }
+    };
+    take("x", 0);
+    take("y", 1);
+    take("z", 2);
+    take("houseid", 3);
+    take("pz", 5);
+    take("ground", 4);
+    return a == tag.count;
 }
 
 // Reads the tiles straight from the text as the element walk reaches them, never building an
@@ -327,11 +351,14 @@ void QzxReader::BeginTile(const XmlElementStream& stream)
     tileBegin_ = stream.Offset() + stream.TagBegin();
     // One walk over the start tag for all of them: a map holds millions of tiles.
     static const XmlNameSet kNames{"x", "y", "z", "houseid", "ground", "pz"};
-    const XmlAttributes attributes = AttributesOf(stream);
     std::span<std::string_view> values = tileValues_;
-    if (!attributes.GetPlainViews(kNames, values)) {
-        attributes.GetMany(kNames.Names(), tileAttributes_);
-        std::copy(std::begin(tileAttributes_), std::end(tileAttributes_), values.begin());
+    const XmlPlainTag* plain = stream.PlainTag();
+    if (plain == nullptr || !InWriterOrder(*plain, values)) {
+        const XmlAttributes attributes = AttributesOf(stream);
+        if (!attributes.GetPlainViews(kNames, values)) {
+            attributes.GetMany(kNames.Names(), tileAttributes_);
+            std::copy(std::begin(tileAttributes_), std::end(tileAttributes_), values.begin());
+        }
     }
     const Position position{Number(values[0]), Number(values[1]), Number(values[2])};
     if (position.z < 0 || position.z >= kFloorCount || !registry_.AdmitTile(position)) {

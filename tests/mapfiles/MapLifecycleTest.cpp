@@ -125,7 +125,12 @@ TEST_F(MapLifecycleTest, ADamagedMapIsOpenedOnlyAsAnUntitledMapThatSavesElsewher
 
 TEST_F(MapLifecycleTest, LongReadsAndWritesReportTheirProgress)
 {
-    BuildSyntheticWorld(*doc, 300);
+    BuildVariedWorld(*doc);
+    for (int32_t x = 0; x < 300; ++x) {
+        for (int32_t y = 0; y < 300; ++y) {
+            Place(*doc, kGrass, x, y, 5);
+        }
+    }
     ASSERT_EQ(doc->DoSave(File("big.qzbm"), true, {}), SaveResult::Saved);
     ASSERT_TRUE(SaveQzx(*doc, File("big.qzx")));
     const struct {

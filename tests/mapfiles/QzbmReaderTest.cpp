@@ -13,28 +13,13 @@ namespace {
 
 using namespace qzbm;
 
-// Starts the root (with a header) and the map data node; the caller adds children and ends
-// both. Returns the map data node's handle.
-uint32_t BeginMap(NodeFileBuilder& file, uint16_t width = 100, uint16_t height = 100)
-{
-    file.Start(kRootNode);
-    Header(file, width, height);
-    const uint32_t mapData = file.Start(kMapDataNode);
-    file.U8(kDescriptionAttribute);
-    String(file, kCreatorText);
-    return mapData;
-}
-
-void EndMap(NodeFileBuilder& file) { file.End().End(); }
-
 // A map with one tile area at 0,0,7 holding one tile node with the given properties and item
 // nodes; returns the handle of the last node started.
 uint32_t OneTileMap(NodeFileBuilder& file, uint8_t tileNode, const std::vector<uint8_t>& tileProps,
                     const std::vector<std::vector<uint8_t>>& items = {}, uint8_t itemNode = kItemNode)
 {
-    BeginMap(file);
-    file.Start(kTileAreaNode);
-    file.U16(0).U16(0).U8(7);
+    BeginMap(file, 100, 100);
+    Area(file, 0, 0, 7);
     uint32_t last = file.Start(tileNode);
     file.Props(tileProps);
     for (const auto& item : items) {
@@ -50,7 +35,7 @@ uint32_t OneTileMap(NodeFileBuilder& file, uint8_t tileNode, const std::vector<u
 // A map whose towns node holds one node of the given type and properties; returns its handle.
 uint32_t OneTownMap(NodeFileBuilder& file, uint8_t node, const std::vector<uint8_t>& props)
 {
-    BeginMap(file);
+    BeginMap(file, 100, 100);
     file.Start(kTownsNode);
     const uint32_t town = file.Start(node);
     file.Props(props);
@@ -68,15 +53,6 @@ std::vector<uint8_t> Join(std::initializer_list<std::vector<uint8_t>> parts)
         bytes.insert(bytes.end(), part.begin(), part.end());
     }
     return bytes;
-}
-
-// A plain tile with the grass ground.
-uint32_t GrassTile(NodeFileBuilder& file, uint8_t x, uint8_t y)
-{
-    const uint32_t tile = file.Start(kTileNode);
-    file.U8(x).U8(y).U8(kGroundAttribute).U16(kGrass + 100);
-    file.End();
-    return tile;
 }
 
 class QzbmReaderTest : public MapFileTest {
@@ -143,9 +119,7 @@ TEST_F(QzbmReaderTest, FilesThatAreNoMapsFailAtTheStart)
 TEST_F(QzbmReaderTest, MapDataAttributesAreCheckedAndTheFirstDescriptionKept)
 {
     NodeFileBuilder twoDescriptions;
-    twoDescriptions.Start(kRootNode);
-    Header(twoDescriptions, 0, 0);
-    twoDescriptions.Start(kMapDataNode);
+    BeginMap(twoDescriptions, 0, 0, false);
     twoDescriptions.U8(kDescriptionAttribute);
     String(twoDescriptions, "A");
     twoDescriptions.U8(kDescriptionAttribute);
@@ -161,7 +135,7 @@ TEST_F(QzbmReaderTest, MapDataAttributesAreCheckedAndTheFirstDescriptionKept)
     EXPECT_EQ(doc->GetSpawnFile(), "");  // cleared after the side file failed to load
 
     NodeFileBuilder creatorOnly;
-    BeginMap(creatorOnly);
+    BeginMap(creatorOnly, 100, 100);
     EndMap(creatorOnly);
     EXPECT_EQ(Open(creatorOnly), "");
     EXPECT_EQ(doc->GetDescription(), kCreatorText);
@@ -169,9 +143,7 @@ TEST_F(QzbmReaderTest, MapDataAttributesAreCheckedAndTheFirstDescriptionKept)
     // An unknown attribute, and a string cut short.
     for (const std::vector<uint8_t>& props : {Join({{7, 1, 0}, {'x'}}), Join({{kHouseFileAttribute, 40, 0}, {'s'}})}) {
         NodeFileBuilder file;
-        file.Start(kRootNode);
-        Header(file, 0, 0);
-        const uint32_t mapData = file.Start(kMapDataNode);
+        const uint32_t mapData = BeginMap(file, 0, 0, false);
         file.Props(props);
         EndMap(file);
         Open(file);
@@ -182,16 +154,14 @@ TEST_F(QzbmReaderTest, MapDataAttributesAreCheckedAndTheFirstDescriptionKept)
 TEST_F(QzbmReaderTest, WrongNodeTypesNameTheNodeWhereTheyAreFound)
 {
     NodeFileBuilder badChild;
-    BeginMap(badChild);
+    BeginMap(badChild, 100, 100);
     const uint32_t stray = GrassTile(badChild, 1, 1);  // a tile straight under the map data
     EndMap(badChild);
     Open(badChild);
     ExpectFailure(4, stray);
 
     NodeFileBuilder badSibling;
-    badSibling.Start(kRootNode);
-    Header(badSibling, 0, 0);
-    badSibling.Start(kMapDataNode);
+    BeginMap(badSibling, 0, 0, false);
     badSibling.End();
     const uint32_t sibling = badSibling.Start(kTownsNode);
     badSibling.End().End();
@@ -199,9 +169,8 @@ TEST_F(QzbmReaderTest, WrongNodeTypesNameTheNodeWhereTheyAreFound)
     ExpectFailure(4, sibling);
 
     NodeFileBuilder badTile;
-    BeginMap(badTile);
-    const uint32_t area = badTile.Start(kTileAreaNode);
-    badTile.U16(0).U16(0).U8(7);
+    BeginMap(badTile, 100, 100);
+    const uint32_t area = Area(badTile, 0, 0, 7);
     GrassTile(badTile, 1, 1);
     badTile.Start(kItemNode);  // an item where a tile belongs: the area is named
     badTile.U16(kPlain + 100);
@@ -225,7 +194,7 @@ TEST_F(QzbmReaderTest, WrongNodeTypesNameTheNodeWhereTheyAreFound)
 TEST_F(QzbmReaderTest, ShortPropertiesFailWithTheNodeTheyBelongTo)
 {
     NodeFileBuilder shortArea;
-    BeginMap(shortArea);
+    BeginMap(shortArea, 100, 100);
     uint32_t node = shortArea.Start(kTileAreaNode);
     shortArea.U16(0).U16(0);
     shortArea.End();
@@ -298,13 +267,11 @@ TEST_F(QzbmReaderTest, CutOrDamagedFilesFailInsteadOfLoadingHalfAMap)
     }
     // Junk between two nodes.
     NodeFileBuilder junk;
-    BeginMap(junk);
-    const uint32_t area = junk.Start(kTileAreaNode);
-    junk.U16(0).U16(0).U8(7);
+    BeginMap(junk, 100, 100);
+    const uint32_t area = Area(junk, 0, 0, 7);
     GrassTile(junk, 1, 1);
     junk.End().Raw({0x41});
-    junk.Start(kTileAreaNode);
-    junk.U16(0).U16(0).U8(7);
+    Area(junk, 0, 0, 7);
     junk.End();
     EndMap(junk);
     Open(junk);
@@ -313,42 +280,31 @@ TEST_F(QzbmReaderTest, CutOrDamagedFilesFailInsteadOfLoadingHalfAMap)
 
 TEST_F(QzbmReaderTest, NewerItemVersionsWarnButTheMapLoads)
 {
-    NodeFileBuilder newerMinor;
-    newerMinor.Start(kRootNode);
-    Header(newerMinor, 0, 0, 3, 13);
-    newerMinor.Start(kMapDataNode);
-    EndMap(newerMinor);
-    Open(newerMinor);
+    const auto open = [this](uint32_t major, uint32_t minor) {
+        NodeFileBuilder file;
+        BeginMap(file, 0, 0, false, major, minor);
+        EndMap(file);
+        return Open(file);
+    };
+    open(3, 13);
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].text, "Warning: This map needs an updated items QZB file.");
     EXPECT_EQ(messages.messages[0].icon, MessageIcon::Warning);
     EXPECT_EQ(doc->errorKind, 0);
 
-    NodeFileBuilder newerBoth;
-    newerBoth.Start(kRootNode);
-    Header(newerBoth, 0, 0, 4, 13);
-    newerBoth.Start(kMapDataNode);
-    EndMap(newerBoth);
-    Open(newerBoth);
+    open(4, 13);
     ASSERT_EQ(messages.messages.size(), 2u);
     EXPECT_EQ(messages.messages[0].text, "Old header dectected");
     EXPECT_EQ(messages.messages[0].icon, MessageIcon::Error);
     EXPECT_EQ(messages.messages[1].icon, MessageIcon::Warning);
-
-    NodeFileBuilder older;
-    older.Start(kRootNode);
-    Header(older, 0, 0, 2, 1);
-    older.Start(kMapDataNode);
-    EndMap(older);
-    EXPECT_EQ(Open(older), "");
+    EXPECT_EQ(open(2, 1), "");
 }
 
 TEST_F(QzbmReaderTest, HousesDoorsAndUniqueIdsAreRegistered)
 {
     NodeFileBuilder file;
-    BeginMap(file);
-    file.Start(kTileAreaNode);
-    file.U16(256).U16(0).U8(7);
+    BeginMap(file, 100, 100);
+    Area(file, 256, 0, 7);
     file.Start(kHouseTileNode);
     file.U8(1).U8(1).U32(7).U8(kTileFlagsAttribute).U32(3);
     file.Start(kItemNode);
@@ -388,14 +344,12 @@ TEST_F(QzbmReaderTest, HousesDoorsAndUniqueIdsAreRegistered)
 TEST_F(QzbmReaderTest, TilesOnFloorsBeyondFifteenAreCheckedAndDropped)
 {
     NodeFileBuilder file;
-    BeginMap(file);
-    file.Start(kTileAreaNode);
-    file.U16(0).U16(0).U8(16);
+    BeginMap(file, 100, 100);
+    Area(file, 0, 0, 16);
     file.Start(kHouseTileNode);
     file.U8(1).U8(1).U32(3).U8(kGroundAttribute).U16(kGrass + 100);
     file.End().End();
-    file.Start(kTileAreaNode);
-    file.U16(0).U16(0).U8(0);
+    Area(file, 0, 0, 0);
     GrassTile(file, 1, 1);
     file.End();
     EndMap(file);
@@ -410,9 +364,8 @@ TEST_F(QzbmReaderTest, TilesPastTheLastCoordinateAreDroppedNotWrapped)
     // An area at 65500 with offsets up to 255 names tiles up to 65755: those past 65535 would
     // land at the map's other edge.
     NodeFileBuilder file;
-    BeginMap(file);
-    file.Start(kTileAreaNode);
-    file.U16(0xFFDC).U16(0xFFDC).U8(7);
+    BeginMap(file, 100, 100);
+    Area(file, 0xFFDC, 0xFFDC, 7);
     GrassTile(file, 35, 35);
     GrassTile(file, 36, 1);
     GrassTile(file, 1, 200);
@@ -437,13 +390,10 @@ TEST_F(QzbmReaderTest, MergeReplacesTheContentOfExistingTilesInPlace)
     doc->width = 500;
 
     NodeFileBuilder file;
-    file.Start(kRootNode);
-    Header(file, 0, 0);
-    file.Start(kMapDataNode);
+    BeginMap(file, 0, 0, false);
     file.U8(kDescriptionAttribute);
     String(file, "Theirs");
-    file.Start(kTileAreaNode);
-    file.U16(0).U16(0).U8(7);
+    Area(file, 0, 0, 7);
     file.Start(kHouseTileNode);
     file.U8(1).U8(1).U32(4).U8(kGroundAttribute).U16(kGrass + 100);
     file.Start(kItemNode);

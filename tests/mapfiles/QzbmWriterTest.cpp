@@ -14,14 +14,6 @@ namespace {
 
 using QzbmWriterTest = MapFileTest;
 
-// The tile node of a tile with the grass ground and nothing else.
-void GrassTile(NodeFileBuilder& expected, uint8_t offsetX, uint8_t offsetY)
-{
-    expected.Start(qzbm::kTileNode);
-    expected.U8(offsetX).U8(offsetY).U8(qzbm::kGroundAttribute).U16(kGrass + 100);
-    expected.End();
-}
-
 size_t FilesIn(const std::string& folder)
 {
     size_t count = 0;
@@ -42,27 +34,14 @@ TEST_F(QzbmWriterTest, TilesGoIntoOneAreaPerBlockAndFloorAndBeyondTheMapAreDropp
     ASSERT_TRUE(SaveQzbm(*doc, File("areas.qzbm")));
 
     NodeFileBuilder expected;
-    expected.Start(qzbm::kRootNode);
-    Header(expected, 1000, 1000);
-    expected.Start(qzbm::kMapDataNode);
-    expected.U8(qzbm::kDescriptionAttribute);
-    String(expected, qzbm::kCreatorText);
-    expected.Start(qzbm::kTileAreaNode);
-    expected.U16(0).U16(0).U8(7);
-    GrassTile(expected, 100, 100);
-    expected.End();
-    expected.Start(qzbm::kTileAreaNode);
-    expected.U16(256).U16(0).U8(7);
-    GrassTile(expected, 44, 100);
-    expected.End();
-    expected.Start(qzbm::kTileAreaNode);
-    expected.U16(768).U16(0).U8(7);
-    GrassTile(expected, 232, 5);
-    expected.End();
-    expected.Start(qzbm::kTileAreaNode);
-    expected.U16(0).U16(0).U8(8);
-    GrassTile(expected, 90, 90);
-    expected.End();
+    BeginMap(expected, 1000, 1000);
+    // Areas by floor, then block; offsets within the block.
+    const int areas[][5] = {{0, 0, 7, 100, 100}, {256, 0, 7, 44, 100}, {768, 0, 7, 232, 5}, {0, 0, 8, 90, 90}};
+    for (const auto& a : areas) {
+        Area(expected, a[0], a[1], a[2]);
+        GrassTile(expected, a[3], a[4]);
+        expected.End();
+    }
     expected.End().End();
     EXPECT_EQ(ReadFileBytes(File("areas.qzbm")), expected.Bytes());
 }
@@ -84,13 +63,8 @@ TEST_F(QzbmWriterTest, ItemNodesCarryTheirAttributesAndGroundsOnlyIdAndCount)
     ASSERT_TRUE(SaveQzbm(*doc, File("items.qzbm")));
 
     NodeFileBuilder expected;
-    expected.Start(qzbm::kRootNode);
-    Header(expected, 1000, 1000);
-    expected.Start(qzbm::kMapDataNode);
-    expected.U8(qzbm::kDescriptionAttribute);
-    String(expected, qzbm::kCreatorText);
-    expected.Start(qzbm::kTileAreaNode);
-    expected.U16(0).U16(0).U8(7);
+    BeginMap(expected, 1000, 1000);
+    Area(expected, 0, 0, 7);
     expected.Start(qzbm::kTileNode);
     expected.U8(1).U8(1).U8(qzbm::kGroundAttribute).U16(kGrass + 100);
     // The count rules keep a stackable's count at 1 to 100: 0xFE became 1.

@@ -139,6 +139,8 @@ TEST_F(QzxTest, TileAttributesCountsClientIdsAndTownsAreReadAsWritten)
         "<tile x=\"5\" y=\"1\" z=\"7\" ground=\"777\"/>\r\n"
         "<tile x=\"6\" y=\"1\" z=\"16\" ground=\"500\"/>\r\n"
         "<tile x=\"7\" y=\"1\" z=\"7\" ground=\"400\"/>\r\n"
+        "<tile x=\"8\" x=\"11\" y=\"1\" z=\"7\" pz=\"1\" ground=\"500\"/>\r\n"
+        "<tile ground=\"500\" z=\"7\" y=\"1\" x=\"9\"/>\r\n"
         "<towns><town name=\"Zero\" townid=\"0\"/><town name=\"Port\" townid=\"3\" "
         "templex=\"9\" templey=\"8\" templez=\"6\"/></towns>\r\n"
         "</map>\r\n"));
@@ -161,7 +163,10 @@ TEST_F(QzxTest, TileAttributesCountsClientIdsAndTownsAreReadAsWritten)
     // A client id the database does not map becomes key 0, which has no type here: no tile.
     EXPECT_EQ(doc->GetTile(5, 1, 7), nullptr);
     EXPECT_EQ(doc->GetTile(7, 1, 7), nullptr);
-    EXPECT_EQ(doc->Tiles().Size(), 4u);
+    // The first of two values counts; any order of attributes reads the same.
+    EXPECT_EQ(doc->GetTile(8, 1, 7)->GetFlags(), 1u);
+    EXPECT_EQ(doc->GetTile(9, 1, 7)->GetGround()->GetTypeKey(), kGrass);
+    EXPECT_EQ(doc->Tiles().Size(), 6u);
     EXPECT_EQ(doc->Towns().Size(), 1u);  // the towns before the tiles are never reached
     EXPECT_EQ(doc->Towns().GetTown(3, false)->name, "Port");
     EXPECT_EQ(doc->Towns().GetTown(3, false)->templeZ, 6);

@@ -26,13 +26,8 @@ struct TemplateTile {
 NodeFileBuilder TemplateFile(const std::vector<TemplateTile>& tiles, uint32_t minor = 12)
 {
     NodeFileBuilder file;
-    file.Start(kRootNode);
-    Header(file, 0, 0, 3, minor);
-    file.Start(kMapDataNode);
-    file.U8(kDescriptionAttribute);
-    String(file, kCreatorText);
-    file.Start(kTileAreaNode);
-    file.U16(0).U16(0).U8(7);
+    BeginMap(file, 0, 0, true, 3, minor);
+    Area(file, 0, 0, 7);
     for (const TemplateTile& tile : tiles) {
         file.Start(kTileNode);
         file.U8(tile.x).U8(tile.y).U8(kTileFlagsAttribute).U32(1);
@@ -98,11 +93,8 @@ TEST_F(TemplateTest, FilesThatAreNoTemplatesFailAndKeepTheTemplateInForce)
 
     // A house tile.
     NodeFileBuilder house;
-    house.Start(kRootNode);
-    Header(house, 0, 0);
-    house.Start(kMapDataNode);
-    const uint32_t area = house.Start(kTileAreaNode);
-    house.U16(0).U16(0).U8(7);
+    BeginMap(house, 0, 0, false);
+    const uint32_t area = Area(house, 0, 0, 7);
     house.Start(kHouseTileNode);
     house.U8(1).U8(1).U32(5);
     house.End().End().End().End();
@@ -115,18 +107,14 @@ TEST_F(TemplateTest, FilesThatAreNoTemplatesFailAndKeepTheTemplateInForce)
 
     // A towns node.
     NodeFileBuilder towns;
-    towns.Start(kRootNode);
-    Header(towns, 0, 0);
-    towns.Start(kMapDataNode);
+    BeginMap(towns, 0, 0, false);
     towns.Start(kTownsNode);
     towns.End().End().End();
     EXPECT_FALSE(LoadTemplate(*doc, dir.Write("towns.qzbm", towns.Bytes())));
 
     // A spawn file attribute.
     NodeFileBuilder attribute;
-    attribute.Start(kRootNode);
-    Header(attribute, 0, 0);
-    attribute.Start(kMapDataNode);
+    BeginMap(attribute, 0, 0, false);
     attribute.U8(kSpawnFileAttribute);
     String(attribute, "s.xml");
     attribute.End().End();
@@ -151,14 +139,9 @@ using ImportTest = MapFileTest;
 TEST_F(ImportTest, FailedImportShowsOnlyTheFileNameAndChangesNothing)
 {
     NodeFileBuilder file;
-    file.Start(kRootNode);
-    Header(file, 0, 0);
-    file.Start(kMapDataNode);
-    file.Start(kTileAreaNode);
-    file.U16(0).U16(0).U8(7);
-    file.Start(kTileNode);
-    file.U8(5).U8(5).U8(kGroundAttribute).U16(kGrass + 100);
-    file.End();
+    BeginMap(file, 0, 0, false);
+    Area(file, 0, 0, 7);
+    GrassTile(file, 5, 5);
     file.Start(kTileNode);
     file.U8(6).U8(5).U8(kGroundAttribute).U16(999);
     file.End().End().End().End();

@@ -8,6 +8,7 @@
 #include "model/Tile.h"
 #include "platform/MessageSink.h"
 #include "render/MinimapPainter.h"
+#include "support/MapTestWorld.h"
 
 namespace tessark {
 namespace {
@@ -25,14 +26,7 @@ protected:
         return nextKey++;
     }
 
-    void Place(int x, int y, int z, int32_t key)
-    {
-        CTile* tile = document.GetTile(x, y, z);
-        if (!tile) {
-            tile = document.StoreTile(std::make_unique<CTile>(), x, y, z);
-        }
-        tile->AddThing(database, std::make_unique<CItem>(database, key, 1), false);
-    }
+    void Place(int x, int y, int z, int32_t key) { test::Place(document, key, x, y, z); }
 
     ItemDatabase database;
     RecordingMessageSink messages;

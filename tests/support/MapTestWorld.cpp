@@ -140,52 +140,6 @@ void BuildVariedWorld(CTessarkDoc& document, const WorldKeys& keys)
     }
 }
 
-void BuildSyntheticWorld(CTessarkDoc& document, int size, const WorldKeys& keys)
-{
-    document.width = size;
-    document.height = size;
-    document.temple = {size / 2, size / 2, 7};
-    uint32_t state = 12345;
-    const auto next = [&state] {
-        state = state * 1664525u + 1013904223u;
-        return state >> 8;
-    };
-    for (int32_t x = 0; x < size; ++x) {
-        for (int32_t y = 0; y < size; ++y) {
-            Place(document, (x ^ y) % 7 == 0 ? keys.otherGround : keys.ground, x, y, 7);
-            const uint32_t roll = next();
-            if (roll % 4 != 0) {
-                continue;
-            }
-            switch ((roll >> 4) % 5) {
-            case 0:
-                Place(document, keys.wall, x, y, 7);
-                break;
-            case 1:
-                Place(document, keys.stackable, x, y, 7, static_cast<int32_t>(roll % 100) + 1);
-                break;
-            case 2:
-                Place(document, keys.border, x, y, 7);
-                Place(document, keys.plain, x, y, 7);
-                break;
-            case 3:
-                if (CItem* item = Place(document, keys.readable, x, y, 7)) {
-                    item->SetActionId(roll % 5000);
-                    if (roll % 3 == 0) {
-                        item->SetText("A sign");
-                    }
-                }
-                break;
-            default:
-                Place(document, keys.plain, x, y, 7);
-                Place(document, keys.stackable, x, y, 7, 10);
-                Place(document, keys.plain, x, y, 7);
-                break;
-            }
-        }
-    }
-}
-
 std::string DumpText(const CTessarkDoc& document)
 {
     std::string text;

@@ -49,10 +49,6 @@ struct WorldKeys {
 // a temple. Saving and reading it back in either format must give the same dump.
 void BuildVariedWorld(CTessarkDoc& document, const WorldKeys& keys = {});
 
-// A large world for benchmarks: ground on every tile of floor 7, and on roughly every fourth
-// tile one to three items (walls, stackables, ordinary items, some with ids or text).
-void BuildSyntheticWorld(CTessarkDoc& document, int size, const WorldKeys& keys = {});
-
 // Adds a thing of the key to the tile at the position (made when missing) without marking the
 // document modified; returns it.
 CItem* Place(CTessarkDoc& document, int32_t key, int32_t x, int32_t y, int32_t z,

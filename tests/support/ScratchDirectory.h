@@ -16,6 +16,31 @@
 
 namespace tessark::test {
 
+inline std::vector<uint8_t> ReadFileBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline std::string ReadWholeFile(const std::string& path)
+{
+    const std::vector<uint8_t> bytes = ReadFileBytes(path);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+inline bool WriteFileBytes(const std::string& path, std::span<const uint8_t> bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(out);
+}
+
+// Writes text (or any bytes) to a file as it is.
+inline bool WriteTextFile(const std::string& path, std::string_view text)
+{
+    return WriteFileBytes(path, std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
+}
+
 // A fresh directory under the system's temporary folder, removed with everything in it when
 // the object goes.
 class ScratchDirectory {
@@ -43,9 +68,7 @@ public:
     std::string Write(std::string_view name, std::span<const uint8_t> bytes) const
     {
         const std::string path = File(name);
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        if (!out) {
+        if (!WriteFileBytes(path, bytes)) {
             throw std::runtime_error("cannot write " + path);
         }
         return path;
@@ -54,24 +77,5 @@ public:
 private:
     std::filesystem::path path_;
 };
-
-inline std::string ReadWholeFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-inline std::vector<uint8_t> ReadFileBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-inline bool WriteFileBytes(const std::string& path, std::span<const uint8_t> bytes)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    return static_cast<bool>(out);
-}
 
 }  // namespace tessark::test

@@ -1,7 +1,5 @@
 #include "support/TestDataSet.h"
 
-#include <fstream>
-
 #include "data/ClientDataWriter.h"
 #include "data/ItemsFileWriter.h"
 #include "data/SpriteFileWriter.h"
@@ -189,13 +187,6 @@ bool TestDataSet::WriteAll(const std::string& directory)
     return WriteClientData(prefix + "morva.dat") && WriteItems(prefix + "items.qzb") &&
            WriteItemNames(prefix + "items.xml") && WriteMaterials(prefix + "materials.xml") &&
            WriteCreatures(prefix + "creatures.xml") && WriteSprites(prefix + "morva.spr");
-}
-
-bool WriteTextFile(const std::string& path, const std::string& text)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    return static_cast<bool>(out);
 }
 
 }  // namespace tessark::test

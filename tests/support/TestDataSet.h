@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "data/ItemType.h"
+#include "support/ScratchDirectory.h"
 
 namespace tessark::test {
 
@@ -44,8 +45,5 @@ struct TestDataSet {
     // All six files into the directory under their own names.
     static bool WriteAll(const std::string& directory);
 };
-
-// Writes text (or any bytes) to a file as it is.
-bool WriteTextFile(const std::string& path, const std::string& text);
 
 }  // namespace tessark::test
