@@ -86,6 +86,16 @@ public:
         controller->LeftRelease(modifiers);
         return outcome;
     }
+    // Press on the first tile, drag over the others, release there; what the release gave.
+    ToolOutcome Stroke(const std::vector<Position>& tiles)
+    {
+        Hover(tiles.front());
+        controller->LeftPress({});
+        for (const Position& tile : tiles) {
+            controller->MouseMove(tile, true, {});
+        }
+        return controller->LeftRelease({});
+    }
     ToolOutcome Tool(ToolKind kind)
     {
         return controller->Commands().Run(GetToolInfo(kind).commandId);

@@ -19,18 +19,6 @@ protected:
         }
         document.SetModifiedFlag(false);
     }
-    // Presses on the first tile and drags along the row to the last.
-    void DragAlong(int32_t from, int32_t to, int32_t y)
-    {
-        Hover({from, y, 7});
-        controller->LeftPress({});
-        const int step = to >= from ? 1 : -1;
-        for (int32_t x = from + step; x != to + step; x += step) {
-            controller->MouseMove({x, y, 7}, true, {});
-        }
-        controller->LeftRelease({});
-    }
-    bool Zone(int32_t x, int32_t y) { return document.GetTile(x, y, 7)->IsProtectionZone(); }
 };
 
 TEST_F(MarkingToolsTest, HouseToolTogglesTilesOfTheSelectedHouseWhileDragging)
@@ -43,7 +31,7 @@ TEST_F(MarkingToolsTest, HouseToolTogglesTilesOfTheSelectedHouseWhileDragging)
     Tool(ToolKind::House);
     EXPECT_EQ(controller->Commands().HouseStatusText(), "Selected house: Mill.");
 
-    DragAlong(100, 103, 100);
+    Stroke({{100, 100, 7}, {101, 100, 7}, {102, 100, 7}, {103, 100, 7}});
     for (int32_t x = 100; x <= 103; ++x) {
         const CTile* tile = document.GetTile(x, 100, 7);
         EXPECT_EQ(tile->GetFlags(), CTile::kProtectionZoneFlag | CTile::kHouseFlag);
@@ -53,7 +41,7 @@ TEST_F(MarkingToolsTest, HouseToolTogglesTilesOfTheSelectedHouseWhileDragging)
     EXPECT_TRUE(document.IsModified());
 
     // Back over the last two: they leave the house again, protection zone and all.
-    DragAlong(103, 102, 100);
+    Stroke({{103, 100, 7}, {102, 100, 7}});
     EXPECT_EQ(house->GetTiles().size(), 2u);
     EXPECT_EQ(document.GetTile(103, 100, 7)->GetFlags(), 0u);
     EXPECT_EQ(document.GetTile(102, 100, 7)->GetHouseId(), 0u);

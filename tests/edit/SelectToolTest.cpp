@@ -12,14 +12,6 @@ class SelectToolTest : public ::testing::Test, public ToolWorld {
 protected:
     SelectToolTest() { Tool(ToolKind::Select); }
 
-    // Press on one tile, drag to another and release there.
-    ToolOutcome Drag(Position from, Position to)
-    {
-        Hover(from);
-        controller->LeftPress({});
-        controller->MouseMove(to, true, {});
-        return controller->LeftRelease({});
-    }
     ThingAt Selected() const { return controller->Context().SelectedThing(); }
 };
 
@@ -35,7 +27,7 @@ TEST_F(SelectToolTest, DraggingAnItemMovesItKeepingItsUniqueId)
     document.UniqueIds().Register(7001);
     document.SetModifiedFlag(false);
 
-    const ToolOutcome outcome = Drag(from, to);
+    const ToolOutcome outcome = Stroke({from, to});
     EXPECT_EQ(Keys(from), std::vector<int32_t>{kGround});
     ASSERT_EQ(Keys(to), (std::vector<int32_t>{kGround, kPlain}));
     const CItem* moved = document.GetTile(to)->GetThing(1);
@@ -56,18 +48,18 @@ TEST_F(SelectToolTest, GroundsClashesAndPlacesOutsideTheMapAreNotMovedTo)
 {
     const Position from{25, 25, 7};
     Put(kGround, from);
-    Drag(from, {26, 25, 7});  // a ground stays
+    Stroke({from, {26, 25, 7}});  // a ground stays
     EXPECT_EQ(Keys(from), std::vector<int32_t>{kGround});
     EXPECT_FALSE(document.GetTile(26, 25, 7));
 
     Put(kBorder, from);
-    Drag(from, {10, 25, 7});  // outside the map
+    Stroke({from, {10, 25, 7}});  // outside the map
     EXPECT_EQ(Keys(from), (std::vector<int32_t>{kGround, kBorder}));
 
     const Position clash{27, 25, 7};
     Put(kGround, clash);
     Put(kBorder, clash);
-    Drag(from, clash);  // the same border stands there already
+    Stroke({from, clash});  // the same border stands there already
     EXPECT_EQ(Keys(from), (std::vector<int32_t>{kGround, kBorder}));
     EXPECT_EQ(Keys(clash), (std::vector<int32_t>{kGround, kBorder}));
 
@@ -87,23 +79,23 @@ TEST_F(SelectToolTest, SpawnsMoveWithTheirCreaturesCreaturesOnlyWithinASpawn)
     controller->Context().Visibility().showCreatures = false;
     document.SetModifiedFlag(false);
 
-    ToolOutcome outcome = Drag(center, {110, 105, 7});
+    ToolOutcome outcome = Stroke({center, {110, 105, 7}});
     EXPECT_EQ(spawn->GetCenter(), (Position{110, 105, 7}));
     EXPECT_EQ(spawn->GetCreature(0)->GetOffsetX(), 1);
     EXPECT_TRUE(document.IsModified());
     EXPECT_TRUE(outcome.repaintView);
     EXPECT_EQ(Selected().position, (Position{110, 105, 7}));
     Put(kGround, {110, 105, 7});
-    Drag({110, 105, 7}, {5, 105, 7});  // off the map: stays
+    Stroke({{110, 105, 7}, {5, 105, 7}});  // off the map: stays
     EXPECT_EQ(spawn->GetCenter(), (Position{110, 105, 7}));
 
     // A creature dragged out of every spawn stays where it is; inside its spawn it moves.
     controller->Context().Visibility().showCreatures = true;
     Put(kGround, {111, 105, 7});
-    Drag({111, 105, 7}, {120, 105, 7});
+    Stroke({{111, 105, 7}, {120, 105, 7}});
     ASSERT_EQ(spawn->GetCreatureCount(), 1u);
     EXPECT_EQ(spawn->GetCreature(0)->GetOffsetX(), 1);
-    Drag({111, 105, 7}, {112, 106, 7});
+    Stroke({{111, 105, 7}, {112, 106, 7}});
     ASSERT_EQ(spawn->GetCreatureCount(), 1u);
     EXPECT_EQ(spawn->GetCreature(0)->GetOffsetX(), 2);
     EXPECT_EQ(spawn->GetCreature(0)->GetOffsetY(), 1);

@@ -176,14 +176,14 @@ TEST(UndoStackTest, EveryKindOfStepUndoesAndRedoesExactly)
         const std::string before = world.Dump();
         step.edit(world);
         const std::string after = world.Dump();
-        ASSERT_FALSE(UndoWorld::FirstDifference(after, before).empty());
+        ASSERT_NE(before, after);
         ASSERT_TRUE(world.document.IsModified());
         for (int round = 0; round < 2; ++round) {
             ASSERT_TRUE(world.Undo().Undo());
-            EXPECT_EQ(UndoWorld::FirstDifference(world.Dump(), before), "");
+            EXPECT_EQ(test::FirstDifferentLine(before, world.Dump()), "");
             EXPECT_FALSE(world.document.IsModified());
             ASSERT_TRUE(world.Undo().Redo());
-            EXPECT_EQ(UndoWorld::FirstDifference(world.Dump(), after), "");
+            EXPECT_EQ(test::FirstDifferentLine(after, world.Dump()), "");
             EXPECT_TRUE(world.document.IsModified());
         }
         EXPECT_EQ(world.Undo().StepCount(), 1u);
@@ -289,7 +289,7 @@ TEST(UndoStackTest, BudgetDropsTheOldestStepsButKeepsTheNewest)
     EXPECT_LE(world.Undo().MemoryBytes(), world.Undo().Budget());
     while (world.Undo().Undo()) {
     }
-    EXPECT_EQ(UndoWorld::FirstDifference(world.Dump(), states[7 - kept]), "");
+    EXPECT_EQ(test::FirstDifferentLine(states[7 - kept], world.Dump()), "");
     // The saved state was dropped with the oldest steps.
     EXPECT_TRUE(world.document.IsModified());
 

@@ -7,12 +7,12 @@
 #include <string>
 
 #include "edit/ToolController.h"
-#include "json/MapJson.h"
 #include "mapfiles/MapFormats.h"
 #include "model/TessarkDoc.h"
 #include "platform/MessageSink.h"
 #include "support/CliRun.h"
 #include "support/GeneratedWorld.h"
+#include "support/MapTestWorld.h"
 
 namespace tessark::edit_test {
 
@@ -58,30 +58,8 @@ public:
         }
         controller = std::make_unique<ToolController>(document);
     }
-    // The first line in which the dumps differ, empty when they are the same.
-    static std::string FirstDifference(const std::string& a, const std::string& b)
-    {
-        size_t start = 0;
-        while (start < a.size() && start < b.size()) {
-            const size_t endA = a.find('\n', start);
-            const size_t endB = b.find('\n', start);
-            if (a.compare(start, endA - start, b, start, endB - start) != 0) {
-                return a.substr(start, endA - start) + "\n  vs\n" + b.substr(start, endB - start);
-            }
-            start = endA + 1;
-        }
-        return a.size() == b.size() ? std::string() : "the dumps differ in length";
-    }
     // The whole map as `tessark-cli dump` prints it.
-    std::string Dump() const
-    {
-        std::string text;
-        DumpMapJson(document, [&text](std::string_view line) {
-            text += line;
-            text += '\n';
-        });
-        return text;
-    }
+    std::string Dump() const { return test::DumpText(document); }
     UndoStack& Undo() { return controller->Undo(); }
     void Hover(Position tile) { controller->MouseMove(tile, false, {}); }
     // Press on the first tile, drag over the others, release.

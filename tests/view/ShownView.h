@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -41,6 +42,38 @@ protected:
         view.setFocus();
         QApplication::clipboard()->clear();
         QApplication::processEvents();
+    }
+
+    // The middle of the tile on the current floor, in window pixels.
+    QPoint At(int x, int y) const
+    {
+        const std::optional<Rect> tile = view.Geometry().TileRect(x, y, view.CurrentFloor());
+        const Rect client = view.Geometry().DrawingToClient(*tile, view.ScrollPosition());
+        return {(client.left + client.right) / 2, (client.top + client.bottom) / 2};
+    }
+    void Send(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held,
+              Qt::KeyboardModifiers modifiers = {})
+    {
+        QMouseEvent event(type, at, view.viewport()->mapToGlobal(at), button, held, modifiers);
+        QApplication::sendEvent(view.viewport(), &event);
+    }
+    void Move(QPoint at, Qt::MouseButtons held = {}, Qt::KeyboardModifiers modifiers = {})
+    {
+        Send(QEvent::MouseMove, at, Qt::NoButton, held, modifiers);
+    }
+    void Press(QPoint at, Qt::KeyboardModifiers modifiers = {})
+    {
+        Move(at, {}, modifiers);
+        Send(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton, modifiers);
+    }
+    void Release(QPoint at, Qt::KeyboardModifiers modifiers = {})
+    {
+        Send(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton, modifiers);
+    }
+    void Click(QPoint at, Qt::KeyboardModifiers modifiers = {})
+    {
+        Press(at, modifiers);
+        Release(at, modifiers);
     }
 
     EditorTestWorld world;

@@ -1,20 +1,10 @@
-#include <QApplication>
 #include <QContextMenuEvent>
 #include <QMenu>
-#include <QMouseEvent>
-#include <QPaintEvent>
-#include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include "app/CommandIds.h"
-#include "app/CommandTable.h"
-#include "app/EditorTestWorld.h"
-#include "app/MainFrame.h"
 #include "app/MainStatusBar.h"
-#include "model/TessarkDoc.h"
 #include "view/Minimap.h"
-#include "view/TessarkView.h"
 #include "view/ShownView.h"
 #include "view/ViewToolInput.h"
 
@@ -35,37 +25,6 @@ struct SeenMenu {
 
 class ToolInputTest : public ShownViewTest {
 protected:
-    // The middle of the tile in window pixels.
-    QPoint At(int x, int y) const
-    {
-        const std::optional<Rect> tile = view.Geometry().TileRect(x, y, view.CurrentFloor());
-        const Rect client = view.Geometry().DrawingToClient(*tile, view.ScrollPosition());
-        return {(client.left + client.right) / 2, (client.top + client.bottom) / 2};
-    }
-    void Send(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held,
-              Qt::KeyboardModifiers modifiers = {})
-    {
-        QMouseEvent event(type, at, view.viewport()->mapToGlobal(at), button, held, modifiers);
-        QApplication::sendEvent(view.viewport(), &event);
-    }
-    void Move(QPoint at, Qt::MouseButtons held = {}, Qt::KeyboardModifiers modifiers = {})
-    {
-        Send(QEvent::MouseMove, at, Qt::NoButton, held, modifiers);
-    }
-    void Press(QPoint at, Qt::KeyboardModifiers modifiers = {})
-    {
-        Move(at, {}, modifiers);
-        Send(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton, modifiers);
-    }
-    void Release(QPoint at, Qt::KeyboardModifiers modifiers = {})
-    {
-        Send(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton, modifiers);
-    }
-    void Click(QPoint at, Qt::KeyboardModifiers modifiers = {})
-    {
-        Press(at, modifiers);
-        Release(at, modifiers);
-    }
     // Right-clicks and reads the menu that pops up; chooses the line with that text, if any.
     SeenMenu RightClick(QPoint at, const QString& choose = {})
     {
