@@ -203,7 +203,10 @@ bool QzxReader::Read(const std::string& path)
         if (walk.touched) {
             Restore();
         }
-        return FailParse(length == 0 ? std::string() : length > kMaxXmlDocumentLength ? kXmlDocumentTooLarge : walk.parseError);
+        if (length == 0) {
+            return FailParse({});
+        }
+        return FailParse(length > kMaxXmlDocumentLength ? kXmlDocumentTooLarge : walk.parseError);
     }
     if (walk.noMap) {
         return Fail(LoadErrorKind::Header, "the file has no map element");

@@ -179,19 +179,6 @@ TEST_F(ItemsFileReaderTest, ServerIdsFrom20000AreDropped)
     EXPECT_EQ(database.ClientToServer(1), 0);
 }
 
-TEST_F(ItemsFileReaderTest, MissingClientTypeEndsLoadingWithSuccess)
-{
-    NodeFileBuilder file = ItemsFile();
-    Item(file, 500, 101).End();
-    Item(file, 501, 140).End();  // client key 40 does not exist
-    Item(file, 502, 102).End();
-    file.End();
-    ASSERT_EQ(Load(file), 0);
-    EXPECT_EQ(database.GetServerType(400).serverId, 500);
-    EXPECT_EQ(database.GetServerType(402).serverId, 100) << "later items are absent";
-    EXPECT_EQ(&database.GetServerType(402), &database.GetServerType(12345));
-}
-
 TEST_F(ItemsFileReaderTest, NamesUpTo127BytesAndFlagBit20)
 {
     NodeFileBuilder file = ItemsFile();
@@ -283,38 +270,6 @@ TEST_F(ItemsFileReaderTest, RootProperties)
     // The length field is not trusted: the attribute is 140 bytes whatever it says.
     EXPECT_EQ(loadRoot([](NodeFileBuilder& f) { f.U32(0).U8(1).U16(3).U32(4).U32(8).Props(std::vector<uint8_t>(132, 1)); }),
               std::tuple(0, 4u, 8u, 1u));
-}
-
-TEST_F(ItemsFileReaderTest, NodesInsideAnItemAreSkipped)
-{
-    NodeFileBuilder file = ItemsFile();
-    Item(file, 900, 101);
-    for (int i = 0; i < 20000; ++i) {
-        file.Start(200);
-        file.U8(0xFF);
-    }
-    for (int i = 0; i < 20000; ++i) {
-        file.End();
-    }
-    file.End();
-    Item(file, 901, 102).End();
-    file.End();
-    ASSERT_EQ(Load(file), 0);
-    EXPECT_EQ(database.GetServerType(800).serverId, 900);
-    EXPECT_EQ(database.GetServerType(801).serverId, 901);
-}
-
-TEST_F(ItemsFileReaderTest, GetTypeFallsBackToClientTypes)
-{
-    NodeFileBuilder file = ItemsFile();
-    Item(file, 102, 101).End();  // server key 2, drawn like client key 1
-    file.End();
-    ASSERT_EQ(Load(file), 0);
-    ASSERT_NE(database.GetType(2), nullptr);
-    EXPECT_EQ(database.GetType(2)->clientId, 101) << "the server type wins";
-    ASSERT_NE(database.GetType(50), nullptr);
-    EXPECT_EQ(database.GetType(50)->spriteIds[0], 1050) << "only a client type";
-    EXPECT_EQ(database.GetType(51), nullptr);
 }
 
 }  // namespace

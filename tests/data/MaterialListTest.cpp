@@ -180,36 +180,5 @@ TEST(MaterialListTest, CreaturesBecomeServerTypesAfterTheItems)
     EXPECT_EQ(data.materials.FindMaterialOfItem(10), -1);
 }
 
-TEST(MaterialListTest, CreatureFileFailures)
-{
-    ScratchDirectory dir;
-    GameData data;
-    FillDatabase(data.items);
-    RecordingMessageSink messages;
-
-    EXPECT_FALSE(data.materials.LoadCreatures(dir.File("creatures.xml"), data.items, messages));
-    EXPECT_EQ(messages.messages,
-              (std::vector<Message>{{"Could not to open creatures.xml.", MessageIcon::Error}}));
-    EXPECT_TRUE(data.materials.LastDebugOutput().empty());
-
-    messages.messages.clear();
-    ASSERT_TRUE(WriteTextFile(dir.File("broken.xml"),
-                              "<creatures><creature looktype=\"1\" name=\"Rat\"></creatures>"));
-    EXPECT_FALSE(data.materials.LoadCreatures(dir.File("broken.xml"), data.items, messages));
-    EXPECT_EQ(messages.messages,
-              (std::vector<Message>{{"broken.xml holds no creature list: no creatures were loaded.",
-                                     MessageIcon::Warning}}));
-    EXPECT_FALSE(data.materials.LastDebugOutput().empty());
-
-    EXPECT_EQ(data.materials.GetMaterialCount(), 0);
-    EXPECT_EQ(data.items.ServerTypes().size(), 7u);
-
-    // A root without creatures still gives the (empty) "Monsters".
-    ASSERT_TRUE(WriteTextFile(dir.File("empty.xml"), "<creatures/>"));
-    EXPECT_TRUE(data.materials.LoadCreatures(dir.File("empty.xml"), data.items, messages));
-    EXPECT_EQ(data.materials.GetMaterial(0).GetName(), "Monsters");
-    EXPECT_EQ(data.materials.GetMaterial(0).GetCount(), 0);
-}
-
 }  // namespace
 }  // namespace tessark

@@ -6,7 +6,6 @@
 #include "data/ItemDatabase.h"
 #include "data/SpriteFileReader.h"
 #include "support/ByteBuilder.h"
-#include "support/ScratchDirectory.h"
 
 namespace tessark {
 namespace {
@@ -95,38 +94,6 @@ TEST(SpriteFileReaderTest, DecodeStopsAtTheLastPixelAndAtTheEndOfTheData)
     EXPECT_EQ(pixels[StorageIndex(0, 0)], 0x00010203u);
     EXPECT_EQ(pixels[StorageIndex(0, 1)], 0x00040506u);
     EXPECT_EQ(pixels[StorageIndex(0, 2)], kMagenta);
-}
-
-TEST(SpriteFileReaderTest, ReadsOnlyRegisteredSpritesFromFile)
-{
-    ByteBuilder sprite1;
-    sprite1.U16(0).U16(1).U8s({0xAA, 0xBB, 0xCC});
-    ByteBuilder sprite4;
-    sprite4.U16(1).U16(1).U8s({4, 4, 4});
-    ByteBuilder sprite5;
-    sprite5.U16(1023).U16(1).U8s({5, 6, 7});
-    ByteBuilder file = SpriteFile({sprite1.Bytes(), std::vector<uint8_t>{}, std::nullopt,
-                                   sprite4.Bytes(), sprite5.Bytes()});
-    test::ScratchDirectory dir;
-    ASSERT_TRUE(test::WriteFileBytes(dir.File("morva.spr"), file.Bytes()));
-
-    ItemDatabase database;
-    Register(database, {1, 2, 3, 5, 9});
-    ASSERT_TRUE(SpriteFileReader(database).Read(dir.File("morva.spr")));
-
-    const SpriteTable& sprites = database.Sprites();
-    EXPECT_EQ(sprites.count(4), 0u);
-    ASSERT_TRUE(sprites.at(1).HasPixels());
-    EXPECT_EQ(sprites.at(1).rawSize, 7);
-    EXPECT_EQ(sprites.at(1).pixels[StorageIndex(0, 0)], 0x00AABBCCu);
-    EXPECT_FALSE(sprites.at(2).HasPixels());  // size 0
-    EXPECT_EQ(sprites.at(2).rawSize, 0);
-    EXPECT_FALSE(sprites.at(3).HasPixels());  // offset 0
-    ASSERT_TRUE(sprites.at(5).HasPixels());
-    EXPECT_EQ(sprites.at(5).pixels[StorageIndex(31, 31)], 0x00050607u);
-    EXPECT_FALSE(sprites.at(9).HasPixels());  // beyond the table
-
-    EXPECT_FALSE(SpriteFileReader(database).Read(dir.File("absent.spr")));
 }
 
 TEST(SpriteFileReaderTest, EntriesPointingAtTheSameDataShareOneDecodedCopy)

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "model/HouseList.h"
 #include "model/Tile.h"
 #include "model/TownList.h"
@@ -7,74 +9,57 @@
 namespace tessark {
 namespace {
 
-TEST(HouseTest, TilesGainAndLoseTheirHouseMarks)
+auto Marks(const CTile& tile)
 {
-    HouseList houses;
-    House* house = houses.GetHouse(3, true);
-    CTile tile;
-    tile.SetFlags(0x10);
-    house->AddTile(&tile);
-    EXPECT_EQ(tile.GetFlags(), 0x13u);
-    EXPECT_EQ(tile.GetHouseId(), 3u);
-    EXPECT_EQ(house->GetTiles().size(), 1u);
-
-    // A tile the house does not hold is left alone.
-    CTile stranger;
-    stranger.SetFlags(0x3);
-    stranger.SetHouseId(9);
-    house->RemoveTile(&stranger);
-    EXPECT_EQ(stranger.GetFlags(), 0x3u);
-    EXPECT_EQ(stranger.GetHouseId(), 9u);
-    EXPECT_EQ(house->GetTiles().size(), 1u);
-
-    house->RemoveTile(&tile);
-    EXPECT_EQ(tile.GetFlags(), 0x10u);
-    EXPECT_EQ(tile.GetHouseId(), 0u);
-    EXPECT_TRUE(house->GetTiles().empty());
-
-    house->AddDoor(4);
-    house->AddDoor(4);
-    EXPECT_EQ(house->GetDoors().size(), 2u);
+    return std::tuple(tile.GetFlags(), tile.GetHouseId());
 }
 
-TEST(HouseTest, DestroyingAHouseReleasesItsTiles)
-{
-    HouseList houses;
-    CTile a;
-    CTile b;
-    houses.GetHouse(1, true)->AddTile(&a);
-    House* second = houses.GetHouse(2, true);
-    second->AddTile(&b);
-    EXPECT_TRUE(houses.RemoveHouse(second));
-    EXPECT_FALSE(houses.RemoveHouse(second));
-    EXPECT_EQ(b.GetFlags(), 0u);
-    EXPECT_EQ(b.GetHouseId(), 0u);
-    EXPECT_EQ(a.GetHouseId(), 1u);
-    houses.ClearHouses();
-    EXPECT_EQ(a.GetFlags(), 0u);
-    EXPECT_TRUE(houses.Empty());
-}
-
-TEST(HouseTest, ATileBelongsToOneHouseAtATime)
+// A tile carries the marks of the one house that holds it; leaving, or the house going, takes
+// them off. Tiles and houses the list does not hold are left alone.
+TEST(HouseTest, TilesCarryTheMarksOfTheOneHouseThatHoldsThem)
 {
     HouseList houses;
     House* first = houses.GetHouse(1, true);
-    House* second = houses.GetHouse(2, true);
+    House* second = houses.GetHouse(3, true);
     CTile tile;
+    tile.SetFlags(0x10);
     first->AddTile(&tile);
     first->AddTile(&tile);  // twice into the same house: listed once
+    EXPECT_EQ(Marks(tile), std::tuple(0x13u, 1u));
     EXPECT_EQ(first->GetTiles().size(), 1u);
     second->AddTile(&tile);
     EXPECT_TRUE(first->GetTiles().empty());
-    EXPECT_EQ(second->GetTiles().size(), 1u);
-    EXPECT_EQ(tile.GetHouseId(), 2u);
-    // Removing the first house must not touch the tile that moved on.
-    houses.RemoveHouse(first);
-    EXPECT_EQ(tile.GetHouseId(), 2u);
-    EXPECT_TRUE(tile.HasFlags(CTile::kHouseFlag));
+    EXPECT_TRUE(houses.RemoveHouse(first));  // must not touch the tile that moved on
+    EXPECT_EQ(Marks(tile), std::tuple(0x13u, 3u));
 
-    houses.ForgetTile(&tile);
+    CTile stranger;
+    stranger.SetFlags(0x3);
+    stranger.SetHouseId(9);
+    second->RemoveTile(&stranger);
+    EXPECT_EQ(Marks(stranger), std::tuple(0x3u, 9u));
+    EXPECT_EQ(second->GetTiles().size(), 1u);
+    second->RemoveTile(&tile);
+    EXPECT_EQ(Marks(tile), std::tuple(0x10u, 0u));
     EXPECT_TRUE(second->GetTiles().empty());
+    second->AddDoor(4);
+    second->AddDoor(4);
+    EXPECT_EQ(second->GetDoors().size(), 2u);
+
+    CTile kept;
+    CTile dropped;
+    second->AddTile(&kept);
+    houses.GetHouse(5, true)->AddTile(&dropped);
+    House* fifth = houses.GetHouse(5, false);
+    EXPECT_TRUE(houses.RemoveHouse(fifth));
+    EXPECT_FALSE(houses.RemoveHouse(fifth));
+    EXPECT_EQ(Marks(dropped), std::tuple(0u, 0u));
+    EXPECT_EQ(kept.GetHouseId(), 3u);
+    houses.ForgetTile(&kept);
+    EXPECT_TRUE(second->GetTiles().empty());
+    second->AddTile(&kept);
+    houses.ClearHouses();
+    EXPECT_EQ(kept.GetFlags(), 0u);
+    EXPECT_TRUE(houses.Empty());
 }
 
 TEST(TownTest, GetTownAndRemoveTown)
@@ -83,8 +68,7 @@ TEST(TownTest, GetTownAndRemoveTown)
     EXPECT_EQ(towns.GetTown(12, false), nullptr);
     Town* town = towns.GetTown(12, true);
     ASSERT_NE(town, nullptr);
-    EXPECT_EQ(town->name, "Town12");
-    EXPECT_EQ(town->templeZ, 0);
+    EXPECT_EQ(std::tuple(town->name, town->templeZ), std::tuple("Town12", 0));
     towns.GetTown(3, true);
     EXPECT_EQ(towns.Towns().begin()->first, 3u);
     EXPECT_TRUE(towns.RemoveTown(town));

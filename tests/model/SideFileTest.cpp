@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "model/HouseList.h"
 #include "model/ModelTestWorld.h"
 #include "model/SpawnList.h"
@@ -28,7 +30,7 @@ protected:
     test::ScratchDirectory directory;
 };
 
-TEST_F(SideFileTest, HousesAreWrittenInIdOrder)
+TEST_F(SideFileTest, HousesAreWrittenInIdOrderAndReadWithoutThoseLackingAnId)
 {
     HouseList houses;
     for (uint32_t id : {9u, 2u, 5u}) {
@@ -56,34 +58,24 @@ TEST_F(SideFileTest, HousesAreWrittenInIdOrder)
     ASSERT_TRUE(back.LoadHouses(PathOf("w-house.xml"), messages));
     EXPECT_TRUE(messages.messages.empty());
     ASSERT_EQ(back.Size(), 3u);
-    EXPECT_EQ(back.GetHouse(2, false)->name, "A & \"B\"");
-    EXPECT_EQ(back.GetHouse(9, false)->entryX, 90);
-    EXPECT_EQ(back.GetHouse(9, false)->rent, -1);
+    const House& nine = *back.GetHouse(9, false);
+    EXPECT_EQ(std::tuple(back.GetHouse(2, false)->name, nine.entryX, nine.rent), std::tuple("A & \"B\"", 90, -1));
     EXPECT_EQ(back.GetHouse(5, false)->name, "House 5");
     EXPECT_EQ(back.GetHouse(5, false)->GetTiles().size(), 1u);
-
     EXPECT_FALSE(houses.SaveHouses(PathOf("no-such-folder/w-house.xml")));
-}
 
-TEST_F(SideFileTest, HouseElementsWithoutAnIdAreSkipped)
-{
+    // Elements without a house id are passed over.
     WriteFile("h.xml",
               "<houses><house houseid=\"0\" name=\"zero\"/><house name=\"none\"/>"
               "<house houseid=\"7\"/><other houseid=\"8\"/><house houseid=\"x3\" name=\"bad\"/>"
               "<house houseid=\"4\" name=\"Four\" entryx=\"1\" entryy=\"2\" entryz=\"7\" "
               "rent=\"500\" townid=\"2\"/></houses>");
-    HouseList houses;
-    ASSERT_TRUE(houses.LoadHouses(PathOf("h.xml"), messages));
-    ASSERT_EQ(houses.Size(), 2u);
-    const House* seven = houses.GetHouse(7, false);
-    ASSERT_NE(seven, nullptr);
-    EXPECT_EQ(seven->name, "");
-    EXPECT_EQ(seven->entryZ, 0);
-    const House* four = houses.GetHouse(4, false);
-    EXPECT_EQ(four->name, "Four");
-    EXPECT_EQ(four->entryY, 2);
-    EXPECT_EQ(four->rent, 500);
-    EXPECT_EQ(four->townId, 2);
+    HouseList read;
+    ASSERT_TRUE(read.LoadHouses(PathOf("h.xml"), messages));
+    ASSERT_EQ(read.Size(), 2u);
+    EXPECT_EQ(std::tuple(read.GetHouse(7, false)->name, read.GetHouse(7, false)->entryZ), std::tuple("", 0));
+    const House& four = *read.GetHouse(4, false);
+    EXPECT_EQ(std::tuple(four.name, four.entryY, four.rent, four.townId), std::tuple("Four", 2, 500, 2));
 }
 
 TEST_F(SideFileTest, HouseAndSpawnFileMessages)
@@ -144,13 +136,11 @@ TEST_F(SideFileTest, SpawnsRoundTripWithoutEmptySpawns)
     ASSERT_TRUE(back.LoadSpawns(PathOf("w-spawn.xml"), messages));
     ASSERT_EQ(back.Size(), 1u);
     const CSpawn* read = back.GetSpawn(0);
-    EXPECT_EQ(read->GetCenter(), (Position{100, 200, 7}));
-    EXPECT_EQ(read->GetRadius(), 4);
+    EXPECT_EQ(std::tuple(read->GetCenter(), read->GetRadius()), std::tuple(Position{100, 200, 7}, 4));
     ASSERT_EQ(read->GetCreatureCount(), 2u);
-    EXPECT_EQ(read->GetCreature(0)->GetTypeKey(), kRat);
-    EXPECT_EQ(read->GetCreature(0)->GetOffsetX(), -1);
-    EXPECT_EQ(read->GetCreature(0)->GetSpawnTime(), 90u);
-    EXPECT_EQ(read->GetCreature(0)->GetDirection(), 3u);
+    const CCreature& readRat = *read->GetCreature(0);
+    EXPECT_EQ(std::tuple(readRat.GetTypeKey(), readRat.GetOffsetX(), readRat.GetSpawnTime(), readRat.GetDirection()),
+              std::tuple(kRat, -1, 90u, 3u));
     EXPECT_EQ(read->GetCreature(1)->GetTypeKey(), kDragon);
 
     // Loading appends.
@@ -177,16 +167,15 @@ TEST_F(SideFileTest, MonstersAreMatchedByCreatureNameIgnoringCase)
     ASSERT_EQ(spawns.Size(), 2u);
     const CSpawn* spawn = spawns.GetSpawn(0);
     ASSERT_EQ(spawn->GetCreatureCount(), 3u);
-    // Equal offsets are both kept; no spawntime reads as 0; no direction keeps 2.
-    EXPECT_EQ(spawn->GetCreature(0)->GetTypeKey(), kRat);
-    EXPECT_EQ(spawn->GetCreature(0)->GetSpawnTime(), 0u);
-    EXPECT_EQ(spawn->GetCreature(0)->GetDirection(), 2u);
-    EXPECT_EQ(spawn->GetCreature(1)->GetOffsetX(), 1);
-    EXPECT_EQ(spawn->GetCreature(1)->GetSpawnTime(), 30u);
-    EXPECT_EQ(spawn->GetCreature(1)->GetDirection(), 2u);
-    // "Dragon" also names a plain item with a lower key; only the creature type counts.
-    EXPECT_EQ(spawn->GetCreature(2)->GetTypeKey(), kDragon);
-    EXPECT_EQ(spawn->GetCreature(2)->GetDirection(), 0u);
+    // Equal offsets are both kept; no spawntime reads as 0; no direction keeps 2. "Dragon" also
+    // names a plain item with a lower key; only the creature type counts.
+    const auto creature = [spawn](size_t i) {
+        const CCreature& c = *spawn->GetCreature(i);
+        return std::tuple(c.GetTypeKey(), c.GetOffsetX(), c.GetSpawnTime(), c.GetDirection());
+    };
+    EXPECT_EQ(creature(0), std::tuple(kRat, 1, 0u, 2u));
+    EXPECT_EQ(creature(1), std::tuple(kRat, 1, 30u, 2u));
+    EXPECT_EQ(creature(2), std::tuple(kDragon, 0, 0u, 0u));
     EXPECT_EQ(spawns.GetSpawn(1)->GetCreatureCount(), 0u);
     EXPECT_EQ(spawns.GetSpawn(1)->GetCenterZ(), 6);
 }

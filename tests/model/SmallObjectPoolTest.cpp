@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <cstring>
-#include <thread>
 #include <vector>
 
 #include "model/SmallObjectPool.h"
@@ -57,35 +56,6 @@ TEST(SmallObjectPoolTest, BlocksStayDistinctAcrossFreeAndReuse)
             small_object_pool::Release(block.bytes, size);
         }
     }
-}
-
-// Blocks made on one thread and freed on another go back to the pool for every thread:
-// making them again on a third thread takes no new slab.
-TEST(SmallObjectPoolTest, BlocksFreedOnAnotherThreadAreReused)
-{
-    std::vector<Block> blocks;
-    std::thread maker([&blocks] {
-        for (int i = 0; i < 3000; ++i) {
-            blocks.push_back(Make(48, static_cast<unsigned char>(i)));
-        }
-    });
-    maker.join();
-    for (const Block& block : blocks) {
-        ASSERT_TRUE(Intact(block));
-        small_object_pool::Release(block.bytes, block.size);
-    }
-    const size_t carved = small_object_pool::CarvedBlocks();
-    std::thread remaker([] {
-        std::vector<void*> again;
-        for (int i = 0; i < 1500; ++i) {
-            again.push_back(small_object_pool::Allocate(48));
-        }
-        for (void* block : again) {
-            small_object_pool::Release(block, 48);
-        }
-    });
-    remaker.join();
-    EXPECT_EQ(small_object_pool::CarvedBlocks(), carved);
 }
 
 }  // namespace

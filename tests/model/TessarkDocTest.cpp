@@ -1,23 +1,16 @@
 #include <gtest/gtest.h>
 
-#include "model/LoadError.h"
 #include "model/MapFormat.h"
-#include "model/MapPath.h"
 #include "model/ModelTestWorld.h"
 #include "model/TessarkDoc.h"
-#include "platform/ArchiveReader.h"
-#include "platform/ArchiveWriter.h"
 #include "platform/MessageSink.h"
-#include "support/MessagePrinter.h"
-#include "support/ScratchDirectory.h"
-#include "xml/XmlTextFile.h"
 
 namespace tessark {
 namespace {
 
 using namespace model_test;
 
-// Stands in for a map reader and writer: records its calls and does what the test says.
+// Stands in for a map writer: records its calls and does what the test says.
 class FakeFormat : public MapFormat {
 public:
     FakeFormat(std::string extension, std::vector<std::string>& calls)
@@ -25,28 +18,14 @@ public:
     {
     }
     std::string_view Extension() const override { return extension_; }
-    bool Load(CTessarkDoc& document, const std::string& path) override
-    {
-        calls_.push_back("load" + extension_ + " " + path);
-        document.mapDirectory = DirectoryPart(path);
-        document.SetSpawnFile(spawnFile);
-        document.SetHouseFile(houseFile);
-        document.StoreTile(std::make_unique<CTile>(), tileX, 50, 7);
-        document.errorKind = loadSucceeds ? 0 : 4;
-        document.errorCode = loadSucceeds ? 0 : 321;
-        return loadSucceeds;
-    }
+    bool Load(CTessarkDoc&, const std::string&) override { return false; }
     bool Save(CTessarkDoc&, const std::string& path) override
     {
         calls_.push_back("save" + extension_ + " " + path);
         return saveSucceeds;
     }
 
-    bool loadSucceeds = true;
     bool saveSucceeds = true;
-    int32_t tileX = 50;
-    std::string spawnFile;
-    std::string houseFile;
 
 private:
     std::string extension_;
@@ -72,11 +51,9 @@ protected:
     void RegisterFormats()
     {
         auto binary = std::make_unique<FakeFormat>(".qzbm", calls);
-        auto xml = std::make_unique<FakeFormat>(".qzx", calls);
         binaryFormat = binary.get();
-        xmlFormat = xml.get();
         document.RegisterMapFormat(std::move(binary));
-        document.RegisterMapFormat(std::move(xml));
+        document.RegisterMapFormat(std::make_unique<FakeFormat>(".qzx", calls));
     }
 
     ItemDatabase database;
@@ -85,7 +62,6 @@ protected:
     HintRecorder hints;
     std::vector<std::string> calls;
     FakeFormat* binaryFormat = nullptr;
-    FakeFormat* xmlFormat = nullptr;
 };
 
 TEST_F(TessarkDocTest, AddThingMakesTilesAndTellsTheViews)
@@ -176,122 +152,6 @@ TEST_F(TessarkDocTest, CanPlaceItemAnswers)
     EXPECT_EQ(document.CanPlaceItem(at, kBorder), 2);         // order 1: only the same key
     EXPECT_EQ(document.CanPlaceItem(at, kOtherBorder), 0);
     EXPECT_EQ(document.CanPlaceItem(at, kTopThree), 0);
-}
-
-TEST_F(TessarkDocTest, TileGroupsWriteReadAndPaste)
-{
-    Add(kGround, {10, 21, 7});
-    Add(kGround, {11, 20, 7});
-    Add(kGround, {10, 20, 7});
-    Add(kPlain, {10, 20, 7});
-    const std::vector<Position> selection = {{10, 21, 7}, {11, 20, 7}, {10, 20, 7}};
-    ArchiveWriter writer;
-    document.SerializeTiles(writer, selection);
-    const auto& bytes = writer.Bytes();
-    ArchiveReader layout(bytes);
-    uint32_t count = 0;
-    ASSERT_TRUE(layout.ReadU32(count));
-    EXPECT_EQ(count, 3u);
-    const std::vector<std::array<int32_t, 3>> expected = {{0, 0, 0}, {0, 1, 0}, {1, 0, 0}};
-    for (const auto& record : expected) {
-        std::array<int32_t, 3> read{};
-        ASSERT_TRUE(layout.ReadI32(read[0]) && layout.ReadI32(read[1]) && layout.ReadI32(read[2]));
-        EXPECT_EQ(read, record);
-        CTile skipped;
-        ASSERT_TRUE(skipped.Load(database, layout));
-    }
-    EXPECT_EQ(layout.Remaining(), 0u);
-
-    std::vector<Position> offsets;
-    ArchiveReader reader(bytes);
-    ASSERT_TRUE(document.SerializeTiles(reader, offsets));
-    EXPECT_EQ(offsets, (std::vector<Position>{{0, 0, 0}, {1, 0, 0}, {0, 1, 0}}));
-    EXPECT_EQ(document.GetCopyBuffer().size(), 3u);
-
-    hints.hints.clear();
-    document.SetModifiedFlag(false);
-    Add(kOtherGround, {51, 60, 7});  // replaced by the paste
-    document.PasteCopyBuffer({50, 60, 7});
-    EXPECT_EQ(document.GetTile(50, 60, 7)->GetThingCount(), 2u);
-    EXPECT_EQ(document.GetTile(51, 60, 7)->GetGround()->GetTypeKey(), kGround);
-    EXPECT_NE(document.GetTile(50, 61, 7), nullptr);
-    EXPECT_TRUE(document.IsModified());
-    ASSERT_EQ(hints.hints.size(), 5u);
-    EXPECT_EQ(hints.hints[1], (ViewHint{ViewHintKind::Tile, 50, 60, 7}));
-    EXPECT_EQ(hints.hints[2], (ViewHint{ViewHintKind::Tile, 51, 60, 7}));
-    EXPECT_EQ(hints.hints[3], (ViewHint{ViewHintKind::Tile, 50, 61, 7}));
-    EXPECT_EQ(hints.hints[4].kind, ViewHintKind::All);
-
-    // Targets outside the map, or on no floor (20 here), are dropped and keep their tile.
-    ArchiveReader again(bytes);
-    ASSERT_TRUE(document.SerializeTiles(again, offsets));
-    hints.hints.clear();
-    document.PasteCopyBuffer({980, 100, 20});
-    ASSERT_EQ(hints.hints.size(), 1u);
-    EXPECT_EQ(hints.hints[0].kind, ViewHintKind::All);
-    for (const auto& [offset, tile] : document.GetCopyBuffer()) {
-        EXPECT_NE(tile, nullptr);
-    }
-    EXPECT_EQ(document.GetTile(980, 100, 20), nullptr);
-    document.ClearCopyBuffer();
-    EXPECT_TRUE(document.GetCopyBuffer().empty());
-}
-
-TEST_F(TessarkDocTest, BrokenTileGroupsLeaveNothingBehind)
-{
-    Add(kGround, {10, 20, 7});
-    Add(kGround, {11, 20, 7});
-    ArchiveWriter writer;
-    document.SerializeTiles(writer, std::vector<Position>{{10, 20, 7}, {11, 20, 7}});
-    std::vector<uint8_t> bytes = writer.Bytes();
-    bytes.pop_back();
-    std::vector<Position> offsets;
-    ArchiveReader reader(bytes);
-    EXPECT_FALSE(document.SerializeTiles(reader, offsets));
-    EXPECT_EQ(reader.Error(), ArchiveError::EndOfFile);
-    EXPECT_TRUE(document.GetCopyBuffer().empty());
-    EXPECT_TRUE(offsets.empty());
-
-    // A huge count with no records behind it ends at the data's end.
-    ArchiveWriter forged;
-    forged.WriteU32(0xFFFFFFFF);
-    ArchiveReader forgedReader(forged.Bytes());
-    EXPECT_FALSE(document.SerializeTiles(forgedReader, offsets));
-}
-
-TEST_F(TessarkDocTest, OpenReadsTheSideFilesAndForgetsTheOnesThatFail)
-{
-    RegisterFormats();
-    test::ScratchDirectory directory;
-    ASSERT_TRUE(WriteXmlTextFile(directory.File("w-spawn.xml"),
-                                 "<spawns><spawn centerx=\"100\" centery=\"100\" centerz=\"7\" "
-                                 "radius=\"3\"><monster name=\"Rat\"/></spawn></spawns>"));
-    ASSERT_TRUE(WriteXmlTextFile(directory.File("w-house.xml"),
-                                 "<houses><house houseid=\"6\" name=\"Six\"/></houses>"));
-    binaryFormat->spawnFile = "w-spawn.xml";
-    binaryFormat->houseFile = "w-house.xml";
-    document.OpenDocument(directory.File("w.qzbm"));
-    EXPECT_TRUE(messages.messages.empty());
-    EXPECT_EQ(document.Spawns().Size(), 1u);
-    ASSERT_NE(document.Houses().FindHouse(6), nullptr);
-    EXPECT_EQ(document.Houses().FindHouse(6)->name, "Six");
-    EXPECT_EQ(document.GetSpawnFile(), "w-spawn.xml");
-
-    // Opening again starts from an empty map; side files that cannot be read lose their names.
-    binaryFormat->spawnFile = "gone-spawn.xml";
-    document.OpenDocument(directory.File("w.qzbm"));
-    EXPECT_TRUE(document.Spawns().Empty());
-    EXPECT_EQ(document.GetSpawnFile(), "");
-    EXPECT_EQ(document.GetHouseFile(), "w-house.xml");
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text, "Could not to open gone-spawn.xml.");
-
-    // A failed read does not look at the side files; the map before keeps its own.
-    messages.messages.clear();
-    binaryFormat->loadSucceeds = false;
-    document.OpenDocument(directory.File("w.qzbm"));
-    EXPECT_NE(document.Houses().FindHouse(6), nullptr);
-    ASSERT_EQ(messages.messages.size(), 1u);
 }
 
 TEST_F(TessarkDocTest, SavePicksTheWriterByExtension)

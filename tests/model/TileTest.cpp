@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <tuple>
 
 #include "model/ModelTestWorld.h"
 #include "model/Tile.h"
@@ -193,6 +194,8 @@ TEST_F(TileTest, MinimapColourFromTopItemsThenGround)
 
 }
 
+// The clipboard's form of a tile: flags, then the things in their order; the house stays behind.
+// Loading adds to what the tile holds and stops at a thing of no known type.
 TEST_F(TileTest, ArchiveKeepsFlagsAndOrderButNotTheHouse)
 {
     Add(kGround);
@@ -210,40 +213,31 @@ TEST_F(TileTest, ArchiveKeepsFlagsAndOrderButNotTheHouse)
     CTile back;
     ArchiveReader reader(writer.Bytes());
     ASSERT_TRUE(back.Load(database, reader));
-    EXPECT_EQ(reader.Remaining(), 0u);
-    EXPECT_EQ(back.GetFlags(), 0x23u);
-    EXPECT_EQ(back.GetHouseId(), 0u);
-    ASSERT_EQ(back.GetThingCount(), 5u);
-    const std::vector<int32_t> order = {kGround, kBorder, kTopTwo, kStackable, kPlain};
-    for (size_t i = 0; i < order.size(); ++i) {
-        EXPECT_EQ(back.GetThing(i)->GetTypeKey(), order[i]);
+    EXPECT_EQ(std::tuple(reader.Remaining(), back.GetFlags(), back.GetHouseId()), std::tuple(size_t{0}, 0x23u, 0u));
+    std::vector<int32_t> keys;
+    for (size_t i = 0; i < back.GetThingCount(); ++i) {
+        keys.push_back(back.GetThing(i)->GetTypeKey());
     }
+    EXPECT_EQ(keys, (std::vector<int32_t>{kGround, kBorder, kTopTwo, kStackable, kPlain}));
     EXPECT_EQ(back.GetThing(3)->GetCount(), 12);
     EXPECT_EQ(back.GetThing(4)->GetText(), "note");
-
-    // Loading adds to what the tile holds.
     ArchiveReader again(writer.Bytes());
     ASSERT_TRUE(back.Load(database, again));
     EXPECT_EQ(back.GetThingCount(), 9u);  // the second ground replaced the first
-}
 
-TEST_F(TileTest, ArchiveWithAnUnknownKeyFails)
-{
-    ArchiveWriter writer;
-    writer.WriteU32(0);
-    writer.WriteU32(2);
-    StoreThing(CItem(database, kPlain, 0), writer);
-    writer.WriteU32(999);  // no such type
-    CItem(database, kPlain, 0).Store(writer);
+    ArchiveWriter unknown;
+    unknown.WriteU32(0);
+    unknown.WriteU32(2);
+    StoreThing(CItem(database, kPlain, 0), unknown);
+    unknown.WriteU32(999);
+    CItem(database, kPlain, 0).Store(unknown);
+    CTile partial;
+    ArchiveReader unknownReader(unknown.Bytes());
+    EXPECT_FALSE(partial.Load(database, unknownReader));
+    EXPECT_EQ(unknownReader.Error(), ArchiveError::BadClass);
+    EXPECT_EQ(partial.GetThingCount(), 1u);
 
-    CTile back;
-    ArchiveReader reader(writer.Bytes());
-    EXPECT_FALSE(back.Load(database, reader));
-    EXPECT_EQ(reader.Error(), ArchiveError::BadClass);
-    EXPECT_EQ(back.GetThingCount(), 1u);
-
-    // A negative count loads nothing.
-    ArchiveWriter negative;
+    ArchiveWriter negative;  // a negative count loads nothing
     negative.WriteU32(1);
     negative.WriteI32(-4);
     CTile empty;

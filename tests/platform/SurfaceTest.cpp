@@ -63,60 +63,6 @@ TEST(SurfaceTest, TransparentCopyKeepsOrientationSkipsKeyAndClips)
     EXPECT_EQ(clipped.Pixel(3, 3), 0u);
 }
 
-TEST(SurfaceTest, ScaledCopiesSampleFromTheBottomLeft)
-{
-    // 4 x 4 source, value = 0x10 * column + row counted from the bottom.
-    Pixels source{4, 4, {}};
-    for (int y = 0; y < 4; ++y) {
-        for (int x = 0; x < 4; ++x) {
-            source.values.push_back(static_cast<uint32_t>(0x10 * x + (3 - y)));
-        }
-    }
-    Surface small(2, 2);
-    small.StretchCopy(small.Bounds(), source.View());
-    // Destination column i takes column 2i, destination row j from the bottom takes row 2j.
-    EXPECT_EQ(small.Pixel(0, 1), 0x00u);
-    EXPECT_EQ(small.Pixel(1, 1), 0x20u);
-    EXPECT_EQ(small.Pixel(0, 0), 0x02u);
-    EXPECT_EQ(small.Pixel(1, 0), 0x22u);
-
-    // 4 -> 3: columns 0, 1, 2 and rows 0, 1, 2 from the bottom.
-    Surface three(3, 3);
-    three.StretchCopy(three.Bounds(), source.View());
-    EXPECT_EQ(three.Pixel(0, 2), 0x00u);
-    EXPECT_EQ(three.Pixel(2, 2), 0x20u);
-    EXPECT_EQ(three.Pixel(2, 0), 0x22u);
-
-    // Enlarging repeats pixels, and a clipped scaled copy samples as the unclipped one would.
-    Pixels two{2, 2, {1, 2, 3, kKey}};
-    Surface big(4, 4, 9);
-    big.SetClip({1, 1, 4, 4});
-    big.TransparentCopy(big.Bounds(), two.View(), kKey);
-    EXPECT_EQ(big.Pixel(0, 0), 9u);
-    EXPECT_EQ(big.Pixel(1, 1), 1u);
-    EXPECT_EQ(big.Pixel(2, 1), 2u);
-    EXPECT_EQ(big.Pixel(1, 3), 3u);
-    EXPECT_EQ(big.Pixel(3, 3), 9u);
-    EXPECT_EQ(big.Pixel(2, 2), 9u);
-}
-
-TEST(SurfaceTest, PatternFillIsAnchoredAtTheSurfaceOrigin)
-{
-    const Pattern8 checker{0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA};
-    Surface surface(10, 3, 0x00808080);
-    surface.PatternFill({1, 0, 10, 3}, checker, 0x00000000, 0x00FFFFFF, PatternOp::And);
-    EXPECT_EQ(surface.Pixel(0, 0), 0x808080u);  // outside the area
-    EXPECT_EQ(surface.Pixel(1, 0), 0x808080u);  // a 1 bit keeps
-    EXPECT_EQ(surface.Pixel(2, 0), 0u);         // a 0 bit clears
-    EXPECT_EQ(surface.Pixel(1, 1), 0u);
-    EXPECT_EQ(surface.Pixel(9, 1), 0u);
-    EXPECT_EQ(surface.Pixel(8, 0), 0u);
-    surface.PatternFill(surface.Bounds(), checker, 0x00123456, 0x00000000, PatternOp::Or);
-    EXPECT_EQ(surface.Pixel(2, 0), 0x123456u);
-    EXPECT_EQ(surface.Pixel(1, 0), 0x808080u);
-    EXPECT_EQ(surface.Pixel(0, 0), 0x92B4D6u);  // 0x808080 | 0x123456
-}
-
 TEST(SurfaceTest, FramesAndInvertedFrames)
 {
     Surface surface(6, 5, 0x00101010);
@@ -134,18 +80,6 @@ TEST(SurfaceTest, FramesAndInvertedFrames)
     EXPECT_EQ(surface.Pixel(5, 4), 0xFF0000u);
     EXPECT_EQ(surface.Pixel(0, 2), 0xFF0000u);
     EXPECT_EQ(surface.Pixel(1, 2), 0xEFEFEFu);
-}
-
-TEST(SurfaceTest, MappingScalesThenShiftsAndRoundsHalvesAway)
-{
-    Surface surface(10, 10);
-    surface.SetMapping(75, {-3, 2});
-    EXPECT_EQ(surface.ToDevice(Point{24, 48}), (Point{15, 38}));
-    EXPECT_EQ(surface.ToDevice(Point{2, -2}), (Point{-1, 0}));  // 1.5 -> 2, -1.5 -> -2
-    EXPECT_EQ(surface.ToLogical(Point{15, 38}), (Point{24, 48}));
-    EXPECT_EQ(surface.ToDevice(Rect{0, 0, 24, 24}), (Rect{-3, 2, 15, 20}));
-    surface.SetMapping(25, {0, 0});
-    EXPECT_EQ(surface.ToLogical(Rect{0, 0, 1920, 1080}), (Rect{0, 0, 7680, 4320}));
 }
 
 TEST(SurfaceTest, KeyedImagesCopyExactlyAsTheKeyedCopy)
