@@ -144,54 +144,25 @@ TEST_F(ClipboardTest, MovesKeepUniqueIdsCopiesGetNoneDeletesFreeThem)
     EXPECT_EQ(document.UniqueIds().Count(), 0u);
 }
 
-TEST_F(ClipboardTest, DragMovesWithinTheMapKeepIdsAndCopiesDoNot)
+// Drops within the map are the undo tests' steps; here what comes from or goes to elsewhere.
+TEST_F(ClipboardTest, DragsFromAndToOtherProgramsAndOutsideTheMap)
 {
     Build({{100, 100, 7}, {101, 100, 7}});
     SelectTiles({{100, 100, 7}, {101, 100, 7}});
     Tool(ToolKind::Move);
-    Hover({101, 100, 7});
-    EXPECT_TRUE(controller->LeftPress({}).startDrag);
-    Hover({102, 100, 7});
-    EXPECT_FALSE(controller->LeftPress({}).startDrag);
-
     TileDrag& drag = controller->Drag();
-    const std::vector<uint8_t> bytes = drag.Start({-40, -8});
-    // A copy (Ctrl) within the map: the originals stay, the copies get no ids.
-    ASSERT_TRUE(drag.Enter(bytes));
-    Hover({150, 150, 7});
-    EXPECT_EQ(drag.Over(true), DropEffect::Copy);
-    EXPECT_EQ(drag.Feedback({500, 500}, 32), (Rect{428, 476, 492, 508}));
-    drag.Drop(DropEffect::Copy);
-    drag.Finish(DropEffect::Copy);
-    EXPECT_EQ(IdsAt({100, 100, 7}), (std::vector<uint32_t>{0, 7001}));
-    EXPECT_EQ(IdsAt({150, 150, 7}), (std::vector<uint32_t>{0, 0}));
-    EXPECT_EQ(SelectedList(), (std::vector<Position>{{150, 150, 7}, {151, 150, 7}}));
     // Offsets as another program may send them cannot overflow the feedback.
     ASSERT_TRUE(drag.Enter(drag.Start({INT32_MAX, INT32_MIN})));
     const Rect far = drag.Feedback({500, 500}, 32);
     EXPECT_TRUE(far.left > 0 && far.right <= (1 << 24) + 32 && far.bottom < 0) << far.left << " " << far.bottom;
-    drag.Leave();
-    drag.Finish(DropEffect::None);
-
-    // A move: the source tiles go, the moved items keep their ids. Outside the map: refused.
-    SelectTiles({{100, 100, 7}, {101, 100, 7}});
-    Tool(ToolKind::Move);
-    ASSERT_TRUE(drag.Enter(drag.Start({0, 0})));
-    Hover({5, 5, 7});
+    Hover({5, 5, 7});  // outside the map: refused
     EXPECT_EQ(drag.Over(false), DropEffect::None);
-    Hover({120, 100, 7});
-    EXPECT_EQ(drag.Over(false), DropEffect::Move);
-    drag.Drop(DropEffect::Move);
-    drag.Finish(DropEffect::Move);
-    EXPECT_EQ(document.GetTile(100, 100, 7), nullptr);
-    EXPECT_EQ(IdsAt({120, 100, 7}), (std::vector<uint32_t>{0, 7001}));
-    EXPECT_EQ(IdsAt({121, 100, 7}), (std::vector<uint32_t>{0, 7002}));
-    EXPECT_EQ(document.UniqueIds().Count(), 2u);
+    drag.Leave();
 
     // Moved into another editor: the source removes its tiles when the drag ends.
     const std::vector<uint8_t> away = drag.Start({0, 0});
     drag.Finish(DropEffect::Move);
-    EXPECT_EQ(document.GetTile(120, 100, 7), nullptr);
+    EXPECT_EQ(document.GetTile(100, 100, 7), nullptr);
     EXPECT_EQ(document.UniqueIds().Count(), 0u);
     // A drag whose bytes are short is refused.
     EXPECT_FALSE(drag.Enter(std::span(away).first(away.size() - 1)));

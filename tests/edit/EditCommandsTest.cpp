@@ -45,6 +45,7 @@ TEST_F(EditCommandsTest, HouseSelectionExitAndTheirTexts)
     Click({100, 100, 7});
     EXPECT_EQ(Commands().Text(command::kSelectHouse), "Select house");
     EXPECT_EQ(Commands().Text(BrushSize::EraserCommand(1)), "3x3");
+    EXPECT_FALSE(Commands().JumpToItem(99).showTypeInPalette);  // below the first server id
     ToolOutcome outcome = Commands().Run(command::kSelectHouse);
     EXPECT_EQ(Context().SelectedHouse(), house);
     EXPECT_EQ(Context().CurrentTool(), ToolKind::House);
@@ -94,25 +95,6 @@ TEST_F(EditCommandsTest, DeletedOrClearedHousesAreForgotten)
     EXPECT_EQ(Context().SelectedHouseId(), std::nullopt);
     EXPECT_FALSE(Context().SelectedThing());
     EXPECT_TRUE(Context().GetSelection().Empty());
-}
-
-TEST_F(EditCommandsTest, JumpToItemTakesServerIdsWithinTheTypeCount)
-{
-    Commands().ChooseBrushType(kPlain);
-    const EditCommands::JumpRange range = Commands().JumpToItemRange();
-    EXPECT_EQ(range.minimum, 100);
-    EXPECT_EQ(range.maximum, static_cast<int32_t>(database.ServerTypes().size()) + 100);
-    EXPECT_EQ(range.initial, kPlain + 100);
-
-    ToolOutcome outcome = Commands().JumpToItem(100);
-    EXPECT_EQ(document.currentItemKey, kKeyZero);
-    EXPECT_EQ(outcome.showTypeInPalette, kKeyZero);
-    EXPECT_FALSE(Commands().JumpToItem(99).showTypeInPalette);
-    EXPECT_FALSE(Commands().JumpToItem(range.maximum + 1).showTypeInPalette);
-    EXPECT_EQ(document.currentItemKey, kKeyZero);
-    // Within the range but without a type: the brush stays.
-    EXPECT_EQ(Commands().JumpToItem(105).showTypeInPalette, 5);
-    EXPECT_EQ(document.currentItemKey, kKeyZero);
 }
 
 TEST_F(EditCommandsTest, ContextMenuOffersWhatAppliesAtTheCursor)
