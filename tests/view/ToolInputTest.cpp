@@ -116,27 +116,16 @@ TEST_F(ToolInputTest, NineByNineGroundStrokeFromThePaletteRepaintsOnlyTheChanged
     EXPECT_TRUE(Action(command::BrushSizeFirst)->isChecked());
     Click(At(40, 40));
     EXPECT_EQ(document.Tiles().Size(), painted + 1);
-}
 
-TEST_F(ToolInputTest, SizeMenusSetRadiiAndTheCursorFrame)
-{
+    // Moving the 5x5 eraser repaints its old and its new square, nothing else.
     commands.Trigger(command::EraserSizeFirst + 2);
-    commands.Trigger(command::BrushSizeFirst + 1);
-    EXPECT_EQ(Tools().Context().EraserRadius(), 2);
-    EXPECT_EQ(Tools().Context().BrushRadius(), 1);
-    for (int radius = 0; radius <= 4; ++radius) {
-        EXPECT_EQ(Action(command::EraserSizeFirst + radius)->isChecked(), radius == 2);
-        EXPECT_EQ(Action(command::BrushSizeFirst + radius)->isChecked(), radius == 1);
-    }
-
-    // Moving the cursor repaints the old and the new eraser square, nothing else.
     Key(Qt::Key_E);
     Move(At(30, 30));
     QApplication::processEvents();
-    PaintRecorder recorder(*view.viewport());
+    PaintRecorder eraser(*view.viewport());
     Move(At(31, 30));
     QApplication::processEvents();
-    EXPECT_EQ(recorder.painted.boundingRect(), view.ToolInput().TileAreaRect({28, 28, 33, 32, 7}));
+    EXPECT_EQ(eraser.painted.boundingRect(), view.ToolInput().TileAreaRect({28, 28, 33, 32, 7}));
     EXPECT_EQ(frame.StatusBar().PaneText(1), "x: 31");
 }
 
