@@ -51,23 +51,7 @@ TEST_F(StartupTest, MissingClientDataStopsAfterOneErrorBox)
     EXPECT_EQ(script.Boxes()[0].title, "Tessark");
     EXPECT_EQ(script.Unexpected(), 0);
     EXPECT_EQ(app.MainFrame(), nullptr);
-}
-
-TEST_F(StartupTest, OpensTheMapNamedOnTheCommandLine)
-{
-    // A damaged map: the open shows its one message, naming the file under it, and the new
-    // map stays open; nothing can save over the damaged file.
-    const std::string map = folder.File("broken.qzbm");
-    ASSERT_TRUE(WriteTextFile(map, "no map at all"));
-    ModalScript script;
-    script.PressOk();
-    ASSERT_TRUE(Start(QString::fromStdString(map)));
-    ASSERT_EQ(script.Boxes().size(), 1u);
-    EXPECT_EQ(script.Boxes()[0].text, "Could not open the file.\nCode: 0");
-    EXPECT_EQ(script.Boxes()[0].informative, "broken.qzbm: the file does not start as a map file does");
-    EXPECT_EQ(script.Boxes()[0].icon, QMessageBox::Critical);
-    EXPECT_EQ(app.MainFrame()->windowTitle(), "Untitled - Tessark");
-    EXPECT_EQ(app.Document()->GetPathName(), "");
+    EXPECT_EQ(app.Document(), nullptr);
 }
 
 TEST(StartupArgumentsTest, DataDirectoryAndOneMap)

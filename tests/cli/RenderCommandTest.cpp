@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <png.h>
-
-#include <cstring>
 #include <memory>
 #include <string>
 #include <tuple>
@@ -20,6 +17,7 @@
 #include "render/MapViewState.h"
 #include "render/SpriteRenderer.h"
 #include "support/CliRun.h"
+#include "support/PngFile.h"
 
 namespace tessark {
 namespace {
@@ -69,27 +67,6 @@ TEST(RenderCommandTest, ArgumentsAndTheirLimits)
     }
 }
 
-std::vector<uint32_t> ReadPng(const std::string& path, int& width, int& height)
-{
-    png_image image;
-    std::memset(&image, 0, sizeof image);
-    image.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_file(&image, path.c_str())) {
-        return {};
-    }
-    image.format = PNG_FORMAT_BGRA;
-    std::vector<uint32_t> pixels(static_cast<size_t>(image.width) * image.height);
-    if (!png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr)) {
-        return {};
-    }
-    width = static_cast<int>(image.width);
-    height = static_cast<int>(image.height);
-    for (uint32_t& p : pixels) {
-        p &= 0x00FFFFFF;  // the reader adds an opaque alpha
-    }
-    return pixels;
-}
-
 // The picture the command writes is the view's drawing of the same map, pixel for pixel.
 TEST(RenderCommandTest, WritesWhatTheViewDraws)
 {
@@ -113,9 +90,7 @@ TEST(RenderCommandTest, WritesWhatTheViewDraws)
         const std::string out = directory.File("out.png");
         ASSERT_EQ(test::RunTool(directory, withData + "render '" + map + "' -o '" + out + "' " + options).status, 0)
             << options;
-        int width = 0;
-        int height = 0;
-        const std::vector<uint32_t> written = ReadPng(out, width, height);
+        const cli::PixelImage written = test::ReadPng(out);
 
         std::vector<std::string> args = {map, "-o", out};
         for (size_t start = 0; start < options.size();) {
@@ -125,15 +100,15 @@ TEST(RenderCommandTest, WritesWhatTheViewDraws)
         }
         const auto parsed = ParseRenderArguments(args);
         ASSERT_TRUE(parsed);
-        ASSERT_EQ(width, parsed->width);
-        ASSERT_EQ(height, parsed->height);
+        ASSERT_EQ(written.width, parsed->width);
+        ASSERT_EQ(written.height, parsed->height);
         Surface expected(parsed->width, parsed->height);
         SpriteRenderer renderer(data.items);
         MapDrawer drawer(document, renderer);
         drawer.Paint(expected, cli::RenderView(*parsed, document), expected.Bounds());
         int differing = 0;
-        for (size_t i = 0; i < written.size(); ++i) {
-            differing += written[i] != expected.Pixels()[i] ? 1 : 0;
+        for (size_t i = 0; i < written.pixels.size(); ++i) {
+            differing += written.pixels[i] != expected.Pixels()[i] ? 1 : 0;
         }
         EXPECT_EQ(differing, 0) << options;
     }

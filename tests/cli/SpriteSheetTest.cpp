@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <png.h>
-
 #include <fstream>
 #include <string>
 #include <vector>
@@ -12,36 +10,15 @@
 #include "cli/SpriteSheetCommand.h"
 #include "samples/gendata/DataKitWriter.h"
 #include "support/CliRun.h"
+#include "support/PngFile.h"
 
 namespace tessark {
 namespace {
 
 using cli::PixelImage;
+using test::ReadPng;
 
 constexpr uint32_t kClearKey = 0x00FF00FF;
-
-// Reads a PNG back as 0x00RRGGBB pixels; empty on failure.
-PixelImage ReadPng(const std::string& path)
-{
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_file(&image, path.c_str())) {
-        return {};
-    }
-    image.format = PNG_FORMAT_RGB;
-    std::vector<png_byte> bytes(PNG_IMAGE_SIZE(image));
-    if (!png_image_finish_read(&image, nullptr, bytes.data(), 0, nullptr)) {
-        return {};
-    }
-    PixelImage out(static_cast<int>(image.width), static_cast<int>(image.height));
-    for (int y = 0; y < out.height; ++y) {
-        for (int x = 0; x < out.width; ++x) {
-            const size_t at = (static_cast<size_t>(y) * image.width + static_cast<size_t>(x)) * 3;
-            out.Set(x, y, (uint32_t{bytes[at]} << 16) | (uint32_t{bytes[at + 1]} << 8) | bytes[at + 2]);
-        }
-    }
-    return out;
-}
 
 int CountColor(const PixelImage& image, int x0, int y0, int w, int h, uint32_t color)
 {

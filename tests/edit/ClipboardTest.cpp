@@ -97,30 +97,6 @@ TEST_F(ClipboardTest, SelectionToolPressRulesAndRectangles)
     EXPECT_EQ(SelectedList(), (std::vector<Position>{{100, 100, 5}, {101, 100, 7}}));
 }
 
-TEST_F(ClipboardTest, CopyAndPasteTilesAroundTheCursor)
-{
-    // Added out of order, one left of the anchor: the offsets are negative there.
-    Build({{31, 40, 7}, {30, 41, 7}, {30, 40, 7}, {29, 41, 7}});
-    document.GetTile(30, 40, 7)->AddFlags(CTile::kProtectionZoneFlag | CTile::kHouseFlag);
-    SelectTiles({{31, 40, 7}, {30, 41, 7}, {30, 40, 7}, {29, 41, 7}});
-    const ToolOutcome copied = Commands().Run(command::kCopy);
-    ASSERT_TRUE(copied.clipboard);
-    EXPECT_EQ(copied.clipboard->format, ClipFormat::Tile);
-    const std::vector<uint8_t> bytes = copied.clipboard->bytes;
-
-    // Pasted at (50,60,7): four tiles, selected; at the map's edge the one beyond it is dropped.
-    PasteTiles(bytes, {50, 60, 7});
-    EXPECT_EQ(SelectedList(), (std::vector<Position>{{50, 60, 7}, {51, 60, 7}, {49, 61, 7}, {50, 61, 7}}));
-    EXPECT_EQ(Keys({49, 61, 7}), (std::vector<int32_t>{kGround, kPlain}));
-    // The copy gets no unique id (the originals keep theirs), and no house flag without a house.
-    EXPECT_EQ(IdsAt({50, 60, 7}), (std::vector<uint32_t>{0, 0}));
-    EXPECT_EQ(document.GetTile(50, 60, 7)->GetFlags(), CTile::kProtectionZoneFlag);
-    EXPECT_EQ(document.UniqueIds().Count(), 4u);
-    PasteTiles(bytes, {980, 60, 7});
-    EXPECT_EQ(SelectedList(), (std::vector<Position>{{980, 60, 7}, {979, 61, 7}, {980, 61, 7}}));
-    EXPECT_EQ(document.GetTile(981, 60, 7), nullptr);
-}
-
 TEST_F(ClipboardTest, MovesKeepUniqueIdsCopiesGetNoneDeletesFreeThem)
 {
     Build({{100, 100, 7}, {101, 100, 7}});

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "edit/BrushSize.h"
 #include "edit/EditCommandIds.h"
 #include "edit/EditTestWorld.h"
 
@@ -43,6 +44,7 @@ TEST_F(EditCommandsTest, HouseSelectionExitAndTheirTexts)
     Tool(ToolKind::Select);
     Click({100, 100, 7});
     EXPECT_EQ(Commands().Text(command::kSelectHouse), "Select house");
+    EXPECT_EQ(Commands().Text(BrushSize::EraserCommand(1)), "3x3");
     ToolOutcome outcome = Commands().Run(command::kSelectHouse);
     EXPECT_EQ(Context().SelectedHouse(), house);
     EXPECT_EQ(Context().CurrentTool(), ToolKind::House);

@@ -2,7 +2,6 @@
 
 #include "edit/BrushSize.h"
 #include "edit/EditTestWorld.h"
-#include "edit/EraserTool.h"
 
 namespace tessark {
 namespace {
@@ -22,15 +21,6 @@ protected:
         Put(kPlain, at);
     }
 };
-
-TEST_F(EraserToolTest, EraseAllModeFollowsSizeCtrlAndShift)
-{
-    EXPECT_FALSE(EraserTool::IsEraseAll(0, {}));
-    EXPECT_TRUE(EraserTool::IsEraseAll(0, {.ctrl = true}));
-    EXPECT_TRUE(EraserTool::IsEraseAll(1, {}));
-    EXPECT_FALSE(EraserTool::IsEraseAll(4, {.shift = true}));
-    EXPECT_FALSE(EraserTool::IsEraseAll(0, {.ctrl = true, .shift = true}));
-}
 
 TEST_F(EraserToolTest, LargerEraserClearsTilesAndShiftKeepsGroundsAndBorders)
 {

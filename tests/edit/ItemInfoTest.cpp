@@ -1,11 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "edit/EditCommandIds.h"
 #include "edit/ItemInfo.h"
-#include "edit/PropertiesTarget.h"
 #include "edit/EditTestWorld.h"
-#include "model/House.h"
-#include "model/HouseList.h"
 
 namespace tessark::edit_test {
 namespace {
@@ -94,6 +90,8 @@ TEST(ItemInfoTest, WindowFollowsTheChosenItemOrTheBrushAndSkipsWhatItShows)
     const ToolOutcome picked = world.Click({40, 40, 7});
     EXPECT_TRUE(picked.refreshItemInfo);
     EXPECT_EQ(ItemInfo::FollowedKey(context), kWall);
+    world.Put(kPlain, {40, 40, 7});  // the chosen thing's tile changed: it is forgotten
+    EXPECT_EQ(ItemInfo::FollowedKey(context), std::nullopt);
 
     ItemInfo info;
     EXPECT_TRUE(info.Show(world.database, kWall).has_value());
@@ -101,51 +99,6 @@ TEST(ItemInfoTest, WindowFollowsTheChosenItemOrTheBrushAndSkipsWhatItShows)
     EXPECT_EQ(info.Show(world.database, 999), std::nullopt);  // no such type
     EXPECT_EQ(info.ShownKey(), kWall);
     EXPECT_TRUE(info.Show(world.database, kGround).has_value());
-}
-
-TEST(ItemInfoTest, PropertiesOpensOnlyTheDialogsThatExist)
-{
-    ToolWorld world;
-    world.document.width = world.document.height = 100;
-    world.database.SetServerType(90, MakeType(ItemGroup::Depot, 90));
-    world.Put(kGround, {10, 10, 7});
-    world.Put(kGround, {11, 10, 7});
-    world.Put(kPlain, {12, 10, 7});
-    world.Put(90, {13, 10, 7});
-    House* house = world.document.Houses().GetHouse(3, true);
-    house->AddTile(world.document.GetTile(11, 10, 7));
-    world.Put(kGround, {20, 20, 7});
-    world.document.Spawns().CreateSpawn({20, 20, 7}, 2);
-
-    struct Case {
-        Position at;
-        PropertiesDialog dialog;
-        uint32_t houseId;
-    };
-    const Case cases[] = {
-        {{10, 10, 7}, PropertiesDialog::Item, 0},     // a ground outside houses
-        {{11, 10, 7}, PropertiesDialog::Houses, 3},   // a ground on a house tile
-        {{12, 10, 7}, PropertiesDialog::Item, 0},
-        {{13, 10, 7}, PropertiesDialog::Depot, 0},
-        {{20, 20, 7}, PropertiesDialog::Spawn, 0},
-    };
-    world.Tool(ToolKind::Select);
-    EditCommands& commands = world.controller->Commands();
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.at.x);
-        world.Click(c.at);
-        const ThingAt chosen = world.controller->Context().SelectedThing();
-        const PropertiesTarget target = PropertiesTargetFor(world.document, chosen);
-        EXPECT_EQ(target.dialog, c.dialog);
-        EXPECT_EQ(target.houseId, c.houseId);
-        const bool enabled = HasPropertiesDialog(c.dialog);
-        EXPECT_EQ(commands.IsEnabled(command::kProperties), enabled);
-        EXPECT_EQ(commands.Run(command::kProperties).openProperties, enabled);
-    }
-    // Only with the select tool.
-    world.Click({12, 10, 7});
-    world.Tool(ToolKind::PaintBrush);
-    EXPECT_FALSE(commands.IsEnabled(command::kProperties));
 }
 
 }  // namespace

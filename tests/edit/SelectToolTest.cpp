@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "edit/EditTestWorld.h"
-#include "platform/LittleEndian.h"
 
 namespace tessark {
 namespace {
@@ -14,61 +13,6 @@ protected:
 
     ThingAt Selected() const { return controller->Context().SelectedThing(); }
 };
-
-TEST_F(SelectToolTest, DraggingAnItemMovesItKeepingItsUniqueId)
-{
-    const Position from{100, 100, 7};
-    const Position to{103, 100, 7};
-    Put(kGround, from);
-    Put(kGround, to);
-    CItem* item = Put(kPlain, from);
-    item->SetUniqueId(7001);
-    item->SetActionId(55);
-    document.UniqueIds().Register(7001);
-    document.SetModifiedFlag(false);
-
-    const ToolOutcome outcome = Stroke({from, to});
-    EXPECT_EQ(Keys(from), std::vector<int32_t>{kGround});
-    ASSERT_EQ(Keys(to), (std::vector<int32_t>{kGround, kPlain}));
-    const CItem* moved = document.GetTile(to)->GetThing(1);
-    EXPECT_EQ(moved->GetUniqueId(), 7001u);
-    EXPECT_EQ(moved->GetActionId(), 55u);
-    EXPECT_TRUE(document.UniqueIds().IsUsed(7001));
-    EXPECT_EQ(document.UniqueIds().Count(), 1u);
-    EXPECT_TRUE(document.IsModified());
-    EXPECT_FALSE(Selected());
-    EXPECT_EQ(outcome.capture, MouseCapture::Release);
-    // The clipboard gets the thing too: its type key, then its archive form.
-    ASSERT_TRUE(outcome.clipboard && outcome.clipboard->format == ClipFormat::Thing);
-    ASSERT_GE(outcome.clipboard->bytes.size(), 4u);
-    EXPECT_EQ(LoadU32(outcome.clipboard->bytes.data()), static_cast<uint32_t>(kPlain));
-}
-
-TEST_F(SelectToolTest, GroundsClashesAndPlacesOutsideTheMapAreNotMovedTo)
-{
-    const Position from{25, 25, 7};
-    Put(kGround, from);
-    Stroke({from, {26, 25, 7}});  // a ground stays
-    EXPECT_EQ(Keys(from), std::vector<int32_t>{kGround});
-    EXPECT_FALSE(document.GetTile(26, 25, 7));
-
-    Put(kBorder, from);
-    Stroke({from, {10, 25, 7}});  // outside the map
-    EXPECT_EQ(Keys(from), (std::vector<int32_t>{kGround, kBorder}));
-
-    const Position clash{27, 25, 7};
-    Put(kGround, clash);
-    Put(kBorder, clash);
-    Stroke({from, clash});  // the same border stands there already
-    EXPECT_EQ(Keys(from), (std::vector<int32_t>{kGround, kBorder}));
-    EXPECT_EQ(Keys(clash), (std::vector<int32_t>{kGround, kBorder}));
-
-    // Releasing without a capture (nothing was picked) moves nothing.
-    Hover({40, 40, 7});
-    controller->LeftPress({});
-    controller->MouseMove(from, true, {});
-    EXPECT_EQ(controller->LeftRelease({}).capture, MouseCapture::Unchanged);
-}
 
 TEST_F(SelectToolTest, SpawnsMoveWithTheirCreaturesCreaturesOnlyWithinASpawn)
 {

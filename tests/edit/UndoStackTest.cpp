@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <random>
 
 #include "edit/BrushSize.h"
 #include "edit/EditCommandIds.h"
@@ -80,7 +79,7 @@ TEST(UndoStackTest, EveryKindOfStepUndoesAndRedoesExactly)
         {"Protection Zone", [](UndoWorld& w) {
              w.Run(command::kProtectionZoneTool);
              const Position at = w.FindTile(7, HasGround);
-             w.Stroke({at, {at.x, at.y + 1, at.z}, {at.x, at.y + 2, at.z}});
+             w.Stroke({at, {at.x, at.y + 1, at.z}, {at.x, at.y + 2, at.z}, {at.x, 500, at.z}});  // no tile at y 500
          }},
         {"House Tiles", [](UndoWorld& w) {
              const Position house = w.FindTile(7, [](const CTile& t) { return t.HasFlags(CTile::kHouseFlag); });
@@ -166,6 +165,7 @@ TEST(UndoStackTest, EveryKindOfStepUndoesAndRedoesExactly)
         {"Spawn properties", [](UndoWorld& w) {
              CSpawn& spawn = *w.document.Spawns().GetSpawn(0);
              SpawnPropertiesEditor editor(w.document, spawn);
+             ASSERT_TRUE(editor.Submit(std::nullopt));  // an empty field is refused: no step
              ASSERT_FALSE(editor.Submit(spawn.GetRadius() + 2));
          }},
         {"Import", [](UndoWorld& w) { ASSERT_TRUE(ImportMap(w.document, SmallWorlds::Get().Path(2))); }},
@@ -187,86 +187,6 @@ TEST(UndoStackTest, EveryKindOfStepUndoesAndRedoesExactly)
             EXPECT_TRUE(world.document.IsModified());
         }
         EXPECT_EQ(world.Undo().StepCount(), 1u);
-    }
-}
-
-// Keeps the tiles of every floor inside [low, high) squared, as the saved state: a world that
-// small dumps fast, so each step can be compared whole.
-void CropWorld(UndoWorld& world, int32_t low, int32_t high)
-{
-    std::vector<Position> outside;
-    for (int z = 0; z < 16; ++z) {
-        world.document.Tiles().ForEachTile(z, [&](uint32_t key, const CTile&) {
-            int32_t x = 0;
-            int32_t y = 0;
-            SplitTileKey(key, x, y);
-            if (x < low || y < low || x >= high || y >= high) {
-                outside.push_back({x, y, z});
-            }
-        });
-    }
-    for (const Position& at : outside) {
-        world.document.RemoveTile(at.x, at.y, at.z);
-    }
-    world.Undo().Clear();
-    world.document.SetModifiedFlag(false);
-}
-
-// Random edits, undos and redos always give the state the same edits gave the first time.
-TEST(UndoStackTest, RandomSequencesMatchTheStatesTheEditsMade)
-{
-    for (unsigned seed : {3u, 11u}) {
-        SCOPED_TRACE(seed);
-        UndoWorld world;
-        const int32_t key = PlainKey(world);
-        // The edits reach from 38 to 67 (brush radius 2, a 3-tile selection); the world keeps
-        // a margin around them, for changes that go astray.
-        CropWorld(world, 32, 72);
-        std::mt19937 random(seed);
-        auto coordinate = [&random] { return static_cast<int32_t>(40 + random() % 24); };
-        // Hashes of the dumps, one per state the edits made.
-        std::vector<size_t> states = {std::hash<std::string>()(world.Dump())};
-        size_t index = 0;
-        for (int i = 0; i < 150; ++i) {
-            const unsigned choice = random() % 10;
-            if (choice < 3 && world.Undo().CanUndo()) {
-                world.Undo().Undo();
-                --index;
-            } else if (choice < 5 && world.Undo().CanRedo()) {
-                world.Undo().Redo();
-                ++index;
-            } else {
-                const Position at{coordinate(), coordinate(), 7};
-                const Position to{at.x + 2, at.y + 1, 7};
-                switch (choice % 4) {
-                case 0:
-                    Paint(world, key, static_cast<int>(random() % 3), {at, to});
-                    break;
-                case 1:
-                    world.Run(command::kEraser);
-                    world.Run(BrushSize::EraserCommand(static_cast<int>(random() % 3)));
-                    world.Stroke({at, to});
-                    break;
-                case 2:
-                    world.Run(command::kProtectionZoneTool);
-                    world.Stroke({at, to});
-                    break;
-                default:
-                    Select(world, at, 3);
-                    world.Run(command::kDelete);
-                    break;
-                }
-                if (world.Undo().StepCount() != index + 1 || world.Undo().CanRedo()) {
-                    continue;  // nothing changed, no step
-                }
-                states.resize(++index);
-                states.push_back(std::hash<std::string>()(world.Dump()));
-                ASSERT_EQ(world.Undo().StepCount(), index);
-                continue;
-            }
-            ASSERT_EQ(std::hash<std::string>()(world.Dump()), states[index]) << "operation " << i;
-            ASSERT_EQ(world.document.IsModified(), index != 0);
-        }
     }
 }
 

@@ -17,42 +17,35 @@ std::vector<std::string> Lines(const CTessarkDoc& document)
     return lines;
 }
 
-TEST_F(VerifyCheckTest, OnlyRepeatedTopOrdersAboveOneFail)
-{
-    Place(*doc, kBorder, 1, 1, 7);
-    Place(*doc, kBorder, 1, 1, 7);  // order 1 twice: fine
-    Place(*doc, kHorizontalWall, 2, 1, 7);
-    Place(*doc, kTopThree, 2, 1, 7);  // 2 then 3: fine
-    Place(*doc, kHorizontalWall, 3, 1, 7);
-    Place(*doc, kVerticalWall, 3, 1, 7);  // 2 and 2
-    Place(*doc, kTopThree, 4, 1, 7);
-    Place(*doc, kTopThree, 4, 1, 7);  // 3 and 3
-    EXPECT_TRUE(TilePassesCheck(*doc, {1, 1, 7}));
-    EXPECT_TRUE(TilePassesCheck(*doc, {2, 1, 7}));
-    EXPECT_FALSE(TilePassesCheck(*doc, {3, 1, 7}));
-    EXPECT_FALSE(TilePassesCheck(*doc, {4, 1, 7}));
-    EXPECT_TRUE(TilePassesCheck(*doc, {5, 1, 7}));   // no tile
-    EXPECT_TRUE(TilePassesCheck(*doc, {3, 1, 16}));  // no such floor
-    // The store would file 263 under floor 7; the check takes it as no floor.
-    EXPECT_TRUE(TilePassesCheck(*doc, {3, 1, 263}));
-}
-
-TEST_F(VerifyCheckTest, ListRunsByFloorThenColumnThenRowInsideTheMap)
+// Only repeated top orders above one fail; the list runs by floor, then column, then row, inside
+// the map.
+TEST_F(VerifyCheckTest, RepeatedTopOrdersAboveOneAreListedInMapOrder)
 {
     EXPECT_EQ(Lines(*doc), (std::vector<std::string>{"Verifying map...", "Done."}));
-    const auto clash = [this](int32_t x, int32_t y, int32_t z) {
-        Place(*doc, kHorizontalWall, x, y, z);
-        Place(*doc, kHorizontalWall, x, y, z);
+    const auto pair = [this](int32_t first, int32_t second, int32_t x, int32_t y, int32_t z) {
+        Place(*doc, first, x, y, z);
+        Place(*doc, second, x, y, z);
     };
     doc->width = 1000;
     doc->height = 1000;
-    clash(10, 20, 7);
-    clash(5, 300, 7);   // another block, but an earlier column
-    clash(5, 2, 7);
-    clash(300, 1, 7);
-    clash(999, 999, 7);
-    clash(1000, 5, 7);  // x = width: outside the window's scan
-    clash(7, 7, 3);
+    pair(kBorder, kBorder, 1, 1, 7);  // order 1 twice: fine
+    pair(kHorizontalWall, kTopThree, 2, 1, 7);  // 2 then 3: fine
+    pair(kHorizontalWall, kVerticalWall, 10, 20, 7);  // 2 and 2
+    pair(kTopThree, kTopThree, 5, 300, 7);  // 3 and 3; another block, but an earlier column
+    pair(kHorizontalWall, kHorizontalWall, 5, 2, 7);
+    pair(kHorizontalWall, kHorizontalWall, 300, 1, 7);
+    pair(kHorizontalWall, kHorizontalWall, 999, 999, 7);
+    pair(kHorizontalWall, kHorizontalWall, 1000, 5, 7);  // x = width: outside the window's scan
+    pair(kHorizontalWall, kHorizontalWall, 7, 7, 3);
+    EXPECT_TRUE(TilePassesCheck(*doc, {1, 1, 7}));
+    EXPECT_TRUE(TilePassesCheck(*doc, {2, 1, 7}));
+    EXPECT_FALSE(TilePassesCheck(*doc, {10, 20, 7}));
+    EXPECT_FALSE(TilePassesCheck(*doc, {5, 300, 7}));
+    EXPECT_TRUE(TilePassesCheck(*doc, {3, 1, 7}));     // no tile
+    EXPECT_TRUE(TilePassesCheck(*doc, {10, 20, 16}));  // no such floor
+    // The store would file 263 under floor 7; the check takes it as no floor.
+    EXPECT_TRUE(TilePassesCheck(*doc, {10, 20, 263}));
+
     const std::vector<VerifyEntry> entries = VerifyMap(*doc);
     const std::vector<std::string> expected = {
         "Verifying map...",

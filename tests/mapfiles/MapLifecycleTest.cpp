@@ -84,7 +84,7 @@ TEST_F(MapLifecycleTest, FailedOpensLeaveTheOpenMapAsItWas)
             const auto files = Folder();
             messages.messages.clear();
             EXPECT_EQ(doc->OpenDocument(File(bad.name)), OpenResult::Failed) << bad.name;
-            EXPECT_EQ(FirstDifferentLine(before, State()), "") << bad.name;
+            EXPECT_EQ(before, State()) << bad.name;
             EXPECT_EQ(Folder(), files) << bad.name;
             ASSERT_EQ(messages.messages.size(), 1u) << bad.name;
             EXPECT_TRUE(messages.messages[0].text.starts_with(bad.text)) << messages.messages[0].text;

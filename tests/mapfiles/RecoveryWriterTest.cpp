@@ -70,7 +70,7 @@ TEST_F(RecoveryWriterTest, CopiesOpenAsTheEditedMapAndSaveToTheOriginalOnly)
         auto restored = NewDocument();
         ASSERT_EQ(RecoveryWriter::OpenCopy(*restored, copy), OpenResult::Opened);
         restored->temple = doc->temple;
-        EXPECT_EQ(FirstDifferentLine(edited, DumpText(*restored)), "");
+        EXPECT_EQ(edited, DumpText(*restored));
         EXPECT_TRUE(restored->IsModified());
         EXPECT_EQ(restored->GetPathName(), doc->GetPathName());
         EXPECT_EQ(restored->GetTitle(), titled ? "world.qzbm" : "Untitled");
@@ -79,7 +79,7 @@ TEST_F(RecoveryWriterTest, CopiesOpenAsTheEditedMapAndSaveToTheOriginalOnly)
             auto reread = NewDocument();
             ASSERT_EQ(reread->OpenDocument(original), OpenResult::Opened);
             reread->temple = doc->temple;
-            EXPECT_EQ(FirstDifferentLine(edited, DumpText(*reread)), "");
+            EXPECT_EQ(edited, DumpText(*reread));
         }
     }
 }

@@ -219,13 +219,10 @@ TEST_F(MapDrawerTest, GroundTintsByHouseZoneSpawnAndSelection)
     // The tint shows on the bottom-left pixel of each tile's ground.
     auto tintOf = [](const Surface& s, int x) { return s.Pixel(32 * x, 63); };
     Surface surface = Draw();
-    EXPECT_EQ(tintOf(surface, 1), kCyan);
-    EXPECT_EQ(tintOf(surface, 2), kBlue);
-    EXPECT_EQ(tintOf(surface, 3), kGreen);
-    EXPECT_EQ(tintOf(surface, 4), 0x808080u);
-    EXPECT_EQ(tintOf(surface, 5), kMaroon);
-    EXPECT_EQ(tintOf(surface, 6), kNavy);
-    EXPECT_EQ(tintOf(surface, 7), kGreen);
+    const uint32_t tints[] = {kCyan, kBlue, kGreen, 0x808080, kMaroon, kNavy, kGreen};
+    for (int x = 1; x <= 7; ++x) {
+        EXPECT_EQ(tintOf(surface, x), tints[x - 1]) << x;
+    }
     EXPECT_EQ(surface.Pixel(33, 63), 0x808080u);  // a checkerboard, not a fill
 
     view.selectedHouseId = 0;

@@ -56,12 +56,12 @@ TEST_F(MinimapPainterTest, TilesShowTheirTopItemOrGroundColour)
     painter.originY = 0;
     Surface surface(6, 3, 0x00123456);
     painter.Paint(surface, document);
-    EXPECT_EQ(surface.Pixel(0, 0), 0u);  // left of the map
-    EXPECT_EQ(surface.Pixel(1, 0), 0x33CC00u);
-    EXPECT_EQ(surface.Pixel(2, 0), 0xFFFFFFu);
-    EXPECT_EQ(surface.Pixel(3, 0), 0u);
-    EXPECT_EQ(surface.Pixel(4, 0), 0u);
-    EXPECT_EQ(surface.Pixel(5, 0), 0u);
+    // Left of the map, grass, the wall, dark ground under an ordinary item, a colour beyond the
+    // palette, no tile.
+    const uint32_t row[] = {0, 0x33CC00, 0xFFFFFF, 0, 0, 0};
+    for (int x = 0; x < 6; ++x) {
+        EXPECT_EQ(surface.Pixel(x, 0), row[x]) << x;
+    }
     EXPECT_EQ(surface.Pixel(1, 1), 0u);  // no tile on floor 7 there
 
     painter.floor = 6;

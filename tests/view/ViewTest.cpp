@@ -1,21 +1,8 @@
-#include <QPaintEvent>
 #include <QScrollBar>
-#include <QTest>
-#include <gtest/gtest.h>
-
-#include <QCursor>
 
 #include "app/CommandIds.h"
-#include "app/CommandTable.h"
-#include "app/EditorTestWorld.h"
-#include "app/MainFrame.h"
-#include "app/MainStatusBar.h"
-#include "model/TessarkDoc.h"
-#include "render/MapDrawer.h"
-#include "render/SpriteRenderer.h"
 #include "view/Minimap.h"
 #include "view/ShownView.h"
-#include "view/TessarkView.h"
 
 namespace tessark::test {
 namespace {
@@ -100,57 +87,6 @@ TEST_F(ViewTest, KeysScrollByTheLineAndPageSteps)
     Key(Qt::Key_N);
     EXPECT_NEAR(MiddleTile().x(), cursor.x, 2);
     EXPECT_NEAR(MiddleTile().y(), cursor.y, 2);
-}
-
-// The drawing itself is the drawer's test; here the floor and shade commands reach it.
-TEST_F(ViewTest, FloorAndShadeCommandsReachTheDrawing)
-{
-    // The view starts with tile (20, 20) at the window's top-left corner; a tile is 32 pixels.
-    world.Place(kGrass, 30, 30, 7);
-    const QPoint centre(10 * 32 + 16, 10 * 32 + 16);
-    const auto shaded = [&] {
-        const QImage shot = view.viewport()->grab().toImage();
-        return shot.pixelColor(centre) != shot.pixelColor(centre + QPoint(1, 0));
-    };
-    EXPECT_FALSE(shaded());
-    frame.Commands().Action(command::FloorFirst + 6)->trigger();  // "+1": floor 7 shaded under it
-    EXPECT_TRUE(shaded());
-    frame.Commands().Action(command::ShowShade)->trigger();
-    EXPECT_FALSE(shaded());
-}
-
-TEST_F(ViewTest, PiecesDrawnApartMatchTheWindowDrawnAtOnce)
-{
-    for (int x = 22; x < 34; ++x) {
-        for (int y = 21; y < 30; ++y) {
-            world.Place(kGrass, x, y, 7);
-            world.Place(kGrass, x, y, 6);
-            if ((x + y) % 3 == 0) {
-                world.Place(2, x, y, 6);  // a wall
-            }
-        }
-    }
-    frame.Commands().Action(command::FloorFirst + 6)->trigger();
-    view.TrackCursor(QPoint(200, 150));
-    // The whole window at once, as the command-line renderer draws it.
-    const MapViewState state = view.ViewState();
-    Surface whole(state.clientWidth, state.clientHeight);
-    MapDrawer(document, world.Renderer()).Paint(whole, state, whole.Bounds());
-
-    // Pieces that start off the 8-pixel grid and split tiles.
-    const QRect pieces[] = {QRect(0, 0, 101, 77), QRect(101, 0, 173, 77), QRect(13, 77, 250, 203),
-                            QRect(263, 280, 37, 19)};
-    for (const QRect& piece : pieces) {
-        const Surface& drawn = view.DrawArea(piece);
-        const QPoint origin(piece.left() & ~7, piece.top() & ~7);
-        int differing = 0;
-        for (int y = piece.top(); y <= piece.bottom(); ++y) {
-            for (int x = piece.left(); x <= piece.right(); ++x) {
-                differing += drawn.Pixel(x - origin.x(), y - origin.y()) != whole.Pixel(x, y) ? 1 : 0;
-            }
-        }
-        EXPECT_EQ(differing, 0) << piece.x() << "," << piece.y();
-    }
 }
 
 TEST_F(ViewTest, MinimapFollowsTheViewAndAClickCentresIt)
