@@ -1,17 +1,14 @@
 #include <gtest/gtest.h>
 
-#include "data/ClientDataReader.h"
 #include "data/ClientDataWriter.h"
 #include "data/ItemDatabase.h"
 #include "data/SpriteFileReader.h"
 #include "data/SpriteFileWriter.h"
-#include "support/ByteBuilder.h"
+#include "platform/LittleEndian.h"
 #include "support/ScratchDirectory.h"
 
 namespace tessark {
 namespace {
-
-using test::ByteBuilder;
 
 constexpr uint32_t kMagenta = 0x00FF00FF;
 
@@ -20,61 +17,6 @@ ClientDataRecord Record(std::vector<uint16_t> spriteIds)
     ClientDataRecord record;
     record.spriteIds = std::move(spriteIds);
     return record;
-}
-
-// The fields a client data record stores, for comparing what was written with what was read.
-auto ClientFields(const ItemType& t)
-{
-    return std::tuple(t.group, t.speed, t.alwaysOnTop, t.topOrder, t.stackable, t.useable,
-                      t.blocking, t.moveable, t.blockProjectile, t.blockPath, t.pickupable,
-                      t.hangeable, t.horizontal, t.vertical, t.hasHeight, t.minimapColor, t.width,
-                      t.height, t.cropSize, t.layers, t.patternX, t.patternY, t.animationPhases);
-}
-
-TEST(DataWritersTest, ClientDataRoundTripKeepsEveryField)
-{
-    std::vector<ClientDataRecord> records(10, Record({20}));
-    records[0] = Record({1, 2, 3, 4, 5, 6, 7, 8});
-    ItemType& ground = records[0].type;
-    std::tie(ground.group, ground.speed, ground.width, ground.height, ground.cropSize, ground.minimapColor) =
-        std::tuple(ItemGroup::Ground, 0xBEEF, 2, 2, 64, 0x0102);
-    records[0].patternZ = 2;
-    for (uint8_t order = 1; order <= 3; ++order) {
-        ItemType& top = records[order].type;
-        std::tie(top.alwaysOnTop, top.topOrder, top.blocking, top.moveable) = std::tuple(true, order, order == 1, order != 2);
-    }
-    const ItemGroup groups[] = {ItemGroup::Container, ItemGroup::Writeable, ItemGroup::FluidContainer, ItemGroup::Splash};
-    for (int i = 0; i < 4; ++i) {
-        records[4 + i].type.group = groups[i];
-        records[4 + i].type.hasHeight = groups[i] == ItemGroup::Writeable;
-    }
-    records[8] = Record({30, 31, 32, 33, 34, 35});
-    ItemType& flags = records[8].type;
-    flags.stackable = flags.useable = flags.blockProjectile = flags.blockPath = flags.pickupable = true;
-    flags.hangeable = flags.horizontal = flags.vertical = flags.hasHeight = true;
-    std::tie(flags.layers, flags.patternX, flags.patternY, flags.animationPhases) = std::tuple(1, 3, 1, 2);
-    records[8].extraOptions = {0x15, 1, 2, 3, 4, 0x06, 0x1D, 0xFF, 0xFF};
-    records[9] = Record({});  // layers 0: no sprites
-    records[9].type.layers = 0;
-
-    test::ScratchDirectory dir;
-    ASSERT_TRUE(WriteClientDataFile(dir.File("morva.dat"), 7, 5, records));
-    ItemDatabase database;
-    ASSERT_EQ(database.LoadClientData(dir.File("morva.dat")), 0);
-    EXPECT_EQ(database.clientItemCount, 5);
-    ASSERT_EQ(database.ClientTypeCount(), records.size());
-    for (size_t i = 0; i < records.size(); ++i) {
-        SCOPED_TRACE(i);
-        const ItemType& read = *database.GetClientType(static_cast<int32_t>(i));
-        EXPECT_EQ(read.serverId, static_cast<int32_t>(100 + i));
-        EXPECT_EQ(read.clientId, static_cast<int32_t>(100 + i));
-        EXPECT_TRUE(ClientFields(read) == ClientFields(records[i].type)) << "record " << i;
-        ASSERT_EQ(read.spriteCount, records[i].spriteIds.size());
-        for (size_t k = 0; k < records[i].spriteIds.size(); ++k) {
-            EXPECT_EQ(read.spriteIds[k], records[i].spriteIds[k]);
-            EXPECT_EQ(database.Sprites().count(records[i].spriteIds[k]), 1u);
-        }
-    }
 }
 
 TEST(DataWritersTest, ClientDataWriterRefusesRecordsItCannotWriteFaithfully)

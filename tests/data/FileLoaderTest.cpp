@@ -5,6 +5,7 @@
 #include <csignal>
 #include <filesystem>
 #include <random>
+#include <tuple>
 
 #include "data/FileLoader.h"
 #include "data/MapLoader.h"
@@ -359,25 +360,16 @@ TEST(PropStreamTest, ReadsLittleEndianValuesAndNeverPastTheEnd)
     uint64_t u64 = 0;
     double number = 0;
     std::string text;
-    EXPECT_TRUE(props.ReadU8(u8));
-    EXPECT_EQ(u8, 0x01);
-    EXPECT_TRUE(props.ReadU16(u16));
-    EXPECT_EQ(u16, 0x0302);
-    EXPECT_TRUE(props.ReadU32(u32));
-    EXPECT_EQ(u32, 0x07060504u);
+    EXPECT_TRUE(props.ReadU8(u8) && props.ReadU16(u16) && props.ReadU32(u32));
+    EXPECT_EQ(std::tuple(u8, u16, u32), std::tuple(0x01, 0x0302, 0x07060504u));
     EXPECT_FALSE(props.Skip(100));
     PropStream copy = props;
-    EXPECT_TRUE(copy.ReadU64(u64));
-    EXPECT_EQ(u64, 0x3FF0000000000000u);
-    EXPECT_TRUE(props.ReadDouble(number));
-    EXPECT_EQ(number, 1.0);
+    EXPECT_TRUE(copy.ReadU64(u64) && props.ReadDouble(number));
+    EXPECT_EQ(std::tuple(u64, number), std::tuple(0x3FF0000000000000u, 1.0));
     EXPECT_TRUE(props.ReadString(text));
     EXPECT_EQ(text, "a") << "the text ends at its first zero byte";
     EXPECT_EQ(props.Remaining(), 1u);
-    EXPECT_FALSE(props.ReadU16(u16));
-    EXPECT_FALSE(props.ReadU32(u32));
-    EXPECT_FALSE(props.ReadU64(u64));
-    EXPECT_FALSE(props.ReadString(text));
+    EXPECT_FALSE(props.ReadU16(u16) || props.ReadU32(u32) || props.ReadU64(u64) || props.ReadString(text));
     uint8_t block[2] = {};
     EXPECT_FALSE(props.ReadBytes(block));
     EXPECT_EQ(props.Remaining(), 1u) << "failed reads do not move";

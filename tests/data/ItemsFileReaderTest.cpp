@@ -149,17 +149,13 @@ TEST_F(ItemsFileReaderTest, LoadsAttributesAndTakesDrawingFromTheClient)
                        helm.layers, helm.animationPhases, helm.spriteIds[0], helm.spriteIds[254]),
               std::make_tuple(77, true, false, 2, 64, 8u, 2, 2, 1001, 9));
 
+    // Flags override the defaults (not moveable); wall flags come from the client type.
     const ItemType& second = database.GetServerType(2001);
-    EXPECT_EQ(second.attack, 44);
-    EXPECT_EQ(second.decayTo, 10);
-    EXPECT_EQ(second.decayTime, 20);
-    EXPECT_EQ(second.armor, 7);
-    EXPECT_EQ(second.weight, 12.5);
-    EXPECT_FALSE(second.moveable) << "flags override the defaults";
-    EXPECT_TRUE(second.vertical) << "from the client type, not from the flags";
-    EXPECT_EQ(database.GetServerType(2002).attack, 1);
-    EXPECT_EQ(database.GetServerType(2002).defence, 2);
-    EXPECT_EQ(database.GetServerType(2002).weight, 1.0);
+    EXPECT_EQ(std::tie(second.attack, second.decayTo, second.decayTime, second.armor, second.weight, second.moveable,
+                       second.vertical),
+              std::make_tuple(44, 10, 20, 7, 12.5, false, true));
+    const ItemType& third = database.GetServerType(2002);
+    EXPECT_EQ(std::tie(third.attack, third.defence, third.weight), std::make_tuple(1, 2, 1.0));
     EXPECT_EQ(database.GetServerType(2003).attack, 3);
 
     EXPECT_EQ(database.ClientToServer(1), 2000);

@@ -28,32 +28,21 @@ std::vector<int32_t> Keys(const CBaseMaterial& material)
     return keys;
 }
 
-ItemType ServerType(int32_t id, ItemGroup group = ItemGroup::None)
-{
-    ItemType type;
-    type.serverId = id;
-    type.group = group;
-    return type;
-}
-
 // Keys 0 ground, 1 ground, 2 takeable container, 3 hangeable, 4 plain, 5 takeable,
 // 8 ground with id 108 (above clientItemCount 105), and client types up to key 7.
 void FillDatabase(ItemDatabase& items)
 {
     items.clientItemCount = 105;
-    items.SetServerType(0, ServerType(100, ItemGroup::Ground));
-    items.SetServerType(1, ServerType(101, ItemGroup::Ground));
-    ItemType bag = ServerType(102, ItemGroup::Container);
-    bag.pickupable = true;
-    items.SetServerType(2, bag);
-    ItemType torch = ServerType(103);
-    torch.hangeable = true;
-    items.SetServerType(3, torch);
-    items.SetServerType(4, ServerType(104));
-    ItemType coin = ServerType(105);
-    coin.pickupable = true;
-    items.SetServerType(5, coin);
-    items.SetServerType(8, ServerType(108, ItemGroup::Ground));
+    const std::tuple<int32_t, ItemGroup, bool, bool> types[] = {  // key, group, pickupable, hangeable
+        {0, ItemGroup::Ground, false, false}, {1, ItemGroup::Ground, false, false},
+        {2, ItemGroup::Container, true, false}, {3, ItemGroup::None, false, true}, {4, ItemGroup::None, false, false},
+        {5, ItemGroup::None, true, false}, {8, ItemGroup::Ground, false, false}};
+    for (const auto& [key, group, pickupable, hangeable] : types) {
+        ItemType type;
+        std::tie(type.serverId, type.group, type.pickupable, type.hangeable) =
+            std::tuple(key + 100, group, pickupable, hangeable);
+        items.SetServerType(key, type);
+    }
     for (int32_t key = 0; key <= 7; ++key) {
         ItemType client;
         client.clientId = key + 100;

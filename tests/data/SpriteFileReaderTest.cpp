@@ -46,27 +46,6 @@ void Register(ItemDatabase& database, std::initializer_list<uint32_t> ids)
     }
 }
 
-TEST(SpriteFileReaderTest, DecodePlacesRunsBottomUp)
-{
-    // Pixel 33 is row 1, column 1; pixel 993 is row 31, column 1.
-    ByteBuilder runs;
-    runs.U16(33).U16(2).U8s({1, 2, 3, 4, 5, 6}).U16(958).U16(1).U8s({7, 8, 9}).U16(5);
-    std::vector<uint32_t> pixels = DecodeSpritePixels(runs.Bytes());
-    ASSERT_EQ(pixels.size(), 1024u);
-    EXPECT_EQ(pixels[StorageIndex(1, 1)], 0x00010203u);
-    EXPECT_EQ(pixels[StorageIndex(1, 2)], 0x00040506u);
-    EXPECT_EQ(pixels[StorageIndex(31, 1)], 0x00070809u);
-    EXPECT_EQ(StorageIndex(31, 1), 1u);
-    EXPECT_EQ(std::count(pixels.begin(), pixels.end(), kMagenta), 1021);
-
-    // Nothing at all, or only a transparent count: all magenta.
-    for (const std::vector<uint8_t>& bytes : {std::vector<uint8_t>{}, std::vector<uint8_t>{0, 1}}) {
-        pixels = DecodeSpritePixels(bytes);
-        ASSERT_EQ(pixels.size(), 1024u);
-        EXPECT_EQ(std::count(pixels.begin(), pixels.end(), kMagenta), 1024);
-    }
-}
-
 TEST(SpriteFileReaderTest, DecodeStopsAtTheLastPixelAndAtTheEndOfTheData)
 {
     // A coloured run starting at pixel 1022 writes two pixels and no more.

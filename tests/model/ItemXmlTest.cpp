@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "model/DepotItem.h"
 #include "model/ModelTestWorld.h"
 #include "model/TeleportItem.h"
@@ -76,13 +78,10 @@ TEST_F(ItemXmlTest, ItemsWriteTheirAttributesAndReadThemBack)
     ASSERT_EQ(items.size(), 5u);
     EXPECT_EQ(items[0]->GetCount(), 5);
     const auto& destination = static_cast<const CTeleportItem&>(*items[1]);
-    EXPECT_EQ(destination.GetDestY(), 2u);
-    EXPECT_EQ(destination.GetActionId(), 1001u);
+    EXPECT_EQ(std::tuple(destination.GetDestY(), destination.GetActionId()), std::tuple(2u, 1001u));
     EXPECT_EQ(static_cast<const CDepotItem&>(*items[2]).GetDepotId(), 3u);
-    EXPECT_EQ(items[3]->GetCount(), 25);
-    EXPECT_EQ(items[3]->GetUniqueId(), 4000u);
-    EXPECT_EQ(items[3]->GetText(), "a <note>");
-    EXPECT_EQ(items[3]->GetSpecialDescription(), "sd");
+    EXPECT_EQ(std::tuple(items[3]->GetCount(), items[3]->GetUniqueId(), items[3]->GetText(), items[3]->GetSpecialDescription()),
+              std::tuple(25, 4000u, "a <note>", "sd"));
     EXPECT_EQ(items[4]->GetTypeKey(), kPlain);
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "model/ModelTestWorld.h"
 #include "model/SpawnList.h"
 #include "platform/ArchiveReader.h"
@@ -46,8 +48,7 @@ TEST_F(SpawnTest, AddCreatureKeepsOffsetsDistinct)
     CCreature* raw = first.get();
     EXPECT_TRUE(spawn.AddCreature(first, {102, 99, 7}));
     EXPECT_EQ(first, nullptr);
-    EXPECT_EQ(raw->GetOffsetX(), 2);
-    EXPECT_EQ(raw->GetOffsetY(), -1);
+    EXPECT_EQ(std::tuple(raw->GetOffsetX(), raw->GetOffsetY()), std::tuple(2, -1));
     auto second = MakeRat();
     EXPECT_FALSE(spawn.AddCreature(second, {102, 99, 7}));
     EXPECT_NE(second, nullptr);  // not taken
@@ -90,9 +91,8 @@ TEST_F(SpawnTest, ArchiveHoldsTheAreaOnly)
     CSpawn back;
     ArchiveReader reader(writer.Bytes());
     ASSERT_TRUE(back.Load(reader));
-    EXPECT_EQ(back.GetCenter(), (Position{-5, 300, 7}));
-    EXPECT_EQ(back.GetRadius(), 4);
-    EXPECT_EQ(back.GetCreatureCount(), 0u);
+    EXPECT_EQ(std::tuple(back.GetCenter(), back.GetRadius(), back.GetCreatureCount()),
+              std::tuple(Position{-5, 300, 7}, 4, size_t{0}));
 }
 
 }  // namespace

@@ -40,29 +40,6 @@ TEST(SurfaceTest, MemoryIsBlueGreenRedZeroTopRowFirst)
     EXPECT_EQ(surface.Pixel(2, 1), 0u);
 }
 
-TEST(SurfaceTest, TransparentCopyKeepsOrientationSkipsKeyAndClips)
-{
-    Pixels source{2, 2, {0x000001, kKey,          // top row
-                         0x000003, 0x000004}};    // bottom row
-    Surface surface(4, 4, 0x00777777);
-    surface.TransparentCopy({1, 1, 3, 3}, source.View(), kKey);
-    EXPECT_EQ(surface.Pixel(1, 1), 0x000001u);
-    EXPECT_EQ(surface.Pixel(2, 1), 0x777777u);
-    EXPECT_EQ(surface.Pixel(1, 2), 0x000003u);
-    EXPECT_EQ(surface.Pixel(2, 2), 0x000004u);
-    EXPECT_EQ(surface.Pixel(0, 0), 0x777777u);
-
-    // Half outside the surface on the top-left, and under a clip on the right.
-    Surface clipped(4, 4, 0);
-    clipped.TransparentCopy({-1, -1, 1, 1}, source.View(), kKey);
-    EXPECT_EQ(clipped.Pixel(0, 0), 0x000004u);
-    EXPECT_EQ(clipped.Pixel(1, 0), 0u);
-    clipped.SetClip({0, 0, 3, 4});
-    clipped.TransparentCopy({2, 2, 4, 4}, source.View(), kKey);
-    EXPECT_EQ(clipped.Pixel(2, 3), 0x000003u);
-    EXPECT_EQ(clipped.Pixel(3, 3), 0u);
-}
-
 TEST(SurfaceTest, FramesAndInvertedFrames)
 {
     Surface surface(6, 5, 0x00101010);

@@ -98,56 +98,6 @@ TEST(MarkupEditingTest, EntitiesRoundTrip)
     EXPECT_EQ(reread.GetAttribute("text"), "a<b&\"c'>&amp;");
 }
 
-TEST(MarkupEditingTest, WriterBuildsExactNestedText)
-{
-    CMarkup writer(kDeclaration);
-    ASSERT_TRUE(writer.AddElement("spawns"));
-    ASSERT_TRUE(writer.IntoElement());
-    for (int spawn = 0; spawn < 2; ++spawn) {
-        ASSERT_TRUE(writer.AddElement("spawn"));
-        ASSERT_TRUE(writer.SetAttribute("centerx", 100 + spawn));
-        ASSERT_TRUE(writer.SetAttribute("radius", 2));
-        ASSERT_TRUE(writer.IntoElement());
-        for (int monster = 0; monster <= spawn; ++monster) {
-            ASSERT_TRUE(writer.AddElement("monster"));
-            ASSERT_TRUE(writer.SetAttribute("name", monster == 0 ? "Rat" : "Cave \"Rat\""));
-            ASSERT_TRUE(writer.SetAttribute("x", -monster));
-        }
-        ASSERT_TRUE(writer.OutOfElement());
-    }
-    // Setting an attribute on an element that already has children moves the children too.
-    ASSERT_TRUE(writer.SetAttribute("note", "last"));
-    const std::string expected = std::string(kDeclaration) +
-        "<spawns>\r\n"
-        "<spawn centerx=\"100\" radius=\"2\">\r\n"
-        "<monster name=\"Rat\" x=\"0\"/>\r\n"
-        "</spawn>\r\n"
-        "<spawn centerx=\"101\" radius=\"2\" note=\"last\">\r\n"
-        "<monster name=\"Rat\" x=\"0\"/>\r\n"
-        "<monster name=\"Cave &quot;Rat&quot;\" x=\"-1\"/>\r\n"
-        "</spawn>\r\n"
-        "</spawns>\r\n";
-    EXPECT_EQ(writer.GetDocument(), expected);
-    ExpectTableMatchesText(writer);
-
-    // Back into the spawn: the monster written last is current again.
-    ASSERT_TRUE(writer.IntoElement());
-    EXPECT_EQ(writer.GetAttribute("name"), "Cave \"Rat\"");
-    EXPECT_EQ(ReadXmlNumber(writer.GetAttribute("x")), -1);
-
-    // Reading it back the way the readers do.
-    CMarkup reader(writer.GetDocument());
-    ASSERT_TRUE(reader.FindElement("spawns"));
-    int centerSum = 0;
-    int spawns = 0;
-    while (reader.FindChildElement("spawn")) {
-        centerSum += ReadXmlNumber(reader.GetChildAttribute("centerx"));
-        ++spawns;
-    }
-    EXPECT_EQ(spawns, 2);
-    EXPECT_EQ(centerSum, 201);
-}
-
 TEST(MarkupEditingTest, InsertsBetweenParsedElements)
 {
     CMarkup markup("<r>\r\n  <a/>  \r\n  <!-- note -->\r\n  <c id=\"1\"><d/>tail</c>\r\n</r>");

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,9 +14,6 @@
 
 namespace tessark {
 namespace {
-
-namespace fs = std::filesystem;
-using test::ReadWholeFile;
 
 class XmlTextFileTest : public ::testing::Test {
 protected:
@@ -187,30 +183,6 @@ TEST_F(XmlTextFileTest, SmallWindowsWalkAsTheWholeText)
     EXPECT_EQ(absent.Open(PathOf("absent.xml")), XmlReadResult::CannotOpen);
     XmlTextWindow folder(8);
     EXPECT_EQ(folder.Open(dir.Path().string()), XmlReadResult::CannotOpen);
-}
-
-TEST_F(XmlTextFileTest, WritesBytesExactlyAndKeepsTheOldFileOnFailure)
-{
-    const std::string path = PathOf("out.xml");
-    const std::string text = "<?xml version=\"1.0\"?>\r\n<a v=\"\xC3\xA9\"/>\r\n";
-    ASSERT_TRUE(WriteXmlTextFile(path, text));
-    EXPECT_EQ(ReadWholeFile(path), text);
-    ASSERT_TRUE(WriteXmlTextFile(path, "<b/>"));
-    EXPECT_EQ(ReadWholeFile(path), "<b/>");
-    XmlTextFile file = ReadXmlTextFile(path);
-    EXPECT_EQ(file.result, XmlReadResult::Ok);
-    EXPECT_EQ(file.text, "<b/>");
-
-    EXPECT_FALSE(WriteXmlTextFile(PathOf("no-such-dir/out.xml"), text));
-    EXPECT_FALSE(fs::exists(PathOf("no-such-dir")));
-
-    // A target that cannot be replaced stays as it was, with no temporary file left behind.
-    const std::string blocked = PathOf("blocked.xml");
-    fs::create_directory(blocked);
-    WriteBytes("blocked.xml/keep", "old");
-    EXPECT_FALSE(WriteXmlTextFile(blocked, text));
-    EXPECT_EQ(ReadWholeFile(PathOf("blocked.xml/keep")), "old");
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), {}), 2);  // out.xml and blocked.xml
 }
 
 }  // namespace
