@@ -95,14 +95,6 @@ TEST_F(ItemPropertiesEditorTest, UniqueIdIsRefusedWhenTakenAndOtherwiseMovesInTh
             EXPECT_FALSE(doc->UniqueIds().IsUsed(id)) << id;
         }
     }
-    // A freed id can be taken by another item at once.
-    doc = NewDocument();
-    CItem* first = PlaceWithUniqueId(kPlain, 10, 5);
-    CItem* second = Place(*doc, kPlain, 11, 10, 7);
-    const auto setTo = [](int64_t id) { return [id](ItemPropertiesForm& f) { f.uniqueId = id; }; };
-    EXPECT_EQ(Ok(*first, {10, 10, 7}, setTo(6)), std::nullopt);
-    EXPECT_EQ(Ok(*second, {11, 10, 7}, setTo(5)), std::nullopt);
-    EXPECT_EQ(Ok(*first, {10, 10, 7}, setTo(5)), inUse);
 }
 
 TEST_F(ItemPropertiesEditorTest, DoorIdOfAHouseDoorChangesTheFirstListedOccurrence)
@@ -265,10 +257,6 @@ TEST_F(ItemPropertiesEditorTest, TextLineEndsAndLength)
     unchanged.actionId = 9;
     EXPECT_EQ(again.Submit(unchanged), std::nullopt);
     EXPECT_EQ(sign->GetText(), longText);
-
-    // A plain item has no text field.
-    CItem* plain = Place(*doc, kPlain, 51, 50, 7);
-    EXPECT_FALSE(ItemPropertiesEditor(*doc, *plain, {51, 50, 7}).Form().textEnabled);
 }
 
 TEST_F(ItemPropertiesEditorTest, DepotIdRange)
