@@ -33,10 +33,9 @@ TEST_F(EraserToolTest, LargerEraserClearsTilesAndShiftKeepsGroundsAndBorders)
     controller->Commands().Run(BrushSize::EraserCommand(1));
 
     // With Shift each tile of the 3x3 square loses its topmost removable thing only.
-    Click({100, 100, 7}, {.shift = true});
-    Click({100, 100, 7}, {.shift = true});
-    Click({100, 100, 7}, {.shift = true});
-    Click({100, 100, 7}, {.shift = true});
+    for (int i = 0; i < 4; ++i) {
+        Click({100, 100, 7}, {.shift = true});
+    }
     for (int32_t y = 99; y <= 101; ++y) {
         for (int32_t x = 99; x <= 101; ++x) {
             EXPECT_EQ(Keys({x, y, 7}), (std::vector<int32_t>{kGround, kBorder})) << x << "," << y;

@@ -40,16 +40,6 @@ protected:
         return item;
     }
 
-    // Opens the dialog on the item, lets change() edit the fields and presses OK.
-    template <typename Change>
-    std::optional<PropertiesProblem> Ok(CItem& item, Position at, Change change)
-    {
-        ItemPropertiesEditor editor(*doc, item, at);
-        ItemPropertiesForm form = editor.Form();
-        change(form);
-        return editor.Submit(form);
-    }
-
     House* house = nullptr;
 };
 
@@ -84,8 +74,10 @@ TEST_F(ItemPropertiesEditorTest, UniqueIdIsRefusedWhenTakenAndOtherwiseMovesInTh
         doc = NewDocument();
         CItem* item = PlaceWithUniqueId(kPlain, 10, 5);
         PlaceWithUniqueId(kPlain, 11, 7);
-        EXPECT_EQ(Ok(*item, {10, 10, 7}, [&](ItemPropertiesForm& f) { f.uniqueId = c.entered; }),
-                  c.problem);
+        ItemPropertiesEditor editor(*doc, *item, {10, 10, 7});
+        ItemPropertiesForm form = editor.Form();
+        form.uniqueId = c.entered;
+        EXPECT_EQ(editor.Submit(form), c.problem);
         EXPECT_EQ(item->GetUniqueId(), c.stored);
         EXPECT_EQ(doc->IsModified(), !c.problem);
         for (uint32_t id : c.used) {
@@ -116,13 +108,10 @@ TEST_F(ItemPropertiesEditorTest, DoorIdOfAHouseDoorChangesTheFirstListedOccurren
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.entered);
-        house = doc->Houses().GetHouse(4, true);
         while (!house->GetDoors().empty()) {
             house->RemoveDoor(house->GetDoors().front());
         }
-        for (uint32_t id : {3u, 9u, 3u}) {
-            house->AddDoor(id);
-        }
+        for (uint32_t id : {3u, 9u, 3u}) house->AddDoor(id);
         CItem* door = Place(*doc, kDoor, 20, 20, 7);
         door->SetCount(3);
         ItemPropertiesEditor editor(*doc, *door, {20, 20, 7});
@@ -189,25 +178,18 @@ TEST_F(ItemPropertiesEditorTest, TeleportDestinationAndActionIdRanges)
     ASSERT_TRUE(editor.Form().teleportMode);
     EXPECT_FALSE(editor.Form().countEnabled);
     EXPECT_EQ(editor.Form().destY, 200);
-    struct Case {
-        Field field;
-        int64_t value;
-        std::optional<PropertiesProblem> problem;
-    };
-    const Case refused[] = {
-        {Field::DestX, 0, Range(Field::DestX, 1, 65535)},
+    using F = ItemPropertiesForm;
+    const std::tuple<std::optional<int64_t> F::*, int64_t, std::optional<PropertiesProblem>> refused[] = {
+        {&F::destX, 0, Range(Field::DestX, 1, 65535)},
         // The map files keep 16 bits: 65536 is refused rather than saved as something else.
-        {Field::DestY, 65536, Range(Field::DestY, 1, 65535)},
-        {Field::DestZ, 16, Range(Field::DestZ, 0, 15)},
-        {Field::ActionId, 65536, Range(Field::ActionId, 0, 65535)},
+        {&F::destY, 65536, Range(Field::DestY, 1, 65535)},
+        {&F::destZ, 16, Range(Field::DestZ, 0, 15)},
+        {&F::actionId, 65536, Range(Field::ActionId, 0, 65535)},
     };
-    for (const Case& c : refused) {
+    for (const auto& [member, value, problem] : refused) {
         ItemPropertiesForm form = editor.Form();
-        (c.field == Field::DestX   ? form.destX
-         : c.field == Field::DestY ? form.destY
-         : c.field == Field::DestZ ? form.destZ
-                                   : form.actionId) = c.value;
-        EXPECT_EQ(editor.Submit(form), c.problem);
+        form.*member = value;
+        EXPECT_EQ(editor.Submit(form), problem);
     }
     ItemPropertiesForm empty = editor.Form();
     empty.destX.reset();
