@@ -1,19 +1,14 @@
 #include <QHeaderView>
 #include <QScreen>
 #include <QSettings>
-#include <QTableWidget>
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "app/CommandIds.h"
-#include "app/CommandTable.h"
 #include "app/EditorTestWorld.h"
 #include "app/MainFrame.h"
 #include "app/MaterialsBar.h"
-#include "app/ModalScript.h"
 #include "app/SpriteListCtrl.h"
 #include "model/TessarkDoc.h"
-#include "view/Minimap.h"
 #include "view/TessarkView.h"
 
 namespace tessark::test {

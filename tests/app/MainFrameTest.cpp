@@ -12,8 +12,6 @@
 #include "app/MainFrame.h"
 #include "app/EditorTestWorld.h"
 #include "app/ModalScript.h"
-#include "model/TessarkDoc.h"
-#include "render/SpriteRenderer.h"
 #include "view/TessarkView.h"
 
 namespace tessark::test {

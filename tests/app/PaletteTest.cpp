@@ -1,15 +1,11 @@
 #include <QComboBox>
-#include <QHeaderView>
-#include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
 
 #include "app/EditorTestWorld.h"
 #include "app/MainFrame.h"
 #include "app/MaterialsBar.h"
-#include "app/PaletteModel.h"
 #include "app/SpriteListCtrl.h"
-#include "model/TessarkDoc.h"
 
 namespace tessark::test {
 namespace {

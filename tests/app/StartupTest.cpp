@@ -1,14 +1,11 @@
-#include <QComboBox>
 #include <QSettings>
 #include <filesystem>
 #include <gtest/gtest.h>
 
 #include "app/MainFrame.h"
-#include "app/MaterialsBar.h"
 #include "app/MessageBoxSink.h"
 #include "app/ModalScript.h"
 #include "app/TessarkApp.h"
-#include "model/TessarkDoc.h"
 #include "support/ScratchDirectory.h"
 #include "support/TestDataSet.h"
 

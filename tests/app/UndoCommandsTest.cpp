@@ -8,7 +8,6 @@
 #include "app/FileCommands.h"
 #include "app/MainFrame.h"
 #include "app/FilePrompts.h"
-#include "model/TessarkDoc.h"
 #include "support/ScratchDirectory.h"
 #include "view/TessarkView.h"
 #include "view/ViewToolInput.h"

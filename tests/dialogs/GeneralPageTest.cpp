@@ -1,9 +1,6 @@
 #include <QApplication>
 #include <QClipboard>
-#include <QDialogButtonBox>
-#include <QGroupBox>
 #include <QImage>
-#include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>

@@ -56,9 +56,7 @@ TEST_F(EditCommandsTest, HouseSelectionExitAndTheirTexts)
     Hover({101, 100, 7});
     document.SetModifiedFlag(false);
     Commands().Run(command::kSetHouseExit);
-    EXPECT_EQ(house->entryX, 101);
-    EXPECT_EQ(house->entryY, 100);
-    EXPECT_EQ(house->entryZ, 7);
+    EXPECT_EQ(std::tie(house->entryX, house->entryY, house->entryZ), std::make_tuple(101, 100, 7));
     EXPECT_TRUE(document.IsModified());
 
     // Selecting the selected house again deselects it.

@@ -4,7 +4,6 @@
 #include "edit/ItemPropertiesEditor.h"
 #include "model/DepotItem.h"
 #include "model/House.h"
-#include "model/HouseList.h"
 #include "model/TeleportItem.h"
 #include "support/MapFileFixture.h"
 
