@@ -67,14 +67,19 @@ TEST_F(QzxTest, TilesWithThingsOfOtherKindsAreWrittenByTheThingsThemselves)
     Place(*doc, kGrass, 5, 5, 7);
     Place(*doc, kPlain, 5, 5, 7);
     Place(*doc, kRat, 5, 5, 7);
+    CItem* noted = Place(*doc, kPlain, 6, 5, 7);
+    noted->SetActionId(1000);
+    noted->SetSpecialDescription("a \"quoted\" 'note'");
     Place(*doc, kRat, 6, 5, 7);
     ASSERT_TRUE(SaveQzx(*doc, File("odd.qzx")));
     EXPECT_EQ(ReadText(File("odd.qzx")),
               "<?xml version=\"1.0\"?>\r\n"
               "<map width=\"1000\" height=\"1000\" templex=\"0\" templey=\"0\" templez=\"0\">\r\n"
               "<tile x=\"5\" y=\"5\" z=\"7\" ground=\"101\">\r\n"
-              "<item id=\"110\" name=\"Rat\" direction=\"2\" spawntime=\"60\" x=\"0\" y=\"0\"/>\r\n"
-              "</tile>\r\n<tile x=\"6\" y=\"5\" z=\"7\"/>\r\n</map>\r\n");
+              "<item id=\"110\" name=\"Rat\" direction=\"2\" spawntime=\"60\" x=\"0\" y=\"0\"/>\r\n</tile>\r\n"
+              "<tile x=\"6\" y=\"5\" z=\"7\">\r\n<item id=\"110\" actionId=\"1000\" "
+              "special_description=\"a &quot;quoted&quot; &apos;note&apos;\" name=\"Rat\" direction=\"2\" "
+              "spawntime=\"60\" x=\"0\" y=\"0\"/>\r\n</tile>\r\n</map>\r\n");
 }
 
 TEST_F(QzxTest, TileAttributesCountsClientIdsAndTownsAreReadAsWritten)
