@@ -341,7 +341,9 @@ TEST_F(QzbmReaderTest, HousesDoorsAndUniqueIdsAreRegistered)
     EXPECT_EQ(town->templeZ, 7);
 }
 
-TEST_F(QzbmReaderTest, TilesOnFloorsBeyondFifteenAreCheckedAndDropped)
+// Tiles on floors beyond 15 are checked and dropped without a word. An area at 65500 with
+// offsets up to 255 names tiles up to 65755: those past 65535 would land at the map's other edge.
+TEST_F(QzbmReaderTest, TilesOnFloorsBeyondFifteenOrPastTheLastCoordinateAreDroppedNotWrapped)
 {
     NodeFileBuilder file;
     BeginMap(file, 100, 100);
@@ -352,19 +354,6 @@ TEST_F(QzbmReaderTest, TilesOnFloorsBeyondFifteenAreCheckedAndDropped)
     Area(file, 0, 0, 0);
     GrassTile(file, 1, 1);
     file.End();
-    EndMap(file);
-    EXPECT_EQ(Open(file), "");
-    EXPECT_EQ(doc->Tiles().Size(), 1u);
-    EXPECT_NE(doc->GetTile(1, 1, 0), nullptr);
-    EXPECT_TRUE(doc->Houses().Empty());
-}
-
-TEST_F(QzbmReaderTest, TilesPastTheLastCoordinateAreDroppedNotWrapped)
-{
-    // An area at 65500 with offsets up to 255 names tiles up to 65755: those past 65535 would
-    // land at the map's other edge.
-    NodeFileBuilder file;
-    BeginMap(file, 100, 100);
     Area(file, 0xFFDC, 0xFFDC, 7);
     GrassTile(file, 35, 35);
     GrassTile(file, 36, 1);
@@ -373,9 +362,12 @@ TEST_F(QzbmReaderTest, TilesPastTheLastCoordinateAreDroppedNotWrapped)
     EndMap(file);
     EXPECT_EQ(Open(file),
               "2 tiles lie outside the coordinates a map can hold (0 to 65535) and were left out.");
+    EXPECT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages.back().icon, MessageIcon::Warning);
-    EXPECT_EQ(doc->Tiles().Size(), 1u);
+    EXPECT_EQ(doc->Tiles().Size(), 2u);
+    EXPECT_NE(doc->GetTile(1, 1, 0), nullptr);
     EXPECT_NE(doc->GetTile(0xFFFF, 0xFFFF, 7), nullptr);
+    EXPECT_TRUE(doc->Houses().Empty());
 }
 
 TEST_F(QzbmReaderTest, MergeReplacesTheContentOfExistingTilesInPlace)
