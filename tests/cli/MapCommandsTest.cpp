@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <map>
 #include <string>
 
 #include "cli/MapCommands.h"
@@ -111,43 +112,14 @@ TEST_F(MapCommandsTest, InfoCountsWhatTheMapHolds)
               "\"towns\": 1, \"houses\": 1, \"spawns\": 1, \"creatures\": 1, \"uniqueIds\": 1}\n");
 }
 
-TEST_F(MapCommandsTest, FailedReadsPrintWhatWasReadThenTheMessage)
-{
-    const std::string world = SaveWorld();
-    std::string bytes = test::ReadWholeFile(world);
-    bytes.resize(bytes.size() - 3);
-    ASSERT_TRUE(test::WriteTextFile(File("cut.qzbm"), bytes));
-    const test::ToolRun cut = Run("info '" + File("cut.qzbm") + "'");
-    EXPECT_EQ(cut.status, 1);
-    EXPECT_TRUE(cut.out.starts_with("{\"width\": 600, \"height\": 400, "));
-    EXPECT_TRUE(cut.err.starts_with("error: Could not open the file. Failed to read stream "
-                                    "properties. Code: "));
-
-    const test::ToolRun missing = Run("dump '" + File("absent.qzbm") + "'");
-    EXPECT_EQ(missing.status, 1);
-    EXPECT_EQ(missing.err, "error: Could not open the file. Code: 0\n");
-    EXPECT_TRUE(missing.out.starts_with("{\"kind\": \"map\", \"width\": 1000, "));
-
-    const test::ToolRun other = Run("verify '" + File("map.txt") + "'");
-    EXPECT_EQ(other.status, 1);
-    EXPECT_EQ(other.out, "Verifying map...\nDone.\n");
-    EXPECT_EQ(other.err, "error: Could not open the file. Code: 0\n");
-
-    EXPECT_EQ(Run("info").status, 2);
-    EXPECT_EQ(Run("dump a b").status, 2);
-    EXPECT_EQ(Run("convert a").status, 2);
-    EXPECT_EQ(Run("convert a b --import").status, 2);
-    EXPECT_EQ(Run("minimap a").status, 2);
-    EXPECT_EQ(Run("minimap a -o b.png --floor 16").status, 2);
-    EXPECT_EQ(Run("minimap a -o b.png --area 1,2,0,4").status, 2);
-}
-
 // Valid arguments on every kind of map: 0 for a map that reads, 1 for one that does not or
-// for output that cannot be written, never 2 (usage) and never a crash.
+// for output that cannot be written, never 2 (kept for bad arguments) and never a crash.
 TEST_F(MapCommandsTest, ExitStatusOfEveryCommandOnWholeAndDamagedMaps)
 {
     const std::string world = SaveWorld();
     std::vector<uint8_t> bytes = test::ReadFileBytes(world);
+    bytes.resize(bytes.size() - 3);
+    ASSERT_TRUE(test::WriteFileBytes(File("short.qzbm"), bytes));
     bytes.resize(bytes.size() / 2);
     ASSERT_TRUE(test::WriteFileBytes(File("cut.qzbm"), bytes));
     ASSERT_TRUE(test::WriteTextFile(File("noise.qzx"), "<map width=\"9\"><tile x=\"1\""));
@@ -166,13 +138,17 @@ TEST_F(MapCommandsTest, ExitStatusOfEveryCommandOnWholeAndDamagedMaps)
         int minimapStatus;
     };
     const Case cases[] = {{world, 0, 0},
+                          {File("short.qzbm"), 1, 1},
                           {File("cut.qzbm"), 1, 1},
+                          {File("map.txt"), 1, 1},
                           {File("noise.qzx"), 1, 1},
                           {File("absent.qzbm"), 1, 1},
                           // 65535 x 65535 pixels is more than the tool writes: a write failure.
                           {File("huge.qzbm"), 0, 1}};
+    std::map<std::string, test::ToolRun> runs;
     for (const Case& c : cases) {
         for (std::string command : commands) {
+            const std::string key = command.substr(0, command.find(' ')) + " " + c.map;
             const size_t slot = command.find("{}");
             command = slot == std::string::npos ? command + " '" + c.map + "'"
                                                 : command.replace(slot, 2, "'" + c.map + "'");
@@ -180,7 +156,27 @@ TEST_F(MapCommandsTest, ExitStatusOfEveryCommandOnWholeAndDamagedMaps)
             EXPECT_EQ(run.status, command.starts_with("minimap") ? c.minimapStatus : c.status)
                 << command << "\n" << run.err;
             EXPECT_EQ(run.status != 0, run.err.starts_with("error: ")) << command << "\n" << run.err;
+            runs[key] = run;
+            if (key == "minimap " + world) {
+                const cli::PixelImage image = test::ReadPng(out + ".png");  // one pixel per tile
+                EXPECT_EQ(std::make_pair(image.width, image.height), std::make_pair(600, 400));
+            }
         }
+    }
+    ASSERT_EQ(Run("minimap '" + world + "' -o '" + out + ".png' --floor 8 --area 5,15,20,10").status, 0);
+    EXPECT_EQ(test::ReadPng(out + ".png").width, 20);
+    EXPECT_EQ(test::ReadPng(out + ".png").height, 10);
+    // A failed read prints what was read, then the message.
+    const test::ToolRun& cut = runs["info " + File("short.qzbm")];
+    EXPECT_TRUE(cut.out.starts_with("{\"width\": 600, \"height\": 400, ")) << cut.out;
+    EXPECT_TRUE(cut.err.starts_with("error: Could not open the file. Failed to read stream properties. Code: "));
+    EXPECT_EQ(runs["dump " + File("absent.qzbm")].err, "error: Could not open the file. Code: 0\n");
+    EXPECT_TRUE(runs["dump " + File("absent.qzbm")].out.starts_with("{\"kind\": \"map\", \"width\": 1000, "));
+    EXPECT_EQ(runs["verify " + File("map.txt")].out, "Verifying map...\nDone.\n");
+    EXPECT_EQ(runs["verify " + File("map.txt")].err, "error: Could not open the file. Code: 0\n");
+    for (const char* usage : {"info", "dump a b", "convert a", "convert a b --import", "minimap a",
+                              "minimap a -o b.png --floor 16", "minimap a -o b.png --area 1,2,0,4"}) {
+        EXPECT_EQ(Run(usage).status, 2) << usage;
     }
 }
 
@@ -247,22 +243,6 @@ TEST_F(MapCommandsTest, ConvertFailsWhenATemplateAnImportOrASideFileCannotBeWrit
     const test::ToolRun beyond = Run("convert '" + File("small.qzx") + "' '" + File("copy.qzbm") + "'");
     EXPECT_EQ(beyond.status, 0);
     EXPECT_EQ(beyond.err, "warning: 1 tile lies beyond the map's width and height and will not be saved.\n");
-}
-
-TEST_F(MapCommandsTest, MinimapWritesOnePixelPerTileOfTheFloorOrArea)
-{
-    const std::string world = SaveWorld();
-    const test::ToolRun whole = Run("minimap '" + world + "' -o '" + File("whole.png") + "'");
-    ASSERT_EQ(whole.status, 0) << whole.err;
-    const test::ToolRun area = Run("minimap '" + world + "' -o '" + File("area.png") +
-                            "' --floor 8 --area 5,15,20,10");
-    ASSERT_EQ(area.status, 0) << area.err;
-    const auto size = [](const std::string& path) {
-        const cli::PixelImage image = test::ReadPng(path);
-        return std::make_pair(image.width, image.height);
-    };
-    EXPECT_EQ(size(File("whole.png")), std::make_pair(600, 400));
-    EXPECT_EQ(size(File("area.png")), std::make_pair(20, 10));
 }
 
 TEST_F(MapCommandsTest, CopyAndPasteStampBlocksAsTheEditorDoes)

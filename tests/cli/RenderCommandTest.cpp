@@ -6,17 +6,13 @@
 #include <vector>
 
 #include "cli/RenderCommand.h"
-#include "data/DataLoader.h"
-#include "data/GameData.h"
-#include "mapfiles/MapFormats.h"
-#include "model/MapFormat.h"
 #include "model/TessarkDoc.h"
-#include "platform/MessageSink.h"
 #include "platform/Surface.h"
 #include "render/MapDrawer.h"
 #include "render/MapViewState.h"
 #include "render/SpriteRenderer.h"
 #include "support/CliRun.h"
+#include "support/GeneratedWorld.h"
 #include "support/PngFile.h"
 
 namespace tessark {
@@ -70,23 +66,15 @@ TEST(RenderCommandTest, ArgumentsAndTheirLimits)
 // The picture the command writes is the view's drawing of the same map, pixel for pixel.
 TEST(RenderCommandTest, WritesWhatTheViewDraws)
 {
-    ScratchDirectory directory;
-    const std::string folder = directory.Path().string();
-    const std::string withData = "--data '" + folder + "' ";
-    ASSERT_EQ(test::RunTool(directory, "gen-data '" + folder + "'").status, 0);
-    const std::string map = directory.File("world.qzbm");
-    ASSERT_EQ(test::RunTool(directory, withData + "gen-map '" + map + "' --size 128 --seed 3").status, 0);
-
-    SilentMessageSink messages;
-    GameData data;
-    ASSERT_TRUE(LoadDataFiles(folder, data, messages));
-    CTessarkDoc document(data.items, messages);
-    document.RegisterMapFormat(MakeQzbmFormat());
-    document.OpenDocument(map);
+    test::GeneratedWorld& world = test::GeneratedWorld::Get();
+    const ScratchDirectory& directory = world.Scratch();
+    const std::string withData = "--data '" + world.DataDirectory() + "' ";
+    const std::string map = world.MapPath();
+    CTessarkDoc& document = world.Document();
     ASSERT_EQ(document.errorKind, 0);
 
-    for (const std::string options : {"--center 64,64 --size 300x200", "--zoom 0.75 --scroll 100,50 --size 257x130",
-                                      "--floor 6 --zoom 0.5 --center 60,70 --no-creatures --size 200x100"}) {
+    for (const std::string options : {"--center 256,256 --size 300x200", "--zoom 0.75 --scroll 100,50 --size 257x130",
+                                      "--floor 6 --zoom 0.5 --center 250,260 --no-creatures --size 200x100"}) {
         const std::string out = directory.File("out.png");
         ASSERT_EQ(test::RunTool(directory, withData + "render '" + map + "' -o '" + out + "' " + options).status, 0)
             << options;
@@ -103,7 +91,7 @@ TEST(RenderCommandTest, WritesWhatTheViewDraws)
         ASSERT_EQ(written.width, parsed->width);
         ASSERT_EQ(written.height, parsed->height);
         Surface expected(parsed->width, parsed->height);
-        SpriteRenderer renderer(data.items);
+        SpriteRenderer renderer(world.Data().items);
         MapDrawer drawer(document, renderer);
         drawer.Paint(expected, cli::RenderView(*parsed, document), expected.Bounds());
         int differing = 0;

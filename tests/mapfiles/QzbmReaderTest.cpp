@@ -65,6 +65,12 @@ protected:
         return messages.messages.empty() ? std::string() : messages.messages.back().text;
     }
 
+    void OpenFails(const NodeFileBuilder& file, int kind, uint32_t node)
+    {
+        Open(file);
+        ExpectFailure(kind, node);
+    }
+
     // The failure box names the kind's reason and the offset of the node it was found at.
     void ExpectFailure(int kind, uint32_t node)
     {
@@ -87,8 +93,7 @@ TEST_F(QzbmReaderTest, FilesThatAreNoMapsFailAtTheStart)
 
     NodeFileBuilder notZero(false);
     notZero.Raw({1, 0, 0, 0});
-    Open(notZero);
-    ExpectFailure(1, 0);
+    OpenFails(notZero, 1, 0);
 
     Open(NodeFileBuilder());  // the identifier and no root
     ExpectFailure(2, 0);
@@ -97,8 +102,7 @@ TEST_F(QzbmReaderTest, FilesThatAreNoMapsFailAtTheStart)
     shortHeader.Start(kRootNode);
     shortHeader.U32(0).U16(5).U16(5).U32(3).U16(0);
     shortHeader.End();
-    Open(shortHeader);
-    ExpectFailure(3, 0);
+    OpenFails(shortHeader, 3, 0);
     EXPECT_EQ(doc->width, 1000);  // the header was not taken
 
     // The root's child is no map data, or there is none.
@@ -111,8 +115,7 @@ TEST_F(QzbmReaderTest, FilesThatAreNoMapsFailAtTheStart)
             file.End();
         }
         file.End();
-        Open(file);
-        ExpectFailure(4, 0);
+        OpenFails(file, 4, 0);
     }
 }
 
@@ -146,8 +149,7 @@ TEST_F(QzbmReaderTest, MapDataAttributesAreCheckedAndTheFirstDescriptionKept)
         const uint32_t mapData = BeginMap(file, 0, 0, false);
         file.Props(props);
         EndMap(file);
-        Open(file);
-        ExpectFailure(props[0] == 7 ? 4 : 2, mapData);
+        OpenFails(file, props[0] == 7 ? 4 : 2, mapData);
     }
 }
 
@@ -157,16 +159,14 @@ TEST_F(QzbmReaderTest, WrongNodeTypesNameTheNodeWhereTheyAreFound)
     BeginMap(badChild, 100, 100);
     const uint32_t stray = GrassTile(badChild, 1, 1);  // a tile straight under the map data
     EndMap(badChild);
-    Open(badChild);
-    ExpectFailure(4, stray);
+    OpenFails(badChild, 4, stray);
 
     NodeFileBuilder badSibling;
     BeginMap(badSibling, 0, 0, false);
     badSibling.End();
     const uint32_t sibling = badSibling.Start(kTownsNode);
     badSibling.End().End();
-    Open(badSibling);
-    ExpectFailure(4, sibling);
+    OpenFails(badSibling, 4, sibling);
 
     NodeFileBuilder badTile;
     BeginMap(badTile, 100, 100);
@@ -176,19 +176,16 @@ TEST_F(QzbmReaderTest, WrongNodeTypesNameTheNodeWhereTheyAreFound)
     badTile.U16(kPlain + 100);
     badTile.End().End();
     EndMap(badTile);
-    Open(badTile);
-    ExpectFailure(4, area);
+    OpenFails(badTile, 4, area);
     EXPECT_NE(doc->GetTile(1, 1, 7), nullptr);  // what came before stays
 
     NodeFileBuilder badItem;
     const uint32_t notItem = OneTileMap(badItem, kTileNode, {2, 2}, {{0, 0}}, kTileNode);
-    Open(badItem);
-    ExpectFailure(4, notItem);
+    OpenFails(badItem, 4, notItem);
 
     NodeFileBuilder badTown;
     const uint32_t notTown = OneTownMap(badTown, kTileNode, {0, 0});
-    Open(badTown);
-    ExpectFailure(4, notTown);
+    OpenFails(badTown, 4, notTown);
 }
 
 TEST_F(QzbmReaderTest, ShortPropertiesFailWithTheNodeTheyBelongTo)
@@ -199,8 +196,7 @@ TEST_F(QzbmReaderTest, ShortPropertiesFailWithTheNodeTheyBelongTo)
     shortArea.U16(0).U16(0);
     shortArea.End();
     EndMap(shortArea);
-    Open(shortArea);
-    ExpectFailure(2, node);
+    OpenFails(shortArea, 2, node);
 
     // A tile of one byte, a house tile whose id is cut, cut flags, a cut ground id.
     const std::vector<std::vector<uint8_t>> shortTiles = {
@@ -209,15 +205,13 @@ TEST_F(QzbmReaderTest, ShortPropertiesFailWithTheNodeTheyBelongTo)
         SCOPED_TRACE(i);
         NodeFileBuilder file;
         node = OneTileMap(file, i == 1 ? kHouseTileNode : kTileNode, shortTiles[i]);
-        Open(file);
-        ExpectFailure(2, node);
+        OpenFails(file, 2, node);
     }
 
     // A damaged item says so rather than leave the error fields as they were.
     NodeFileBuilder shortItem;
     node = OneTileMap(shortItem, kTileNode, {4, 4}, {U16(kPlain + 100), {110}});
-    Open(shortItem);
-    ExpectFailure(2, node);
+    OpenFails(shortItem, 2, node);
     EXPECT_EQ(doc->GetTile(4, 4, 7)->GetThingCount(), 1u);
 
     // A town name longer than its node, and a town without its temple.
@@ -225,8 +219,7 @@ TEST_F(QzbmReaderTest, ShortPropertiesFailWithTheNodeTheyBelongTo)
                               Join({{3, 0, 0, 0, 4, 0}, {'P', 'o', 'r', 't'}, U16(1), U16(2)})}) {
         NodeFileBuilder file;
         node = OneTownMap(file, kTownNode, props);
-        Open(file);
-        ExpectFailure(2, node);
+        OpenFails(file, 2, node);
     }
 }
 
@@ -249,8 +242,7 @@ TEST_F(QzbmReaderTest, UnknownTypesAndRefusedItemsFailWithKindsFiveAndSix)
     for (const auto& c : cases) {
         NodeFileBuilder file;
         const uint32_t node = OneTileMap(file, kTileNode, c.tile, c.items);
-        Open(file);
-        ExpectFailure(c.kind, node);
+        OpenFails(file, c.kind, node);
     }
 }
 
@@ -274,8 +266,7 @@ TEST_F(QzbmReaderTest, CutOrDamagedFilesFailInsteadOfLoadingHalfAMap)
     Area(junk, 0, 0, 7);
     junk.End();
     EndMap(junk);
-    Open(junk);
-    ExpectFailure(2, area);
+    OpenFails(junk, 2, area);
 }
 
 TEST_F(QzbmReaderTest, NewerItemVersionsWarnButTheMapLoads)
@@ -341,7 +332,9 @@ TEST_F(QzbmReaderTest, HousesDoorsAndUniqueIdsAreRegistered)
     EXPECT_EQ(town->templeZ, 7);
 }
 
-TEST_F(QzbmReaderTest, TilesOnFloorsBeyondFifteenAreCheckedAndDropped)
+// Tiles on floors beyond 15 are checked and dropped without a word. An area at 65500 with
+// offsets up to 255 names tiles up to 65755: those past 65535 would land at the map's other edge.
+TEST_F(QzbmReaderTest, TilesOnFloorsBeyondFifteenOrPastTheLastCoordinateAreDroppedNotWrapped)
 {
     NodeFileBuilder file;
     BeginMap(file, 100, 100);
@@ -352,19 +345,6 @@ TEST_F(QzbmReaderTest, TilesOnFloorsBeyondFifteenAreCheckedAndDropped)
     Area(file, 0, 0, 0);
     GrassTile(file, 1, 1);
     file.End();
-    EndMap(file);
-    EXPECT_EQ(Open(file), "");
-    EXPECT_EQ(doc->Tiles().Size(), 1u);
-    EXPECT_NE(doc->GetTile(1, 1, 0), nullptr);
-    EXPECT_TRUE(doc->Houses().Empty());
-}
-
-TEST_F(QzbmReaderTest, TilesPastTheLastCoordinateAreDroppedNotWrapped)
-{
-    // An area at 65500 with offsets up to 255 names tiles up to 65755: those past 65535 would
-    // land at the map's other edge.
-    NodeFileBuilder file;
-    BeginMap(file, 100, 100);
     Area(file, 0xFFDC, 0xFFDC, 7);
     GrassTile(file, 35, 35);
     GrassTile(file, 36, 1);
@@ -373,9 +353,12 @@ TEST_F(QzbmReaderTest, TilesPastTheLastCoordinateAreDroppedNotWrapped)
     EndMap(file);
     EXPECT_EQ(Open(file),
               "2 tiles lie outside the coordinates a map can hold (0 to 65535) and were left out.");
+    EXPECT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages.back().icon, MessageIcon::Warning);
-    EXPECT_EQ(doc->Tiles().Size(), 1u);
+    EXPECT_EQ(doc->Tiles().Size(), 2u);
+    EXPECT_NE(doc->GetTile(1, 1, 0), nullptr);
     EXPECT_NE(doc->GetTile(0xFFFF, 0xFFFF, 7), nullptr);
+    EXPECT_TRUE(doc->Houses().Empty());
 }
 
 TEST_F(QzbmReaderTest, MergeReplacesTheContentOfExistingTilesInPlace)

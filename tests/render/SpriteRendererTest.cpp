@@ -90,24 +90,45 @@ TEST_F(SpriteRendererTest, TintPaintsACheckerboardAnchoredAtTheBottomLeft)
     }
 }
 
-TEST_F(SpriteRendererTest, StackCountsPickThePatternAndNeverPassTheLast)
+// The sprite a count, subtype, direction or animation phase picks, per group.
+TEST_F(SpriteRendererTest, PatternsFollowCountSubtypeDirectionAndAnimation)
 {
-    AddNumberedSprites(database, 8);
+    AddNumberedSprites(database, 20);
     ItemType coins = MakeType({ItemGroup::None, 1, 1, 1, 4, 2, 1}, {1, 2, 3, 4, 5, 6, 7, 8});
     coins.stackable = true;
     database.SetServerType(1, coins);
-    const std::pair<int32_t, uint32_t> expected[] = {{-5, 1}, {0, 1}, {1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}, {9, 5},
-                                                     {10, 6}, {24, 6}, {25, 7}, {49, 7}, {50, 8}, {100, 8}, {101, 1}};
-    for (auto [count, sprite] : expected) {
-        EXPECT_EQ(DrawnColor(1, count), sprite) << "count " << count;
-    }
-    // Four patterns only: 100 uses the last, and stackables ignore the animation.
     ItemType small = MakeType({ItemGroup::None, 1, 1, 1, 2, 2, 3}, {1, 2, 3, 4, 5, 6, 7, 8});
     small.stackable = true;
     database.SetServerType(2, small);
-    renderer.SetAnimationCounter(2);
-    EXPECT_EQ(DrawnColor(2, 100, true), 4u);
-    EXPECT_EQ(DrawnColor(2, 2, true), 2u);
+    database.SetServerType(3, MakeType({ItemGroup::Splash, 1, 1, 1, 1, 1, 1}, {1, 2, 3, 4, 5, 6, 7, 8}));
+    database.SetServerType(4, MakeType({ItemGroup::FluidContainer, 1, 1, 1, 4, 2, 2},
+                                       {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}));
+    database.SetServerType(5, MakeType({ItemGroup::None, 1, 1, 2, 3, 1, 2}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
+    database.SetServerType(6, MakeType({ItemGroup::Creature, 1, 1, 1, 4, 1, 1}, {1, 2, 3, 4}));
+    const struct {
+        int32_t key;
+        int32_t count;
+        bool animated;
+        int counter;
+        uint32_t sprite;
+    } cases[] = {
+        // Stack counts never pass the last pattern; four patterns only: 100 uses the last, and
+        // stackables ignore the animation.
+        {1, -5, false, 0, 1}, {1, 0, false, 0, 1}, {1, 1, false, 0, 1}, {1, 2, false, 0, 2}, {1, 3, false, 0, 3},
+        {1, 4, false, 0, 4}, {1, 5, false, 0, 5}, {1, 9, false, 0, 5}, {1, 10, false, 0, 6}, {1, 24, false, 0, 6},
+        {1, 25, false, 0, 7}, {1, 49, false, 0, 7}, {1, 50, false, 0, 8}, {1, 100, false, 0, 8},
+        {1, 101, false, 0, 1}, {2, 100, true, 2, 4}, {2, 2, true, 2, 2},
+        // Subtypes wrap at 8; a negative remainder falls outside the sprite list.
+        {3, 3, false, 0, 4}, {3, 11, false, 0, 4}, {3, -3, false, 0, 0},
+        {4, 2, false, 5, 3}, {4, 2, true, 5, 11},  // (5 mod 2) x 4 x 2 = 8 further
+        // Other groups: (count mod patternX + A) x cells, two layers, the second covering the first.
+        {5, 4, false, 0, 4}, {5, 4, true, 1, 10},  // (1 + 3) x 2 = 8, layer 1 -> 9, sprite 10
+        {6, 3, false, 0, 4}, {6, 2, false, 0, 3},  // creatures face by direction
+    };
+    for (const auto& c : cases) {
+        renderer.SetAnimationCounter(c.counter);
+        EXPECT_EQ(DrawnColor(c.key, c.count, c.animated), c.sprite) << "type " << c.key << " count " << c.count;
+    }
 }
 
 TEST_F(SpriteRendererTest, GroundPatternFollowsThePosition)
@@ -130,36 +151,8 @@ TEST_F(SpriteRendererTest, GroundPatternFollowsThePosition)
     EXPECT_EQ(surface.Pixel(40, 70), 31u);
 }
 
-TEST_F(SpriteRendererTest, FluidSubtypesAndAnimatedPatterns)
+TEST_F(SpriteRendererTest, CreaturesWearTheirOutfit)
 {
-    AddNumberedSprites(database, 20);
-    database.SetServerType(1, MakeType({ItemGroup::Splash, 1, 1, 1, 1, 1, 1}, {1, 2, 3, 4, 5, 6, 7, 8}));
-    database.SetServerType(2, MakeType({ItemGroup::FluidContainer, 1, 1, 1, 4, 2, 2},
-                                       {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}));
-    EXPECT_EQ(DrawnColor(1, 3), 4u);
-    EXPECT_EQ(DrawnColor(1, 11), 4u);  // subtypes wrap at 8
-    EXPECT_EQ(DrawnColor(1, -3), 0u);  // a negative remainder falls outside the sprite list
-    renderer.SetAnimationCounter(5);
-    EXPECT_EQ(DrawnColor(2, 2, false), 3u);
-    EXPECT_EQ(DrawnColor(2, 2, true), 11u);  // (5 mod 2) x 4 x 2 = 8 further
-
-    // Other groups: (count mod patternX + A) x cells, here 2 layers.
-    database.SetServerType(3, MakeType({ItemGroup::None, 1, 1, 2, 3, 1, 2},
-                                       {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
-    renderer.SetAnimationCounter(0);
-    // count 4 -> pattern 1 -> indexes 2 and 3; the second layer covers the first.
-    EXPECT_EQ(DrawnColor(3, 4), 4u);
-    renderer.SetAnimationCounter(1);
-    EXPECT_EQ(DrawnColor(3, 4, true), 10u);  // (1 + 3) x 2 = 8, layer 1 -> 9, sprite 10
-}
-
-TEST_F(SpriteRendererTest, CreaturesFaceByDirectionAndWearTheirOutfit)
-{
-    AddNumberedSprites(database, 4);
-    database.SetServerType(1, MakeType({ItemGroup::Creature, 1, 1, 1, 4, 1, 1}, {1, 2, 3, 4}));
-    EXPECT_EQ(DrawnColor(1, 3), 4u);
-    EXPECT_EQ(DrawnColor(1, 2), 3u);
-
     // Yellow, red, green and blue quarters from the top.
     AddSprite(database, MakeSprite(10, [](int, int y) -> uint32_t {
         const uint32_t colors[] = {0xFFFF00, 0xFF0000, 0x00FF00, 0x0000FF};

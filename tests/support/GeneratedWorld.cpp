@@ -2,7 +2,6 @@
 
 #include "data/DataLoader.h"
 #include "mapfiles/MapFormats.h"
-#include "samples/gendata/DataKitWriter.h"
 
 namespace tessark::test {
 
@@ -14,7 +13,7 @@ GeneratedWorld& GeneratedWorld::Get()
 
 GeneratedWorld::GeneratedWorld() : data_(std::make_unique<GameData>())
 {
-    gendata::WriteDataKit(DataDirectory(), gendata::kDefaultSeed);
+    RunTool(scratch_, "gen-data '" + DataDirectory() + "'");
     generation_ = RunTool(scratch_, "--data '" + DataDirectory() + "' gen-map '" + MapPath() + "' --size " +
                                         std::to_string(kSize) + " --seed " + std::to_string(kSeed));
     SilentMessageSink quiet;
