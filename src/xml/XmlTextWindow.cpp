@@ -77,21 +77,28 @@ void XmlTextWindow::Fill()
 {
     while (!atEnd_ && size_ < capacity_) {
         char* const at = buffer_.get() + size_;
-        const ssize_t got = ::read(file_, at, capacity_ - size_);
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got <= 0) {
-            readFailed_ = got < 0;
-            fileEnded_ = true;
-        } else {
-            size_ += Take(at, static_cast<size_t>(got));
-        }
+        size_ += Take(at, ReadPiece(at, capacity_ - size_));
         if (textEnded_ || fileEnded_ || readFailed_) {
             textEnded_ = true;
             atEnd_ = true;
             textLength_ = offset_ + size_;
         }
+    }
+}
+
+size_t XmlTextWindow::ReadPiece(char* at, size_t room)
+{
+    for (;;) {
+        const ssize_t got = ::read(file_, at, room);
+        if (got > 0) {
+            return static_cast<size_t>(got);
+        }
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        readFailed_ = got < 0;
+        fileEnded_ = true;
+        return 0;
     }
 }
 
@@ -142,16 +149,7 @@ XmlReadResult XmlTextWindow::Finish()
     data_ = nullptr;
     size_ = 0;
     while (!fileEnded_ && !readFailed_) {
-        const ssize_t got = ::read(file_, buffer_.get(), capacity_);
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got <= 0) {
-            readFailed_ = got < 0;
-            fileEnded_ = true;
-        } else {
-            textLength_ += Take(buffer_.get(), static_cast<size_t>(got));
-        }
+        textLength_ += Take(buffer_.get(), ReadPiece(buffer_.get(), capacity_));
     }
     textEnded_ = atEnd_ = true;
     ::close(file_);

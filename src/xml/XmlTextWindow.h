@@ -52,6 +52,8 @@ public:
 private:
     // Reads into the buffer after `size_` until it is full or the file ends.
     void Fill();
+    // One read of at most `room` bytes into `at`; 0 once the file has ended or failed.
+    size_t ReadPiece(char* at, size_t room);
     // Counts `count` fresh bytes at `at`; how many of them are text (none after a zero byte).
     size_t Take(const char* at, size_t count);
 
