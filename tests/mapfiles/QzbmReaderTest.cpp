@@ -95,8 +95,7 @@ TEST_F(QzbmReaderTest, FilesThatAreNoMapsFailAtTheStart)
     notZero.Raw({1, 0, 0, 0});
     OpenFails(notZero, 1, 0);
 
-    Open(NodeFileBuilder());  // the identifier and no root
-    ExpectFailure(2, 0);
+    OpenFails(NodeFileBuilder(), 2, 0);  // the identifier and no root
 
     NodeFileBuilder shortHeader;
     shortHeader.Start(kRootNode);
@@ -271,24 +270,24 @@ TEST_F(QzbmReaderTest, CutOrDamagedFilesFailInsteadOfLoadingHalfAMap)
 
 TEST_F(QzbmReaderTest, NewerItemVersionsWarnButTheMapLoads)
 {
-    const auto open = [this](uint32_t major, uint32_t minor) {
-        NodeFileBuilder file;
-        BeginMap(file, 0, 0, false, major, minor);
-        EndMap(file);
-        return Open(file);
+    using Message = RecordingMessageSink::Message;
+    const Message newer = {"Warning: This map needs an updated items QZB file.", MessageIcon::Warning};
+    const struct {
+        uint32_t major, minor;
+        std::vector<Message> shown;
+    } cases[] = {
+        {3, 13, {newer}},
+        {4, 13, {{"Old header dectected", MessageIcon::Error}, newer}},
+        {2, 1, {}},
     };
-    open(3, 13);
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text, "Warning: This map needs an updated items QZB file.");
-    EXPECT_EQ(messages.messages[0].icon, MessageIcon::Warning);
-    EXPECT_EQ(doc->errorKind, 0);
-
-    open(4, 13);
-    ASSERT_EQ(messages.messages.size(), 2u);
-    EXPECT_EQ(messages.messages[0].text, "Old header dectected");
-    EXPECT_EQ(messages.messages[0].icon, MessageIcon::Error);
-    EXPECT_EQ(messages.messages[1].icon, MessageIcon::Warning);
-    EXPECT_EQ(open(2, 1), "");
+    for (const auto& c : cases) {
+        NodeFileBuilder file;
+        BeginMap(file, 0, 0, false, c.major, c.minor);
+        EndMap(file);
+        Open(file);
+        EXPECT_EQ(messages.messages, c.shown) << c.major;
+        EXPECT_EQ(doc->errorKind, 0);
+    }
 }
 
 TEST_F(QzbmReaderTest, HousesDoorsAndUniqueIdsAreRegistered)
