@@ -8,7 +8,6 @@
 #include <tuple>
 
 #include "data/FileLoader.h"
-#include "data/MapLoader.h"
 #include "data/PropStream.h"
 #include "support/NodeFileBuilder.h"
 
