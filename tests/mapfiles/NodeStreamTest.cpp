@@ -38,27 +38,25 @@ TEST(NodeStreamTest, SkipChildrenLandsAfterTheSkippedNode)
     ASSERT_TRUE(stream.ReadNodeStart(type));
     ASSERT_TRUE(stream.ReadProps());
     ASSERT_TRUE(stream.HasChildren());
-    ASSERT_TRUE(stream.ReadType(type));
-    EXPECT_EQ(type, 2);
-    ASSERT_TRUE(stream.ReadProps());
-    ASSERT_EQ(stream.PropsSize(), 1u);
-    EXPECT_EQ(stream.Props()[0], 0xFE);
+    // Reads the next node's type and its one property byte.
+    const auto node = [&](uint8_t wantedType, uint8_t wantedProperty) {
+        ASSERT_TRUE(stream.ReadType(type));
+        EXPECT_EQ(type, wantedType);
+        ASSERT_TRUE(stream.ReadProps());
+        ASSERT_EQ(stream.PropsSize(), 1u);
+        EXPECT_EQ(stream.Props()[0], wantedProperty);
+    };
+    node(2, 0xFE);
     ASSERT_TRUE(stream.SkipChildren());
 
     ASSERT_EQ(stream.ReadNext(), NodeStream::Next::Child);
-    ASSERT_TRUE(stream.ReadType(type));
-    EXPECT_EQ(type, 6);
-    ASSERT_TRUE(stream.ReadProps());
+    node(6, 0xFF);
     EXPECT_FALSE(stream.HasChildren());
     ASSERT_TRUE(stream.SkipChildren());
 
     ASSERT_EQ(stream.ReadNext(), NodeStream::Next::Child);
     EXPECT_EQ(stream.StartOffset(), last);
-    ASSERT_TRUE(stream.ReadType(type));
-    EXPECT_EQ(type, 7);
-    ASSERT_TRUE(stream.ReadProps());
-    ASSERT_EQ(stream.PropsSize(), 1u);
-    EXPECT_EQ(stream.Props()[0], 9);
+    node(7, 9);
     EXPECT_EQ(stream.ReadNext(), NodeStream::Next::End);
     EXPECT_EQ(stream.ReadNext(), NodeStream::Next::Fail);
     EXPECT_TRUE(stream.AtEnd());
