@@ -27,11 +27,7 @@ protected:
         ASSERT_EQ(doc->OpenDocument(File("w.qzbm")), OpenResult::Opened);
         messages.messages.clear();
     }
-    std::string Bytes(const std::string& name) const
-    {
-        const std::vector<uint8_t> bytes = ReadFileBytes(File(name));
-        return {bytes.begin(), bytes.end()};
-    }
+    std::string Bytes(const std::string& name) const { return ReadWholeFile(File(name)); }
     // Every entry of the folder with its bytes ("/" for a folder).
     std::map<std::string, std::string> Folder() const
     {

@@ -17,12 +17,6 @@ namespace {
 
 using QzxTest = MapFileTest;
 
-std::string ReadText(const std::string& path)
-{
-    const std::vector<uint8_t> bytes = ReadFileBytes(path);
-    return std::string(bytes.begin(), bytes.end());
-}
-
 // The dump without its first line, which holds the description QZX does not carry.
 std::string DumpWithoutMapLine(const CTessarkDoc& document)
 {
@@ -37,7 +31,7 @@ TEST_F(QzxTest, StreamedTextReadsBackAsSaved)
     const std::string path = File("world.qzx");
     std::vector<int> progress;
     ASSERT_TRUE(SaveQzx(*doc, path, [&](int percent) { progress.push_back(percent); }));
-    const std::string text = ReadText(path);
+    const std::string text = ReadWholeFile(path);
     EXPECT_TRUE(text.starts_with("<?xml version=\"1.0\"?>\r\n<map width=\"600\" height=\"400\" templex=\"120\" "
                                  "templey=\"130\" templez=\"7\" spawnfile=\"world-spawn.xml\" "
                                  "housefile=\"world-house.xml\">\r\n"))
@@ -72,7 +66,7 @@ TEST_F(QzxTest, TilesWithThingsOfOtherKindsAreWrittenByTheThingsThemselves)
     noted->SetSpecialDescription("a \"quoted\" 'note'");
     Place(*doc, kRat, 6, 5, 7);
     ASSERT_TRUE(SaveQzx(*doc, File("odd.qzx")));
-    EXPECT_EQ(ReadText(File("odd.qzx")),
+    EXPECT_EQ(ReadWholeFile(File("odd.qzx")),
               "<?xml version=\"1.0\"?>\r\n"
               "<map width=\"1000\" height=\"1000\" templex=\"0\" templey=\"0\" templez=\"0\">\r\n"
               "<tile x=\"5\" y=\"5\" z=\"7\" ground=\"101\">\r\n"
@@ -186,7 +180,7 @@ TEST_F(QzxTest, SmallWindowsReadWhatLargePiecesRead)
 {
     BuildVariedWorld(*doc);
     ASSERT_TRUE(SaveQzx(*doc, File("world.qzx")));
-    const std::string text = ReadText(File("world.qzx"));
+    const std::string text = ReadWholeFile(File("world.qzx"));
     const size_t inValue = text.find("=\"", text.size() / 2) + 3;
     const std::vector<std::string> files = {text, text.substr(0, inValue), text + '\0' + "<junk",
                                             text.substr(0, inValue + 200) + std::string(text.size(), '\0')};

@@ -7,7 +7,6 @@
 
 #include "platform/AtomicFileSet.h"
 #include "platform/AtomicFileWriter.h"
-#include "platform/FileBytes.h"
 #include "support/ScratchDirectory.h"
 #include "support/TestDataSet.h"
 
@@ -19,12 +18,7 @@ namespace fs = std::filesystem;
 class AtomicFileWriterTest : public ::testing::Test {
 protected:
     std::string File(const std::string& name) const { return folder.File(name); }
-    std::string Text(const std::string& name) const
-    {
-        std::vector<uint8_t> bytes;
-        ReadFileBytes(File(name), bytes);
-        return {bytes.begin(), bytes.end()};
-    }
+    std::string Text(const std::string& name) const { return test::ReadWholeFile(File(name)); }
     bool Save(const std::string& path, const std::string& text)
     {
         AtomicFileWriter writer(path);
