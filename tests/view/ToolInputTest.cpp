@@ -75,7 +75,6 @@ TEST_F(ToolInputTest, NineByNineGroundStrokeFromThePaletteRepaintsOnlyTheChanged
     commands.Trigger(command::BrushSizeLast);
     EXPECT_TRUE(Action(command::BrushSizeLast)->isChecked());
     EXPECT_FALSE(Action(command::BrushSizeFirst)->isChecked());
-    const QString cleanTitle = frame.windowTitle();
     view.ShowMinimap();
     QApplication::processEvents();
 
@@ -108,7 +107,6 @@ TEST_F(ToolInputTest, NineByNineGroundStrokeFromThePaletteRepaintsOnlyTheChanged
     EXPECT_EQ(document.Tiles().Size(), painted);
     EXPECT_TRUE(document.IsModified());
     EXPECT_EQ(frame.windowTitle(), "Untitled* - Tessark");
-    EXPECT_NE(frame.windowTitle(), cleanTitle);
     EXPECT_EQ(document.redrawAtOnce, 1);
 
     // A non-ground type from the palette shrinks the brush to one tile.
