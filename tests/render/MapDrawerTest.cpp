@@ -293,13 +293,9 @@ TEST_F(MapDrawerTest, AnimationTickFindsTheFirstAnimatedThingPerTile)
     }
     Place(2, 1, 7, flame);  // the eleventh thing: not looked at
     Place(3, 2, 6, flame);  // floor 6, shown one tile up-left at floor 6
-    const auto rects = drawer.AnimatedRects(view);
-    ASSERT_EQ(rects.size(), 1u);
-    EXPECT_EQ(rects[0], (Rect{32, 32, 64, 64}));
+    EXPECT_EQ(drawer.AnimatedRects(view), (std::vector<Rect>{{32, 32, 64, 64}}));
     view.geometry.SetFloor(6);
-    const auto upper = drawer.AnimatedRects(view);
-    ASSERT_EQ(upper.size(), 1u);
-    EXPECT_EQ(upper[0], (Rect{64, 32, 96, 64}));
+    EXPECT_EQ(drawer.AnimatedRects(view), (std::vector<Rect>{{64, 32, 96, 64}}));
     EXPECT_EQ(AnimationCounterFromMilliseconds(500), 43200);
     EXPECT_EQ(AnimationCounterFromMilliseconds(999), static_cast<uint16_t>(86313));
 }
