@@ -5,7 +5,6 @@
 #include <map>
 #include <string>
 
-#include "cli/MapCommands.h"
 #include "data/DataLoader.h"
 #include "data/GameData.h"
 #include "edit/ClipboardCommands.h"
@@ -14,7 +13,6 @@
 #include "model/Spawn.h"
 #include "model/TessarkDoc.h"
 #include "support/CliRun.h"
-#include "support/MapFileFixture.h"
 #include "support/MapTestWorld.h"
 #include "support/PngFile.h"
 #include "support/ScratchDirectory.h"

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <string>
 
 #include "cli/SheetCommand.h"
@@ -10,6 +9,7 @@
 #include "platform/Surface.h"
 #include "render/SpriteRenderer.h"
 #include "support/CliRun.h"
+#include "support/PngFile.h"
 #include "support/TestDataSet.h"
 
 namespace tessark {
@@ -18,7 +18,7 @@ namespace {
 using test::ScratchDirectory;
 using test::TestDataSet;
 
-TEST(SheetCommandTest, CellsShowEachTypeAsThePaletteDoesWithItsId)
+TEST(SheetCommandTest, CellsShowEachTypeAsThePaletteDoesWithItsIdAndTheCommandWritesThem)
 {
     ScratchDirectory directory;
     ASSERT_TRUE(TestDataSet::WriteAll(directory.Path().string()));
@@ -51,21 +51,14 @@ TEST(SheetCommandTest, CellsShowEachTypeAsThePaletteDoesWithItsId)
     // Every material: one header and at least one row each.
     const Surface all = cli::DrawContactSheet(data, renderer, 0, data.materials.GetMaterialCount() - 1, 4);
     EXPECT_GE(all.Height(), data.materials.GetMaterialCount() * (22 + 79));
-}
 
-TEST(SheetCommandTest, CommandWritesAPngAndRejectsUnknownMaterials)
-{
-    ScratchDirectory directory;
-    ASSERT_TRUE(TestDataSet::WriteAll(directory.Path().string()));
-    const std::string data = "--data '" + directory.Path().string() + "' ";
+    // The command writes one material's sheet and refuses a material the data does not have.
+    const std::string withData = "--data '" + directory.Path().string() + "' ";
     const std::string out = directory.File("walls.png");
-    ASSERT_EQ(test::RunTool(directory, data + "sheet -o '" + out + "' --material Walls").status, 0);
-    std::ifstream png(out, std::ios::binary);
-    char signature[8] = {};
-    png.read(signature, 8);
-    EXPECT_EQ(std::string(signature + 1, 3), "PNG");
-    EXPECT_NE(test::RunTool(directory, data + "sheet -o '" + out + "' --material Nowhere").status, 0);
-    EXPECT_NE(test::RunTool(directory, data + "sheet").status, 0);
+    ASSERT_EQ(test::RunTool(directory, withData + "sheet -o '" + out + "' --material Walls").status, 0);
+    EXPECT_EQ(test::ReadPng(out).height, 22 + 79 + 1);
+    EXPECT_NE(test::RunTool(directory, withData + "sheet -o '" + out + "' --material Nowhere").status, 0);
+    EXPECT_NE(test::RunTool(directory, withData + "sheet").status, 0);
 }
 
 }  // namespace

@@ -1,13 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <string>
 #include <vector>
 
-#include "cli/DigitFont.h"
 #include "cli/PngWriter.h"
 #include "cli/SpriteSheet.h"
-#include "cli/SpriteSheetCommand.h"
 #include "samples/gendata/DataKitWriter.h"
 #include "support/CliRun.h"
 #include "support/PngFile.h"

@@ -18,42 +18,24 @@ using test::TestDataSet;
 using test::WriteTextFile;
 using Message = RecordingMessageSink::Message;
 
-class DataLoaderTest : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(TestDataSet::WriteAll(dir.Path().string())); }
-
-    bool Load() { return LoadDataFiles(dir.Path().string(), data, messages); }
-
-    std::vector<std::string> MaterialNames() const
-    {
-        std::vector<std::string> names;
-        for (int i = 0; i < data.materials.GetMaterialCount(); ++i) {
-            names.push_back(data.materials.GetMaterial(i).GetName());
-        }
-        return names;
-    }
-
-    ScratchDirectory dir;
-    GameData data;
-    RecordingMessageSink messages;
-};
-
 // Each start-up message, and whether start-up goes on: missing files, files no reader can use,
 // and data cut short, which loads what it can and says so with the file's name.
-TEST_F(DataLoaderTest, FailuresShowTheirMessagesAndStopOnlyWhenNothingCanBeDrawn)
+TEST(DataLoaderTest, FailuresShowTheirMessagesAndStopOnlyWhenNothingCanBeDrawn)
 {
+    ScratchDirectory dir;
+    RecordingMessageSink messages;
     const Message noDat{"Could not find morva.dat!", MessageIcon::Error};
     const Message noSprites{"Could not load sprites from morva.spr!", MessageIcon::Error};
-    const auto write = [this](const char* name, std::string bytes) {
-        return [this, name, bytes] { return WriteTextFile(dir.File(name), bytes); };
+    const auto write = [&dir](const char* name, std::string bytes) {
+        return [&dir, name, bytes] { return WriteTextFile(dir.File(name), bytes); };
     };
-    const auto remove = [this](const char* name) {
-        return [this, name] { return std::filesystem::remove(dir.File(name)); };
+    const auto remove = [&dir](const char* name) {
+        return [&dir, name] { return std::filesystem::remove(dir.File(name)); };
     };
-    const auto cutClientData = [this](size_t records) {
-        return [this, records] { return TestDataSet::WriteClientData(dir.File("morva.dat"), records); };
+    const auto cutClientData = [&dir](size_t records) {
+        return [&dir, records] { return TestDataSet::WriteClientData(dir.File("morva.dat"), records); };
     };
-    const auto cutSprites = [this] {
+    const auto cutSprites = [&dir] {
         std::vector<uint8_t> bytes = test::ReadFileBytes(dir.File("morva.spr"));
         bytes.resize(6 + 12 * 4);
         return test::WriteFileBytes(dir.File("morva.spr"), bytes);
@@ -82,6 +64,10 @@ TEST_F(DataLoaderTest, FailuresShowTheirMessagesAndStopOnlyWhenNothingCanBeDrawn
          6},
         {"materials without root", write("materials.xml", "<brushes/>"), true,
          {{"Could not load materials.xml! (loading default)", MessageIcon::Warning}}, 6},
+        {"binary materials.xml", write("materials.xml", "<materials/>" + std::string(60, '\0')), true,
+         {{"Error converting file to string (may contain binary data)", MessageIcon::Error},
+          {"Could not load materials.xml! (loading default)", MessageIcon::Warning}},
+         6},
         {"no creatures.xml", remove("creatures.xml"), true,
          {{"Could not to open creatures.xml.", MessageIcon::Error}}, 5},
         {"no morva.spr", remove("morva.spr"), false, {noSprites}, 6},

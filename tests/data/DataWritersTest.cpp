@@ -19,7 +19,7 @@ ClientDataRecord Record(std::vector<uint16_t> spriteIds)
     return record;
 }
 
-TEST(DataWritersTest, ClientDataWriterRefusesRecordsItCannotWriteFaithfully)
+TEST(DataWritersTest, WritersRefuseWhatTheyCannotWriteFaithfullyAndKeepTheOldFile)
 {
     test::ScratchDirectory dir;
     const std::string path = dir.File("morva.dat");
@@ -29,17 +29,28 @@ TEST(DataWritersTest, ClientDataWriterRefusesRecordsItCannotWriteFaithfully)
 
     std::vector<ClientDataRecord> mismatch = {Record({5}), Record({1, 2})};
     EXPECT_FALSE(WriteClientDataFile(path, 2, 2, mismatch));
-    ClientDataRecord tooMany = Record(std::vector<uint16_t>(256, 1));
-    tooMany.type.width = 16;
-    tooMany.type.height = 16;
-    EXPECT_FALSE(WriteClientDataFile(path, 2, 1, {&tooMany, 1}));
-    ClientDataRecord tooManyCells = Record({});
-    tooManyCells.type.width = 16;
-    tooManyCells.type.height = 16;
-    tooManyCells.patternZ = 0;
-    EXPECT_FALSE(WriteClientDataFile(path, 2, 1, {&tooManyCells, 1}));
+    // Neither 256 ids nor 256 cells without ids fit a record.
+    for (const auto& [ids, patternZ] : {std::pair<size_t, uint8_t>{256, 1}, {0, 0}}) {
+        ClientDataRecord big = Record(std::vector<uint16_t>(ids, 1));
+        big.type.width = big.type.height = 16;
+        big.patternZ = patternZ;
+        EXPECT_FALSE(WriteClientDataFile(path, 2, 1, {&big, 1}));
+    }
     EXPECT_EQ(test::ReadFileBytes(path), before);
     EXPECT_FALSE(WriteClientDataFile(dir.File("no/such/folder/morva.dat"), 1, 1, good));
+
+    // The sprite writer takes only whole sprites.
+    const std::string sprites = dir.File("morva.spr");
+    std::vector<std::vector<uint32_t>> pictures(1, std::vector<uint32_t>(1024, 5));
+    ASSERT_TRUE(WriteSpriteFile(sprites, 1, pictures));
+    const std::vector<uint8_t> spritesBefore = test::ReadFileBytes(sprites);
+    pictures.emplace_back(1000, 5);
+    EXPECT_FALSE(WriteSpriteFile(sprites, 2, pictures));
+    EXPECT_EQ(test::ReadFileBytes(sprites), spritesBefore);
+
+    // No sprites: only the header, which reads as an empty table.
+    ASSERT_TRUE(WriteSpriteFile(sprites, 3, {}));
+    EXPECT_EQ(test::ReadFileBytes(sprites).size(), 6u);
 }
 
 // The writer takes rows top first; the reader stores them bottom first.
@@ -95,24 +106,6 @@ TEST(DataWritersTest, SpriteRoundTripKeepsEveryPixel)
         EXPECT_EQ(read.at(id).rawSize, EncodeSpritePixels(sprites[id - 1]).size()) << id;
     }
     EXPECT_FALSE(read.at(5).HasPixels());
-}
-
-TEST(DataWritersTest, SpriteWriterRefusesWrongSizesAndKeepsTheOldFile)
-{
-    test::ScratchDirectory dir;
-    const std::string path = dir.File("morva.spr");
-    std::vector<std::vector<uint32_t>> good(1, std::vector<uint32_t>(1024, 5));
-    ASSERT_TRUE(WriteSpriteFile(path, 1, good));
-    const std::vector<uint8_t> before = test::ReadFileBytes(path);
-
-    std::vector<std::vector<uint32_t>> bad = {std::vector<uint32_t>(1024, 5),
-                                              std::vector<uint32_t>(1000, 5)};
-    EXPECT_FALSE(WriteSpriteFile(path, 2, bad));
-    EXPECT_EQ(test::ReadFileBytes(path), before);
-
-    // No sprites: only the header, which reads as an empty table.
-    ASSERT_TRUE(WriteSpriteFile(path, 3, {}));
-    EXPECT_EQ(test::ReadFileBytes(path).size(), 6u);
 }
 
 }  // namespace

@@ -126,12 +126,20 @@ TEST_F(ItemsFileReaderTest, LoadsAttributesAndTakesDrawingFromTheClient)
     file.End();
     Item(file, 2103, 103);
     Attribute(file, 0x27, {0, 0, 3});
-    file.End().End();
+    file.End();
+    // Server ids end at 19999; names take up to 127 bytes; flag bit 20 makes an item readable.
+    Item(file, 19999, 150).End();
+    Item(file, 20000, 150).End();
+    Item(file, 600, 100, 13, 0x00100000);
+    Attribute(file, 0x12, std::vector<uint8_t>(127, 'n'));
+    file.End();
+    Item(file, 601, 100, 0, 0xFFFFFFFFu & ~0x00104000u).End();
+    file.End();
 
     ASSERT_EQ(Load(file), 0);
     EXPECT_EQ(database.itemsMajorVersion, 3u);
     EXPECT_EQ(database.itemsMinorVersion, 7u);
-    ASSERT_EQ(database.ServerTypes().size(), 4u);
+    ASSERT_EQ(database.ServerTypes().size(), 7u);
 
     const ItemType& helm = database.GetServerType(2000);
     EXPECT_EQ(helm.group, ItemGroup::Armor);
@@ -160,35 +168,11 @@ TEST_F(ItemsFileReaderTest, LoadsAttributesAndTakesDrawingFromTheClient)
 
     EXPECT_EQ(database.ClientToServer(1), 2000);
     EXPECT_EQ(database.ClientToServer(3), 2003) << "a later item takes the client id over";
-}
-
-TEST_F(ItemsFileReaderTest, ServerIdsFrom20000AreDropped)
-{
-    NodeFileBuilder file = ItemsFile();
-    Item(file, 20000, 101).End();
-    Item(file, 19999, 102).End();
-    file.End();
-    ASSERT_EQ(Load(file), 0);
-    EXPECT_EQ(database.ServerTypes().size(), 1u);
-    EXPECT_EQ(database.GetServerType(19899).serverId, 19999);
-    EXPECT_EQ(database.GetServerType(19899).clientId, 102);
-    EXPECT_EQ(database.ClientToServer(1), 0);
-}
-
-TEST_F(ItemsFileReaderTest, NamesUpTo127BytesAndFlagBit20)
-{
-    NodeFileBuilder file = ItemsFile();
-    Item(file, 600, 101, 13, 0x00100000);
-    Attribute(file, 0x12, std::vector<uint8_t>(127, 'n'));
-    file.End();
-    Item(file, 601, 102, 0, 0xFFFFFFFFu & ~0x00104000u).End();
-    file.End();
-    ASSERT_EQ(Load(file), 0);
+    EXPECT_EQ(std::tuple(database.GetServerType(19899).serverId, database.ClientToServer(50)),
+              std::tuple(19999, 19899));
     const ItemType& door = database.GetServerType(500);
-    EXPECT_EQ(door.name, std::string(127, 'n'));
-    EXPECT_EQ(door.group, ItemGroup::Door);
-    EXPECT_TRUE(door.readable);
-    EXPECT_FALSE(door.moveable);
+    EXPECT_EQ(std::tie(door.name, door.group, door.readable, door.moveable),
+              std::make_tuple(std::string(127, 'n'), ItemGroup::Door, true, false));
     const ItemType& other = database.GetServerType(501);
     EXPECT_FALSE(other.readable);
     EXPECT_TRUE(other.blocking && other.stackable && other.moveable);

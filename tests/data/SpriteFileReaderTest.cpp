@@ -75,17 +75,23 @@ TEST(SpriteFileReaderTest, DecodeStopsAtTheLastPixelAndAtTheEndOfTheData)
     EXPECT_EQ(pixels[StorageIndex(0, 2)], kMagenta);
 }
 
-TEST(SpriteFileReaderTest, EntriesPointingAtTheSameDataShareOneDecodedCopy)
+TEST(SpriteFileReaderTest, EntriesOfOneDataShareItsDecodedCopyAndDataDoesNotReplaceTheDotSprites)
 {
     ByteBuilder one;
     one.U16(0).U16(1).U8s({1, 2, 3});
     ByteBuilder two;
     two.U16(0).U16(1).U8s({4, 5, 6});
-    ByteBuilder file = SpriteFile({one.Bytes(), two.Bytes(), std::nullopt, std::nullopt});
-    const uint32_t dataOfOne = 6 + 4 * 4;
+    std::vector<std::optional<std::vector<uint8_t>>> entries(0xF001);
+    entries[0] = one.Bytes();
+    entries[1] = two.Bytes();
+    entries[0xEFFE] = one.Bytes();  // sprite 0xEFFF
+    entries[0xEFFF] = one.Bytes();  // sprite 0xF000
+    ByteBuilder file = SpriteFile(entries);
+    // Sprites 3 and 4 point at the data of sprite 1.
+    const uint32_t dataOfOne = 6 + 4 * 0xF001;
     file.PatchU32(6 + 4 * 2, dataOfOne).PatchU32(6 + 4 * 3, dataOfOne);
     ItemDatabase database;
-    Register(database, {1, 2, 3, 4});
+    Register(database, {1, 2, 3, 4, 0xEFFF});
     SpriteFileReader(database).ReadBytes(file.Bytes());
     const SpriteTable& sprites = database.Sprites();
     ASSERT_TRUE(sprites.at(3).HasPixels());
@@ -93,24 +99,9 @@ TEST(SpriteFileReaderTest, EntriesPointingAtTheSameDataShareOneDecodedCopy)
     EXPECT_TRUE(sprites.at(3).pixels.SharesWith(sprites.at(1).pixels));
     EXPECT_TRUE(sprites.at(4).pixels.SharesWith(sprites.at(1).pixels));
     EXPECT_FALSE(sprites.at(2).pixels.SharesWith(sprites.at(1).pixels));
-}
-
-TEST(SpriteFileReaderTest, SpriteDataDoesNotReplaceTheDotSprites)
-{
-    std::vector<std::optional<std::vector<uint8_t>>> entries(0xF001);
-    ByteBuilder red;
-    red.U16(0).U16(1).U8s({1, 1, 1});
-    entries[0] = red.Bytes();
-    entries[0xEFFF] = red.Bytes();  // sprite 0xF000
-    entries[0xEFFE] = red.Bytes();  // sprite 0xEFFF
-    ItemDatabase database;
-    Register(database, {1, 0xEFFF});
-    SpriteFileReader(database).ReadBytes(SpriteFile(entries).Bytes());
-    ASSERT_TRUE(database.Sprites().at(1).HasPixels());
-    ASSERT_TRUE(database.Sprites().at(0xEFFF).HasPixels());
-    EXPECT_EQ(database.Sprites().at(1).pixels[StorageIndex(0, 0)], 0x00010101u);
-    EXPECT_EQ(database.Sprites().at(0xEFFF).pixels[StorageIndex(0, 0)], 0x00010101u);
-    EXPECT_EQ(database.Sprites().at(0xF000).pixels[0], 0x00FF0000u);
+    ASSERT_TRUE(sprites.at(0xEFFF).HasPixels());
+    EXPECT_EQ(sprites.at(0xEFFF).pixels[StorageIndex(0, 0)], 0x00010203u);
+    EXPECT_EQ(sprites.at(0xF000).pixels[0], 0x00FF0000u);
 }
 
 TEST(SpriteFileReaderTest, HostileOffsetsAndSizesKeepNoPixels)

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <functional>
 #include <map>
 #include <set>
 
@@ -29,18 +27,6 @@ protected:
     static GeneratedWorld& world() { return GeneratedWorld::Get(); }
     static CTessarkDoc& doc() { return world().Document(); }
     static const ItemDatabase& db() { return world().Data().items; }
-
-    static void ForEachTile(const std::function<void(const Position&, const CTile&)>& visit)
-    {
-        for (int z = 0; z < kFloorCount; ++z) {
-            doc().Tiles().ForEachTile(z, [&](uint32_t key, const CTile& tile) {
-                int32_t x = 0;
-                int32_t y = 0;
-                SplitTileKey(key, x, y);
-                visit({x, y, z}, tile);
-            });
-        }
-    }
 };
 
 TEST_F(SampleWorldTest, OpensWithoutAMessageAndSavesToTheSameBytes)
@@ -65,17 +51,22 @@ TEST_F(SampleWorldTest, EveryTileLiesInsideTheBorderOnAGroundAndPassesTheCheck)
 {
     std::map<int32_t, size_t> tilesOnFloor;
     std::set<ItemGroup> groups;
-    ForEachTile([&](const Position& p, const CTile& tile) {
-        ++tilesOnFloor[p.z];
-        ASSERT_TRUE(p.x >= doc().borderX && p.y >= doc().borderY && p.x < doc().width - doc().borderX &&
-                    p.y < doc().height - doc().borderY)
-            << p.x << "," << p.y << "," << p.z;
-        ASSERT_NE(tile.GetGround(), nullptr) << p.x << "," << p.y << "," << p.z;
-        for (size_t i = 0; i < tile.GetThingCount(); ++i) {
-            ASSERT_NE(db().GetType(tile.GetThing(i)->GetTypeKey()), nullptr);
-            groups.insert(tile.GetThing(i)->GetServerType(db()).group);
-        }
-    });
+    for (int z = 0; z < kFloorCount; ++z) {
+        doc().Tiles().ForEachTile(z, [&](uint32_t key, const CTile& tile) {
+            int32_t x = 0;
+            int32_t y = 0;
+            SplitTileKey(key, x, y);
+            ++tilesOnFloor[z];
+            ASSERT_TRUE(x >= doc().borderX && y >= doc().borderY && x < doc().width - doc().borderX &&
+                        y < doc().height - doc().borderY)
+                << x << "," << y << "," << z;
+            ASSERT_NE(tile.GetGround(), nullptr) << x << "," << y << "," << z;
+            for (size_t i = 0; i < tile.GetThingCount(); ++i) {
+                ASSERT_NE(db().GetType(tile.GetThing(i)->GetTypeKey()), nullptr);
+                groups.insert(tile.GetThing(i)->GetServerType(db()).group);
+            }
+        });
+    }
     EXPECT_GT(tilesOnFloor[7], size_t{100000});
     // Roofs over two storeys, upper storeys, caves and a deeper cave level.
     for (int32_t z : {5, 6, 8, 9}) {
