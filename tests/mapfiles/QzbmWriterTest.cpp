@@ -23,6 +23,13 @@ size_t FilesIn(const std::string& folder)
     return count;
 }
 
+// Starts an item node of the type with its id; the caller adds the rest and ends it.
+NodeFileBuilder& ItemNode(NodeFileBuilder& file, int32_t type)
+{
+    file.Start(qzbm::kItemNode);
+    return file.U16(static_cast<uint16_t>(type + 100));
+}
+
 TEST_F(QzbmWriterTest, TilesGoIntoOneAreaPerBlockAndFloorAndBeyondTheMapAreDropped)
 {
     Place(*doc, kGrass, 100, 100, 7);
@@ -68,27 +75,14 @@ TEST_F(QzbmWriterTest, ItemNodesCarryTheirAttributesAndGroundsOnlyIdAndCount)
     expected.Start(qzbm::kTileNode);
     expected.U8(1).U8(1).U8(qzbm::kGroundAttribute).U16(kGrass + 100);
     // The count rules keep a stackable's count at 1 to 100: 0xFE became 1.
-    expected.Start(qzbm::kItemNode);
-    expected.U16(kStackable + 100).U8(1);
-    expected.End();
-    expected.Start(qzbm::kItemNode);
-    expected.U16(kRune + 100).U8(12).U8(7);
-    expected.End();
-    expected.Start(qzbm::kItemNode);
-    expected.U16(kDoor + 100);
-    expected.End();
-    expected.Start(qzbm::kItemNode);
-    expected.U16(kDoor + 100).U8(14).U8(9).U8(4).U16(0x2345).U8(5).U16(77);
-    expected.End();
-    expected.Start(qzbm::kItemNode);
-    expected.U16(kReadable + 100).U8(6);
-    String(expected, "Hi").U8(7);
-    String(expected, "Old");
-    expected.End();
+    ItemNode(expected, kStackable).U8(1).End();
+    ItemNode(expected, kRune).U8(12).U8(7).End();
+    ItemNode(expected, kDoor).End();
+    ItemNode(expected, kDoor).U8(14).U8(9).U8(4).U16(0x2345).U8(5).U16(77).End();
+    String(ItemNode(expected, kReadable).U8(6), "Hi").U8(7);
+    String(expected, "Old").End();
     // Destinations beyond the fields are stored as their largest values, never wrapped.
-    expected.Start(qzbm::kItemNode);
-    expected.U16(kTeleport + 100).U8(8).U16(0xFFFF).U16(0xFFFF).U8(0xFF);
-    expected.End();
+    ItemNode(expected, kTeleport).U8(8).U16(0xFFFF).U16(0xFFFF).U8(0xFF).End();
     expected.End().End().End().End();
     EXPECT_EQ(ReadFileBytes(File("items.qzbm")), expected.Bytes());
 }

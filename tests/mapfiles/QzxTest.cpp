@@ -98,6 +98,8 @@ TEST_F(QzxTest, TileAttributesCountsClientIdsAndTownsAreReadAsWritten)
         "<tile x=\"7\" y=\"1\" z=\"7\" ground=\"400\"/>\r\n"
         "<tile x=\"8\" x=\"11\" y=\"1\" z=\"7\" pz=\"1\" ground=\"500\"/>\r\n"
         "<tile ground=\"500\" z=\"7\" y=\"1\" x=\"9\"/>\r\n"
+        "<tile x=\"69000\" y=\"5\" z=\"7\" ground=\"500\"/><tile x=\"5\" y=\"-1\" z=\"7\" ground=\"500\"/>\r\n"
+        "<tile x=\"65535\" y=\"0\" z=\"7\" ground=\"500\"/>\r\n"
         "<towns><town name=\"Zero\" townid=\"0\"/><town name=\"Port\" townid=\"3\" "
         "templex=\"9\" templey=\"8\" templez=\"6\"/></towns>\r\n"
         "</map>\r\n"));
@@ -123,84 +125,56 @@ TEST_F(QzxTest, TileAttributesCountsClientIdsAndTownsAreReadAsWritten)
     // The first of two values counts; any order of attributes reads the same.
     EXPECT_EQ(doc->GetTile(8, 1, 7)->GetFlags(), 1u);
     EXPECT_EQ(doc->GetTile(9, 1, 7)->GetGround()->GetTypeKey(), kGrass);
-    EXPECT_EQ(doc->Tiles().Size(), 6u);
+    // Coordinates past the range are dropped with a warning, not wrapped.
+    EXPECT_NE(doc->GetTile(65535, 0, 7), nullptr);
+    EXPECT_EQ(doc->Tiles().Size(), 7u);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text,
+              "2 tiles lie outside the coordinates a map can hold (0 to 65535) and were left out.");
+    EXPECT_EQ(messages.messages[0].icon, MessageIcon::Warning);
     EXPECT_EQ(doc->Towns().Size(), 1u);  // the towns before the tiles are never reached
     EXPECT_EQ(doc->Towns().GetTown(3, false)->name, "Port");
     EXPECT_EQ(doc->Towns().GetTown(3, false)->templeZ, 6);
 }
 
-TEST_F(QzxTest, TilesOutsideTheCoordinateRangeAreDroppedNotWrapped)
-{
-    ASSERT_TRUE(WriteTextFile(File("far.qzx"),
-                              "<map width=\"100\" height=\"100\">"
-                              "<tile x=\"69000\" y=\"5\" z=\"7\" ground=\"101\"/>"
-                              "<tile x=\"5\" y=\"-1\" z=\"7\" ground=\"101\"/>"
-                              "<tile x=\"65535\" y=\"0\" z=\"7\" ground=\"101\"/>"
-                              "</map>"));
-    ASSERT_TRUE(LoadQzx(*doc, File("far.qzx")));
-    EXPECT_EQ(doc->Tiles().Size(), 1u);
-    EXPECT_NE(doc->GetTile(65535, 0, 7), nullptr);
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text,
-              "2 tiles lie outside the coordinates a map can hold (0 to 65535) and were left out.");
-    EXPECT_EQ(messages.messages[0].icon, MessageIcon::Warning);
-}
-
 TEST_F(QzxTest, FailuresSetTheirKindsAndKeepWhatWasRead)
 {
-    Read(File("absent.qzx"));
-    EXPECT_EQ(doc->errorKind, 1);
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text, "Could not open the file.\nCode: 0");
-
-    // Text that stops at a zero byte long before the file ends.
-    std::string binary = "<map/>";
-    binary.append(200, '\0');
-    ASSERT_TRUE(WriteTextFile(File("binary.qzx"), binary));
-    EXPECT_FALSE(LoadQzx(*doc, File("binary.qzx")));
-    EXPECT_EQ(doc->errorKind, 1);
-
-    messages.messages.clear();
-    ASSERT_TRUE(WriteTextFile(File("bad.qzx"), "<map><tile></map>"));
-    Read(File("bad.qzx"));
-    ASSERT_EQ(messages.messages.size(), 1u);  // the parse error only, no second message
-    EXPECT_EQ(messages.messages[0].text, "Error: End tag does not correspond to tile\r\n");
-    EXPECT_EQ(doc->errorKind, 0);
-
-    messages.messages.clear();
-    ASSERT_TRUE(WriteTextFile(File("nomap.qzx"), "<houses/>"));
-    Read(File("nomap.qzx"));
-    EXPECT_EQ(doc->errorKind, 3);
-    EXPECT_EQ(messages.messages.back().text, "Could not open the file.\nFailed to read header. Code: 0");
-
-    ASSERT_TRUE(WriteTextFile(File("lowid.qzx"),
-                              "<map><tile x=\"1\" y=\"1\" z=\"7\" ground=\"101\"/>"
-                              "<tile x=\"2\" y=\"1\" z=\"7\"><item id=\"99\"/></tile>"
-                              "<tile x=\"3\" y=\"1\" z=\"7\" ground=\"101\"/></map>"));
-    messages.messages.clear();
-    Read(File("lowid.qzx"));
-    EXPECT_EQ(doc->errorKind, 6);
-    EXPECT_EQ(doc->errorCode, 0);
-    EXPECT_EQ(messages.messages.back().text,
-              "Could not open the file.\nFailed to unserialize an object. Code: 0");
-    EXPECT_NE(doc->GetTile(1, 1, 7), nullptr);
-    EXPECT_EQ(doc->GetTile(3, 1, 7), nullptr);
-
-    // A syntax error after tiles that were read (and after a failed item) still wins: nothing
-    // stays, and only the parse error is shown.
-    for (const char* tail : {"</map>", "</houses>"}) {
-        const std::string root = tail == std::string("</map>") ? "<map width=\"77\">" : "<houses>";
-        ASSERT_TRUE(WriteTextFile(File("late.qzx"), root +
-                                                        "<tile x=\"1\" y=\"1\" z=\"7\" ground=\"101\"/>"
-                                                        "<tile x=\"2\" y=\"1\" z=\"7\"><item id=\"99\"/></tile>"
-                                                        "<tile x=\"3\" y=\"1\" z=\"7\">" + tail));
+    const std::string tiles = "<tile x=\"1\" y=\"1\" z=\"7\" ground=\"101\"/>"
+                              "<tile x=\"2\" y=\"1\" z=\"7\"><item id=\"99\"/></tile><tile x=\"3\" y=\"1\" z=\"7\"";
+    const std::string parseError = "Error: End tag does not correspond to tile\r\n";
+    const std::string failed = "Could not open the file.\n";
+    const struct {
+        std::string text;
+        int kind;
+        std::string message;
+        size_t tiles;
+    } cases[] = {
+        {{}, 1, failed + "Code: 0", 0},
+        // Text that stops at a zero byte long before the file ends.
+        {"<map/>" + std::string(200, '\0'), 1, failed + "Code: 0", 0},
+        {"<map><tile></map>", 0, parseError, 0},
+        {"<houses/>", 3, failed + "Failed to read header. Code: 0", 0},
+        {"<map>" + tiles + " ground=\"101\"/></map>", 6, failed + "Failed to unserialize an object. Code: 0", 2},
+        // A syntax error after tiles that were read (and after a failed item) still wins: nothing
+        // stays, and only the parse error is shown.
+        {"<map width=\"77\">" + tiles + "></map>", 0, parseError, 0},
+        {"<houses>" + tiles + "></houses>", 0, parseError, 0},
+    };
+    for (const auto& c : cases) {
+        const std::string path = File(c.text.empty() ? "absent.qzx" : "bad.qzx");
+        if (!c.text.empty()) {
+            ASSERT_TRUE(WriteTextFile(path, c.text));
+        }
         messages.messages.clear();
         doc = NewDocument();
-        Read(File("late.qzx"));
-        ASSERT_EQ(messages.messages.size(), 1u) << tail;
-        EXPECT_EQ(messages.messages[0].text, "Error: End tag does not correspond to tile\r\n");
-        EXPECT_EQ(doc->errorKind, 0);
-        EXPECT_EQ(doc->Tiles().Size(), 0u);
+        Read(path);
+        EXPECT_EQ(doc->errorKind, c.kind) << c.text;
+        EXPECT_EQ(doc->errorCode, 0) << c.text;
+        ASSERT_EQ(messages.messages.size(), 1u) << c.text;
+        EXPECT_EQ(messages.messages[0].text, c.message);
+        EXPECT_EQ(doc->Tiles().Size(), c.tiles) << c.text;
+        EXPECT_EQ(doc->GetTile(1, 1, 7) != nullptr, c.tiles > 0) << c.text;
+        EXPECT_EQ(doc->GetTile(3, 1, 7), nullptr) << c.text;
         EXPECT_NE(doc->width, 77);
     }
 }

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "support/MarkupTableAccess.h"
 #include "xml/Markup.h"
@@ -22,28 +24,24 @@ std::string ParseError(std::string_view text)
 
 TEST(MarkupParseTest, EachErrorMessage)
 {
-    EXPECT_EQ(ParseError("no markup at all"), "Element tag not found");
-    EXPECT_EQ(ParseError("<a>"), "Element tag not found");
-    EXPECT_EQ(ParseError("<?xml version=\"1.0\"?>\r\n"), "Element tag not found");
-    EXPECT_EQ(ParseError("</a>"), "Element tag not found");
-    EXPECT_EQ(ParseError("<a><\r\n"), "Abrupt end within tag");
-    EXPECT_EQ(ParseError("<a>< \t"), "Abrupt end within tag");
-    EXPECT_EQ(ParseError("<'a'/>"), "Tag starts with quote");
-    EXPECT_EQ(ParseError("<?xml version=\"1.0\""), "Invalid node");
-    EXPECT_EQ(ParseError("<a><!-- open comment</a>"), "Invalid node");
-    EXPECT_EQ(ParseError("<a><![CDATA[ x ]></a>"), "Invalid node");
-    EXPECT_EQ(ParseError("<!DOCTYPE r [ <!ENTITY e 'v'> "), "Invalid node");
-    EXPECT_EQ(ParseError("<!DOCTYPE r 'unclosed> <r/>"), "Invalid node");
-    EXPECT_EQ(ParseError("<?"), "Invalid node");
-    // '?' as the first token but not right after '<': must end, not loop.
-    EXPECT_EQ(ParseError("< ?x?><r/>"), "Invalid node");
-    EXPECT_EQ(ParseError("<r>< !-- c --></r>"), "Invalid node");
-    EXPECT_EQ(ParseError("<a b=\"1\""), "End of tag not found");
-    EXPECT_EQ(ParseError("<a></b>"), "End tag does not correspond to a");
-    EXPECT_EQ(ParseError("<outer><inner></outer></inner>"), "End tag does not correspond to inner");
-    EXPECT_EQ(ParseError("<a></a"), "End tag not completed for element a");
-    EXPECT_EQ(ParseError("<a></ a 'x>'"), "End tag not completed for element a");
-    EXPECT_EQ(ParseError("<a></>"), "End tag does not correspond to a");
+    const std::pair<std::string, std::vector<std::string>> cases[] = {
+        {"Element tag not found", {"no markup at all", "<a>", "<?xml version=\"1.0\"?>\r\n", "</a>"}},
+        {"Abrupt end within tag", {"<a><\r\n", "<a>< \t"}},
+        {"Tag starts with quote", {"<'a'/>"}},
+        {"Invalid node",
+         {"<?xml version=\"1.0\"", "<a><!-- open comment</a>", "<a><![CDATA[ x ]></a>", "<!DOCTYPE r [ <!ENTITY e 'v'> ",
+          "<!DOCTYPE r 'unclosed> <r/>", "<?", "<r>< !-- c --></r>",
+          "< ?x?><r/>"}},  // '?' as the first token but not right after '<': must end, not loop
+        {"End of tag not found", {"<a b=\"1\""}},
+        {"End tag does not correspond to a", {"<a></b>", "<a></>"}},
+        {"End tag does not correspond to inner", {"<outer><inner></outer></inner>"}},
+        {"End tag not completed for element a", {"<a></a", "<a></ a 'x>'"}},
+    };
+    for (const auto& [error, texts] : cases) {
+        for (const std::string& text : texts) {
+            EXPECT_EQ(ParseError(text), error) << text;
+        }
+    }
 
     // The empty text is no error, and a later success does not clear an earlier message.
     CMarkup markup;
@@ -184,25 +182,18 @@ TEST(MarkupParseTest, DeepNestingNeedsNoStack)
 
 TEST(MarkupParseTest, ReadXmlNumberIsLenient)
 {
-    EXPECT_EQ(ReadXmlNumber(""), 0);
-    EXPECT_EQ(ReadXmlNumber("abc"), 0);
-    EXPECT_EQ(ReadXmlNumber("-"), 0);
-    EXPECT_EQ(ReadXmlNumber(" \t\r\n 42"), 42);
-    EXPECT_EQ(ReadXmlNumber("+7"), 7);
-    EXPECT_EQ(ReadXmlNumber("-13x5"), -13);
-    EXPECT_EQ(ReadXmlNumber("- 5"), 0);
-    EXPECT_EQ(ReadXmlNumber("12 34"), 12);
-    EXPECT_EQ(ReadXmlNumber("0x10"), 0);
-    EXPECT_EQ(ReadXmlNumber("-2147483648"), -2147483647 - 1);
-    EXPECT_EQ(ReadXmlNumber("99999999999999999999"), 2147483647);
-    EXPECT_EQ(ReadXmlNumber("-99999999999999999999"), -2147483647 - 1);
-    // Around the inline path for up to nine plain digits.
-    EXPECT_EQ(ReadXmlNumber("000000042"), 42);
-    EXPECT_EQ(ReadXmlNumber("999999999"), 999999999);
-    EXPECT_EQ(ReadXmlNumber("2147483647"), 2147483647);
-    EXPECT_EQ(ReadXmlNumber("2147483648"), 2147483647);
-    EXPECT_EQ(ReadXmlNumber("7\v"), 7);
-    EXPECT_EQ(ReadXmlNumber("69000"), 69000);
+    const std::pair<const char*, int> cases[] = {
+        {"", 0}, {"abc", 0}, {"-", 0}, {"- 5", 0}, {"0x10", 0},
+        {" \t\r\n 42", 42}, {"+7", 7}, {"-13x5", -13}, {"12 34", 12}, {"7\v", 7},
+        {"-2147483648", -2147483647 - 1}, {"99999999999999999999", 2147483647},
+        {"-99999999999999999999", -2147483647 - 1},
+        // Around the inline path for up to nine plain digits.
+        {"000000042", 42}, {"999999999", 999999999}, {"2147483647", 2147483647}, {"2147483648", 2147483647},
+        {"69000", 69000},
+    };
+    for (const auto& [text, value] : cases) {
+        EXPECT_EQ(ReadXmlNumber(text), value) << text;
+    }
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 
 #include "support/ScratchDirectory.h"
 #include "support/TestDataSet.h"
-#include "xml/Markup.h"
 #include "xml/XmlAttributes.h"
 #include "xml/XmlElementStream.h"
 #include "xml/XmlTextFile.h"
@@ -37,62 +36,43 @@ std::string Utf16Le(std::initializer_list<unsigned> units)
     return bytes;
 }
 
-TEST_F(XmlTextFileTest, ReadsUtf16LittleEndianAsUtf8)
+TEST_F(XmlTextFileTest, ReadsUtf16AsUtf8AndRejectsTextFarShorterThanTheFile)
 {
-    // "<a v=\"é€😀\"/>" with the emoji as a surrogate pair.
-    const auto units = {0x3Cu, 0x61u, 0x20u, 0x76u, 0x3Du, 0x22u, 0xE9u, 0x20ACu, 0xD83Du, 0xDE00u,
-                        0x22u, 0x2Fu, 0x3Eu};
-    XmlTextFile file = ReadXmlTextFile(WriteBytes("utf16.xml", Utf16Le(units)));
-    ASSERT_EQ(file.result, XmlReadResult::Ok);
-    EXPECT_EQ(file.text, "<a v=\"\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80\"/>");
-    CMarkup markup(file.text);
-    ASSERT_TRUE(markup.FindElement("a"));
-    EXPECT_EQ(markup.GetAttribute("v"), "\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80");
-
-    // Lone surrogates become U+FFFD; the text ends at a zero unit; an odd last byte is a unit.
-    file = ReadXmlTextFile(WriteBytes("lone.xml", Utf16Le({0x41, 0xDC00, 0x42, 0xD800, 0x43, 0xD800})));
-    ASSERT_EQ(file.result, XmlReadResult::Ok);
-    EXPECT_EQ(file.text, "A\xEF\xBF\xBD" "B\xEF\xBF\xBD" "C\xEF\xBF\xBD");
-    file = ReadXmlTextFile(WriteBytes("zero.xml", Utf16Le({0x41, 0x42, 0, 0x43})));
-    EXPECT_EQ(file.text, "AB");
-    file = ReadXmlTextFile(WriteBytes("odd.xml", Utf16Le({0x41}) + "Z"));
-    EXPECT_EQ(file.text, "AZ");
-
-    // Only the UTF-16 LE mark is recognised: a UTF-8 mark stays and the parser passes it over.
-    file = ReadXmlTextFile(WriteBytes("utf8.xml", "\xEF\xBB\xBF<r/>"));
-    EXPECT_EQ(file.text, "\xEF\xBB\xBF<r/>");
-    EXPECT_TRUE(CMarkup(file.text).FindElement("r"));
-    file = ReadXmlTextFile(WriteBytes("bigendian.xml", "\xFE\xFF\0<"));
-    EXPECT_EQ(file.text, "\xFE\xFF");
-}
-
-TEST_F(XmlTextFileTest, RejectsTextFarShorterThanTheFile)
-{
-    std::string bytes(1000, '\0');
-    bytes.replace(0, 10, "<spawns/> ");
-    XmlTextFile file = ReadXmlTextFile(WriteBytes("binary.xml", bytes));
-    EXPECT_EQ(file.result, XmlReadResult::BinaryData);
-    EXPECT_EQ(file.text, "");
-
-    // 100 bytes: text of 30 is enough, 29 is not.
-    std::string edge(100, '\0');
-    edge.replace(0, 30, std::string(30, 'x'));
-    EXPECT_EQ(ReadXmlTextFile(WriteBytes("edge30.xml", edge)).result, XmlReadResult::Ok);
-    edge[29] = '\0';
-    EXPECT_EQ(ReadXmlTextFile(WriteBytes("edge29.xml", edge)).result, XmlReadResult::BinaryData);
-
-    // Files shorter than 42 bytes are never rejected; at 42 an empty text is.
-    file = ReadXmlTextFile(WriteBytes("zeros41.xml", std::string(41, '\0')));
-    EXPECT_EQ(file.result, XmlReadResult::Ok);
-    EXPECT_EQ(file.text, "");
-    EXPECT_EQ(ReadXmlTextFile(WriteBytes("zeros42.xml", std::string(42, '\0'))).result,
-              XmlReadResult::BinaryData);
-    EXPECT_EQ(ReadXmlTextFile(WriteBytes("empty.xml", "")).result, XmlReadResult::Ok);
-
-    // In UTF-16 the rule counts the file's bytes against the converted text.
+    const std::string x30(30, 'x');
     std::string wide = Utf16Le({0x41, 0});
     wide.append(60, '\0');
-    EXPECT_EQ(ReadXmlTextFile(WriteBytes("wide.xml", wide)).result, XmlReadResult::BinaryData);
+    const struct {
+        std::string bytes;
+        XmlReadResult result;
+        std::string text;
+    } cases[] = {
+        // "<a v=\"é€😀\"/>" with the emoji as a surrogate pair.
+        {Utf16Le({0x3C, 0x61, 0x20, 0x76, 0x3D, 0x22, 0xE9, 0x20AC, 0xD83D, 0xDE00, 0x22, 0x2F, 0x3E}),
+         XmlReadResult::Ok, "<a v=\"\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80\"/>"},
+        // Lone surrogates become U+FFFD; the text ends at a zero unit; an odd last byte is a unit.
+        {Utf16Le({0x41, 0xDC00, 0x42, 0xD800, 0x43, 0xD800}), XmlReadResult::Ok,
+         "A\xEF\xBF\xBD" "B\xEF\xBF\xBD" "C\xEF\xBF\xBD"},
+        {Utf16Le({0x41, 0x42, 0, 0x43}), XmlReadResult::Ok, "AB"},
+        {Utf16Le({0x41}) + "Z", XmlReadResult::Ok, "AZ"},
+        // Only the UTF-16 LE mark is recognised: a UTF-8 mark stays (the parser passes it over).
+        {"\xEF\xBB\xBF<r/>", XmlReadResult::Ok, "\xEF\xBB\xBF<r/>"},
+        {std::string("\xFE\xFF\0<", 4), XmlReadResult::Ok, "\xFE\xFF"},
+        {"<spawns/> " + std::string(990, '\0'), XmlReadResult::BinaryData, ""},
+        // 100 bytes: text of 30 is enough, 29 is not.
+        {x30 + std::string(70, '\0'), XmlReadResult::Ok, x30},
+        {x30.substr(1) + std::string(71, '\0'), XmlReadResult::BinaryData, ""},
+        // Files shorter than 42 bytes are never rejected; at 42 an empty text is.
+        {std::string(41, '\0'), XmlReadResult::Ok, ""},
+        {std::string(42, '\0'), XmlReadResult::BinaryData, ""},
+        {"", XmlReadResult::Ok, ""},
+        // In UTF-16 the rule counts the file's bytes against the converted text.
+        {wide, XmlReadResult::BinaryData, ""},
+    };
+    for (const auto& c : cases) {
+        const XmlTextFile file = ReadXmlTextFile(WriteBytes("t.xml", c.bytes));
+        EXPECT_EQ(file.result, c.result) << testing::PrintToString(c.bytes);
+        EXPECT_EQ(file.text, c.text) << testing::PrintToString(c.bytes);
+    }
 }
 
 // Each step of the walk as text: kinds, positions in the whole text, names, attribute values.
