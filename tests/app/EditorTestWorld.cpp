@@ -32,11 +32,8 @@ EditorTestWorld::EditorTestWorld(const std::string& materialsXml)
     RegisterMapFormats(*document_);
 }
 
-EditorTestWorld::~EditorTestWorld()
-{
-    frame_.reset();
-    document_.reset();
-}
+// Out of line: the members' types are complete only here.
+EditorTestWorld::~EditorTestWorld() = default;
 
 CMainFrame& EditorTestWorld::Frame()
 {

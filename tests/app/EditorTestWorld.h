@@ -34,8 +34,6 @@ public:
     GameData& Data() { return data_; }
     CTessarkDoc& Document() { return *document_; }
     SpriteRenderer& Renderer() { return *renderer_; }
-    MessageBoxSink& Messages() { return messages_; }
-    const ScratchDirectory& Folder() const { return folder_; }
     std::string File(const std::string& name) const { return folder_.File(name); }
     QString QFile(const std::string& name) const { return QString::fromStdString(File(name)); }
 

@@ -56,13 +56,22 @@ protected:
     ScriptedPrompts* prompts = nullptr;
 };
 
-TEST_F(FileCommandsTest, SaveAsThenOpenBringsTheMapBack)
+TEST_F(FileCommandsTest, FailedSaveIsReportedSaveAsThenOpenBringsTheMapBack)
 {
     BuildMap();
+    ModalScript script;
+    script.PressOk();
+    prompts->answers.push_back(world.QFile("no-such-folder/map.qzbm"));
     prompts->answers.push_back(world.QFile("first.qzbm"));
     Trigger(command::FileSave);  // no file yet: Save asks for a name
-    ASSERT_EQ(log.proposedNames, QStringList({"Untitled.qzbm"}));
-    EXPECT_TRUE(std::filesystem::exists(world.File("first.qzbm")));
+    ASSERT_EQ(script.Boxes().size(), 1u);
+    EXPECT_EQ(script.Boxes()[0].text, FileCommands::kSaveFailedMessage);
+    EXPECT_EQ(script.Boxes()[0].informative, "map.qzbm: No such file or directory");
+    EXPECT_EQ(script.Boxes()[0].icon, QMessageBox::Critical);
+    EXPECT_TRUE(document.IsModified());
+    EXPECT_EQ(frame.windowTitle(), "Untitled* - Tessark");
+    Trigger(command::FileSave);
+    ASSERT_EQ(log.proposedNames, QStringList({"Untitled.qzbm", "Untitled.qzbm"}));
     EXPECT_EQ(document.GetPathName(), world.File("first.qzbm"));
     EXPECT_FALSE(document.IsModified());
     EXPECT_EQ(frame.windowTitle(), "first.qzbm - Tessark");
@@ -81,7 +90,6 @@ TEST_F(FileCommandsTest, SaveAsThenOpenBringsTheMapBack)
     EXPECT_EQ(frame.windowTitle(), "second.qzbm - Tessark");
 
     // Open the first again (the map is unmodified, so nobody is asked).
-    ModalScript script;
     prompts->answers.push_back(world.QFile("first.qzbm"));
     Trigger(command::OpenMap);
     EXPECT_EQ(log.openTitles.last(), "Open");
@@ -95,54 +103,29 @@ TEST_F(FileCommandsTest, SaveAsThenOpenBringsTheMapBack)
     EXPECT_EQ(frame.RecentFiles().Files().size(), 2);
 }
 
-TEST_F(FileCommandsTest, FailedSaveIsReportedAndKeepsTheMapModified)
-{
-    BuildMap();
-    ModalScript script;
-    script.PressOk();
-    prompts->answers.push_back(world.QFile("no-such-folder/map.qzbm"));
-    Trigger(command::FileSaveAs);
-    ASSERT_EQ(script.Boxes().size(), 1u);
-    EXPECT_EQ(script.Boxes()[0].text, FileCommands::kSaveFailedMessage);
-    EXPECT_EQ(script.Boxes()[0].informative, "map.qzbm: No such file or directory");
-    EXPECT_EQ(script.Boxes()[0].icon, QMessageBox::Critical);
-    EXPECT_TRUE(document.IsModified());
-    EXPECT_EQ(frame.windowTitle(), "Untitled* - Tessark");
-}
-
 TEST_F(FileCommandsTest, ModifiedMapPromptsBeforeItIsReplaced)
 {
-    BuildMap();
+    // Cancel keeps the map; Yes saves it (asking for a name), then it is replaced; No throws it
+    // away. New asks before its sheet shows: a cancelled question shows no sheet.
+    const std::tuple<QMessageBox::StandardButton, int, bool> answers[] = {
+        {QMessageBox::Cancel, command::FileNew, false},
+        {QMessageBox::Yes, command::FileNew, true},
+        {QMessageBox::No, command::FileNew, true},
+        {QMessageBox::Cancel, command::NewMap, false},
+    };
     ModalScript script;
-    // Cancel: the map stays as it was.
-    script.Press(QMessageBox::Cancel);
-    Trigger(command::FileNew);
-    ASSERT_EQ(script.Boxes().size(), 1u);
+    prompts->answers.push_back(world.QFile("kept.qzbm"));
+    for (const auto& [button, id, replaced] : answers) {
+        world.Place(kGrass, 50, 50, 7);
+        script.Press(button);
+        Trigger(id);
+        EXPECT_EQ(document.GetTile(50, 50, 7) == nullptr, replaced) << button;
+        EXPECT_EQ(document.IsModified(), !replaced);
+    }
+    ASSERT_EQ(script.Boxes().size(), 4u);
     EXPECT_EQ(script.Boxes()[0].text, "Save changes to Untitled?");
     EXPECT_EQ(script.Boxes()[0].icon, QMessageBox::Warning);
-    EXPECT_NE(document.GetTile(100, 100, 7), nullptr);
-    EXPECT_TRUE(document.IsModified());
-
-    // Yes: saved (asking for a name), then replaced.
-    script.Press(QMessageBox::Yes);
-    prompts->answers.push_back(world.QFile("kept.qzbm"));
-    Trigger(command::FileNew);
     EXPECT_TRUE(std::filesystem::exists(world.File("kept.qzbm")));
-    EXPECT_EQ(document.GetTile(100, 100, 7), nullptr);
-
-    // No: thrown away.
-    world.Place(kGrass, 50, 50, 7);
-    script.Press(QMessageBox::No);
-    Trigger(command::FileNew);
-    EXPECT_EQ(document.GetTile(50, 50, 7), nullptr);
-    EXPECT_EQ(script.Boxes().size(), 3u);
-    EXPECT_EQ(script.Unexpected(), 0);
-
-    // New asks before its sheet shows: a cancelled question shows no sheet.
-    world.Place(kGrass, 50, 50, 7);
-    script.Press(QMessageBox::Cancel);
-    Trigger(command::NewMap);
-    EXPECT_EQ(script.Boxes().size(), 4u);
     EXPECT_EQ(script.Unexpected(), 0);
 
     // Closing the window asks too.

@@ -22,7 +22,6 @@ protected:
     EditorTestWorld world;
     CMainFrame& frame = world.Frame();
     CommandTable& commands = frame.Commands();
-
 };
 
 TEST_F(MainFrameTest, AcceleratorsFollowTheirCommands)
@@ -35,35 +34,27 @@ TEST_F(MainFrameTest, AcceleratorsFollowTheirCommands)
     EXPECT_TRUE(moveKey->isEnabled());
 }
 
-TEST_F(MainFrameTest, DisplaySwitchesPersistAcrossStarts)
+// Display switches are kept across starts; the force settings are read but never written.
+TEST_F(MainFrameTest, DisplaySwitchesPersistAcrossStartsForceSettingsAreOnlyRead)
 {
     EXPECT_TRUE(commands.Action(command::ShowShade)->isChecked());
     commands.Action(command::ShowShade)->trigger();
     commands.Action(command::MultiFloorSelect)->trigger();
     EXPECT_FALSE(frame.View().Switches().showShades);
     EXPECT_FALSE(commands.Action(command::ShowShade)->isChecked());
+    QSettings settings;
+    settings.setValue("Settings/ForceSlowBlt", 1);
+    settings.setValue("Settings/ForceEnableZooming", 7);
+    world.Renderer().zoomAllowed = false;
 
     CMainFrame& second = world.RestartFrame();
     EXPECT_FALSE(second.View().Switches().showShades);
     EXPECT_TRUE(second.View().Switches().multiFloorSelect);
     EXPECT_TRUE(second.Commands().Action(command::MultiFloorSelect)->isChecked());
-    QSettings settings;
     EXPECT_EQ(settings.value("Settings/ShowShades").toInt(), 0);
     EXPECT_EQ(settings.value("Settings/ShowAnimations").toInt(), 1);
-}
-
-TEST_F(MainFrameTest, ForceSettingsAreReadButNeverWritten)
-{
-    {
-        QSettings settings;
-        settings.setValue("Settings/ForceSlowBlt", 1);
-        settings.setValue("Settings/ForceEnableZooming", 7);
-    }
-    world.Renderer().zoomAllowed = false;
-    world.RestartFrame();
     EXPECT_FALSE(world.Renderer().fastTransparentCopy);
     EXPECT_TRUE(world.Renderer().zoomAllowed);
-    QSettings settings;
     settings.remove("Settings/ForceSlowBlt");
     world.CloseFrame();
     EXPECT_FALSE(settings.contains("Settings/ForceSlowBlt"));

@@ -3,7 +3,6 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QString>
-#include <QStringList>
 
 #include "app/QtPrinters.h"
 #include <QTimer>
@@ -21,21 +20,17 @@ public:
         QString text;
         QMessageBox::Icon icon;
         QString title;
-        QString informative = {};
-        QStringList buttons = {};
+        QString informative;
     };
     using Handler = std::function<void(QWidget*)>;
 
     ModalScript();
-    ~ModalScript() override;
 
     ModalScript& Then(Handler handler);
     // The next modal window is a message box: record it and press the button.
     ModalScript& Press(QMessageBox::StandardButton button);
-    // The next n modal windows are message boxes answered with their default OK.
-    ModalScript& PressOk(int count = 1);
-    // The next modal window is a message box: record it and press the button with this text.
-    ModalScript& PressNamed(const QString& text);
+    // The next modal window is a message box answered with its default OK.
+    ModalScript& PressOk() { return Press(QMessageBox::Ok); }
 
     size_t Pending() const { return handlers_.size(); }
     const std::vector<SeenBox>& Boxes() const { return boxes_; }
@@ -51,10 +46,5 @@ private:
     std::vector<SeenBox> boxes_;
     int unexpected_ = 0;
 };
-
-// Adds the box to the seen ones.
-void Record(const QMessageBox& box, std::vector<ModalScript::SeenBox>* seen);
-// Records the box (when it is one) and presses the button.
-void PressButton(QWidget* modal, QMessageBox::StandardButton button, std::vector<ModalScript::SeenBox>* seen);
 
 }  // namespace tessark::test

@@ -12,36 +12,20 @@
 namespace tessark::test {
 namespace {
 
-class StartupTest : public ::testing::Test {
-protected:
-    StartupTest()
-    {
-        QSettings().clear();
-        std::filesystem::create_directories(folder.File("data"));
-        EXPECT_TRUE(TestDataSet::WriteAll(folder.File("data")));
-    }
-
-    void Remove(const char* name) { std::filesystem::remove(folder.File("data") + "/" + name); }
-
-    bool Start(const QString& file = {})
-    {
-        StartupOptions options;
-        options.dataDirectory = QString::fromStdString(folder.File("data"));
-        options.file = file;
-        return app.InitInstance(options);
-    }
-
+TEST(StartupTest, MissingClientDataStopsAfterOneErrorBox)
+{
+    QSettings().clear();
     ScratchDirectory folder;
+    std::filesystem::create_directories(folder.File("data"));
+    ASSERT_TRUE(TestDataSet::WriteAll(folder.File("data")));
+    std::filesystem::remove(folder.File("data/morva.dat"));
     MessageBoxSink messages;
     CTessarkApp app{messages};
-};
-
-TEST_F(StartupTest, MissingClientDataStopsAfterOneErrorBox)
-{
-    Remove("morva.dat");
+    StartupOptions options;
+    options.dataDirectory = QString::fromStdString(folder.File("data"));
     ModalScript script;
     script.PressOk();
-    EXPECT_FALSE(Start());
+    EXPECT_FALSE(app.InitInstance(options));
     ASSERT_EQ(script.Boxes().size(), 1u);
     EXPECT_EQ(script.Boxes()[0].text, "Could not find morva.dat!");
     EXPECT_EQ(script.Boxes()[0].icon, QMessageBox::Critical);

@@ -24,23 +24,10 @@ namespace {
 using test::ScratchDirectory;
 using test::TestDataSet;
 
-// The keys of the shared test data set (see TestDataSet.h) for the test world.
-test::WorldKeys DataSetKeys()
-{
-    test::WorldKeys keys;
-    keys.ground = 0;
-    keys.otherGround = 1;
-    keys.wall = 2;
-    keys.plain = 3;
-    keys.stackable = 4;
-    keys.hanging = 5;
-    keys.teleport = 6;
-    keys.depot = 7;
-    keys.readable = 8;
-    keys.creature = 11;
-    keys.fluid = keys.splash = keys.rune = keys.door = keys.border = -1;
-    return keys;
-}
+// The keys of the shared test data set (see TestDataSet.h) for the test world; -1 for the kinds it lacks.
+const test::WorldKeys kDataSetKeys = {.ground = 0, .otherGround = 1, .plain = 3, .stackable = 4, .fluid = -1,
+                                      .splash = -1, .rune = -1, .door = -1, .readable = 8, .wall = 2, .border = -1,
+                                      .hanging = 5, .teleport = 6, .depot = 7, .creature = 11};
 
 class MapCommandsTest : public ::testing::Test {
 protected:
@@ -66,7 +53,7 @@ protected:
     std::string SaveWorld()
     {
         auto document = NewDocument();
-        test::BuildVariedWorld(*document, DataSetKeys());
+        test::BuildVariedWorld(*document, kDataSetKeys);
         const std::string path = File("world.qzbm");
         EXPECT_EQ(document->DoSave(path, true, {}), SaveResult::Saved);
         return path;

@@ -30,25 +30,6 @@ int ReadBytes(ItemDatabase& database, const ByteBuilder& bytes)
     return ClientDataReader(database).ReadBytes(bytes.Bytes());
 }
 
-TEST(ClientDataReaderTest, MissingFileAndShortFiles)
-{
-    test::ScratchDirectory dir;
-    ItemDatabase database;
-    EXPECT_EQ(database.LoadClientData(dir.File("absent.dat")), 2);
-    // A directory opens but cannot be read as a file.
-    EXPECT_EQ(database.LoadClientData(dir.Path().string()), 2);
-
-    // Header only: no records, still loaded.
-    EXPECT_EQ(ReadBytes(database, Header(7)), 0);
-    EXPECT_EQ(database.clientItemCount, 7);
-    EXPECT_TRUE(database.ClientTypeCount() == 0);
-
-    ByteBuilder cut;
-    cut.U32(1).U16(2).U16(0);
-    EXPECT_EQ(ReadBytes(database, cut), 8);
-    EXPECT_EQ(ReadBytes(database, ByteBuilder()), 8);
-}
-
 TEST(ClientDataReaderTest, SpriteRegistrationReplacesEarlierRecords)
 {
     ByteBuilder bytes = Header(2);
@@ -112,9 +93,18 @@ TEST(ClientDataReaderTest, SpriteCountAndRecordIdLimits)
     EXPECT_EQ(ReadBytes(oneMore, records), 8);
 }
 
-TEST(ClientDataReaderTest, FileEndingInsideARecordIsAFormatError)
+TEST(ClientDataReaderTest, MissingFilesFailAndFilesEndingInsideTheHeaderOrARecordAreFormatErrors)
 {
+    test::ScratchDirectory dir;
+    ItemDatabase database;
+    EXPECT_EQ(database.LoadClientData(dir.File("absent.dat")), 2);
+    // A directory opens but cannot be read as a file.
+    EXPECT_EQ(database.LoadClientData(dir.Path().string()), 2);
+    EXPECT_EQ(ReadBytes(database, Header(7)), 0);
+    EXPECT_EQ(database.clientItemCount, 7);
+
     ByteBuilder bytes = Header(2);
+    const size_t headerEnd = bytes.Size();
     SimpleRecord(bytes, {0x0C}, 5);
     const size_t firstEnd = bytes.Size();
     // Options with payloads, a cropSize and several ids, so every cut lands somewhere different.
@@ -123,14 +113,16 @@ TEST(ClientDataReaderTest, FileEndingInsideARecordIsAFormatError)
         bytes.U16(id);
     }
     const std::vector<uint8_t>& full = bytes.Bytes();
-    for (size_t length = firstEnd + 1; length < full.size(); ++length) {
+    // Only the header alone and whole records load; a cut record leaves the ones before it.
+    for (size_t length = 0; length < full.size(); ++length) {
         std::vector<uint8_t> cut(full.begin(), full.begin() + static_cast<std::ptrdiff_t>(length));
-        ItemDatabase database;
-        EXPECT_EQ(ClientDataReader(database).ReadBytes(cut), 8) << length;
-        EXPECT_EQ(database.ClientTypeCount(), 1u) << length;
-        EXPECT_EQ(database.Sprites().size(), 1u) << length;
+        ItemDatabase partial;
+        const size_t records = length >= firstEnd ? 1 : 0;
+        EXPECT_EQ(ClientDataReader(partial).ReadBytes(cut), length == headerEnd || length == firstEnd ? 0 : 8)
+            << length;
+        EXPECT_EQ(partial.ClientTypeCount(), records) << length;
+        EXPECT_EQ(partial.Sprites().size(), records) << length;
     }
-    ItemDatabase database;
     ASSERT_EQ(ClientDataReader(database).ReadBytes(full), 0);
     EXPECT_EQ(database.GetClientType(1)->spriteIds[3], 23);
     EXPECT_EQ(database.GetClientType(1)->minimapColor, 7);

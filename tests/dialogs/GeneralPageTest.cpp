@@ -16,8 +16,7 @@ namespace {
 
 // A sheet with one page, as the File commands show it.
 struct Sheet {
-    explicit Sheet(const GeneralPageFields& fields, const QString& title = "Properties")
-        : sheet(title), page(new CGeneralPage(fields))
+    explicit Sheet(const GeneralPageFields& fields) : sheet("Properties"), page(new CGeneralPage(fields))
     {
         sheet.AddPage(page, "General");
     }
@@ -25,47 +24,39 @@ struct Sheet {
     CGeneralPage* page;
 };
 
-GeneralPageFields OpenMap(int width, int height)
+// Beyond a new map's bound the width is refused and the sheet stays open; shrinking an open map
+// asks, and Cancel puts the size back while the sheet still closes with OK.
+TEST(GeneralPageTest, NewMapLimitAndShrinkingAnOpenMapAsks)
 {
-    GeneralPageFields fields;
-    fields.isNew = false;
-    fields.width = width;
-    fields.height = height;
-    fields.filename = "world.qzbm";
-    return fields;
-}
-
-TEST(GeneralPageTest, NewMapLimitFollowsTheViewsBound)
-{
-    GeneralPageFields fields;
-    fields.maxWidth = 1000;
-    fields.maxHeight = 1000;
-    Sheet sheet(fields, "New");
-    ModalScript script;
-    script.PressOk();
-    sheet.page->WidthEdit().SetValue(1001);
-    sheet.sheet.accept();
-    ASSERT_EQ(script.Boxes().size(), 1u);
-    EXPECT_EQ(script.Boxes()[0].text, "Enter an integer between 128 and 1000.");
-    EXPECT_EQ(sheet.page->WidthEdit().SpinMaximum(), 1000);
-}
-
-TEST(GeneralPageTest, ShrinkingAnOpenMapAsksAndCancelKeepsTheSize)
-{
-    Sheet sheet(OpenMap(1000, 1000));
-    ModalScript script;
-    script.Press(QMessageBox::Cancel);
-    sheet.page->WidthEdit().SetValue(500);
-    sheet.page->DescriptionEdit().setText("smaller?");
-    sheet.sheet.accept();
-    ASSERT_EQ(script.Boxes().size(), 1u);
-    EXPECT_EQ(script.Boxes()[0].text, CGeneralPage::kShrinkWarning);
-    EXPECT_EQ(script.Boxes()[0].icon, QMessageBox::Warning);
-    // Cancel puts the size back, and the sheet still closes with OK.
-    EXPECT_EQ(sheet.sheet.result(), QDialog::Accepted);
-    EXPECT_EQ(sheet.page->Fields().width, 1000);
-    EXPECT_EQ(sheet.page->Fields().description, "smaller?");
-    EXPECT_EQ(script.Unexpected(), 0);
+    GeneralPageFields bounded;
+    bounded.maxWidth = 1000;
+    GeneralPageFields open;
+    open.isNew = false;
+    struct Case {
+        GeneralPageFields fields;
+        int entered;
+        QString box;
+        int result;
+    };
+    const Case cases[] = {
+        {bounded, 1001, "Enter an integer between 128 and 1000.", QDialog::Rejected},
+        {open, 500, CGeneralPage::kShrinkWarning, QDialog::Accepted},
+    };
+    for (const Case& c : cases) {
+        Sheet sheet(c.fields);
+        ModalScript script;
+        script.Press(QMessageBox::Cancel);
+        sheet.page->WidthEdit().SetValue(c.entered);
+        sheet.page->DescriptionEdit().setText("smaller?");
+        sheet.sheet.accept();
+        ASSERT_EQ(script.Boxes().size(), 1u) << c.entered;
+        EXPECT_EQ(script.Boxes()[0].text, c.box);
+        EXPECT_EQ(script.Boxes()[0].icon, QMessageBox::Warning);
+        EXPECT_EQ(sheet.sheet.result(), c.result);
+        EXPECT_EQ(sheet.page->WidthEdit().SpinMaximum(), c.fields.maxWidth);
+        EXPECT_EQ(sheet.page->Fields().width, 1000);
+        EXPECT_EQ(sheet.page->Fields().description, c.fields.isNew ? "" : "smaller?");
+    }
 }
 
 TEST(NumberSpinEditTest, ArrowsStayInTheRangeTypingTakesDigitsOnly)

@@ -107,6 +107,9 @@ TEST_F(EditCommandsTest, ContextMenuOffersWhatAppliesAtTheCursor)
     House* house = document.Houses().GetHouse(3, true);
     house->AddTile(document.GetTile(100, 100, 7));
     Context().GetSelection().Add(document, {101, 100, 7});
+    // The drawing asks whether the selection may touch a block: touching its edge counts.
+    EXPECT_TRUE(Context().GetSelection().MayTouch(7, 101, 0, 200, 100));
+    EXPECT_FALSE(Context().GetSelection().MayTouch(7, 102, 0, 200, 100));
     Commands().ChooseBrushType(kGround);
 
     // An empty spot: 132.

@@ -43,32 +43,14 @@ inline void FillToolDatabase(ItemDatabase& database)
     database.SetServerType(kMarker, MakeType(ItemGroup::None, kMarker));
 }
 
-// Records every hint and the document's redrawAtOnce at the moment it came.
-class BatchingRecorder : public ViewHintListener {
-public:
-    explicit BatchingRecorder(const CTessarkDoc& document) : document_(document) {}
-    void OnViewHint(const ViewHint& hint) override
-    {
-        hints.push_back(hint);
-        redrawAtOnce.push_back(document_.redrawAtOnce);
-    }
-    std::vector<ViewHint> hints;
-    std::vector<int32_t> redrawAtOnce;
-
-private:
-    const CTessarkDoc& document_;
-};
-
 // A document with the tool data, a controller on it, and helpers that act as the view does.
 class ToolWorld {
 public:
-    ToolWorld() : document(database, messages), recorder(document)
+    ToolWorld() : document(database, messages)
     {
         FillToolDatabase(database);
         controller = std::make_unique<ToolController>(document);
-        document.AddViewHintListener(recorder);
     }
-    ~ToolWorld() { document.RemoveViewHintListener(recorder); }
 
     CItem* Put(int32_t key, Position at, bool replace = false)
     {
@@ -119,7 +101,6 @@ public:
     ItemDatabase database;
     RecordingMessageSink messages;
     CTessarkDoc document;
-    BatchingRecorder recorder;
     std::unique_ptr<ToolController> controller;
 };
 

@@ -177,34 +177,28 @@ TEST_F(HouseTownSettingsTest, RestrictedModeAndSelect)
 {
     struct Case {
         bool full;
+        int64_t entryZ;
         HouseSettingsControls controls;
+        std::optional<Position> centerOn;
     };
+    // An entry on floor 0 names the house but does not move the view.
     const Case cases[] = {
-        {true, {true, true, true, true, true, false, true}},
-        {false, {false, false, true, true, false, false, false}},
+        {false, 7, {false, false, true, true, false, false, false}, std::nullopt},
+        {true, 0, {true, true, true, true, true, false, true}, std::nullopt},
+        {true, 7, {true, true, true, true, true, false, true}, Position{100, 100, 7}},
     };
     for (const Case& c : cases) {
         HouseSettings dialog = Dialog(1, c.full);
         EXPECT_EQ(dialog.Controls(), c.controls) << c.full;
-        dialog.EditName("Someone else's");
+        dialog.EditName("Flat on floor " + std::to_string(c.entryZ));  // a name no house has
         EXPECT_EQ(dialog.Controls().add, c.full);
         std::optional<HouseSettings::Picked> picked;
         HouseSettingsForm form = dialog.Form();
-        form.entryX = form.entryY = 100;
-        form.entryZ = 0;
+        form.entryZ = c.entryZ;
         EXPECT_EQ(dialog.Select(form, picked), std::nullopt);
-        EXPECT_EQ(picked.has_value(), c.full);
+        ASSERT_EQ(picked.has_value(), c.full);
+        EXPECT_EQ(picked ? picked->centerOn : std::nullopt, c.centerOn);
     }
-    // An entry on floor 0 names the house but does not move the view.
-    HouseSettings dialog = Dialog(1);
-    std::optional<HouseSettings::Picked> picked;
-    dialog.Select(dialog.Form(), picked);
-    ASSERT_TRUE(picked);
-    EXPECT_EQ(picked->centerOn, std::nullopt);
-    HouseSettingsForm form = dialog.Form();
-    form.entryZ = 7;
-    dialog.Select(form, picked);
-    EXPECT_EQ(picked->centerOn, (Position{100, 100, 7}));
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-
 #include "edit/BrushSize.h"
 #include "edit/EditCommandIds.h"
 #include "edit/HouseSettings.h"
@@ -8,6 +7,7 @@
 #include "edit/SpawnPropertiesEditor.h"
 #include "edit/UndoWorld.h"
 #include "mapfiles/MapImport.h"
+#include "model/EditStep.h"
 #include "model/MapProperties.h"
 #include "model/Spawn.h"
 
@@ -18,21 +18,22 @@ using namespace edit_test;
 
 bool HasGround(const CTile& tile) { return tile.GetGround() != nullptr; }
 
+// The world gives unique ids only to the first ordinary item of a tile.
+CItem* FirstOrdinary(const CTile& tile)
+{
+    return tile.GetOrdinaryItems().empty() ? nullptr : tile.GetOrdinaryItems().front();
+}
+
 bool HoldsUniqueId(const CTile& tile)
 {
-    for (size_t i = 0; i < tile.GetThingCount(); ++i) {
-        if (tile.GetThing(i)->GetUniqueId() != 0) {
-            return true;
-        }
-    }
-    return false;
+    return FirstOrdinary(tile) && FirstOrdinary(tile)->GetUniqueId() != 0;
 }
 
 // The key of an ordinary item somewhere on the map, for the brush.
 int32_t PlainKey(const UndoWorld& world)
 {
-    const Position at = world.FindTile(7, [](const CTile& t) { return !t.GetOrdinaryItems().empty(); });
-    return world.document.GetTile(at)->GetOrdinaryItems().front()->GetTypeKey();
+    const Position at = world.FindTile(7, [](const CTile& t) { return FirstOrdinary(t) != nullptr; });
+    return FirstOrdinary(*world.document.GetTile(at))->GetTypeKey();
 }
 
 void Paint(UndoWorld& world, int32_t key, int radius, std::initializer_list<Position> tiles)
@@ -133,16 +134,17 @@ TEST(UndoStackTest, EveryKindOfStepUndoesAndRedoesExactly)
          }},
         {"Item properties", [](UndoWorld& w) {
              const Position at = w.FindTile(7, HoldsUniqueId);
-             CTile& tile = *w.document.GetTile(at);
-             CItem* item = nullptr;
-             for (size_t i = 0; i < tile.GetThingCount(); ++i) {
-                 item = tile.GetThing(i)->GetUniqueId() != 0 ? tile.GetThing(i) : item;
-             }
-             ItemPropertiesEditor editor(w.document, *item, at);
+             ItemPropertiesEditor editor(w.document, *FirstOrdinary(*w.document.GetTile(at)), at);
              ItemPropertiesForm form = editor.Form();
              form.uniqueId = 64999;
              form.actionId = 77;
              ASSERT_FALSE(editor.Submit(form));
+         }},
+        {"Special description only", [](UndoWorld& w) {
+             const Position at = w.FindTile(7, HoldsUniqueId);
+             EditStep step(w.document, "Describe");
+             w.document.NoteTileChange(at);
+             FirstOrdinary(*w.document.GetTile(at))->SetSpecialDescription("worn");
          }},
         {"Map properties", [](UndoWorld& w) {
              MapProperties properties = ReadMapProperties(w.document);

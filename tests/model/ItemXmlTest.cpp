@@ -83,6 +83,11 @@ TEST_F(ItemXmlTest, ItemsWriteTheirAttributesAndReadThemBack)
     EXPECT_EQ(std::tuple(items[3]->GetCount(), items[3]->GetUniqueId(), items[3]->GetText(), items[3]->GetSpecialDescription()),
               std::tuple(25, 4000u, "a <note>", "sd"));
     EXPECT_EQ(items[4]->GetTypeKey(), kPlain);
+
+    // Stack and rune counts read within 1..100.
+    items = ReadItems("<map><tile><item id=\"111\" count=\"0\"/><item id=\"114\" count=\"101\"/></tile></map>");
+    ASSERT_EQ(items.size(), 2u);
+    EXPECT_EQ(std::tuple(items[0]->GetCount(), items[1]->GetCount()), std::tuple(1, 100));
 }
 
 }  // namespace

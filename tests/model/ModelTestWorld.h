@@ -30,11 +30,7 @@ enum ModelKey : int32_t {
 inline void FillTestDatabase(ItemDatabase& database)
 {
     FillTestItems(database);
-    // Colours at the palette's ends, and a name to find.
-    database.FindServerType(kGround)->minimapColor = 1;
-    database.FindServerType(kOtherGround)->minimapColor = 0;
-    database.FindServerType(kTopThree)->minimapColor = 300;  // outside the palette
-    database.FindServerType(kPlain)->name = "Stone";
+    database.FindServerType(kPlain)->name = "Stone";  // a name to find
     database.SetServerType(kTopTwo, MakeTopType(kTopTwo, 2));
     database.SetServerType(kOtherBorder, MakeTopType(kOtherBorder, 1));
     database.SetServerType(kTopZero, MakeTopType(kTopZero, 0));

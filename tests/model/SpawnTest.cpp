@@ -26,19 +26,15 @@ protected:
 
 TEST_F(SpawnTest, AreaIsACircleOnOneFloor)
 {
-    CSpawn spawn({100, 100, 7}, 5);
-    EXPECT_TRUE(spawn.Contains({103, 104, 7}));
-    EXPECT_TRUE(spawn.Contains({100, 95, 7}));
-    EXPECT_FALSE(spawn.Contains({104, 104, 7}));
-    EXPECT_FALSE(spawn.Contains({100, 100, 6}));
-    CSpawn point({10, 10, 7}, 0);
-    EXPECT_TRUE(point.Contains({10, 10, 7}));
-    EXPECT_FALSE(point.Contains({11, 10, 7}));
-    CSpawn none({10, 10, 7}, -1);
-    EXPECT_FALSE(none.Contains({10, 10, 7}));
-    // Far-apart coordinates do not overflow.
-    CSpawn far({INT32_MIN, INT32_MIN, 7}, 5);
-    EXPECT_FALSE(far.Contains({INT32_MAX, INT32_MAX, 7}));
+    // Centre, radius, a position and whether the area holds it; far-apart coordinates do not overflow.
+    const std::tuple<Position, int, Position, bool> cases[] = {
+        {{100, 100, 7}, 5, {103, 104, 7}, true},  {{100, 100, 7}, 5, {100, 95, 7}, true},
+        {{100, 100, 7}, 5, {104, 104, 7}, false}, {{100, 100, 7}, 5, {100, 100, 6}, false},
+        {{10, 10, 7}, 0, {10, 10, 7}, true},      {{10, 10, 7}, 0, {11, 10, 7}, false},
+        {{10, 10, 7}, -1, {10, 10, 7}, false},    {{INT32_MIN, INT32_MIN, 7}, 5, {INT32_MAX, INT32_MAX, 7}, false}};
+    for (const auto& [center, radius, at, inside] : cases) {
+        EXPECT_EQ(CSpawn(center, radius).Contains(at), inside) << radius << " " << at.x << "," << at.y << "," << at.z;
+    }
 }
 
 TEST_F(SpawnTest, AddCreatureKeepsOffsetsDistinct)

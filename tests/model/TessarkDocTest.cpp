@@ -140,18 +140,15 @@ TEST_F(TessarkDocTest, CanPlaceItemAnswers)
     const Position at{50, 50, 7};
     EXPECT_EQ(document.CanPlaceItem({19, 50, 7}, kPlain), 1);
     EXPECT_EQ(document.CanPlaceItem(at, kBorder), 0);  // no tile
-    Add(kGround, at);
-    Add(kHorizontalWall, at);
-    Add(kBorder, at);
-    Add(kHanging, at);
-    EXPECT_EQ(document.CanPlaceItem(at, kGround), 0);
-    EXPECT_EQ(document.CanPlaceItem(at, kPlain), 0);
-    EXPECT_EQ(document.CanPlaceItem(at, kHanging), 2);
-    EXPECT_EQ(document.CanPlaceItem(at, kOtherHanging), 0);
-    EXPECT_EQ(document.CanPlaceItem(at, kVerticalWall), 2);  // order 2 clashes whatever the key
-    EXPECT_EQ(document.CanPlaceItem(at, kBorder), 2);         // order 1: only the same key
-    EXPECT_EQ(document.CanPlaceItem(at, kOtherBorder), 0);
-    EXPECT_EQ(document.CanPlaceItem(at, kTopThree), 0);
+    for (const int32_t key : {int32_t{kGround}, int32_t{kHorizontalWall}, int32_t{kBorder}, int32_t{kHanging}}) {
+        Add(key, at);
+    }
+    // A top item of order 2 clashes whatever its key, one of order 1 only with the same key.
+    const std::pair<int32_t, int> answers[] = {{kGround, 0},       {kPlain, 0},  {kHanging, 2},     {kOtherHanging, 0},
+                                               {kVerticalWall, 2}, {kBorder, 2}, {kOtherBorder, 0}, {kTopThree, 0}};
+    for (const auto& [key, answer] : answers) {
+        EXPECT_EQ(document.CanPlaceItem(at, key), answer) << key;
+    }
 }
 
 TEST_F(TessarkDocTest, SavePicksTheWriterByExtension)

@@ -28,29 +28,25 @@ TEST(TileKeyTest, KeyBytesAndSplit)
     EXPECT_EQ(x, 0x1234);
     EXPECT_EQ(y, 0xABCD);
     EXPECT_EQ(MakeTileKey(65536 + 5, -1), MakeTileKey(5, 65535));
-    EXPECT_EQ(FloorIndex(7), 7);
-    EXPECT_EQ(FloorIndex(16), -1);
-    EXPECT_EQ(FloorIndex(255), -1);
-    EXPECT_EQ(FloorIndex(256 + 3), 3);
-    EXPECT_EQ(FloorIndex(-1), -1);
+    for (const auto& [floor, index] : {std::pair{7, 7}, {16, -1}, {255, -1}, {256 + 3, 3}, {-1, -1}}) {
+        EXPECT_EQ(FloorIndex(floor), index) << floor;
+    }
 }
 
 TEST(TileStoreTest, AddressesByLowBitsAndRefusesHighFloors)
 {
     TileStore store;
     CTile* tile = store.Put(0, 10, 7, std::make_unique<CTile>());
-    EXPECT_EQ(store.Get(65536, 10, 7), tile);
-    EXPECT_EQ(store.Get(0, 10 + 65536 * 3, 7), tile);
-    EXPECT_EQ(store.Get(0, 10, 7 + 256), tile);
-    EXPECT_EQ(store.Get(0, 10, 16), nullptr);
-    EXPECT_EQ(store.Get(0, 10, 255), nullptr);
-    EXPECT_EQ(store.Get(0, 10, -1), nullptr);
     EXPECT_EQ(store.Put(1, 1, 16, std::make_unique<CTile>()), nullptr);
     EXPECT_EQ(store.Size(), 1u);
-    // Neighbours in the same chunk and block are distinct.
-    EXPECT_EQ(store.Get(1, 10, 7), nullptr);
-    EXPECT_EQ(store.Get(0, 11, 7), nullptr);
-    EXPECT_EQ(store.Get(0, 10, 6), nullptr);
+    // Where (0, 10, 7) is found again; the neighbours in its chunk and block are distinct.
+    const std::tuple<int32_t, int32_t, int32_t, bool> gets[] = {
+        {65536, 10, 7, true}, {0, 10 + 65536 * 3, 7, true}, {0, 10, 7 + 256, true}, {0, 10, 16, false},
+        {0, 10, 255, false},  {0, 10, -1, false},           {1, 10, 7, false},      {0, 11, 7, false},
+        {0, 10, 6, false}};
+    for (const auto& [x, y, z, found] : gets) {
+        EXPECT_EQ(store.Get(x, y, z), found ? tile : nullptr) << x << "," << y << "," << z;
+    }
 }
 
 TEST(TileStoreTest, PutReplacesTakeHandsBackAndCountsStayRight)

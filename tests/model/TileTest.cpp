@@ -174,26 +174,6 @@ TEST_F(TileTest, GroundHeldInTheTileIsCopiedOutReplacedAndCloned)
     EXPECT_EQ(tile.GetGround()->GetActionId(), 0u);
 }
 
-TEST_F(TileTest, MinimapColourFromTopItemsThenGround)
-{
-    EXPECT_EQ(tile.GetMinimapColor(database), 0u);
-    Add(kGround);  // palette entry 1 is the pixel 0x000033, red lowest as a colour reference
-    EXPECT_EQ(tile.GetMinimapColor(database), 0x00330000u);
-    // Items outside the top list never colour the minimap.
-    Add(kPlain);
-    Add(kBorder);  // no colour of its own
-    EXPECT_EQ(tile.GetMinimapColor(database), 0x00330000u);
-    Add(kTopThree);  // index 300 lies outside the palette: black, but it still decides
-    EXPECT_EQ(tile.GetMinimapColor(database), 0u);
-    Add(kHorizontalWall);  // 86 = 2 * 36 + 2 * 6 + 2; comes before the order-3 item
-    EXPECT_EQ(tile.GetMinimapColor(database), 0x00666666u);
-
-    CTile colourless;
-    colourless.AddThing(database, Make(database, kOtherGround), false);
-    EXPECT_EQ(colourless.GetMinimapColor(database), 0u);
-
-}
-
 // The clipboard's form of a tile: flags, then the things in their order; the house stays behind.
 // Loading adds to what the tile holds and stops at a thing of no known type.
 TEST_F(TileTest, ArchiveKeepsFlagsAndOrderButNotTheHouse)

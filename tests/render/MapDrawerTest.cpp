@@ -12,6 +12,7 @@
 #include "platform/MessageSink.h"
 #include "render/MapDrawer.h"
 #include "render/RenderTestData.h"
+#include "support/MapTestWorld.h"
 
 namespace tessark {
 namespace {
@@ -49,43 +50,23 @@ protected:
     {
         const auto id = static_cast<uint16_t>(nextSprite++);
         AddSprite(database, SolidSprite(id, color));
-        ItemType type = MakeType({ItemGroup::Ground}, {id});
-        const int32_t key = nextKey++;
-        database.SetServerType(key, type);
-        return key;
+        database.SetServerType(nextKey, MakeType({ItemGroup::Ground}, {id}));
+        return nextKey++;
     }
 
     // An item opaque in columns [first, first + width) of its sprite.
-    int32_t Band(uint32_t color, int first, int width, ItemType base = {})
+    int32_t Band(uint32_t color, int first, int width, ItemType type = {})
     {
         const auto id = static_cast<uint16_t>(nextSprite++);
         AddSprite(database, MakeSprite(id, [=](int x, int) { return x >= first && x < first + width ? color : kMagenta; }));
-        ItemType type = MakeType({base.group, 1, 1, 1, base.patternX, 1, base.animationPhases}, {id, id, id, id});
-        type.alwaysOnTop = base.alwaysOnTop;
-        type.topOrder = base.topOrder;
-        type.horizontal = base.horizontal;
-        type.hangeable = base.hangeable;
-        const int32_t key = nextKey++;
-        database.SetServerType(key, type);
-        return key;
+        const ItemType sprites = MakeType({}, {id, id, id, id});
+        type.spriteCount = sprites.spriteCount;
+        type.spriteIds = sprites.spriteIds;
+        database.SetServerType(nextKey, type);
+        return nextKey++;
     }
 
-    CTile& TileAt(int x, int y, int z)
-    {
-        if (CTile* tile = document.GetTile(x, y, z)) {
-            return *tile;
-        }
-        return *document.StoreTile(std::make_unique<CTile>(), x, y, z);
-    }
-
-    CItem& Place(int x, int y, int z, int32_t key)
-    {
-        CTile& tile = TileAt(x, y, z);
-        auto item = std::make_unique<CItem>(database, key, 1);
-        CItem* raw = item.get();
-        tile.AddThing(database, std::move(item), false);
-        return *raw;
-    }
+    void Place(int x, int y, int z, int32_t key) { test::Place(document, key, x, y, z); }
 
     Surface Draw()
     {
@@ -115,22 +96,14 @@ TEST_F(MapDrawerTest, FloorsAreShiftedAndTheLowerOnesShadedOnce)
     Place(8, 4, 5, c);  // two tiles: screen column 6, row 2
     Place(0, 3, 6, d);  // column 0 on floor 6 would lie left of the map
 
-    Surface ground = Draw();
-    EXPECT_EQ(ground.Pixel(64, 64), 0x100000u);
-    EXPECT_EQ(ground.Pixel(65, 64), 0x100000u);
-    EXPECT_EQ(ground.Pixel(128, 32), 0u);  // floor 6 is not drawn from floor 7
+    ExpectPixels(Draw(), {{64, 64, 0x100000}, {65, 64, 0x100000}, {128, 32, 0}});  // floor 6 not drawn from 7
 
+    // The lower floors are shaded (every other pixel black), the current floor is not.
     view.geometry.SetFloor(5);
-    Surface upper = Draw();
-    EXPECT_EQ(upper.Pixel(64, 64), 0u);  // shaded: every other pixel black
-    EXPECT_EQ(upper.Pixel(65, 64), 0x100000u);
-    EXPECT_EQ(upper.Pixel(128, 32), 0u);
-    EXPECT_EQ(upper.Pixel(129, 32), 0x200000u);
-    EXPECT_EQ(upper.Pixel(192, 64), 0x300000u);  // the current floor is not shaded
-    EXPECT_EQ(upper.Pixel(193, 64), 0x300000u);
-    for (int i = 0; i < upper.Width() * upper.Height(); ++i) {
-        ASSERT_NE(upper.Pixels()[i], 0x400000u);
-    }
+    const Surface upper = Draw();
+    ExpectPixels(upper, {{64, 64, 0}, {65, 64, 0x100000}, {128, 32, 0}, {129, 32, 0x200000}, {192, 64, 0x300000},
+                         {193, 64, 0x300000}});
+    EXPECT_EQ(CountPixels(upper, 0x400000), 0u);
 
     // Underground: floors 12, 11, 10, the deeper ones down and right.
     Place(1, 1, 12, a);
@@ -138,12 +111,7 @@ TEST_F(MapDrawerTest, FloorsAreShiftedAndTheLowerOnesShadedOnce)
     Place(1, 1, 10, c);
     Place(1, 1, 13, d);  // three floors down: not drawn
     view.geometry.SetFloor(10);
-    Surface cave = Draw();
-    EXPECT_EQ(cave.Pixel(96, 96), 0u);
-    EXPECT_EQ(cave.Pixel(97, 96), 0x100000u);
-    EXPECT_EQ(cave.Pixel(65, 64), 0x200000u);
-    EXPECT_EQ(cave.Pixel(32, 32), 0x300000u);
-    EXPECT_EQ(cave.Pixel(129, 128), 0u);
+    ExpectPixels(Draw(), {{96, 96, 0}, {97, 96, 0x100000}, {65, 64, 0x200000}, {32, 32, 0x300000}, {129, 128, 0}});
 
     view.showShades = false;
     EXPECT_EQ(Draw().Pixel(96, 96), 0x100000u);
@@ -165,36 +133,25 @@ TEST_F(MapDrawerTest, ItemListsAreDrawnTopOrdinaryHangingUpToTheZoomLimit)
     Place(1, 1, 7, Band(0x00AA00, 0, 2, hanging));  // no wall yet: an ordinary item
     Place(1, 1, 7, Band(0xAA0000, 0, 3, wall));
     Place(1, 1, 7, Band(0x0000AA, 0, 1, hanging));  // on the wall: a hanging item
-    Surface surface = Draw();
-    EXPECT_EQ(surface.Pixel(32, 40), 0x0000AAu);
-    EXPECT_EQ(surface.Pixel(33, 40), 0x00AA00u);
-    EXPECT_EQ(surface.Pixel(34, 40), 0xAA0000u);
-    EXPECT_EQ(surface.Pixel(35, 40), 0x111111u);
+    ExpectPixels(Draw(), {{32, 40, 0x0000AA}, {33, 40, 0x00AA00}, {34, 40, 0xAA0000}, {35, 40, 0x111111}});
 
     // Ground and twelve items: ten things at zoom 1.0, one at 0.25, four at 0.5, five at 0.75.
     Place(4, 1, 7, ground);
     for (int k = 0; k < 12; ++k) {
         Place(4, 1, 7, Band(0x010101u * static_cast<uint32_t>(k + 1), 2 * k, 2));
     }
-    surface = Draw();
+    const Surface surface = Draw();
     for (int k = 0; k < 12; ++k) {
         EXPECT_EQ(surface.Pixel(128 + 2 * k, 40), k < 9 ? 0x010101u * static_cast<uint32_t>(k + 1) : 0x111111u) << k;
     }
     view.geometry.SetZoom(0.25f);
-    surface = Draw();
-    EXPECT_EQ(surface.Pixel(8, 2), 0x111111u);
-    EXPECT_EQ(surface.Pixel(9, 2), 0x111111u);
+    ExpectPixels(Draw(), {{8, 2, 0x111111}, {9, 2, 0x111111}});
     view.geometry.SetZoom(0.5f);
-    surface = Draw();
     // 8 pixels a tile: pixel i shows sprite column 4 i, so items 0, 2, 4 show at pixels 0, 1, 2.
-    EXPECT_EQ(surface.Pixel(32, 10), 0x010101u);
-    EXPECT_EQ(surface.Pixel(33, 10), 0x030303u);
-    EXPECT_EQ(surface.Pixel(34, 10), 0x111111u);
+    ExpectPixels(Draw(), {{32, 10, 0x010101}, {33, 10, 0x030303}, {34, 10, 0x111111}});
     view.geometry.SetZoom(0.75f);
-    surface = Draw();
     // Pixel 4 shows sprite column 6 (item 3, the fifth thing), pixel 5 column 8 (item 4).
-    EXPECT_EQ(surface.Pixel(72 + 4, 20), 0x040404u);
-    EXPECT_EQ(surface.Pixel(72 + 5, 20), 0x111111u);
+    ExpectPixels(Draw(), {{72 + 4, 20, 0x040404}, {72 + 5, 20, 0x111111}});
 }
 
 TEST_F(MapDrawerTest, GroundTintsByHouseZoneSpawnAndSelection)
@@ -203,12 +160,12 @@ TEST_F(MapDrawerTest, GroundTintsByHouseZoneSpawnAndSelection)
     for (int x = 1; x <= 7; ++x) {
         Place(x, 1, 7, ground);
     }
-    TileAt(1, 1, 7).SetFlags(CTile::kHouseFlag | CTile::kProtectionZoneFlag);
-    TileAt(1, 1, 7).SetHouseId(5);
-    TileAt(2, 1, 7).SetFlags(CTile::kHouseFlag | CTile::kProtectionZoneFlag);
-    TileAt(2, 1, 7).SetHouseId(6);
-    TileAt(3, 1, 7).SetProtectionZone(true);
-    TileAt(7, 1, 7).SetProtectionZone(true);
+    document.GetTile(1, 1, 7)->SetFlags(CTile::kHouseFlag | CTile::kProtectionZoneFlag);
+    document.GetTile(1, 1, 7)->SetHouseId(5);
+    document.GetTile(2, 1, 7)->SetFlags(CTile::kHouseFlag | CTile::kProtectionZoneFlag);
+    document.GetTile(2, 1, 7)->SetHouseId(6);
+    document.GetTile(3, 1, 7)->SetProtectionZone(true);
+    document.GetTile(7, 1, 7)->SetProtectionZone(true);
     document.Spawns().CreateSpawn({5, 3, 7}, 2);  // holds (5, 1), not (4, 1)
     document.Spawns().CreateSpawn({7, 2, 7}, 1);  // holds (7, 1), a protection zone
     PositionSet selection;
@@ -216,26 +173,17 @@ TEST_F(MapDrawerTest, GroundTintsByHouseZoneSpawnAndSelection)
     view.selection = &selection;
     view.selectedHouseId = 5;
 
-    // The tint shows on the bottom-left pixel of each tile's ground.
-    auto tintOf = [](const Surface& s, int x) { return s.Pixel(32 * x, 63); };
-    Surface surface = Draw();
-    const uint32_t tints[] = {kCyan, kBlue, kGreen, 0x808080, kMaroon, kNavy, kGreen};
-    for (int x = 1; x <= 7; ++x) {
-        EXPECT_EQ(tintOf(surface, x), tints[x - 1]) << x;
-    }
-    EXPECT_EQ(surface.Pixel(33, 63), 0x808080u);  // a checkerboard, not a fill
+    // The tint shows on the bottom-left pixel of tiles 1..7's ground, as a checkerboard, not a fill.
+    ExpectPixels(Draw(), {{32, 63, kCyan}, {64, 63, kBlue}, {96, 63, kGreen}, {128, 63, 0x808080}, {160, 63, kMaroon},
+                          {192, 63, kNavy}, {224, 63, kGreen}, {33, 63, 0x808080}});
 
     view.selectedHouseId = 0;
     view.showSpawns = false;
-    surface = Draw();
-    EXPECT_EQ(tintOf(surface, 1), kBlue);
-    EXPECT_EQ(tintOf(surface, 5), 0x808080u);
+    ExpectPixels(Draw(), {{32, 63, kBlue}, {160, 63, 0x808080}});
 
     // Below zoom class 2 only the selection tints.
     view.geometry.SetZoom(0.5f);
-    surface = Draw();
-    EXPECT_EQ(surface.Pixel(8, 15), 0x808080u);
-    EXPECT_EQ(surface.Pixel(6 * 8, 15), kNavy);
+    ExpectPixels(Draw(), {{8, 15, 0x808080}, {6 * 8, 15, kNavy}});
 }
 
 TEST_F(MapDrawerTest, CreaturesAndSpawnMarkersAtFullZoomOnly)
@@ -259,35 +207,24 @@ TEST_F(MapDrawerTest, CreaturesAndSpawnMarkersAtFullZoomOnly)
     CCreature* placed = creature.get();
     ASSERT_TRUE(spawn->AddCreature(creature, {4, 3, 7}));
 
-    Surface surface = Draw();
-    EXPECT_EQ(surface.Pixel(4 * 32 + 5, 3 * 32 + 5), 0x0A0001u);
-    EXPECT_EQ(surface.Pixel(3 * 32 + 5, 3 * 32 + 5), 0x00BEEFu);
+    ExpectPixels(Draw(), {{4 * 32 + 5, 3 * 32 + 5, 0x0A0001}, {3 * 32 + 5, 3 * 32 + 5, 0x00BEEF}});
 
     view.selectedThing = placed;
-    surface = Draw();
-    EXPECT_EQ(surface.Pixel(4 * 32, 3 * 32 + 31), kNavy);
+    EXPECT_EQ(Draw().Pixel(4 * 32, 3 * 32 + 31), kNavy);
     view.selectedThing = spawn;
-    surface = Draw();
-    EXPECT_EQ(surface.Pixel(3 * 32, 3 * 32 + 31), kNavy);
-    EXPECT_EQ(surface.Pixel(4 * 32, 3 * 32 + 31), 0x0A0001u);
+    ExpectPixels(Draw(), {{3 * 32, 3 * 32 + 31, kNavy}, {4 * 32, 3 * 32 + 31, 0x0A0001}});
     view.selectedThing = nullptr;
 
     view.showSpawns = false;
-    surface = Draw();
-    EXPECT_EQ(surface.Pixel(4 * 32 + 5, 3 * 32 + 5), 0x0A0001u);
-    EXPECT_EQ(surface.Pixel(3 * 32 + 5, 3 * 32 + 5), 0x202020u);
+    ExpectPixels(Draw(), {{4 * 32 + 5, 3 * 32 + 5, 0x0A0001}, {3 * 32 + 5, 3 * 32 + 5, 0x202020}});
     view.showCreatures = false;
     EXPECT_EQ(Draw().Pixel(4 * 32 + 5, 3 * 32 + 5), 0x202020u);
 
     view.showSpawns = view.showCreatures = true;
     view.geometry.SetZoom(0.75f);
-    surface = Draw();
-    for (int y = 3 * 18; y < 4 * 18; ++y) {
-        for (int x = 3 * 18; x < 5 * 18; ++x) {
-            ASSERT_NE(surface.Pixel(x, y), 0x0A0001u);
-            ASSERT_NE(surface.Pixel(x, y), 0x00BEEFu);
-        }
-    }
+    const Surface small = Draw();
+    EXPECT_EQ(CountPixels(small, 0x0A0001), 0u);
+    EXPECT_EQ(CountPixels(small, 0x00BEEF), 0u);
 }
 
 TEST_F(MapDrawerTest, BrushPreviewAndInvertedCursorFrame)
@@ -298,23 +235,16 @@ TEST_F(MapDrawerTest, BrushPreviewAndInvertedCursorFrame)
     view.brushRadius = 1;
     view.cursor = {5, 4, 7};
     view.showCursorFrame = true;
-    Surface surface = Draw();
     // Tiles 4..6 x 3..5 show the brush; the frame inverts the outline of their union.
-    EXPECT_EQ(surface.Pixel(4 * 32, 3 * 32), 0xF0F0F0u);
-    EXPECT_EQ(surface.Pixel(7 * 32 - 1, 6 * 32 - 1), 0xF0F0F0u);
-    EXPECT_EQ(surface.Pixel(4 * 32 + 1, 3 * 32 + 1), 0x0F0F0Fu);
-    EXPECT_EQ(surface.Pixel(7 * 32, 3 * 32), 0u);
-    EXPECT_EQ(surface.Pixel(3 * 32 + 31, 4 * 32), 0u);
+    ExpectPixels(Draw(), {{4 * 32, 3 * 32, 0xF0F0F0}, {7 * 32 - 1, 6 * 32 - 1, 0xF0F0F0},
+                          {4 * 32 + 1, 3 * 32 + 1, 0x0F0F0F}, {7 * 32, 3 * 32, 0}, {3 * 32 + 31, 4 * 32, 0}});
 
+    // The eraser's frame inverts black; it shows no preview.
     view.tool = CursorTool::Eraser;
     view.eraserRadius = 2;
-    surface = Draw();
-    EXPECT_EQ(surface.Pixel(3 * 32, 2 * 32), 0xFFFFFFu);  // black inverted
-    EXPECT_EQ(surface.Pixel(5 * 32, 4 * 32), 0u);        // no preview
+    ExpectPixels(Draw(), {{3 * 32, 2 * 32, 0xFFFFFF}, {5 * 32, 4 * 32, 0}});
     view.tool = CursorTool::Other;
-    surface = Draw();
-    EXPECT_EQ(surface.Pixel(5 * 32, 4 * 32), 0xFFFFFFu);
-    EXPECT_EQ(surface.Pixel(4 * 32, 3 * 32), 0u);
+    ExpectPixels(Draw(), {{5 * 32, 4 * 32, 0xFFFFFF}, {4 * 32, 3 * 32, 0}});
 }
 
 TEST_F(MapDrawerTest, APaintBoxDrawsWhatTheWholeFrameShowsThere)
@@ -363,13 +293,9 @@ TEST_F(MapDrawerTest, AnimationTickFindsTheFirstAnimatedThingPerTile)
     }
     Place(2, 1, 7, flame);  // the eleventh thing: not looked at
     Place(3, 2, 6, flame);  // floor 6, shown one tile up-left at floor 6
-    const auto rects = drawer.AnimatedRects(view);
-    ASSERT_EQ(rects.size(), 1u);
-    EXPECT_EQ(rects[0], (Rect{32, 32, 64, 64}));
+    EXPECT_EQ(drawer.AnimatedRects(view), (std::vector<Rect>{{32, 32, 64, 64}}));
     view.geometry.SetFloor(6);
-    const auto upper = drawer.AnimatedRects(view);
-    ASSERT_EQ(upper.size(), 1u);
-    EXPECT_EQ(upper[0], (Rect{64, 32, 96, 64}));
+    EXPECT_EQ(drawer.AnimatedRects(view), (std::vector<Rect>{{64, 32, 96, 64}}));
     EXPECT_EQ(AnimationCounterFromMilliseconds(500), 43200);
     EXPECT_EQ(AnimationCounterFromMilliseconds(999), static_cast<uint16_t>(86313));
 }

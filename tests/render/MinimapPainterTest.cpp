@@ -42,6 +42,7 @@ TEST_F(MinimapPainterTest, TilesShowTheirTopItemOrGroundColour)
     const int32_t plainTop = Type(0, false, true);
     const int32_t ordinary = Type(30, false);
     const int32_t beyond = Type(300, true);
+    const int32_t beyondTop = Type(300, false, true);
     Place(0, 0, 7, grass);
     Place(1, 0, 7, grass);
     Place(1, 0, 7, plainTop);
@@ -49,17 +50,20 @@ TEST_F(MinimapPainterTest, TilesShowTheirTopItemOrGroundColour)
     Place(2, 0, 7, dark);
     Place(2, 0, 7, ordinary);  // ordinary items never colour the minimap
     Place(3, 0, 7, beyond);
+    Place(4, 0, 7, grass);
+    Place(4, 0, 7, beyondTop);  // outside the palette, yet it decides
+    Place(5, 0, 7, plainTop);   // no ground, no colour
     Place(0, 1, 6, grass);  // another floor
 
     MinimapPainter painter;
     painter.originX = -1;
     painter.originY = 0;
-    Surface surface(6, 3, 0x00123456);
+    Surface surface(8, 3, 0x00123456);
     painter.Paint(surface, document);
-    // Left of the map, grass, the wall, dark ground under an ordinary item, a colour beyond the
-    // palette, no tile.
-    const uint32_t row[] = {0, 0x33CC00, 0xFFFFFF, 0, 0, 0};
-    for (int x = 0; x < 6; ++x) {
+    // Left of the map, grass, the wall, dark ground under an ordinary item, colours beyond the
+    // palette on a ground and on a top item over grass, a colourless top item alone, no tile.
+    const uint32_t row[] = {0, 0x33CC00, 0xFFFFFF, 0, 0, 0, 0, 0};
+    for (int x = 0; x < 8; ++x) {
         EXPECT_EQ(surface.Pixel(x, 0), row[x]) << x;
     }
     EXPECT_EQ(surface.Pixel(1, 1), 0u);  // no tile on floor 7 there
@@ -91,6 +95,7 @@ TEST_F(MinimapPainterTest, RecentersOnTheViewAndMapsClicksToTiles)
     EXPECT_FALSE(painter.TileAt({19, 5}).has_value());
     ASSERT_TRUE(painter.TileAt({20, 5}).has_value());
     EXPECT_EQ(*painter.TileAt({25, 5}), (Position{5, 5, 5}));
+    EXPECT_EQ(painter.ViewOutline({10, 20, 50, 60}), (Rect{30, 20, 71, 61}));  // the last row and column inside
 }
 
 }  // namespace

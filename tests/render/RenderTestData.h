@@ -1,13 +1,18 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <tuple>
 #include <vector>
 
 #include "data/ItemDatabase.h"
 #include "data/ItemType.h"
 #include "data/Sprite.h"
+#include "platform/Surface.h"
 
 namespace tessark::rendertest {
 
@@ -75,6 +80,21 @@ inline void AddNumberedSprites(ItemDatabase& database, uint16_t count)
     for (uint16_t id = 1; id <= count; ++id) {
         AddSprite(database, SolidSprite(id, id));
     }
+}
+
+// Checks each (x, y, pixel) of the list on the surface.
+inline void ExpectPixels(const Surface& surface, std::initializer_list<std::tuple<int, int, uint32_t>> expected)
+{
+    for (const auto& [x, y, pixel] : expected) {
+        EXPECT_EQ(surface.Pixel(x, y), pixel) << "at " << x << "," << y;
+    }
+}
+
+// How many pixels of the surface hold the value.
+inline size_t CountPixels(const Surface& surface, uint32_t pixel)
+{
+    const uint32_t* pixels = surface.Pixels();
+    return static_cast<size_t>(std::count(pixels, pixels + surface.Width() * surface.Height(), pixel));
 }
 
 }  // namespace tessark::rendertest

@@ -43,13 +43,8 @@ TEST_F(SpriteRendererTest, DrawsUprightWithMagentaTransparent)
     Surface surface(40, 40, kBackground);
     EXPECT_TRUE(renderer.DrawItem(surface, 1, 0, 36, 38, 3, 0, true, false));
     // The bottom-right corner lies at (36, 38): the sprite covers (4..35, 6..37).
-    EXPECT_EQ(surface.Pixel(4, 6), 0xFF0000u);
-    EXPECT_EQ(surface.Pixel(35, 6), 0xFF0000u);
-    EXPECT_EQ(surface.Pixel(4, 37), 0x00FF00u);
-    EXPECT_EQ(surface.Pixel(5, 37), 0x0000FFu);
-    EXPECT_EQ(surface.Pixel(10, 20), kBackground);
-    EXPECT_EQ(surface.Pixel(3, 6), kBackground);
-    EXPECT_EQ(surface.Pixel(4, 38), kBackground);
+    ExpectPixels(surface, {{4, 6, 0xFF0000}, {35, 6, 0xFF0000}, {4, 37, 0x00FF00}, {5, 37, 0x0000FF},
+                           {10, 20, kBackground}, {3, 6, kBackground}, {4, 38, kBackground}});
 
     // A type without a server type, a sprite absent from the table, and one without pixels
     // draw nothing.
@@ -59,12 +54,10 @@ TEST_F(SpriteRendererTest, DrawsUprightWithMagentaTransparent)
     database.SetServerType(2, MakeType({}, {9}));
     database.SetServerType(3, MakeType({}, {8}));
     Surface clean(32, 32, kBackground);
-    renderer.DrawItem(clean, 99, 0, 32, 32, 3, 0, true, false);
-    renderer.DrawItem(clean, 2, 0, 32, 32, 3, 0, true, false);
-    renderer.DrawItem(clean, 3, 0, 32, 32, 3, 0, true, false);
-    for (int i = 0; i < 32 * 32; ++i) {
-        ASSERT_EQ(clean.Pixels()[i], kBackground);
+    for (const int32_t key : {99, 2, 3}) {
+        renderer.DrawItem(clean, key, 0, 32, 32, 3, 0, true, false);
     }
+    EXPECT_EQ(CountPixels(clean, kBackground), 32u * 32u);
 }
 
 TEST_F(SpriteRendererTest, TintPaintsACheckerboardAnchoredAtTheBottomLeft)
@@ -166,10 +159,7 @@ TEST_F(SpriteRendererTest, CreaturesWearTheirOutfit)
     database.SetServerType(2, creature);
     Surface surface(32, 32, kBackground);
     renderer.DrawItem(surface, 2, 2, 32, 32, 3, 0, true, false);
-    EXPECT_EQ(surface.Pixel(0, 0), 0xBFAF8Fu);
-    EXPECT_EQ(surface.Pixel(0, 8), 0xBFAF8Fu);
-    EXPECT_EQ(surface.Pixel(0, 16), 0xFFFFFFu);
-    EXPECT_EQ(surface.Pixel(0, 24), 0xFFFFFFu);
+    ExpectPixels(surface, {{0, 0, 0xBFAF8F}, {0, 8, 0xBFAF8F}, {0, 16, 0xFFFFFF}, {0, 24, 0xFFFFFF}});
 
     // Without outfit indexes, and for other groups, the colours stay.
     creature.outfitHead = creature.outfitBody = creature.outfitFeet = 0;
@@ -180,8 +170,7 @@ TEST_F(SpriteRendererTest, CreaturesWearTheirOutfit)
     database.SetServerType(4, item);
     for (int32_t key : {3, 4}) {
         renderer.DrawItem(surface, key, 2, 32, 32, 3, 0, true, false);
-        EXPECT_EQ(surface.Pixel(0, 0), 0xFFFF00u);
-        EXPECT_EQ(surface.Pixel(0, 31), 0x0000FFu);
+        ExpectPixels(surface, {{0, 0, 0xFFFF00}, {0, 31, 0x0000FF}});
     }
     // The cached image itself was never recoloured.
     EXPECT_EQ(renderer.GetImage(&database.Sprites()[10], 3, 0, true).Pixel(0, 8), 0xFF0000u);
@@ -198,21 +187,13 @@ TEST_F(SpriteRendererTest, MultiCellItemsGrowUpLeftAndClipAtTheOrigin)
     Surface surface(64, 64, kBackground);
     renderer.DrawItem(surface, 1, 0, 64, 64, 3, 0, true, false);
     // Cell (cx, cy) lies at (32 - 32 cx, 32 - 32 cy); index cy * 2 + cx.
-    EXPECT_EQ(surface.Pixel(32, 32), 1u);
-    EXPECT_EQ(surface.Pixel(0, 32), 2u);
-    EXPECT_EQ(surface.Pixel(32, 0), 3u);
-    EXPECT_EQ(surface.Pixel(0, 0), 4u);
-    EXPECT_EQ(surface.Pixel(63, 63), 5u);
-    EXPECT_EQ(surface.Pixel(20, 10), 8u);
+    ExpectPixels(surface, {{32, 32, 1}, {0, 32, 2}, {32, 0, 3}, {0, 0, 4}, {63, 63, 5}, {20, 10, 8}});
 
     // At (32, 32) only the bottom-right cell fits; the others are dropped whole.
     Surface corner(64, 64, kBackground);
     corner.SetMapping(100, {16, 16});
     renderer.DrawItem(corner, 1, 0, 32, 32, 3, 0, true, false);
-    EXPECT_EQ(corner.Pixel(16, 16), 1u);
-    EXPECT_EQ(corner.Pixel(40, 40), 5u);
-    EXPECT_EQ(corner.Pixel(15, 20), kBackground);
-    EXPECT_EQ(corner.Pixel(20, 15), kBackground);
+    ExpectPixels(corner, {{16, 16, 1}, {40, 40, 5}, {15, 20, kBackground}, {20, 15, kBackground}});
 }
 
 TEST_F(SpriteRendererTest, ZoomScalesTheImageAndTheCopy)
@@ -228,21 +209,15 @@ TEST_F(SpriteRendererTest, ZoomScalesTheImageAndTheCopy)
     // A tile is 16 drawing units, drawn as 8 pixels.
     renderer.DrawItem(surface, 1, 0, 32, 32, 1, 0, true, false);
     EXPECT_EQ(renderer.GetImage(&database.Sprites()[1], 1, 0, true).Width(), 16);
-    EXPECT_EQ(surface.Pixel(8, 15), 0xFF0000u);   // the bottom-left dot survives both scalings
-    EXPECT_EQ(surface.Pixel(9, 15), 0x00FF00u);
-    EXPECT_EQ(surface.Pixel(10, 15), 0xFF0000u);
-    EXPECT_EQ(surface.Pixel(8, 14), 0x00FF00u);
-    EXPECT_EQ(surface.Pixel(8, 13), 0xFF0000u);
-    EXPECT_EQ(surface.Pixel(7, 15), kBackground);
-    EXPECT_EQ(surface.Pixel(8, 7), kBackground);
+    // The bottom-left dot at (8, 15) survives both scalings.
+    ExpectPixels(surface, {{8, 15, 0xFF0000}, {9, 15, 0x00FF00}, {10, 15, 0xFF0000}, {8, 14, 0x00FF00},
+                           {8, 13, 0xFF0000}, {7, 15, kBackground}, {8, 7, kBackground}});
 
     // The palette always draws 32 x 32 and leaves the zoom as it was.
     Surface palette(64, 64, kBackground);
     renderer.DrawPaletteItem(palette, 1, 64, 64);
     EXPECT_EQ(renderer.Zoom(), 0.5);
-    EXPECT_EQ(palette.Pixel(32, 63), 0xFF0000u);
-    EXPECT_EQ(palette.Pixel(31, 63), kBackground);
-    EXPECT_EQ(palette.Pixel(63, 32), 0x00FF00u);
+    ExpectPixels(palette, {{32, 63, 0xFF0000}, {31, 63, kBackground}, {63, 32, 0x00FF00}});
 }
 
 TEST_F(SpriteRendererTest, CacheKeepsOneVariantPerZoomClassAndTint)
@@ -263,8 +238,7 @@ TEST_F(SpriteRendererTest, CacheKeepsOneVariantPerZoomClassAndTint)
 
     // GetImage fills the cache too and answers from it; none gives an all-key image.
     Surface tinted = renderer.GetImage(&database.Sprites()[2], 0, 0x000000FF, false);
-    EXPECT_EQ(tinted.Pixel(0, 31), 0xFF0000u);
-    EXPECT_EQ(tinted.Pixel(1, 31), 2u);
+    ExpectPixels(tinted, {{0, 31, 0xFF0000}, {1, 31, 2}});
     EXPECT_EQ(renderer.Cache().VariantCount(), 1u);
     Surface none = renderer.GetImage(nullptr, 0, 0, false);
     EXPECT_EQ(none.Pixel(3, 3), kMagenta);
@@ -306,21 +280,15 @@ TEST(ImageHelpersTest, ReplaceColorCopiesAndFillDitheredShades)
     image.SetPixel(0, 0, 0xFF0000);
     image.SetPixel(1, 0, 0x0000FF);
     // From red (reference 0x0000FF) to the reference 0x00332211, pixel 0x112233.
-    Surface copy = ReplaceColor(image, 0x000000FF, 0x00332211);
-    EXPECT_EQ(copy.Pixel(0, 0), 0x112233u);
-    EXPECT_EQ(copy.Pixel(1, 0), 0x0000FFu);
+    ExpectPixels(ReplaceColor(image, 0x000000FF, 0x00332211), {{0, 0, 0x112233}, {1, 0, 0x0000FF}});
     EXPECT_EQ(image.Pixel(0, 0), 0xFF0000u);
 
     Surface surface(20, 10, 0x00646464);
     surface.SetMapping(50, {-2, 0});
-    FillDithered(surface, {4, 0, 40, 20}, 0);  // pixels 0..18 of every row
-    EXPECT_EQ(surface.Pixel(0, 0), 0u);
-    EXPECT_EQ(surface.Pixel(1, 0), 0x646464u);
-    EXPECT_EQ(surface.Pixel(1, 1), 0u);
-    EXPECT_EQ(surface.Pixel(19, 1), 0x646464u);  // outside the area
+    FillDithered(surface, {4, 0, 40, 20}, 0);  // pixels 0..18 of every row: (19, 1) lies outside
+    ExpectPixels(surface, {{0, 0, 0}, {1, 0, 0x646464}, {1, 1, 0}, {19, 1, 0x646464}});
     FillDithered(surface, {4, 0, 40, 20}, 0x000080);
-    EXPECT_EQ(surface.Pixel(2, 0), 0x800000u);
-    EXPECT_EQ(surface.Pixel(3, 0), 0x646464u);
+    ExpectPixels(surface, {{2, 0, 0x800000}, {3, 0, 0x646464}});
 }
 
 }  // namespace

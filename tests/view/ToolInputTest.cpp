@@ -59,7 +59,6 @@ protected:
         return seen;
     }
     void Key(Qt::Key key) { QTest::keyClick(&view, key); }
-    ToolController& Tools() { return view.ToolInput().Controller(); }
     QAction* Action(int id) { return commands.Action(id); }
     size_t Things(int x, int y) const
     {
@@ -75,7 +74,6 @@ TEST_F(ToolInputTest, NineByNineGroundStrokeFromThePaletteRepaintsOnlyTheChanged
     commands.Trigger(command::BrushSizeLast);
     EXPECT_TRUE(Action(command::BrushSizeLast)->isChecked());
     EXPECT_FALSE(Action(command::BrushSizeFirst)->isChecked());
-    const QString cleanTitle = frame.windowTitle();
     view.ShowMinimap();
     QApplication::processEvents();
 
@@ -108,7 +106,6 @@ TEST_F(ToolInputTest, NineByNineGroundStrokeFromThePaletteRepaintsOnlyTheChanged
     EXPECT_EQ(document.Tiles().Size(), painted);
     EXPECT_TRUE(document.IsModified());
     EXPECT_EQ(frame.windowTitle(), "Untitled* - Tessark");
-    EXPECT_NE(frame.windowTitle(), cleanTitle);
     EXPECT_EQ(document.redrawAtOnce, 1);
 
     // A non-ground type from the palette shrinks the brush to one tile.
@@ -146,7 +143,7 @@ TEST_F(ToolInputTest, ContextMenusOfferTheirLinesPerCase)
     // "Select" makes the ground the brush and shows it in the palette.
     RightClick(At(30, 30), "Select");
     EXPECT_EQ(document.currentItemKey, kGrass);
-    EXPECT_EQ(Tools().Context().CurrentTool(), ToolKind::PaintBrush);
+    EXPECT_EQ(view.ToolInput().Controller().Context().CurrentTool(), ToolKind::PaintBrush);
 
     // "Fill ground" fills the window's empty tiles with the brush ground.
     RightClick(At(35, 35), "Fill ground");
