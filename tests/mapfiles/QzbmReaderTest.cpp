@@ -339,6 +339,14 @@ TEST_F(QzbmReaderTest, MergeReplacesTheContentOfExistingTilesInPlace)
     file.U8(1).U8(1).U32(4).U8(kGroundAttribute).U16(kGrass + 100);
     file.Start(kItemNode);
     file.U16(kStackable + 100).U8(3);
+    file.End();
+    file.Start(kItemNode);
+    file.U16(kDoor + 100).U8(14).U8(5).U8(5).U16(900);
+    file.End().End();
+    file.Start(kHouseTileNode);  // house id 0: a plain tile, whose door and repeated unique id count for nothing
+    file.U8(3).U8(1).U32(0).U8(kTileFlagsAttribute).U32(1);
+    file.Start(kItemNode);
+    file.U16(kDoor + 100).U8(14).U8(6).U8(5).U16(900);
     file.End().End();
     GrassTile(file, 9, 9);
     file.End();
@@ -351,11 +359,16 @@ TEST_F(QzbmReaderTest, MergeReplacesTheContentOfExistingTilesInPlace)
     ASSERT_TRUE(LoadQzbm(*doc, dir.Write("import.qzbm", file.Bytes()), true));
 
     EXPECT_EQ(doc->GetTile(1, 1, 7), kept);
-    ASSERT_EQ(kept->GetThingCount(), 2u);
+    ASSERT_EQ(kept->GetThingCount(), 3u);
     EXPECT_EQ(kept->GetGround()->GetTypeKey(), kGrass);
     EXPECT_EQ(kept->GetThing(1)->GetCount(), 3);
     EXPECT_EQ(kept->GetHouseId(), 4u);
     EXPECT_TRUE(doc->Houses().GetHouse(4, false)->HasTile(kept));
+    const auto doors = doc->Houses().GetHouse(4, false)->GetDoors();
+    EXPECT_EQ(std::vector<uint32_t>(doors.begin(), doors.end()), std::vector<uint32_t>{5});
+    EXPECT_EQ(doc->GetTile(3, 1, 7)->GetHouseId(), 0u);
+    EXPECT_EQ(doc->GetTile(3, 1, 7)->GetFlags(), 1u);
+    EXPECT_EQ(doc->UniqueIds().Count(), 1u);
     EXPECT_FALSE(doc->Houses().GetHouse(3, false)->HasTile(kept));
     EXPECT_NE(doc->GetTile(2, 1, 7), nullptr);
     EXPECT_NE(doc->GetTile(9, 9, 7), nullptr);
