@@ -56,7 +56,7 @@ protected:
     ScriptedPrompts* prompts = nullptr;
 };
 
-TEST_F(FileCommandsTest, FailedSaveIsReportedSaveAsThenOpenBringsTheMapBack)
+TEST_F(FileCommandsTest, AFailedSaveIsReportedThenSaveAsAndOpenBringTheMapBack)
 {
     BuildMap();
     ModalScript script;

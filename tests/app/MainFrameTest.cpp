@@ -35,7 +35,7 @@ TEST_F(MainFrameTest, AcceleratorsFollowTheirCommands)
 }
 
 // Display switches are kept across starts; the force settings are read but never written.
-TEST_F(MainFrameTest, DisplaySwitchesPersistAcrossStartsForceSettingsAreOnlyRead)
+TEST_F(MainFrameTest, DisplaySwitchesPersistAcrossStartsAndForcedSettingsAreOnlyRead)
 {
     EXPECT_TRUE(commands.Action(command::ShowShade)->isChecked());
     commands.Action(command::ShowShade)->trigger();
