@@ -192,8 +192,6 @@ bool QzxReader::Read(const std::string& path)
     if (ended != XmlReadResult::Ok) {
         if (walk.touched) {
             Restore();
-            document_.SetSpawnFile(spawnFile_);
-            document_.SetHouseFile(houseFile_);
         }
         return Fail(LoadErrorKind::Generic, ended == XmlReadResult::BinaryData ? "the file holds binary data"
                                                                                : "the file cannot be read");
@@ -250,6 +248,8 @@ void QzxReader::Restore()
     document_.height = height_;
     document_.temple = temple_;
     document_.mapDirectory = mapDirectory_;
+    document_.SetSpawnFile(spawnFile_);
+    document_.SetHouseFile(houseFile_);
     document_.SetModifiedFlag(wasModified_);
 }
 
