@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "edit/BrushSize.h"
 #include "edit/EditCommandIds.h"
 #include "edit/EditTestWorld.h"
@@ -15,20 +17,14 @@ protected:
     ToolContext& Context() { return controller->Context(); }
     std::vector<int> MenuIds(const ContextMenuModel& menu)
     {
-        std::vector<int> ids;
-        for (const ContextMenuItem& item : menu.items) {
-            ids.push_back(item.commandId);
-        }
+        std::vector<int> ids(menu.items.size());
+        std::ranges::transform(menu.items, ids.begin(), &ContextMenuItem::commandId);
         return ids;
     }
     const ContextMenuItem* MenuItem(const ContextMenuModel& menu, int commandId)
     {
-        for (const ContextMenuItem& item : menu.items) {
-            if (item.commandId == commandId) {
-                return &item;
-            }
-        }
-        return nullptr;
+        const auto found = std::ranges::find(menu.items, commandId, &ContextMenuItem::commandId);
+        return found == menu.items.end() ? nullptr : &*found;
     }
 };
 

@@ -32,10 +32,7 @@ void Check(bool condition, const char* what)
 void CheckTable(const CMarkup& markup)
 {
     const std::string problem = MarkupTableAccess::CheckOffsets(markup);
-    if (!problem.empty()) {
-        std::fprintf(stderr, "fuzz_xml: %s\n", problem.c_str());
-        std::abort();
-    }
+    Check(problem.empty(), problem.c_str());
 }
 
 // UTF-16 input goes through the file reader as well.

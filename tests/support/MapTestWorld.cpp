@@ -22,9 +22,6 @@ void FillMapTestDatabase(ItemDatabase& database)
 
 CItem* Place(CTessarkDoc& document, int32_t key, int32_t x, int32_t y, int32_t z, int32_t count)
 {
-    if (key < 0) {
-        return nullptr;
-    }
     std::unique_ptr<CItem> item = CreateThing(document.Database(), key, count);
     if (!item) {
         return nullptr;

@@ -1,5 +1,7 @@
 #include "support/TestDataSet.h"
 
+#include <utility>
+
 #include "data/ClientDataWriter.h"
 #include "data/ItemsFileWriter.h"
 #include "data/SpriteFileWriter.h"
@@ -43,9 +45,7 @@ std::vector<uint32_t> FramedSquare(uint32_t color)
     return pixels;
 }
 
-}  // namespace
-
-std::vector<ItemType> TestDataSet::ClientTypes()
+std::vector<ItemType> ClientTypes()
 {
     std::vector<ItemType> types;
     ItemType grass = PlainType("grass");
@@ -82,6 +82,8 @@ std::vector<ItemType> TestDataSet::ClientTypes()
     return types;
 }
 
+}  // namespace
+
 std::vector<ItemType> TestDataSet::ServerTypes()
 {
     std::vector<ItemType> types;
@@ -117,59 +119,46 @@ bool TestDataSet::WriteClientData(const std::string& path, size_t recordCount)
     return WriteClientDataFile(path, kSignature, kClientItemCount, records);
 }
 
-bool TestDataSet::WriteItems(const std::string& path)
+bool TestDataSet::WriteAll(const std::string& directory)
 {
-    const std::vector<ItemType> types = ServerTypes();
-    return WriteItemsFile(path, kMajorVersion, kMinorVersion, types);
-}
-
-bool TestDataSet::WriteItemNames(const std::string& path)
-{
-    return WriteTextFile(path,
-                         "<?xml version=\"1.0\"?>\r\n"
-                         "<items>\r\n"
-                         "<item id=\"100\" name=\"grass\"/>\r\n"
-                         "<item id=\"101\" name=\"dirt\"/>\r\n"
-                         "<item id=\"102\" name=\"stone wall\"/>\r\n"
-                         "<item id=\"103\" name=\"bag\" type=\"container\"/>\r\n"
-                         "<item id=\"105\" name=\"torch\"/>\r\n"
-                         "<item id=\"106\" name=\"magic portal\" type=\"teleport\"/>\r\n"
-                         "<item id=\"107\" name=\"locker\" type=\"depot\"/>\r\n"
-                         "<item id=\"108\" name=\"fountain\"/>\r\n"
-                         "<item id=\"150\" name=\"far portal\" type=\"teleport\"/>\r\n"
-                         "</items>\r\n");
-}
-
-bool TestDataSet::WriteMaterials(const std::string& path)
-{
-    return WriteTextFile(path,
-                         "<?xml version=\"1.0\"?>\r\n"
-                         "<materials>\r\n"
-                         "  <material name=\"Grounds\" ground=\"1\"/>\r\n"
-                         "  <material name=\"Walls\">\r\n"
-                         "    <item fromid=\"102\"/>\r\n"
-                         "  </material>\r\n"
-                         "  <material name=\"Takeable\" takeable=\"1\"/>\r\n"
-                         "  <material name=\"Decoration\" hangable=\"1\">\r\n"
-                         "    <item fromid=\"106\" toid=\"107\"/>\r\n"
-                         "  </material>\r\n"
-                         "  <material name=\"Other\" nogroup=\"1\"/>\r\n"
-                         "</materials>\r\n");
-}
-
-bool TestDataSet::WriteCreatures(const std::string& path)
-{
-    return WriteTextFile(path,
-                         "<?xml version=\"1.0\"?>\r\n"
-                         "<creatures>\r\n"
-                         "  <creature looktype=\"1\" name=\"Rat\" type=\"Monster\" head=\"10\" "
-                         "body=\"20\" legs=\"30\" feet=\"40\"/>\r\n"
-                         "  <creature looktype=\"2\" name=\"Guard\" type=\"npc\" head=\"200\"/>\r\n"
-                         "</creatures>\r\n");
-}
-
-bool TestDataSet::WriteSprites(const std::string& path)
-{
+    const std::string prefix = directory + "/";
+    const std::pair<const char*, const char*> texts[] = {
+        {"items.xml", "<?xml version=\"1.0\"?>\r\n"
+                      "<items>\r\n"
+                      "<item id=\"100\" name=\"grass\"/>\r\n"
+                      "<item id=\"101\" name=\"dirt\"/>\r\n"
+                      "<item id=\"102\" name=\"stone wall\"/>\r\n"
+                      "<item id=\"103\" name=\"bag\" type=\"container\"/>\r\n"
+                      "<item id=\"105\" name=\"torch\"/>\r\n"
+                      "<item id=\"106\" name=\"magic portal\" type=\"teleport\"/>\r\n"
+                      "<item id=\"107\" name=\"locker\" type=\"depot\"/>\r\n"
+                      "<item id=\"108\" name=\"fountain\"/>\r\n"
+                      "<item id=\"150\" name=\"far portal\" type=\"teleport\"/>\r\n"
+                      "</items>\r\n"},
+        {"materials.xml", "<?xml version=\"1.0\"?>\r\n"
+                          "<materials>\r\n"
+                          "  <material name=\"Grounds\" ground=\"1\"/>\r\n"
+                          "  <material name=\"Walls\">\r\n"
+                          "    <item fromid=\"102\"/>\r\n"
+                          "  </material>\r\n"
+                          "  <material name=\"Takeable\" takeable=\"1\"/>\r\n"
+                          "  <material name=\"Decoration\" hangable=\"1\">\r\n"
+                          "    <item fromid=\"106\" toid=\"107\"/>\r\n"
+                          "  </material>\r\n"
+                          "  <material name=\"Other\" nogroup=\"1\"/>\r\n"
+                          "</materials>\r\n"},
+        {"creatures.xml", "<?xml version=\"1.0\"?>\r\n"
+                          "<creatures>\r\n"
+                          "  <creature looktype=\"1\" name=\"Rat\" type=\"Monster\" head=\"10\" "
+                          "body=\"20\" legs=\"30\" feet=\"40\"/>\r\n"
+                          "  <creature looktype=\"2\" name=\"Guard\" type=\"npc\" head=\"200\"/>\r\n"
+                          "</creatures>\r\n"},
+    };
+    for (const auto& [name, text] : texts) {
+        if (!WriteTextFile(prefix + name, text)) {
+            return false;
+        }
+    }
     std::vector<std::vector<uint32_t>> sprites;
     for (int id = 1; id <= kSpritesInFile; ++id) {
         if (id == 12) {
@@ -178,15 +167,9 @@ bool TestDataSet::WriteSprites(const std::string& path)
             sprites.push_back(FramedSquare(0x00102030u * static_cast<uint32_t>(id)));
         }
     }
-    return WriteSpriteFile(path, kSignature, sprites);
-}
-
-bool TestDataSet::WriteAll(const std::string& directory)
-{
-    const std::string prefix = directory + "/";
-    return WriteClientData(prefix + "morva.dat") && WriteItems(prefix + "items.qzb") &&
-           WriteItemNames(prefix + "items.xml") && WriteMaterials(prefix + "materials.xml") &&
-           WriteCreatures(prefix + "creatures.xml") && WriteSprites(prefix + "morva.spr");
+    return WriteClientData(prefix + "morva.dat") &&
+           WriteItemsFile(prefix + "items.qzb", kMajorVersion, kMinorVersion, ServerTypes()) &&
+           WriteSpriteFile(prefix + "morva.spr", kSignature, sprites);
 }
 
 }  // namespace tessark::test

@@ -23,24 +23,16 @@ namespace tessark::test {
 // Materials: Grounds (2), Walls (1), Takeable (2), Decoration (3), Other (1), then Monsters (1).
 // Creatures: "Rat" (type "Monster") gets key 11, "Guard" (type "npc") key 12.
 struct TestDataSet {
-    static constexpr int kClientTypes = 11;
     static constexpr int kClientItemCount = 108;
-    static constexpr int kServerTypesBeforeCreatures = 10;
     static constexpr int kSpritesInFile = 12;
     static constexpr int kMajorVersion = 3;
     static constexpr int kMinorVersion = 12;
 
-    static std::vector<ItemType> ClientTypes();
     static std::vector<ItemType> ServerTypes();
 
-    // Each writes one file of the set; false when writing failed.
-    // The first recordCount records only, when given: a file cut at a record boundary.
+    // The client data file alone; false when writing failed. The first recordCount records
+    // only, when given: a file cut at a record boundary.
     static bool WriteClientData(const std::string& path, size_t recordCount = SIZE_MAX);
-    static bool WriteItems(const std::string& path);
-    static bool WriteItemNames(const std::string& path);
-    static bool WriteMaterials(const std::string& path);
-    static bool WriteCreatures(const std::string& path);
-    static bool WriteSprites(const std::string& path);
 
     // All six files into the directory under their own names.
     static bool WriteAll(const std::string& directory);
