@@ -37,11 +37,11 @@ public:
 private:
     std::optional<QString> Next()
     {
-        if (answers.empty()) {
-            return std::nullopt;
+        std::optional<QString> answer;
+        if (!answers.empty()) {
+            answer.swap(answers.front());
+            answers.pop_front();
         }
-        std::optional<QString> answer = answers.front();
-        answers.pop_front();
         return answer;
     }
 

@@ -7,23 +7,13 @@
 #include "app/EditorTestWorld.h"
 #include "app/FileCommands.h"
 #include "app/MainFrame.h"
-#include "app/FilePrompts.h"
+#include "app/ScriptedPrompts.h"
 #include "support/ScratchDirectory.h"
 #include "view/TessarkView.h"
 #include "view/ViewToolInput.h"
 
 namespace tessark::test {
 namespace {
-
-// Save As dialogs that always answer one name.
-class SaveAsPrompt final : public FilePrompts {
-public:
-    explicit SaveAsPrompt(QString path) : path_(std::move(path)) {}
-    std::optional<QString> SaveFileName(QWidget*, const QString&, const QString&) override { return path_; }
-
-private:
-    QString path_;
-};
 
 // Undo and Redo name the step, are enabled only when there is one, and answer their keys.
 TEST(UndoCommandsTest, UndoAndRedoFollowTheHistory)
@@ -76,7 +66,10 @@ TEST(UndoCommandsTest, UndoAndRedoFollowTheHistory)
 
     // Save As starts a new history; a plain save keeps it.
     ScratchDirectory scratch;
-    frame.Files().SetPrompts(std::make_unique<SaveAsPrompt>(QString::fromStdString(scratch.File("saved.qzbm"))));
+    ScriptedPrompts::Log log;
+    auto prompts = std::make_unique<ScriptedPrompts>(log);
+    prompts->answers.push_back(QString::fromStdString(scratch.File("saved.qzbm")));
+    frame.Files().SetPrompts(std::move(prompts));
     for (const bool saveAs : {true, false}) {
         paint(saveAs ? 102 : 104);
         ASSERT_TRUE(saveAs ? frame.Files().OnSaveAs() : frame.Files().OnSave());
