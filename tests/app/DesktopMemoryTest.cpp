@@ -14,8 +14,6 @@
 namespace tessark::test {
 namespace {
 
-constexpr int32_t kGroundKey = 0;  // grass
-
 class DesktopMemoryTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -31,7 +29,7 @@ protected:
         CTessarkDoc& document = world.Document();
         document.NewDocument();
         for (const Position& tile : tiles) {
-            world.Place(kGroundKey, tile.x, tile.y, tile.z);
+            world.Place(kGrass, tile.x, tile.y, tile.z);
         }
         if (temple != nullptr) {
             Town* town = document.Towns().GetTown(1, true);

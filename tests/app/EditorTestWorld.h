@@ -18,6 +18,9 @@ class SpriteRenderer;
 
 namespace tessark::test {
 
+// Keys of the test data set's types (TestDataSet.h).
+enum DataSetKey : int32_t { kGrass = 0, kDirt = 1, kWall = 2, kBag = 3, kFountain = 8 };
+
 // The test data set written to a scratch folder and loaded, a document with the map formats,
 // and (on request) the main window over them, as start-up makes them.
 class EditorTestWorld {

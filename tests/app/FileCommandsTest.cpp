@@ -24,9 +24,6 @@
 namespace tessark::test {
 namespace {
 
-constexpr int32_t kGrass = 0;
-constexpr int32_t kWall = 2;
-
 class FileCommandsTest : public ::testing::Test {
 protected:
     FileCommandsTest()

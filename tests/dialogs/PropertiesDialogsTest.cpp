@@ -12,10 +12,6 @@
 namespace tessark::test {
 namespace {
 
-// Keys of the test data set.
-constexpr int32_t kGrass = 0;
-constexpr int32_t kFountain = 8;
-
 // The dialogs' rules are the engine's tests (HouseTownSettingsTest, ItemPropertiesEditorTest) and
 // X11 scripts drive them; here the ways in that neither takes.
 using PropertiesDialogsTest = ShownViewTest;

@@ -11,11 +11,6 @@
 namespace tessark::test {
 namespace {
 
-// Keys of the test data set.
-constexpr int32_t kGrass = 0;
-constexpr int32_t kDirt = 1;
-constexpr int32_t kBag = 3;
-
 // One context menu as it popped up: its lines and whether each was enabled.
 struct SeenMenu {
     QString name;

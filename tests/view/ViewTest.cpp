@@ -7,8 +7,6 @@
 namespace tessark::test {
 namespace {
 
-constexpr int32_t kGrass = 0;
-
 class ViewTest : public ShownViewTest {
 protected:
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(&view, key, modifiers); }
