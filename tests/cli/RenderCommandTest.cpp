@@ -21,11 +21,6 @@ using cli::ParseRenderArguments;
 using cli::RenderArguments;
 using test::ScratchDirectory;
 
-std::optional<RenderArguments> Parse(std::vector<std::string> args)
-{
-    return ParseRenderArguments(args);
-}
-
 TEST(RenderCommandTest, ArgumentsAndTheirLimits)
 {
     // Floor, zoom, size, centre, scroll, shade, spawns, creatures, animation: defaults, then all set.
@@ -33,16 +28,17 @@ TEST(RenderCommandTest, ArgumentsAndTheirLimits)
         return std::make_tuple(a.floor, a.zoom, a.width, a.height, a.center.value_or(Point{-1, -1}), a.scroll, a.shade,
                                a.spawns, a.creatures, a.animation);
     };
-    auto plain = Parse({"world.qzbm", "-o", "out.png"});
+    auto plain = ParseRenderArguments({"world.qzbm", "-o", "out.png"});
     ASSERT_TRUE(plain);
     EXPECT_EQ(fields(*plain), std::make_tuple(7, 1.0f, 1024, 768, Point{-1, -1}, Point{0, 0}, true, true, true, 0));
-    auto full = Parse({"-o", "out.png", "--floor", "5", "--zoom", "0.75", "--center", "100,200", "--size", "640x480",
-                       "--no-shade", "--no-spawns", "--no-creatures", "--animation", "65535", "w.qzbm"});
+    auto full = ParseRenderArguments({"-o", "out.png", "--floor", "5", "--zoom", "0.75", "--center", "100,200",
+                                      "--size", "640x480", "--no-shade", "--no-spawns", "--no-creatures",
+                                      "--animation", "65535", "w.qzbm"});
     ASSERT_TRUE(full);
     EXPECT_EQ(full->map, "w.qzbm");
     EXPECT_EQ(fields(*full), std::make_tuple(5, 0.75f, 640, 480, Point{100, 200}, Point{0, 0}, false, false, false,
                                              65535));
-    EXPECT_EQ(Parse({"w", "-o", "o", "--scroll", "-5,40"})->scroll, (Point{-5, 40}));
+    EXPECT_EQ(ParseRenderArguments({"w", "-o", "o", "--scroll", "-5,40"})->scroll, (Point{-5, 40}));
 
     for (const auto& bad : std::vector<std::vector<std::string>>{
              {"w.qzbm"},

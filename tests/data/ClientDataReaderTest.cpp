@@ -14,9 +14,7 @@ using test::ByteBuilder;
 
 ByteBuilder Header(uint16_t itemCount)
 {
-    ByteBuilder bytes;
-    bytes.U32(0x4D4F5256).U16(itemCount).U16(0).U16(0).U16(0);
-    return bytes;
+    return ByteBuilder().U32(0x4D4F5256).U16(itemCount).U16(0).U16(0).U16(0);
 }
 
 // A 1 x 1 record with one sprite and the given option bytes (0xFF is added).
