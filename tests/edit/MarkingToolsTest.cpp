@@ -32,9 +32,8 @@ TEST_F(MarkingToolsTest, HouseAndSpawnToolsRefuseTilesTheyMayNotMark)
     controller->Context().SetSelectedHouse(mine, outcome);
     document.SetModifiedFlag(false);
     Click({101, 100, 7});
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text, "This tile belongs to another house.");
-    EXPECT_EQ(messages.messages[0].icon, MessageIcon::Warning);
+    const RecordingMessageSink::Message otherHouse = {"This tile belongs to another house.", MessageIcon::Warning};
+    EXPECT_EQ(messages.messages, std::vector{otherHouse});
     EXPECT_EQ(document.GetTile(101, 100, 7)->GetHouseId(), 9u);
     EXPECT_TRUE(mine->GetTiles().empty());
     Click({102, 100, 7});

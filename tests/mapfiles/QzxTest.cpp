@@ -122,10 +122,9 @@ TEST_F(QzxTest, TileAttributesCountsClientIdsAndTownsAreReadAsWritten)
     // Coordinates past the range are dropped with a warning, not wrapped.
     EXPECT_NE(doc->GetTile(65535, 0, 7), nullptr);
     EXPECT_EQ(doc->Tiles().Size(), 7u);
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text,
-              "2 tiles lie outside the coordinates a map can hold (0 to 65535) and were left out.");
-    EXPECT_EQ(messages.messages[0].icon, MessageIcon::Warning);
+    const RecordingMessageSink::Message leftOut = {
+        "2 tiles lie outside the coordinates a map can hold (0 to 65535) and were left out.", MessageIcon::Warning};
+    EXPECT_EQ(messages.messages, std::vector{leftOut});
     EXPECT_EQ(doc->Towns().Size(), 1u);  // the towns before the tiles are never reached
     EXPECT_EQ(doc->Towns().GetTown(3, false)->name, "Port");
     EXPECT_EQ(doc->Towns().GetTown(3, false)->templeZ, 6);

@@ -14,6 +14,7 @@ namespace tessark::test {
 namespace {
 
 using namespace qzbm;
+using Message = RecordingMessageSink::Message;
 
 // A template file: one tile area on floor 7 with the given tiles. Each tile is its offsets
 // and the ids it holds: the first as its ground, the rest as item nodes.
@@ -63,9 +64,7 @@ TEST_F(TemplateTest, ColumnsMapTheFirstRowsGroundToTheTilesBelowIt)
     const std::map<int32_t, std::vector<int32_t>> expected = {
         {kGrass, {kDirt, kPlain}}, {kStackable, {kDirt, kGrass}}};
     EXPECT_EQ(doc->groundTemplate, expected);
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text, "Template loaded.");
-    EXPECT_EQ(messages.messages[0].icon, MessageIcon::Information);
+    EXPECT_EQ(messages.messages, (std::vector<Message>{{"Template loaded.", MessageIcon::Information}}));
 
     // A QZX map read afterwards turns every grass into dirt with the plain item on it.
     const std::string qzx = File("map.qzx");
@@ -124,10 +123,9 @@ TEST_F(TemplateTest, FilesThatAreNoTemplatesFailAndKeepTheTemplateInForce)
     messages.messages.clear();
     const auto newer = TemplateFile({{1, 1, {101}}, {1, 2, {102}}}, 13);
     EXPECT_FALSE(LoadTemplateFile(*doc, dir.Write("newer.qzbm", newer.Bytes())));
-    ASSERT_EQ(messages.messages.size(), 2u);
-    EXPECT_EQ(messages.messages[0].text, "Warning: This template needs an updated items QZB file.");
-    EXPECT_EQ(messages.messages[0].icon, MessageIcon::Warning);
-    EXPECT_EQ(messages.messages[1].text, "Could not to open newer.qzbm.");
+    EXPECT_EQ(messages.messages,
+              (std::vector<Message>{{"Warning: This template needs an updated items QZB file.", MessageIcon::Warning},
+                                    {"Could not to open newer.qzbm.", MessageIcon::Error}}));
     EXPECT_EQ(doc->templateLoaded, 1);
 
     EXPECT_FALSE(LoadTemplate(*doc, File("absent.qzbm")));
