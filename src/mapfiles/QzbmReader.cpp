@@ -12,6 +12,7 @@
 #include "mapfiles/QzbmLayout.h"
 #include "model/LoadError.h"
 #include "model/MapPath.h"
+#include "model/PlainGroundCache.h"
 #include "model/TessarkDoc.h"
 #include "model/ThingFactory.h"
 #include "platform/MessageSink.h"
@@ -104,15 +105,6 @@ private:
     bool ReadTile(uint32_t node, uint8_t nodeType, int32_t baseX, int32_t baseY, int32_t z);
     bool ReadTileItems(uint32_t node, CTile& tile, const Position& position, bool onMap);
     bool ReadTowns(uint32_t towns);
-    // MakesPlainGround, remembered for the last key: neighbouring tiles mostly share a ground.
-    bool IsPlainGround(int32_t key)
-    {
-        if (key != lastGroundKey_) {
-            lastGroundKey_ = key;
-            lastGroundPlain_ = MakesPlainGround(database_, key);
-        }
-        return lastGroundPlain_;
-    }
     // A node whose children are not read: skips them; a cut file fails with the node.
     bool SkipChildren(uint32_t node)
     {
@@ -130,8 +122,7 @@ private:
     ProgressMeter progress_;
     // Reading an item takes nothing from a loader; the encodings ask for one all the same.
     MapLoader unusedLoader_;
-    int32_t lastGroundKey_ = -1;
-    bool lastGroundPlain_ = false;
+    PlainGroundCache plainGrounds_{database_};
 };
 
 bool QzbmReader::Read(const std::string& path)
@@ -376,7 +367,7 @@ bool QzbmReader::ReadTile(uint32_t node, uint8_t nodeType, int32_t baseX, int32_
                 return Fail(LoadErrorKind::StreamProperties, node);
             }
             const int32_t key = id - kTypeKeyOffset;
-            if (!tile->GetGround() && IsPlainGround(key)) {
+            if (!tile->GetGround() && plainGrounds_.IsPlainGround(key)) {
                 // The common case: the ground is made in the tile, without an allocation. It
                 // has no unique id and is no door, so there is nothing to register.
                 CItem& ground = tile->EmplaceGround(database_, key, 0);

@@ -13,6 +13,7 @@
 #include "mapfiles/TemplateLoader.h"
 #include "model/LoadError.h"
 #include "model/MapPath.h"
+#include "model/PlainGroundCache.h"
 #include "model/TessarkDoc.h"
 #include "model/ThingFactory.h"
 #include "platform/MessageSink.h"
@@ -120,14 +121,6 @@ private:
                      : XmlAttributes(stream.Text(), stream.TagBegin(), stream.TagEnd());
     }
     Walk WalkDocument();
-    bool IsPlainGround(int32_t key)
-    {
-        if (key != lastGroundKey_) {
-            lastGroundKey_ = key;
-            lastGroundPlain_ = MakesPlainGround(database_, key);
-        }
-        return lastGroundPlain_;
-    }
     // Walks to the end of the document; false (and the error kept) on a syntax error.
     static bool FinishWalk(XmlElementStream& stream, Walk& walk);
     // Puts back what the walk changed.
@@ -156,8 +149,7 @@ private:
     std::string houseFile_;
     bool wasModified_ = false;
     bool clientIds_ = false;
-    int32_t lastGroundKey_ = -1;
-    bool lastGroundPlain_ = false;
+    PlainGroundCache plainGrounds_{database_};
     std::string tileAttributes_[6];
     // A member: a fresh array per tile costs a block fill each time.
     std::string_view tileValues_[6];
@@ -382,7 +374,7 @@ void QzxReader::BeginTile(const XmlElementStream& stream)
             tile->SetProtectionZone(Number(pz) == 1);
         }
         const int32_t key = KeyOf(ground);
-        if (IsPlainGround(key)) {
+        if (plainGrounds_.IsPlainGround(key)) {
             // The common case: made in the fresh tile, without an allocation.
             tile->EmplaceGround(database_, key, 0);
         } else if (std::unique_ptr<CItem> thing = CreateThing(database_, key, 0)) {
